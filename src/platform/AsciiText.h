@@ -1,0 +1,40 @@
+#pragma once
+
+// Text helpers for the game's 8-bit files. The game compares its keys and
+// file names without regard to case, ASCII letters only: Latin-1 letters in
+// a bot's name must survive untouched, and nothing may depend on the
+// process locale, so none of this goes through <cctype> or <locale>.
+
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+
+std::string UpperCase(std::string_view s);
+std::string LowerCase(std::string_view s);
+
+// Equal without regard to ASCII case.
+bool SameText(std::string_view a, std::string_view b);
+
+// Order of a sorted case-insensitive list: by the upper-cased text, then by
+// the bytes themselves (compared unsigned) so that the order is total.
+int CompareText(std::string_view a, std::string_view b);
+struct TextLess {
+  bool operator()(std::string_view a, std::string_view b) const { return CompareText(a, b) < 0; }
+};
+
+bool StartsText(std::string_view prefix, std::string_view s);
+bool EndsText(std::string_view suffix, std::string_view s);
+// Position of needle in haystack without regard to case, or npos.
+std::size_t FindText(std::string_view haystack, std::string_view needle);
+
+// Trimming removes bytes below 33 (space and control characters), compared
+// as unsigned so that bytes above 127 are kept.
+std::string Trim(std::string_view s);
+std::string TrimLeft(std::string_view s);
+std::string TrimRight(std::string_view s);
+
+}  // namespace platform
