@@ -1,0 +1,7 @@
+#include "packages/PuUtNativesGames.h"
+
+namespace packages {
+
+const TNativeFunctions* GameSpecificNatives(int) { return nullptr; }
+
+}  // namespace packages
