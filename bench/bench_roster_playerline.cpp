@@ -48,7 +48,7 @@ void BM_ParseAndWrite100k(benchmark::State& state) {
 }
 BENCHMARK(BM_ParseAndWrite100k)->Unit(benchmark::kMillisecond);
 
-// A folder of 200 .int files of about 20 KB each, loaded into the cache.
+// A folder of 200 .int files of about 10 KB each, loaded into the cache.
 class IntFolder {
  public:
   IntFolder() : dir_(std::filesystem::temp_directory_path() / "rosterwell-bench-int") {
