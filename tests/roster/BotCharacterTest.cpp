@@ -1,0 +1,117 @@
+#include <gtest/gtest.h>
+
+#include "RosterTestSupport.h"
+#include "roster/PuBotCharacter.h"
+#include "roster/RosterErrors.h"
+
+using roster::TBotCharacter;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class BotCharacterTest : public roster_test::RosterTest {
+ protected:
+  static TBotCharacter Parsed(const std::string& line) {
+    TBotCharacter bot;
+    bot.SetPlayerLine(line);
+    return bot;
+  }
+};
+
+TEST_F(BotCharacterTest, FreshBotWritesTheDefaultsAndRoundTrips) {
+  const std::string fresh =
+      "Player=(DefaultName=\"NewBot\",Species=xGame.SPECIES_Jugg,Mesh=Jugg.JuggMaleA,"
+      "BodySkin=PlayerSkins.JuggMaleABodyA,FaceSkin=PlayerSkins.JuggMaleAHeadA,Portrait=PlayerPictures.cJuggMaleAA,"
+      "Text=XPlayers.Default,Sex=Male,Aggressiveness=+0.3,CombatStyle=+0.2,Menu=\"SP\")";
+  EXPECT_EQ(TBotCharacter().GetPlayerLine(), fresh);
+  EXPECT_EQ(Parsed(fresh).GetPlayerLine(), fresh);
+}
+
+TEST_F(BotCharacterTest, FullLineRoundTripsAndParsingResetsWhatItLacks) {
+  const std::string full =
+      "Player=(DefaultName=\"Zed\",Species=xGame.SPECIES_Merc,Mesh=HumanMaleA.MercMaleD,"
+      "BodySkin=PlayerSkins.MercMaleDBodyA,FaceSkin=PlayerSkins.MercMaleDHeadA,Portrait=PlayerPictures.cMercMaleDA,"
+      "Text=XPlayers.Zed,Voice=XGame.MercMaleVoice,Sex=Male,Accuracy=-0.5,Aggressiveness=+0.75,"
+      "StrafingAbility=+1.0,CombatStyle=-0.2,Tactics=+5.0,ReactionTime=+0.01,bJumpy=1,"
+      "FavoriteWeapon=XWeapons.RocketLauncher,Menu=\"DUP\",Skeleton=SkA.Sk,Ragdoll=Male1)";
+  TBotCharacter bot = Parsed(full);
+  EXPECT_EQ(bot.GetPlayerLine(), full);
+  bot.LineIndex = 7;
+  bot.SetPlayerLine("Player=(DefaultName=\"New\")");
+  EXPECT_EQ(bot.GetPlayerLine(),
+            "Player=(DefaultName=\"New\",Species=xGame.SPECIES_Jugg,Mesh=Jugg.JuggMaleA,"
+            "BodySkin=PlayerSkins.JuggMaleABodyA,FaceSkin=PlayerSkins.JuggMaleAHeadA,"
+            "Portrait=PlayerPictures.cJuggMaleAA,Text=XPlayers.Default,Sex=Male,Menu=\"SP\")");
+  EXPECT_EQ(bot.LineIndex, 7);
+}
+
+TEST_F(BotCharacterTest, SkillsAreClampedAndWrittenWhenNotZero) {
+  TBotCharacter bot = Parsed(
+      "Player=(Accuracy=+7.5,Aggressiveness=-1,CombatStyle=-3,Tactics=-9,StrafingAbility=6,ReactionTime=-5.5)");
+  EXPECT_EQ(bot.GetAccuracy(), 5);
+  EXPECT_EQ(bot.GetAggressiveness(), 0);
+  EXPECT_EQ(bot.GetCombatStyle(), -1);
+  EXPECT_EQ(bot.GetTactics(), -5);
+  EXPECT_EQ(bot.GetStrafingAbility(), 5);
+  EXPECT_EQ(bot.GetReactionTime(), -5);
+  bot.SetAccuracy(0.004);
+  bot.SetAggressiveness(1.5);
+  bot.SetReactionTime(-0.125);
+  const std::string line = bot.GetPlayerLine();
+  EXPECT_NE(line.find(",Accuracy=+0.0,Aggressiveness=+1.0,StrafingAbility=+5.0,CombatStyle=-1.0,Tactics=-5.0,"
+                      "ReactionTime=-0.13,"),
+            std::string::npos)
+      << line;
+}
+
+TEST_F(BotCharacterTest, ItemsAreTrimmedAndMatchedByTheirBeginningWithoutCase) {
+  const TBotCharacter bot =
+      Parsed("Player=( defaultname=\"Gorge\" , MESH=HumanMaleA.MercMaleD,\tMeshName=taken.too, bJumpy=1, Sex=Female)");
+  EXPECT_EQ(bot.GetDefaultName(), "Gorge");
+  EXPECT_EQ(bot.GetMesh(), "taken.too");
+  EXPECT_TRUE(bot.GetJumpy());
+  EXPECT_EQ(bot.GetSex(), "Female");
+  EXPECT_FALSE(Parsed("Player=(bJumpy=0)").GetJumpy());
+  EXPECT_EQ(Parsed("Player=(Mesh)").GetMesh(), "Mesh");
+  EXPECT_EQ(Parsed("Player=(DefaultName=\"A,B\")").GetDefaultName(), "\"A");
+  EXPECT_EQ(Parsed("DefaultName=\"NoParens\"").GetDefaultName(), "NoParens");
+}
+
+// A missing Sex or Menu item reads as "Male" and "SP"; the game's own
+// roster has many Menu="" bots that must not turn into "SP" bots on saving.
+TEST_F(BotCharacterTest, EmptySexAndMenuSurviveSaveAndLoad) {
+  const TBotCharacter bot = Parsed("Player=(DefaultName=\"Brock\",Sex=,Menu=\"\")");
+  const TBotCharacter again = Parsed(bot.GetPlayerLine());
+  EXPECT_EQ(again.GetSex(), "");
+  EXPECT_EQ(again.GetMenu(), "");
+}
+
+TEST_F(BotCharacterTest, BiographyFollowsTheTextReference) {
+  EXPECT_EQ(TBotCharacter().GetBio(), Lines{"XPlayers.Default"});  // nothing cached
+  CacheIntFile("XPlayers.int", "[DecoText]\nDefault=\"Just a bot.|Nothing more.|\"\nZed=\"Zed's story\"\n");
+  TBotCharacter bot;
+  EXPECT_EQ(bot.GetBio(), (Lines{"Just a bot.", "Nothing more."}));
+  bot.SetPlayerLine("Player=(Text=XPlayers.Zed)");
+  EXPECT_EQ(bot.GetBio(), Lines{"Zed's story"});
+  // Without a Text item the bot has the default reference and its
+  // biography, not the previous bot's.
+  bot.SetPlayerLine("Player=(DefaultName=\"Plain\")");
+  EXPECT_EQ(bot.GetBio(), (Lines{"Just a bot.", "Nothing more."}));
+  // A quoted reference is resolved as written, and stored unquoted.
+  bot.SetPlayerLine("Player=(Text=\"XPlayers.Zed\")");
+  EXPECT_EQ(bot.Text, "XPlayers.Zed");
+  EXPECT_EQ(bot.GetBio(), Lines{"\"XPlayers.Zed\""});
+}
+
+TEST_F(BotCharacterTest, UnreadableNumberAsksOrRaisesKeepingEarlierFields) {
+  AnswerInputBoxes({"0.5", std::nullopt});
+  EXPECT_EQ(Parsed("Player=(Accuracy=high)").GetAccuracy(), 0.5);
+  TBotCharacter bot;
+  EXPECT_THROW(bot.SetPlayerLine("Player=(DefaultName=\"B\",Tactics=+x,Sex=Female)"), roster::EConvertError);
+  EXPECT_EQ(bot.GetDefaultName(), "B");
+  EXPECT_EQ(bot.GetSex(), "Male");
+  EXPECT_THROW(bot.SetPlayerLine("Player=(Accuracy=)"), roster::EConvertError);
+  EXPECT_EQ(asked_.size(), 2u);
+}
+
+}  // namespace

@@ -1,0 +1,55 @@
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+#include "../common/TempDir.h"
+#include "RosterTestSupport.h"
+#include "platform/FileError.h"
+#include "platform/TextFile.h"
+#include "roster/PuBotCharacter.h"
+#include "roster/RosterErrors.h"
+
+using roster::TBotCharacter;
+
+namespace {
+
+class BotExportTest : public roster_test::RosterTest {
+ protected:
+  testing_support::TempDir game_;
+};
+
+TEST_F(BotExportTest, FreshBotWritesItsClassFileIntoExistingFolders) {
+  game_.write("newbotmod/Classes/NewBot.uc", "old");  // reused whatever its case
+  TBotCharacter().ExportPlayerRecordClass(game_.path());
+  EXPECT_FALSE(std::filesystem::exists(game_.file("NewBotMod")));
+  EXPECT_EQ(platform::ReadFileBytes(game_.file("newbotmod/Classes/NewBot.uc")),
+            "class NewBot extends PlayerRecordClass;\r\n\r\ndefaultproperties\r\n{\r\n"
+            "  Species=class'xGame.SPECIES_Jugg'\r\n  MeshName=\"Jugg.JuggMaleA\"\r\n"
+            "  BodySkinName=\"PlayerSkins.JuggMaleABodyA\"\r\n  FaceSkinName=\"PlayerSkins.JuggMaleAHeadA\"\r\n"
+            "  Portrait=Material'PlayerPictures.cJuggMaleAA'\r\n  TextName=\"XPlayers.Default\"\r\n"
+            "  Sex=\"Male\"\r\n  Menu=\"SP\"\r\n}\r\n");
+}
+
+TEST_F(BotExportTest, OptionalLinesAppearOnlyWhenSet) {
+  TBotCharacter bot;
+  bot.Text = "";
+  bot.SetVoice("XGame.MercMaleVoice");
+  bot.SetRagdoll("Male1");
+  bot.ExportPlayerRecordClass(game_.path());
+  const auto lines = platform::ReadLines(game_.file("NewBotMod/Classes/NewBot.uc"));
+  EXPECT_EQ(std::vector<std::string>(lines.begin() + 9, lines.end()),
+            (std::vector<std::string>{"  VoiceClassName=\"XGame.MercMaleVoice\"", "  Sex=\"Male\"", "  Menu=\"SP\"",
+                                      "  Ragdoll=\"Male1\"", "}"}));
+}
+
+TEST_F(BotExportTest, NamesThatLeaveTheGameFolderAreRefused) {
+  for (const char* name : {"", ".", "..", "../Evil", "a\\b", "C:", "tab\there", "a/b"}) {
+    TBotCharacter bot;
+    bot.SetDefaultName(name);
+    EXPECT_THROW(bot.ExportPlayerRecordClass(game_.path()), roster::EExportError) << name;
+  }
+  EXPECT_TRUE(std::filesystem::is_empty(game_.path()));
+  EXPECT_THROW(TBotCharacter().ExportPlayerRecordClass(game_.file("missing/deeper")), platform::EFileError);
+}
+
+}  // namespace
