@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what building and testing need, with apt-get, when it is missing.
 set -euo pipefail
-packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth)
+packages=(g++ cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev xvfb xauth locales)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
