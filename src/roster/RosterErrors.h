@@ -1,0 +1,30 @@
+#pragma once
+
+// The errors the roster model raises. Their messages are fit to show to the
+// user as they stand; the windows catch them at each command.
+
+#include <stdexcept>
+#include <string>
+
+namespace roster {
+
+// A number that could not be read: "'x' is not a valid floating point value".
+class EConvertError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A list that refuses duplicates was asked to take one:
+// "String list does not allow duplicates".
+class EStringListError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// A bot cannot be exported as it stands (its name is no usable file name).
+class EExportError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+}  // namespace roster

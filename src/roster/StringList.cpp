@@ -1,0 +1,156 @@
+#include "roster/StringList.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/AsciiText.h"
+#include "platform/TextFile.h"
+#include "roster/RosterErrors.h"
+
+namespace roster {
+
+namespace {
+
+// Lines that differ only in case count as the same line, though the sorted
+// order still tells them apart.
+bool OrdersBefore(std::string_view a, std::string_view b) {
+  return platform::CompareText(a, b) < 0 && !platform::SameText(a, b);
+}
+
+std::string_view NamePart(std::string_view line, bool& hasName) {
+  const std::size_t eq = line.find('=');
+  hasName = eq != std::string_view::npos;
+  return hasName ? line.substr(0, eq) : std::string_view{};
+}
+
+}  // namespace
+
+TStringList::TStringList(bool sorted, TDuplicates duplicates) : sorted_(sorted), duplicates_(duplicates) {}
+
+int TStringList::Add(const std::string& s) { return AddLine(s); }
+
+int TStringList::AddLine(const std::string& s) {
+  if (!sorted_) {
+    lines_.push_back(s);
+    return Count() - 1;
+  }
+  bool found = false;
+  int at = FindSorted(s, found);
+  if (found) {
+    if (duplicates_ == TDuplicates::dupIgnore) return at;
+    if (duplicates_ == TDuplicates::dupError) throw EStringListError("String list does not allow duplicates");
+  }
+  // Keep the full order among lines that differ only in case.
+  while (at < Count() && platform::CompareText(lines_[static_cast<std::size_t>(at)], s) < 0) ++at;
+  lines_.insert(lines_.begin() + at, s);
+  return at;
+}
+
+int TStringList::FindSorted(std::string_view s, bool& found) const {
+  const auto it = std::lower_bound(lines_.begin(), lines_.end(), s,
+                                   [](const std::string& line, std::string_view v) { return OrdersBefore(line, v); });
+  found = it != lines_.end() && platform::SameText(*it, s);
+  return static_cast<int>(it - lines_.begin());
+}
+
+void TStringList::Insert(int index, const std::string& s) {
+  if (sorted_) {
+    AddLine(s);
+    return;
+  }
+  if (index < 0 || index > Count()) throw std::out_of_range("List index out of bounds");
+  lines_.insert(lines_.begin() + index, s);
+}
+
+void TStringList::Delete(int index) {
+  if (index < 0 || index >= Count()) throw std::out_of_range("List index out of bounds");
+  lines_.erase(lines_.begin() + index);
+}
+
+void TStringList::Clear() { lines_.clear(); }
+
+void TStringList::Exchange(int a, int b) {
+  if (a < 0 || b < 0 || a >= Count() || b >= Count()) throw std::out_of_range("List index out of bounds");
+  std::swap(lines_[static_cast<std::size_t>(a)], lines_[static_cast<std::size_t>(b)]);
+}
+
+void TStringList::SetStrings(int index, const std::string& s) {
+  if (index < 0 || index >= Count()) throw std::out_of_range("List index out of bounds");
+  if (!sorted_) {
+    lines_[static_cast<std::size_t>(index)] = s;
+    return;
+  }
+  lines_.erase(lines_.begin() + index);
+  AddLine(s);
+}
+
+int TStringList::IndexOf(std::string_view s) const {
+  if (sorted_) {
+    bool found = false;
+    const int at = FindSorted(s, found);
+    return found ? at : -1;
+  }
+  for (int i = 0; i < Count(); ++i)
+    if (platform::SameText(lines_[static_cast<std::size_t>(i)], s)) return i;
+  return -1;
+}
+
+int TStringList::IndexOfName(std::string_view name) const {
+  for (int i = 0; i < Count(); ++i) {
+    bool hasName = false;
+    const std::string_view n = NamePart(lines_[static_cast<std::size_t>(i)], hasName);
+    if (hasName && platform::SameText(n, name)) return i;
+  }
+  return -1;
+}
+
+int TStringList::IndexOfValue(std::string_view value) const {
+  for (int i = 0; i < Count(); ++i) {
+    const std::string& line = lines_[static_cast<std::size_t>(i)];
+    const std::size_t eq = line.find('=');
+    if (eq != std::string::npos && platform::SameText(std::string_view(line).substr(eq + 1), value)) return i;
+  }
+  return -1;
+}
+
+std::string TStringList::Names(int index) const {
+  bool hasName = false;
+  return std::string(NamePart((*this)[index], hasName));
+}
+
+std::string TStringList::ValueFromIndex(int index) const {
+  const std::string& line = (*this)[index];
+  const std::size_t eq = line.find('=');
+  return eq == std::string::npos ? std::string() : line.substr(eq + 1);
+}
+
+std::string TStringList::Values(std::string_view name) const {
+  const int i = IndexOfName(name);
+  return i < 0 ? std::string() : ValueFromIndex(i);
+}
+
+void TStringList::SetSorted(bool sorted) {
+  if (sorted && !sorted_)
+    std::stable_sort(lines_.begin(), lines_.end(), [](const std::string& a, const std::string& b) {
+      return platform::CompareText(a, b) < 0;
+    });
+  sorted_ = sorted;
+}
+
+void TStringList::AssignLines(const std::vector<std::string>& lines) {
+  Clear();
+  for (const std::string& line : lines) Add(line);
+}
+
+std::string TStringList::Text() const {
+  std::string text;
+  for (const std::string& line : lines_) {
+    text += line;
+    text += "\r\n";
+  }
+  return text;
+}
+
+void TStringList::SetText(const std::string& text) { AssignLines(platform::SplitLines(text)); }
+
+}  // namespace roster
