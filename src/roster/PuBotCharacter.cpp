@@ -1,5 +1,11 @@
 #include "roster/PuBotCharacter.h"
 
+#include <string_view>
+
+#include "platform/AsciiText.h"
+#include "platform/TextFile.h"
+#include "roster/PuUtTypes.h"
+
 namespace roster {
 
 const char* const DefaultPlayerLine =
@@ -7,23 +13,141 @@ const char* const DefaultPlayerLine =
     "BodySkin=PlayerSkins.JuggMaleABodyA,FaceSkin=PlayerSkins.JuggMaleAHeadA,"
     "Portrait=PlayerPictures.cJuggMaleAA,Text=XPlayers.Default,Sex=Male,Menu=\"SP\")";
 
-TBotCharacter::TBotCharacter() {}
-void TBotCharacter::SetPlayerLine(const std::string&) {}
-std::string TBotCharacter::GetPlayerLine() const { return "Player=()"; }
-void TBotCharacter::SetReactionTime(double v) { ReactionTime_ = v; }
-void TBotCharacter::SetStrafingAbility(double v) { StrafingAbility_ = v; }
-void TBotCharacter::SetAccuracy(double v) { Accuracy_ = v; }
-void TBotCharacter::SetAggressiveness(double v) { Aggressiveness_ = v; }
-void TBotCharacter::SetCombatStyle(double v) { CombatStyle_ = v; }
-void TBotCharacter::SetTactics(double v) { Tactics_ = v; }
-double TBotCharacter::AccuracyRating() const { return 0; }
-double TBotCharacter::TacticsRating() const { return 0; }
-double TBotCharacter::AgilityRating() const { return 0; }
-double TBotCharacter::AggressivenessRating() const { return 0; }
-double TBotCharacter::Salary() const { return 0; }
-void TBotCharacter::ExportPlayerRecordClass(const std::string&) const {}
-std::vector<std::string> TBotCharacter::PlayerRecordClassLines() const { return {}; }
-void TBotCharacter::Reset() {}
-void TBotCharacter::ApplyItem(const std::string&, bool&) {}
+namespace {
+
+double Clamp(double value, double low, double high) {
+  if (value > high) return high;
+  if (value < low) return low;
+  return value;
+}
+
+std::vector<std::string> BioLines(const TUtType& ref) { return platform::SplitLines(ref.AsIntText()); }
+
+}  // namespace
+
+TBotCharacter::TBotCharacter() {
+  SetPlayerLine(DefaultPlayerLine);
+  SetAggressiveness(0.3);
+  SetCombatStyle(0.2);
+}
+
+void TBotCharacter::SetReactionTime(double v) { ReactionTime_ = Clamp(v, -5, 5); }
+void TBotCharacter::SetStrafingAbility(double v) { StrafingAbility_ = Clamp(v, -5, 5); }
+void TBotCharacter::SetAccuracy(double v) { Accuracy_ = Clamp(v, -5, 5); }
+void TBotCharacter::SetAggressiveness(double v) { Aggressiveness_ = Clamp(v, 0, 1); }
+void TBotCharacter::SetCombatStyle(double v) { CombatStyle_ = Clamp(v, -1, 1); }
+void TBotCharacter::SetTactics(double v) { Tactics_ = Clamp(v, -5, 5); }
+
+void TBotCharacter::Reset() {
+  SetVoice("");
+  SetRagdoll("");
+  SetAccuracy(0);
+  SetAggressiveness(0);
+  SetCombatStyle(0);
+  SetTactics(0);
+  SetStrafingAbility(0);
+  SetReactionTime(0);
+  SetJumpy(false);
+  SetMesh("Jugg.JuggMaleA");
+  SetBodySkin("PlayerSkins.JuggMaleABodyA");
+  SetFaceSkin("PlayerSkins.JuggMaleAHeadA");
+  SetPortrait("PlayerPictures.cJuggMaleAA");
+  Text = "XPlayers.Default";
+  SetDefaultName("NewBot");
+  SetSpecies("xGame.SPECIES_Jugg");
+  SetSex("Male");
+  SetMenu("SP");
+  SetFavoriteWeapon("");
+  SetSkeleton("");
+}
+
+void TBotCharacter::SetPlayerLine(const std::string& s) {
+  Reset();
+  std::string_view rest = s;
+  const std::size_t open = rest.find('(');
+  if (open != std::string_view::npos) rest.remove_prefix(open + 1);
+  if (!rest.empty() && rest.back() == ')') rest.remove_suffix(1);
+  bool sawText = false;
+  for (std::size_t comma; (comma = rest.find(',')) != std::string_view::npos; rest.remove_prefix(comma + 1))
+    ApplyItem(platform::Trim(rest.substr(0, comma)), sawText);
+  ApplyItem(platform::Trim(rest), sawText);
+  // Without a Text item the bot has the default biography reference, and
+  // its biography must follow it rather than stay the previous bot's.
+  if (!sawText) {
+    TUtType ref;
+    ref.SetString(Text);
+    Bio_ = BioLines(ref);
+  }
+}
+
+void TBotCharacter::ApplyItem(const std::string& item, bool& sawText) {
+  TUtType v;
+  v.SetString(ValuePart(item));
+  // No key begins another, so an item matches one key at most; the game
+  // accepts an item that merely begins with a key ("MeshName=") as well.
+  const auto is = [&item](std::string_view key) { return platform::StartsText(key, item); };
+  if (is("DefaultName")) SetDefaultName(v.AsString());
+  if (is("Mesh")) SetMesh(v.AsString());
+  if (is("Species")) SetSpecies(v.AsString());
+  if (is("BodySkin")) SetBodySkin(v.AsString());
+  if (is("FaceSkin")) SetFaceSkin(v.AsString());
+  if (is("Portrait")) SetPortrait(v.AsString());
+  if (is("Voice")) SetVoice(v.AsString());
+  if (is("Text")) {
+    Bio_ = BioLines(v);
+    Text = v.AsString();
+    sawText = true;
+  }
+  if (is("Sex")) SetSex(v.AsString());
+  if (is("Menu")) SetMenu(v.AsString());
+  if (is("Aggressiveness")) SetAggressiveness(v.AsFloat());
+  if (is("CombatStyle")) SetCombatStyle(v.AsFloat());
+  if (is("FavoriteWeapon")) SetFavoriteWeapon(v.AsString());
+  if (is("bJumpy")) SetJumpy(v.AsBoolean());
+  if (is("StrafingAbility")) SetStrafingAbility(v.AsFloat());
+  if (is("Tactics")) SetTactics(v.AsFloat());
+  if (is("Accuracy")) SetAccuracy(v.AsFloat());
+  if (is("Ragdoll")) SetRagdoll(v.AsString());
+  if (is("Skeleton")) SetSkeleton(v.AsString());
+  if (is("ReactionTime")) SetReactionTime(v.AsFloat());
+}
+
+std::string TBotCharacter::GetPlayerLine() const {
+  std::string line = "Player=(";
+  const auto item = [&line](std::string_view key, const std::string& value) {
+    line += key;
+    line += '=';
+    line += value;
+    line += ',';
+  };
+  const auto text = [&item](std::string_view key, const std::string& value) {
+    if (!value.empty()) item(key, value);
+  };
+  const auto skill = [&item](std::string_view key, double value) {
+    if (value != 0) item(key, FloatText(value));
+  };
+  item("DefaultName", "\"" + DefaultName_ + "\"");
+  item("Species", Species_);
+  item("Mesh", Mesh_);
+  item("BodySkin", BodySkin_);
+  item("FaceSkin", FaceSkin_);
+  item("Portrait", Portrait_);
+  item("Text", Text);
+  text("Voice", Voice_);
+  text("Sex", Sex_);
+  skill("Accuracy", Accuracy_);
+  skill("Aggressiveness", Aggressiveness_);
+  skill("StrafingAbility", StrafingAbility_);
+  skill("CombatStyle", CombatStyle_);
+  skill("Tactics", Tactics_);
+  skill("ReactionTime", ReactionTime_);
+  if (bJumpy_) item("bJumpy", "1");
+  text("FavoriteWeapon", FavoriteWeapon_);
+  if (!Menu_.empty()) item("Menu", "\"" + Menu_ + "\"");
+  text("Skeleton", Skeleton_);
+  text("Ragdoll", Ragdoll_);
+  line.back() = ')';
+  return line;
+}
 
 }  // namespace roster

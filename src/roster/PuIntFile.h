@@ -5,6 +5,7 @@
 // written; every lookup afterwards is in memory and ignores ASCII case.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -25,6 +26,8 @@ class TIntFile {
   // The text after the "=" of the first line named `ident` in the first
   // section named `section`; `defaultValue` when either is missing.
   std::string ReadString(std::string_view section, std::string_view ident, const std::string& defaultValue) const;
+  // The same without a default: nothing when section or line is missing.
+  std::optional<std::string> ReadValue(std::string_view section, std::string_view ident) const;
   // The section is there and holds at least one line.
   bool SectionExists(std::string_view section) const;
   bool ValueExists(std::string_view section, std::string_view ident) const;

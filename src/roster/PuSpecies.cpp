@@ -1,11 +1,32 @@
 #include "roster/PuSpecies.h"
 
+#include "platform/Files.h"
+#include "roster/PuUtTypes.h"
+
 namespace roster {
 
-void AddSpeciesName(const std::string&, TStringList&) {}
-void AddIntFileEntry(const TIntFile&, const std::string&, const std::string&, TStringList&) {}
-void AddSpeciesFromIntFile(const TIntFile& f, const std::string& section, TStringList& list) {
-  AddIntFileEntry(f, section, "SpeciesName", list);
+void AddSpeciesName(const std::string& speciesRef, TStringList& list) {
+  const std::size_t dot = speciesRef.find('.');
+  if (dot == std::string::npos) return;
+  const TIntFile* file = IntFileList().Find(speciesRef.substr(0, dot + 1) + "INT");
+  if (!file) return;
+  AddSpeciesFromIntFile(*file, speciesRef.substr(dot + 1), list);
+}
+
+void AddIntFileEntry(const TIntFile& intFile, const std::string& section, const std::string& ident,
+                     TStringList& list) {
+  const std::string value = intFile.ValueExists(section, ident) ? Unquote(intFile.ReadString(section, ident, section))
+                                                                 : section;
+  // The package part takes its case from the file on disk, not from the
+  // reference that led here.
+  const std::string fileName = platform::ExtractFileName(intFile.FileName());
+  const std::size_t dot = fileName.find('.');
+  const std::string package = dot == std::string::npos ? std::string() : fileName.substr(0, dot + 1);
+  list.Add(package + section + "=" + value);
+}
+
+void AddSpeciesFromIntFile(const TIntFile& intFile, const std::string& section, TStringList& list) {
+  AddIntFileEntry(intFile, section, "SpeciesName", list);
 }
 
 }  // namespace roster

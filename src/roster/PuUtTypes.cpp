@@ -1,23 +1,196 @@
 #include "roster/PuUtTypes.h"
 
+#include <array>
+#include <charconv>
+#include <limits>
+
+#include "platform/AsciiText.h"
+#include "platform/InputBox.h"
+#include "roster/PuIntFile.h"
+#include "roster/RosterErrors.h"
+
 namespace roster {
+
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// The value's decimal digits taken to 18 significant digits, and the power
+// of ten of the first one.
+struct TDecimal {
+  bool Negative = false;
+  std::string Digits;  // 18 digits, the first non-zero unless the value is 0
+  int Exponent = 0;    // value = 0.Digits x 10^(Exponent + 1)
+};
+
+TDecimal Decimal18(double d) {
+  std::array<char, 64> buf{};
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), d, std::chars_format::scientific, 17);
+  std::string_view text(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+  TDecimal dec;
+  if (!text.empty() && text.front() == '-') {
+    dec.Negative = true;
+    text.remove_prefix(1);
+  }
+  const std::size_t e = text.find('e');
+  for (char c : text.substr(0, e))
+    if (IsDigit(c)) dec.Digits += c;
+  std::string_view exp = text.substr(e + 1);
+  if (!exp.empty() && exp.front() == '+') exp.remove_prefix(1);
+  std::from_chars(exp.data(), exp.data() + exp.size(), dec.Exponent);
+  return dec;
+}
+
+// Hundredths of the value's magnitude as decimal digits, rounded with a 5
+// in the third decimal going away from zero.
+std::string Hundredths(const TDecimal& dec) {
+  const int keep = dec.Exponent + 3;  // digits up to the second decimal
+  if (keep < 0) return "0";
+  const int n = static_cast<int>(dec.Digits.size());
+  std::string kept = dec.Digits.substr(0, static_cast<std::size_t>(std::min(keep, n)));
+  if (keep > n) kept.append(static_cast<std::size_t>(keep - n), '0');
+  const bool roundUp = keep < n && dec.Digits[static_cast<std::size_t>(keep)] >= '5';
+  if (roundUp) {
+    int i = static_cast<int>(kept.size()) - 1;
+    for (; i >= 0 && kept[static_cast<std::size_t>(i)] == '9'; --i) kept[static_cast<std::size_t>(i)] = '0';
+    if (i >= 0)
+      ++kept[static_cast<std::size_t>(i)];
+    else
+      kept.insert(kept.begin(), '1');
+  }
+  const std::size_t firstNonZero = kept.find_first_not_of('0');
+  return firstNonZero == std::string::npos ? "0" : kept.substr(firstNonZero);
+}
+
+std::string NonFiniteText(double d) {
+  if (d != d) return "NAN";
+  return d > 0 ? "+INF" : "-INF";
+}
+
+EConvertError NotAFloat(std::string_view s) {
+  return EConvertError("'" + std::string(s) + "' is not a valid floating point value");
+}
+
+}  // namespace
 
 std::string ValuePart(std::string_view s) {
   const std::size_t eq = s.find('=');
   return std::string(eq == std::string_view::npos ? s : s.substr(eq + 1));
 }
 
-std::string FloatText(double) { return "0.0"; }
-std::optional<double> ReadFloat(std::string_view) { return std::nullopt; }
-std::optional<std::int32_t> ReadInteger(std::string_view) { return std::nullopt; }
+std::string FloatText(double d) {
+  if (d != d || d == std::numeric_limits<double>::infinity() || d == -std::numeric_limits<double>::infinity())
+    return NonFiniteText(d);
+  const TDecimal dec = Decimal18(d);
+  std::string digits = Hundredths(dec);
+  if (digits.size() < 3) digits.insert(0, 3 - digits.size(), '0');
+  std::string text;
+  if (d > 0)
+    text = "+";
+  else if (dec.Negative && digits != "000")
+    text = "-";
+  text += digits.substr(0, digits.size() - 2);
+  text += '.';
+  text += digits.substr(digits.size() - 2);
+  if (text.back() == '0') text.pop_back();
+  return text;
+}
 
-void TUtType::SetString(const std::string& s) { Value = s; Kind = utkString; }
-void TUtType::SetFloat(double d) { Value = FloatText(d); Kind = utkFloat; }
-void TUtType::SetBoolean(bool b) { Value = b ? "1" : "0"; Kind = utkBoolean; }
-std::string TUtType::AsString() const { return Value; }
-double TUtType::AsFloat() const { return 0; }
-bool TUtType::AsBoolean() const { return false; }
-std::string TUtType::AsIntString() const { return Value; }
-std::string TUtType::AsIntText() const { return Value; }
+std::optional<double> ReadFloat(std::string_view s) {
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  std::size_t digits = 0;
+  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  if (i < s.size() && s[i] == '.') {
+    ++i;
+    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  }
+  if (digits == 0) return std::nullopt;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
+    ++i;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    const std::size_t expStart = i;
+    while (i < s.size() && IsDigit(s[i])) ++i;
+    if (i == expStart) return std::nullopt;
+  }
+  if (i != s.size()) return std::nullopt;
+  // from_chars takes no "+" sign; the grammar is checked above, so it sees
+  // nothing but a plain decimal number.
+  const std::string_view body = s[0] == '+' ? s.substr(1) : s;
+  double value = 0;
+  const auto res = std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
+  if (res.ec != std::errc() || res.ptr != body.data() + body.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<std::int32_t> ReadInteger(std::string_view s) {
+  if (!s.empty() && s.front() == '+') {
+    s.remove_prefix(1);
+    if (!s.empty() && s.front() == '-') return std::nullopt;
+  }
+  if (s.empty() || (s.size() == 1 && s.front() == '-')) return std::nullopt;
+  std::int32_t value = 0;
+  const auto res = std::from_chars(s.data(), s.data() + s.size(), value, 10);
+  if (res.ec != std::errc() || res.ptr != s.data() + s.size()) return std::nullopt;
+  return value;
+}
+
+std::string Unquote(std::string_view s) {
+  if (s.empty() || s.front() != '"' || s.back() != '"') return std::string(s);
+  if (s.size() == 1) return std::string();
+  return std::string(s.substr(1, s.size() - 2));
+}
+
+void TUtType::SetString(const std::string& s) {
+  Value = s;
+  Kind = utkString;
+}
+
+void TUtType::SetFloat(double d) {
+  Value = FloatText(d);
+  Kind = utkFloat;
+}
+
+void TUtType::SetBoolean(bool b) {
+  Value = b ? "1" : "0";
+  Kind = utkBoolean;
+}
+
+std::string TUtType::AsString() const { return Kind == utkString ? Unquote(Value) : Value; }
+
+double TUtType::AsFloat() const {
+  if (!Value.empty() && Value.front() == '+') {
+    const std::string_view rest = std::string_view(Value).substr(1);
+    if (const auto v = ReadFloat(rest)) return *v;
+    throw NotAFloat(rest);
+  }
+  if (const auto v = ReadFloat(Value)) return *v;
+  const std::string answer = platform::InputBox("Illegal floating-point value detected!", "Value :", Value);
+  if (const auto v = ReadFloat(answer)) return *v;
+  throw NotAFloat(answer);
+}
+
+bool TUtType::AsBoolean() const {
+  if (const auto i = ReadInteger(Value)) return (static_cast<std::uint32_t>(*i) & 0xFFu) != 0;
+  return AsFloat() != 0;
+}
+
+std::string TUtType::AsIntString() const {
+  const std::size_t dot = Value.find('.');
+  if (dot == std::string::npos) return Value;
+  const TIntFile* file = IntFileList().Find(platform::UpperCase(Value.substr(0, dot) + ".int"));
+  if (!file) return Value;
+  const std::optional<std::string> text = file->ReadValue("DecoText", std::string_view(Value).substr(dot + 1));
+  if (!text) return Value;
+  if (text->size() > 2 && text->front() == '"' && text->back() == '"') return text->substr(1, text->size() - 2);
+  return *text;
+}
+
+std::string TUtType::AsIntText() const {
+  std::string text = AsIntString();
+  for (char& c : text)
+    if (c == '|') c = '\r';
+  return text;
+}
 
 }  // namespace roster

@@ -36,6 +36,10 @@ std::optional<double> ReadFloat(std::string_view s);
 // Reads an optional sign and decimal digits within the 32-bit range.
 std::optional<std::int32_t> ReadInteger(std::string_view s);
 
+// The text between one pair of surrounding double quotes; a lone double
+// quote gives the empty text; any other text comes back unchanged.
+std::string Unquote(std::string_view s);
+
 class TUtType {
  public:
   std::string Value;

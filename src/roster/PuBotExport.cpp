@@ -1,0 +1,63 @@
+// A bot as an UnrealScript PlayerRecordClass, one package folder per bot,
+// for the game's compiler.
+
+#include "platform/Files.h"
+#include "platform/TextFile.h"
+#include "roster/PuBotCharacter.h"
+#include "roster/RosterErrors.h"
+
+namespace roster {
+
+namespace {
+
+// The bot's name becomes a folder and a file name under the game folder;
+// a name such as "..\..\x" or "C:" must not lead the export elsewhere.
+bool IsPlainFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (char c : name)
+    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32) return false;
+  return true;
+}
+
+// The folder under its spelling on disk when one differing only in case is
+// there (the game's folders come from Windows), else created.
+std::string EnsureDirectory(const std::string& path) {
+  if (const auto existing = platform::FindPathIgnoringCase(path); existing && platform::DirectoryExists(*existing))
+    return *existing;
+  if (!platform::CreateDirectoryLevel(path)) throw platform::EFileError("Cannot create directory \"" + path + "\"");
+  return path;
+}
+
+}  // namespace
+
+std::vector<std::string> TBotCharacter::PlayerRecordClassLines() const {
+  std::vector<std::string> lines = {"class " + DefaultName_ + " extends PlayerRecordClass;", "", "defaultproperties",
+                                    "{"};
+  const auto property = [&lines](const std::string& value, const char* before, const char* after) {
+    if (!value.empty()) lines.push_back(std::string("  ") + before + value + after);
+  };
+  property(Species_, "Species=class'", "'");
+  property(Mesh_, "MeshName=\"", "\"");
+  property(BodySkin_, "BodySkinName=\"", "\"");
+  property(FaceSkin_, "FaceSkinName=\"", "\"");
+  property(Portrait_, "Portrait=Material'", "'");
+  property(Text, "TextName=\"", "\"");
+  property(Voice_, "VoiceClassName=\"", "\"");
+  property(Sex_, "Sex=\"", "\"");
+  property(Menu_, "Menu=\"", "\"");
+  property(Skeleton_, "Skeleton=\"", "\"");
+  property(Ragdoll_, "Ragdoll=\"", "\"");
+  lines.push_back("}");
+  return lines;
+}
+
+void TBotCharacter::ExportPlayerRecordClass(const std::string& baseDir) const {
+  if (!IsPlainFileName(DefaultName_))
+    throw EExportError("The bot name \"" + DefaultName_ + "\" cannot be used as a class and file name");
+  const std::vector<std::string> lines = PlayerRecordClassLines();
+  const std::string modDir = EnsureDirectory(platform::JoinPath(baseDir, DefaultName_ + "Mod"));
+  const std::string classesDir = EnsureDirectory(platform::JoinPath(modDir, "Classes"));
+  platform::WriteLines(platform::JoinPath(classesDir, DefaultName_ + ".uc"), lines);
+}
+
+}  // namespace roster
