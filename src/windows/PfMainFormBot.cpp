@@ -166,8 +166,10 @@ void TFmMainForm::ShowReference(TBotControl control, const std::string& value, c
   combo->setCurrentIndex(row < combo->count() ? row : -1);
   if (!value.empty() && line < 0) report += "\r" + std::string(label) + value;
 
-  // Whether the row now chosen gives back exactly the bot's value.
-  bool exact = line >= 0 || (value.empty() && (offset == 1 || control == bcMenu));
+  // Whether the row now chosen gives back exactly the bot's value. A
+  // reference found in other letter case is shown, but writing the list's
+  // spelling back would still change the bot.
+  bool exact = (line >= 0 && list.Names(line) == value) || (value.empty() && (offset == 1 || control == bcMenu));
   if (control == bcMenu && line == 0 && !value.empty()) exact = false;  // row 0 means no menu
   FUnshown.set(control, !exact);
 }
@@ -200,7 +202,7 @@ void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
     const int text = bot.Text.empty() ? -1 : FTexts.IndexOf(bot.Text);
     cbText->setCurrentIndex(text >= 0 ? text : FTexts.IndexOf("xPlayers.Default"));
     if (!bot.Text.empty() && text < 0) report += "\rBiography-reference = " + bot.Text;
-    FUnshown.set(bcText, text < 0);
+    FUnshown.set(bcText, text < 0 || FTexts[text] != bot.Text);
     ShowBioText();
 
     ShowReference(bcSex, bot.GetSex(), "Sex = ", report);

@@ -222,6 +222,11 @@ void TFmMainForm::FillCombos() {
     AddListValues(pick.Combo, *pick.List);
     pick.Combo->setCurrentIndex(-1);
   }
+  // The pick lists no longer show the shown bot's references: until it is
+  // shown again they must not be written back into it.
+  for (TBotControl control : {bcMesh, bcSpecies, bcBodySkin, bcFaceSkin, bcPortrait, bcText, bcSex, bcMenu, bcVoice,
+                              bcFavoriteWeapon, bcRagdoll, bcSkeleton})
+    FUnshown.set(control);
 }
 
 }  // namespace windows
