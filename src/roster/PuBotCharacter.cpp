@@ -134,7 +134,9 @@ std::string TBotCharacter::GetPlayerLine() const {
   item("Portrait", Portrait_);
   item("Text", Text);
   text("Voice", Voice_);
-  text("Sex", Sex_);
+  // Sex and Menu are read back as "Male" and "SP" when their item is
+  // missing, so an empty value is written out to survive a save and a load.
+  item("Sex", Sex_);
   skill("Accuracy", Accuracy_);
   skill("Aggressiveness", Aggressiveness_);
   skill("StrafingAbility", StrafingAbility_);
@@ -143,7 +145,7 @@ std::string TBotCharacter::GetPlayerLine() const {
   skill("ReactionTime", ReactionTime_);
   if (bJumpy_) item("bJumpy", "1");
   text("FavoriteWeapon", FavoriteWeapon_);
-  if (!Menu_.empty()) item("Menu", "\"" + Menu_ + "\"");
+  item("Menu", "\"" + Menu_ + "\"");
   text("Skeleton", Skeleton_);
   text("Ragdoll", Ragdoll_);
   line.back() = ')';

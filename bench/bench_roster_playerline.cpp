@@ -1,0 +1,86 @@
+// Reading and writing rosters, and loading a game folder's .int files.
+//   build/bench/bench_roster_playerline
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+#include <benchmark/benchmark.h>
+
+#include "roster/PuBotCharacter.h"
+#include "roster/PuIntFile.h"
+
+namespace {
+
+std::vector<std::string> MakePlayerLines(int count) {
+  std::mt19937 rng(2003);
+  std::uniform_int_distribution<int> skill(-500, 500);
+  const auto number = [&] { return std::to_string(skill(rng) / 100.0); };
+  std::vector<std::string> lines;
+  lines.reserve(static_cast<std::size_t>(count));
+  for (int i = 0; i < count; ++i) {
+    lines.push_back("Player=(DefaultName=\"Bot" + std::to_string(i) +
+                    "\",Mesh=HumanMaleA.MercMaleD,species=xGame.SPECIES_Merc,BodySkin=PlayerSkins.MercMaleDBodyA,"
+                    "FaceSkin=PlayerSkins.MercMaleDHeadA,Portrait=PlayerPictures.cMercMaleAD,Text=XPlayers.MercMaleDA,"
+                    "Sex=Male,Menu=\"SP\",Tactics=" + number() + ",StrafingAbility=" + number() +
+                    ",Accuracy=" + number() + ",ReactionTime=" + number() +
+                    ",Aggressiveness=0.5,CombatStyle=-0.25,bJumpy=1,FavoriteWeapon=XWeapons.FlakCannon)");
+  }
+  return lines;
+}
+
+// 100,000 lines parsed and written again, as a save of a large roster does.
+void BM_ParseAndWrite100k(benchmark::State& state) {
+  const std::vector<std::string> lines = MakePlayerLines(100000);
+  roster::TBotCharacter bot;
+  for (auto _ : state) {
+    std::size_t total = 0;
+    for (const std::string& line : lines) {
+      bot.SetPlayerLine(line);
+      total += bot.GetPlayerLine().size();
+    }
+    benchmark::DoNotOptimize(total);
+  }
+  state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
+}
+BENCHMARK(BM_ParseAndWrite100k)->Unit(benchmark::kMillisecond);
+
+// A folder of 200 .int files of about 20 KB each, loaded into the cache.
+class IntFolder {
+ public:
+  IntFolder() : dir_(std::filesystem::temp_directory_path() / "rosterwell-bench-int") {
+    std::filesystem::remove_all(dir_);
+    std::filesystem::create_directories(dir_);
+    for (int f = 0; f < 200; ++f) {
+      std::ofstream out(dir_ / ("Package" + std::to_string(f) + ".int"), std::ios::binary);
+      out << "[Public]\r\n";
+      for (int o = 0; o < 20; ++o)
+        out << "Object=(Name=Package" << f << ".Thing" << o << ",Class=Class,MetaClass=Engine.Weapon)\r\n";
+      out << "\r\n[DecoText]\r\n";
+      for (int t = 0; t < 100; ++t)
+        out << "Bio" << t << "=\"Name:  Someone|Age:   30||A biography line long enough to look like one.|\"\r\n";
+      for (int o = 0; o < 20; ++o) out << "\r\n[Thing" << o << "]\r\nItemName=\"Thing number " << o << "\"\r\n";
+    }
+  }
+  ~IntFolder() { std::filesystem::remove_all(dir_); }
+  std::string path() const { return dir_.string(); }
+
+ private:
+  std::filesystem::path dir_;
+};
+
+void BM_Load200IntFiles(benchmark::State& state) {
+  const IntFolder folder;
+  for (auto _ : state) {
+    roster::FreeIntFiles();
+    roster::LoadIntFiles(folder.path());
+    benchmark::DoNotOptimize(roster::IntFileList().Count());
+  }
+  roster::FreeIntFiles();
+  state.SetItemsProcessed(state.iterations() * 200);
+}
+BENCHMARK(BM_Load200IntFiles)->Unit(benchmark::kMillisecond);
+
+}  // namespace
