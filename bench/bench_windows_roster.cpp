@@ -45,7 +45,8 @@ struct TBench {
     static int argc = 1;
     static char name[] = "bench";
     static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
+    static QApplication* app = new QApplication(argc, argv);  // never destroyed, as Qt's globals may go first
+    (void)app;
     Dir = std::filesystem::temp_directory_path() / ("rosterwell-bench-" + std::to_string(std::random_device()()));
     std::filesystem::create_directories(Dir / "System");
     std::vector<std::string> lines{"[Public]"};

@@ -50,8 +50,10 @@ inline QApplication& TestApp() {
   static int argc = 1;
   static char name[] = "windows_tests";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: Qt's own globals may be gone by the time static
+  // objects are, and a QApplication must not outlive them.
+  static QApplication* app = new QApplication(argc, argv);
+  return *app;
 }
 
 class TTestForm : public windows::TFmMainForm {
