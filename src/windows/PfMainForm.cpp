@@ -17,7 +17,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
@@ -261,7 +261,7 @@ void TFmMainForm::BuildSkillsPage() {
   cbJumpy->setObjectName(QStringLiteral("cbJumpy"));
   cbJumpy->setLayoutDirection(Qt::RightToLeft);  // the box at the right of its text
   SetHint(cbJumpy, "Feel like a bunny ?");
-  grid->addWidget(cbJumpy, row, 0, 1, 2, Qt::AlignLeft);
+  grid->addWidget(cbJumpy, row, 0, 1, 2, Qt::AlignAbsolute | Qt::AlignLeft);
   grid->setRowStretch(row + 1, 1);
   grid->setColumnStretch(1, 1);
   PageControl1->addTab(tsSkills, QStringLiteral("&Skills"));
@@ -319,6 +319,9 @@ void TFmMainForm::BuildDetailsPage() {
   meBio->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   meBio->setContextMenuPolicy(Qt::CustomContextMenu);
   SetHint(meBio, "Why I'm here ...");
+  // A biography reads as a few lines at least.
+  meBio->setMinimumHeight(meBio->fontMetrics().lineSpacing() * 6 + 2 * meBio->frameWidth() +
+                          meBio->horizontalScrollBar()->sizeHint().height());
   bio->addWidget(cbText);
   bio->addWidget(meBio, 1);
   page->addWidget(gbBio, 1);
@@ -349,7 +352,7 @@ void TFmMainForm::FixWindowSize() {
   // The design's client area at least; more when this platform's fonts
   // need it, so that no label or control is cut.
   centralWidget()->layout()->activate();
-  const QSize hint = sizeHint();
+  const QSize hint = minimumSizeHint();
   const int extra = menuBar()->sizeHint().height();
   setFixedSize(std::max(hint.width(), DesignClientWidth), std::max(hint.height(), DesignClientHeight + extra));
   setWindowFlags((windowFlags() & ~Qt::WindowMaximizeButtonHint) | Qt::MSWindowsFixedSizeDialogHint);
