@@ -312,6 +312,7 @@ void TFmMainForm::BuildDetailsPage() {
   gbBio->setContextMenuPolicy(Qt::CustomContextMenu);
   auto* bio = new QVBoxLayout(gbBio);
   cbText = MakePickList(gbBio, "cbText", "Pick a biography that fits ...");
+  cbText->setContextMenuPolicy(Qt::CustomContextMenu);
   meBio = new QPlainTextEdit(gbBio);
   meBio->setObjectName(QStringLiteral("meBio"));
   meBio->setReadOnly(true);

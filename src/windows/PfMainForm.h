@@ -206,6 +206,8 @@ class TFmMainForm : public QMainWindow {
     (void)newName;
   }
   virtual void UpdateProfileRatings() {}
+  // A double click on a roster row: that bot's profile window.
+  virtual void lbBotListDblClick() {}
 
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;

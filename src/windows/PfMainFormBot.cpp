@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QSpinBox>
 
@@ -65,6 +67,17 @@ void TFmMainForm::ConnectHandlers() {
   command(acPasteAsNewBot, &TFmMainForm::acPasteAsNewBotExecute);
 
   connect(lbBotList, &QListWidget::currentRowChanged, this, [this] { Guard([this] { lbBotListClick(); }); });
+  connect(lbBotList, &QListWidget::itemDoubleClicked, this, [this] { Guard([this] { lbBotListDblClick(); }); });
+  // The pop-up menus fill as the commands that use them join.
+  const auto popup = [this](QWidget* widget, QMenu* menu) {
+    connect(widget, &QWidget::customContextMenuRequested, this, [widget, menu](const QPoint& at) {
+      if (!menu->isEmpty()) menu->popup(widget->mapToGlobal(at));
+    });
+  };
+  popup(lbBotList, pmBotlist);
+  popup(gbBio, pmBio);
+  popup(cbText, pmBio);
+  popup(meBio, pmBio);
 
   // Skill fields: valueChanged also comes from the program's own filling,
   // which ApplyToSelected ignores while the controls are not ready.

@@ -127,6 +127,10 @@ void TFmMainForm::acSaveAsBotlistExecute() {
 
 void TFmMainForm::ClearBots() {
   CloseAllProfiles();
+  // The rows go with their bots: a selection left over from the old roster
+  // must not pick bots of the next one.
+  const QSignalBlocker blocker(lbBotList);
+  lbBotList->clear();
   FBots.clear();
 }
 

@@ -7,6 +7,7 @@
 #include <QSpinBox>
 
 #include "MainFormFixture.h"
+#include "platform/InputBox.h"
 
 using namespace testing_support;
 using windows::TModalResult;
@@ -227,4 +228,19 @@ TEST_F(RosterRoad, FindCopyAndPaste) {
   EXPECT_EQ(Form->lbBotList->item(1)->text(), "Gorge");
   EXPECT_EQ(Form->edDefaultName->text(), "Gorge");
   EXPECT_EQ(Form->BotKey(1), "Gorge");
+}
+
+TEST_F(RosterRoad, AnUnreadableNumberIsAskedForThroughTheSameDialogs) {
+  Dialogs.InstallAsInputBoxHandler();
+  const std::string path =
+      Dir.write("odd.upl", "[Public]\r\nPlayer=(DefaultName=\"Odd\",Accuracy=abc,Tactics=1.5)\r\n");
+  Dialogs.Inputs = {"0.5"};
+  Open(path);
+  ASSERT_EQ(Dialogs.Asked.size(), 2u);
+  EXPECT_EQ(Dialogs.Asked[1].Text, "Illegal floating-point value detected!");
+  EXPECT_EQ(Dialogs.Asked[1].Extra, "Value :|abc");
+  ASSERT_EQ(Form->BotCount(), 1);
+  EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.5);
+  EXPECT_EQ(Form->edTactics->value(), 150);
+  platform::SetInputBoxHandler({});
 }
