@@ -177,7 +177,7 @@ void TFmMainForm::ShowReference(TBotControl control, const std::string& value, c
   const int line = value.empty() ? -1 : list.IndexOfName(value);
   const int row = line >= 0 ? line + offset : 0;
   combo->setCurrentIndex(row < combo->count() ? row : -1);
-  if (!value.empty() && line < 0) report += "\r" + std::string(label) + value;
+  if (!value.empty() && line < 0) report.append("\r").append(label).append(value);
 
   // Whether the row now chosen gives back exactly the bot's value. A
   // reference found in other letter case is shown, but writing the list's
@@ -214,7 +214,7 @@ void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
 
     const int text = bot.Text.empty() ? -1 : FTexts.IndexOf(bot.Text);
     cbText->setCurrentIndex(text >= 0 ? text : FTexts.IndexOf("xPlayers.Default"));
-    if (!bot.Text.empty() && text < 0) report += "\rBiography-reference = " + bot.Text;
+    if (!bot.Text.empty() && text < 0) report.append("\rBiography-reference = ").append(bot.Text);
     FUnshown.set(bcText, text < 0 || FTexts[text] != bot.Text);
     ShowBioText();
 

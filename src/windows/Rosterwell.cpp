@@ -27,7 +27,6 @@ int main(int argc, char** argv) {
   RegisterPackageReaderClasses();
   QApplication app(argc, argv);
   QApplication::setApplicationName(QString::fromLatin1(windows::ApplicationTitle));
-  QApplication::setApplicationDisplayName(QString::fromLatin1(windows::ApplicationTitle));
 
   windows::TQtDialogs dialogs;
   dialogs.InstallAsInputBoxHandler();
