@@ -11,13 +11,14 @@
 
 #include "roster/PuBotCharacter.h"
 #include "roster/PuIntFile.h"
+#include "roster/PuUtTypes.h"
 
 namespace {
 
 std::vector<std::string> MakePlayerLines(int count) {
   std::mt19937 rng(2003);
   std::uniform_int_distribution<int> skill(-500, 500);
-  const auto number = [&] { return std::to_string(skill(rng) / 100.0); };
+  const auto number = [&] { return roster::FloatText(skill(rng) / 100.0); };
   std::vector<std::string> lines;
   lines.reserve(static_cast<std::size_t>(count));
   for (int i = 0; i < count; ++i) {

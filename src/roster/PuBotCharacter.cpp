@@ -4,6 +4,7 @@
 
 #include "platform/AsciiText.h"
 #include "platform/TextFile.h"
+#include "roster/LineParts.h"
 #include "roster/PuUtTypes.h"
 
 namespace roster {
@@ -68,9 +69,7 @@ void TBotCharacter::SetPlayerLine(const std::string& s) {
   if (open != std::string_view::npos) rest.remove_prefix(open + 1);
   if (!rest.empty() && rest.back() == ')') rest.remove_suffix(1);
   bool sawText = false;
-  for (std::size_t comma; (comma = rest.find(',')) != std::string_view::npos; rest.remove_prefix(comma + 1))
-    ApplyItem(platform::Trim(rest.substr(0, comma)), sawText);
-  ApplyItem(platform::Trim(rest), sawText);
+  ForEachItem(rest, [&](const std::string& item) { ApplyItem(item, sawText); });
   // Without a Text item the bot has the default biography reference, and
   // its biography must follow it rather than stay the previous bot's.
   if (!sawText) {

@@ -3,6 +3,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
+#include "roster/LineParts.h"
 
 namespace roster {
 
@@ -30,12 +31,6 @@ std::string NarrowUtf16Le(std::string_view bytes) {
     text += unit <= 0xFF ? static_cast<char>(unit) : '?';
   }
   return text;
-}
-
-std::string_view LineName(std::string_view line, bool& hasName) {
-  const std::size_t eq = line.find('=');
-  hasName = eq != std::string_view::npos;
-  return hasName ? line.substr(0, eq) : std::string_view{};
 }
 
 }  // namespace
@@ -91,9 +86,8 @@ std::optional<std::string> TIntFile::ReadValue(std::string_view section, std::st
   const TSection* s = FindSection(section);
   if (!s) return std::nullopt;
   for (const std::string& line : s->Lines) {
-    bool hasName = false;
-    const std::string_view name = LineName(line, hasName);
-    if (hasName && platform::SameText(name, ident)) return line.substr(name.size() + 1);
+    const auto name = LineName(line);
+    if (name && platform::SameText(*name, ident)) return line.substr(name->size() + 1);
   }
   return std::nullopt;
 }
@@ -127,8 +121,7 @@ std::vector<std::string> TIntFile::ReadObjects() const {
   const TSection* s = FindSection("Public");
   if (!s) return objects;
   for (const std::string& line : s->Lines) {
-    bool hasName = false;
-    if (LineName(line, hasName) == "Object" && hasName) objects.push_back(line);
+    if (LineName(line) == "Object") objects.push_back(line);
   }
   return objects;
 }

@@ -3,6 +3,7 @@
 #include <string_view>
 
 #include "platform/AsciiText.h"
+#include "roster/LineParts.h"
 #include "roster/PuIntFile.h"
 #include "roster/PuUtTypes.h"
 
@@ -14,9 +15,7 @@ void TMyUtObject::ParseObjectLine(const std::string& s) {
   std::string_view rest = s;
   if (!rest.empty() && rest.front() == '(') rest.remove_prefix(1);
   if (!rest.empty() && rest.back() == ')') rest.remove_suffix(1);
-  for (std::size_t comma; (comma = rest.find(',')) != std::string_view::npos; rest.remove_prefix(comma + 1))
-    ApplyItem(platform::Trim(rest.substr(0, comma)));
-  ApplyItem(platform::Trim(rest));
+  ForEachItem(rest, [this](const std::string& item) { ApplyItem(item); });
 }
 
 void TMyUtObject::ApplyItem(const std::string& item) {

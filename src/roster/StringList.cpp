@@ -5,6 +5,7 @@
 
 #include "platform/AsciiText.h"
 #include "platform/TextFile.h"
+#include "roster/LineParts.h"
 #include "roster/RosterErrors.h"
 
 namespace roster {
@@ -15,12 +16,6 @@ namespace {
 // order still tells them apart.
 bool OrdersBefore(std::string_view a, std::string_view b) {
   return platform::CompareText(a, b) < 0 && !platform::SameText(a, b);
-}
-
-std::string_view NamePart(std::string_view line, bool& hasName) {
-  const std::size_t eq = line.find('=');
-  hasName = eq != std::string_view::npos;
-  return hasName ? line.substr(0, eq) : std::string_view{};
 }
 
 }  // namespace
@@ -97,9 +92,8 @@ int TStringList::IndexOf(std::string_view s) const {
 
 int TStringList::IndexOfName(std::string_view name) const {
   for (int i = 0; i < Count(); ++i) {
-    bool hasName = false;
-    const std::string_view n = NamePart(lines_[static_cast<std::size_t>(i)], hasName);
-    if (hasName && platform::SameText(n, name)) return i;
+    const auto n = LineName(lines_[static_cast<std::size_t>(i)]);
+    if (n && platform::SameText(*n, name)) return i;
   }
   return -1;
 }
@@ -114,8 +108,7 @@ int TStringList::IndexOfValue(std::string_view value) const {
 }
 
 std::string TStringList::Names(int index) const {
-  bool hasName = false;
-  return std::string(NamePart((*this)[index], hasName));
+  return std::string(LineName((*this)[index]).value_or(std::string_view{}));
 }
 
 std::string TStringList::ValueFromIndex(int index) const {

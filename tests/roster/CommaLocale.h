@@ -3,7 +3,9 @@
 // Switches the process to a locale whose decimal separator is a comma, so
 // that tests can show that roster numbers do not follow the locale. When
 // the machine has no such locale installed, one is compiled with localedef
-// into the test output folder.
+// into the test output folder, once for all test processes.
+
+#include <unistd.h>
 
 #include <clocale>
 #include <cstdlib>
@@ -15,16 +17,26 @@ namespace roster_test {
 
 class CommaLocale {
  public:
-  CommaLocale() {
-    saved_ = std::setlocale(LC_ALL, nullptr);
+  CommaLocale() : saved_(std::setlocale(LC_ALL, nullptr)) {
     if (TrySet()) return;
-    const std::string dir = std::string(ROSTERWELL_TEST_OUTPUT_DIR) + "/locale";
-    std::filesystem::create_directories(dir);
-    const std::string cmd = "localedef -i de_DE -f UTF-8 '" + dir + "/de_DE.UTF-8' >/dev/null 2>&1";
-    if (std::system(cmd.c_str()) == 0 || std::filesystem::exists(dir + "/de_DE.UTF-8")) {
-      setenv("LOCPATH", dir.c_str(), 1);
-      TrySet();
+    namespace fs = std::filesystem;
+    const fs::path dir = fs::path(ROSTERWELL_TEST_OUTPUT_DIR) / "locale";
+    if (!fs::exists(dir / "de_DE.UTF-8")) {
+      // Tests run as parallel processes: each builds in a folder of its
+      // own and moves the result into place, so none sees half a locale.
+      const fs::path own = dir.string() + "." + std::to_string(getpid());
+      fs::create_directories(own);
+      fs::create_directories(dir);
+      const std::string cmd = "localedef -i de_DE -f UTF-8 '" + (own / "de_DE.UTF-8").string() + "' >/dev/null 2>&1";
+      if (std::system(cmd.c_str()) == 0) {
+        std::error_code ec;
+        fs::rename(own / "de_DE.UTF-8", dir / "de_DE.UTF-8", ec);
+      }
+      fs::remove_all(own);
     }
+    // Only now: the C library remembers a locale it once failed to find.
+    setenv("LOCPATH", dir.c_str(), 1);
+    TrySet();
   }
   ~CommaLocale() {
     std::setlocale(LC_ALL, saved_.c_str());
@@ -37,16 +49,10 @@ class CommaLocale {
 
  private:
   bool TrySet() {
-    for (const char* name : {"de_DE.UTF-8", "de_DE.utf8", "de_DE", "fr_FR.UTF-8", "fr_FR"}) {
-      if (!std::setlocale(LC_ALL, name)) continue;
-      if (std::localeconv()->decimal_point[0] == ',') {
-        try {
-          std::locale::global(std::locale(name));
-        } catch (const std::exception&) {
-        }
-        active_ = true;
-        return true;
-      }
+    for (const char* name : {"de_DE.UTF-8", "de_DE", "fr_FR.UTF-8"}) {
+      if (!std::setlocale(LC_ALL, name) || std::localeconv()->decimal_point[0] != ',') continue;
+      std::locale::global(std::locale(name));  // iostreams too
+      return active_ = true;
     }
     return false;
   }
