@@ -1,0 +1,62 @@
+#pragma once
+
+// Every question the editor asks and every way it leaves the process goes
+// through this one interface, so the windows can be driven by tests that
+// script the answers and read back what was asked. Texts are the program's
+// 8-bit text; a carriage return is a line break, as the game's platform
+// wrote its messages.
+
+#include <optional>
+#include <string>
+
+namespace windows {
+
+enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
+
+// Buttons are or-ed together.
+enum TMsgDlgBtn : unsigned { mbYes = 1, mbNo = 2, mbOK = 4, mbCancel = 8 };
+using TMsgDlgButtons = unsigned;
+
+enum class TModalResult { mrNone, mrOk, mrCancel, mrYes, mrNo };
+
+struct TFileDialogRequest {
+  std::string Title;
+  std::string InitialDir;
+  std::string FileName;
+  // "Description (*.upl)|*.upl|All files (*.*)|*.*"
+  std::string Filter;
+};
+
+class TDialogs {
+ public:
+  virtual ~TDialogs() = default;
+
+  // A message box with its type and buttons; the answer is the button
+  // pressed (closing the box counts as Cancel, or as OK when that is the
+  // only button).
+  virtual TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) = 0;
+  // The plain box: no icon, an OK button.
+  void ShowMessage(const std::string& text) { MessageDlg(text, TMsgDlgType::mtCustom, mbOK); }
+
+  // The typed text, or nothing on Cancel.
+  virtual std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                                const std::string& text) = 0;
+
+  // The chosen path, or nothing on Cancel.
+  virtual std::optional<std::string> OpenFileName(const TFileDialogRequest& request) = 0;
+  virtual std::optional<std::string> SaveFileName(const TFileDialogRequest& request) = 0;
+
+  // The clipboard's text, or nothing when it holds none.
+  virtual std::optional<std::string> ClipboardText() = 0;
+  virtual void SetClipboardText(const std::string& text) = 0;
+
+  // Ends the process at once with that exit code. A test double records the
+  // code and returns, so callers stop their own work right after the call.
+  virtual void Halt(int exitCode) = 0;
+
+  // Routes the model's replacement-number question (platform::InputBox)
+  // through InputQuery of this object, which must outlive its use.
+  void InstallAsInputBoxHandler();
+};
+
+}  // namespace windows

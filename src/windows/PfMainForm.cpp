@@ -1,0 +1,468 @@
+#include "windows/PfMainForm.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+#include "platform/AsciiText.h"
+#include "platform/Files.h"
+#include "platform/Registry.h"
+#include "roster/PuIntFile.h"
+#include "roster/PuUtObject.h"
+#include "windows/QtDialogs.h"
+
+namespace windows {
+
+const char* const ApplicationTitle = "Orvy's Rosterwell";
+const char* const BotListFilter = "Characterlist (*.upl)|*.upl|All files (*.*)|*.*";
+
+namespace {
+
+// The client area the window was laid out for; the platform's fonts may
+// ask for more, never for less.
+constexpr int DesignClientWidth = 537;
+constexpr int DesignClientHeight = 540;
+
+QAction* MakeAction(QObject* owner, const char* name, const char* caption, const char* hint) {
+  auto* action = new QAction(QString::fromLatin1(caption), owner);
+  action->setObjectName(QString::fromLatin1(name));
+  action->setStatusTip(QString::fromLatin1(hint));
+  action->setToolTip(QString::fromLatin1(hint));
+  return action;
+}
+
+void SetHint(QWidget* widget, const char* hint) {
+  widget->setToolTip(QString::fromLatin1(hint));
+  widget->setStatusTip(QString::fromLatin1(hint));
+}
+
+QComboBox* MakePickList(QWidget* parent, const char* name, const char* hint) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(QString::fromLatin1(name));
+  // Rows are references' display names; a long one must not widen the
+  // fixed-size window.
+  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  combo->setMinimumContentsLength(18);
+  combo->setMaxVisibleItems(20);
+  if (hint) SetHint(combo, hint);
+  return combo;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy) {
+  auto* label = new QLabel(QString::fromLatin1(caption), parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+// The menu, ragdoll and skeleton lists stand out: they are the ones the
+// game's own menus treat specially.
+void MarkBoldRed(QWidget* widget) {
+  QFont font = widget->font();
+  font.setBold(true);
+  widget->setFont(font);
+  QPalette palette = widget->palette();
+  palette.setColor(QPalette::WindowText, Qt::red);
+  palette.setColor(QPalette::ButtonText, Qt::red);
+  palette.setColor(QPalette::Text, Qt::red);
+  widget->setPalette(palette);
+}
+
+}  // namespace
+
+std::string RemoveKeyPart(const std::string& line) {
+  const std::size_t eq = line.find('=');
+  return eq == std::string::npos ? line : line.substr(eq + 1);
+}
+
+TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidget* parent)
+    : QMainWindow(parent), FDialogs(dialogs), FArgs(std::move(args)) {
+  setObjectName(QStringLiteral("FmMainForm"));
+  setWindowTitle(QStringLiteral("TFmMainForm"));
+  BuildActions();
+  BuildMenus();
+  BuildControls();
+  BuildFindDialog();
+  ConnectHandlers();
+  FixWindowSize();
+  ClearDetails();
+  UpdateBotCommands();
+}
+
+TFmMainForm::~TFmMainForm() {
+  CloseAllProfiles();
+  roster::FreeIntFiles();
+  roster::FreeUtObjects();
+}
+
+void TFmMainForm::BuildActions() {
+  acNewBotList = MakeAction(this, "acNewBotList", "&New", "Create new botlist");
+  acOpenBotlist = MakeAction(this, "acOpenBotlist", "Open Characterlist ...", "Open list of botcharacters ...");
+  acOpenBotlist->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+  acSaveBotlist = MakeAction(this, "acSaveBotlist", "Save Characterlist", "Save botlist");
+  acSaveBotlist->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  acSaveAsBotlist = MakeAction(this, "acSaveAsBotlist", "Save Characterlist as ...", "Save as botlist with new name");
+  acClose = MakeAction(this, "acClose", "E&xit", "Close rosterwell");
+  acClose->setShortcut(QKeySequence(QStringLiteral("Alt+F4")));
+  acAddBot = MakeAction(this, "acAddBot", "&Add Bot", "Add new bot to list");
+  acDeleteBot = MakeAction(this, "acDeleteBot", "&Delete Bot", "Delete selected bot from list");
+  acFindBotByName = MakeAction(this, "acFindBotByName", "&Find Bot by name ...", "Find a named character");
+  acFindBotByName->setShortcut(QKeySequence(QStringLiteral("Ctrl+F")));
+  acCopyBot = MakeAction(this, "acCopyBot", "&Copy Bot", "Copy bot");
+  acPasteBot = MakeAction(this, "acPasteBot", "&Paste Bot", "Paste bot over selected bot");
+  acPasteAsNewBot = MakeAction(this, "acPasteAsNewBot", "Paste as &new bot", "Paste bot as new bot into list");
+  // Nothing to paste before the first Copy Bot.
+  acPasteBot->setEnabled(false);
+  acPasteAsNewBot->setEnabled(acPasteBot->isEnabled());
+
+  QStyle* style = QApplication::style();
+  acClose->setIcon(style->standardIcon(QStyle::SP_DialogCloseButton));
+  acFindBotByName->setIcon(style->standardIcon(QStyle::SP_FileDialogContentsView));
+  acNewBotList->setIcon(style->standardIcon(QStyle::SP_FileIcon));
+  acOpenBotlist->setIcon(style->standardIcon(QStyle::SP_DialogOpenButton));
+  acSaveBotlist->setIcon(style->standardIcon(QStyle::SP_DialogSaveButton));
+  acSaveAsBotlist->setIcon(style->standardIcon(QStyle::SP_DriveFDIcon));
+}
+
+void TFmMainForm::BuildMenus() {
+  mmFile = menuBar()->addMenu(QStringLiteral("&File"));
+  mmFile->setObjectName(QStringLiteral("mmFile"));
+  mmFile->addAction(acNewBotList);
+  mmFile->addAction(acOpenBotlist);
+  mmFile->addAction(acSaveBotlist);
+  mmFile->addAction(acSaveAsBotlist);
+  mmFile->addSeparator();
+  mmFile->addAction(acClose);
+
+  mmEditBots = menuBar()->addMenu(QStringLiteral("&Edit bots"));
+  mmEditBots->setObjectName(QStringLiteral("mmEditBots"));
+  mmEditBots->addAction(acAddBot);
+  mmEditBots->addAction(acDeleteBot);
+  mmEditBots->addSeparator();
+  miBiography = mmEditBots->addMenu(QStringLiteral("Biography"));
+  miBiography->setObjectName(QStringLiteral("miBiography"));
+  mmEditBots->addSeparator();
+  mmEditBots->addAction(acCopyBot);
+  mmEditBots->addAction(acPasteBot);
+  mmEditBots->addAction(acPasteAsNewBot);
+  mmEditBots->addSeparator();
+  mmEditBots->addAction(acFindBotByName);
+
+  ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
+  ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+  ToolBar1->setMovable(false);
+  ToolBar1->setFloatable(false);
+  ToolBar1->setContextMenuPolicy(Qt::PreventContextMenu);
+  for (QAction* action : {acClose, acFindBotByName, acNewBotList, acOpenBotlist, acSaveBotlist, acSaveAsBotlist})
+    ToolBar1->addAction(action);
+  auto* spacer = new QWidget(ToolBar1);
+  spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+  ToolBar1->addWidget(spacer);
+  pbWaitingline = new QProgressBar(ToolBar1);
+  pbWaitingline->setObjectName(QStringLiteral("pbWaitingline"));
+  pbWaitingline->setRange(0, 100);
+  pbWaitingline->setValue(0);
+  pbWaitingline->setTextVisible(false);
+  pbWaitingline->setMaximumWidth(150);
+  ToolBar1->addWidget(pbWaitingline);
+
+  pmBotlist = new QMenu(this);
+  pmBotlist->setObjectName(QStringLiteral("pmBotlist"));
+  pmBio = new QMenu(this);
+  pmBio->setObjectName(QStringLiteral("pmBio"));
+  statusBar()->setObjectName(QStringLiteral("StatusBar1"));
+}
+
+void TFmMainForm::BuildControls() {
+  auto* central = new QWidget(this);
+  auto* layout = new QHBoxLayout(central);
+
+  gbBotlist = new QGroupBox(QStringLiteral(" &Quicklist "), central);
+  gbBotlist->setObjectName(QStringLiteral("gbBotlist"));
+  SetHint(gbBotlist, "Select a character to edit");
+  auto* listLayout = new QVBoxLayout(gbBotlist);
+  lbBotList = new QListWidget(gbBotlist);
+  lbBotList->setObjectName(QStringLiteral("lbBotList"));
+  lbBotList->setSelectionMode(QAbstractItemView::ExtendedSelection);
+  lbBotList->setUniformItemSizes(true);
+  lbBotList->setContextMenuPolicy(Qt::CustomContextMenu);
+  SetHint(lbBotList, "Select a character to edit");
+  listLayout->addWidget(lbBotList);
+  layout->addWidget(gbBotlist, 2);
+
+  PageControl1 = new QTabWidget(central);
+  PageControl1->setObjectName(QStringLiteral("PageControl1"));
+  BuildSkillsPage();
+  BuildDetailsPage();
+  layout->addWidget(PageControl1, 3);
+  setCentralWidget(central);
+}
+
+void TFmMainForm::BuildSkillsPage() {
+  tsSkills = new QWidget(PageControl1);
+  tsSkills->setObjectName(QStringLiteral("tsSkills"));
+  auto* grid = new QGridLayout(tsSkills);
+  struct TSkillRow {
+    QSpinBox** edit;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    int low, high;
+  };
+  const TSkillRow rows[] = {
+      {&edAggressiveness, "edAggressiveness", "&Aggressiveness", nullptr, 0, 100},
+      {&edCombatStyle, "edCombatStyle", "&CombatStyle", "Chose between camping (skill < 0) and offensive (skill > 0)",
+       -100, 100},
+      {&edStrafingAbility, "edStrafingAbility", "&StrafingAbility", nullptr, -500, 500},
+      {&edTactics, "edTactics", "&Tactics", "Got brains ?", -500, 500},
+      {&edReactionTime, "edReactionTime", "&ReactionTime",
+       "How fast the character reacts to events (higher = faster & better!)", -500, 500},
+      {&edAccuracy, "edAccuracy", "&Accuracy", nullptr, -500, 500},
+  };
+  int row = 0;
+  for (const TSkillRow& r : rows) {
+    auto* edit = new QSpinBox(tsSkills);
+    edit->setObjectName(QString::fromLatin1(r.name));
+    // The position is the skill times 100, stepping by 5 without wrapping.
+    edit->setRange(r.low, r.high);
+    edit->setSingleStep(5);
+    edit->setWrapping(false);
+    if (r.hint) SetHint(edit, r.hint);
+    *r.edit = edit;
+    grid->addWidget(MakeLabel(tsSkills, r.caption, edit), row, 0);
+    grid->addWidget(edit, row, 1);
+    ++row;
+  }
+  cbFavoriteWeapon = MakePickList(tsSkills, "cbFavoriteWeapon", "Prefers this weapon ");
+  grid->addWidget(MakeLabel(tsSkills, "&Favorite Weapon", cbFavoriteWeapon), row, 0);
+  grid->addWidget(cbFavoriteWeapon, row, 1);
+  ++row;
+  cbJumpy = new QCheckBox(QStringLiteral("&Jumpy"), tsSkills);
+  cbJumpy->setObjectName(QStringLiteral("cbJumpy"));
+  cbJumpy->setLayoutDirection(Qt::RightToLeft);  // the box at the right of its text
+  SetHint(cbJumpy, "Feel like a bunny ?");
+  grid->addWidget(cbJumpy, row, 0, 1, 2, Qt::AlignAbsolute | Qt::AlignLeft);
+  grid->setRowStretch(row + 1, 1);
+  grid->setColumnStretch(1, 1);
+  PageControl1->addTab(tsSkills, QStringLiteral("&Skills"));
+}
+
+void TFmMainForm::BuildDetailsPage() {
+  tsBio = new QWidget(PageControl1);
+  tsBio->setObjectName(QStringLiteral("tsBio"));
+  auto* page = new QVBoxLayout(tsBio);
+  auto* form = new QFormLayout();
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  edDefaultName = new QLineEdit(tsBio);
+  edDefaultName->setObjectName(QStringLiteral("edDefaultName"));
+  form->addRow(MakeLabel(tsBio, "&Name", edDefaultName), edDefaultName);
+  struct TPickRow {
+    QComboBox** combo;
+    const char* name;
+    const char* caption;
+    const char* hint;
+    bool boldRed;
+  };
+  const TPickRow rows[] = {
+      {&cbMesh, "cbMesh", "&Mesh", "Charactermodel used", false},
+      {&cbSpecies, "cbSpecies", "&Species", "Species ...", false},
+      {&cbBodySkin, "cbBodySkin", "&BodySkin", "What to wear ...", false},
+      {&cbFaceSkin, "cbFaceSkin", "&FaceSkin", "Looking good are we ?", false},
+      {&cbPortrait, "cbPortrait", "&Portrait", "Looking good are we ?", false},
+      {&cbSex, "cbSex", "&Sex", "exactly ...", false},
+      {&cbVoiceClassName, "cbVoiceClassName", "&Voice", "Is this thing on ?", false},
+      {&cbMenu, "cbMenu", "Menu", "only choose 'DUP' if it's a non-selectable character", true},
+      {&cbRagDoll, "cbRagDoll", "&Ragdoll", nullptr, true},
+      {&cbSkeleton, "cbSkeleton", "S&keleton", nullptr, true},
+  };
+  for (const TPickRow& r : rows) {
+    QComboBox* combo = MakePickList(tsBio, r.name, r.hint);
+    QLabel* label = MakeLabel(tsBio, r.caption, combo);
+    if (r.boldRed) {
+      MarkBoldRed(label);
+      MarkBoldRed(combo);
+    }
+    *r.combo = combo;
+    form->addRow(label, combo);
+  }
+  page->addLayout(form);
+
+  gbBio = new QGroupBox(QStringLiteral(" &Bio "), tsBio);
+  gbBio->setObjectName(QStringLiteral("gbBio"));
+  gbBio->setContextMenuPolicy(Qt::CustomContextMenu);
+  auto* bio = new QVBoxLayout(gbBio);
+  cbText = MakePickList(gbBio, "cbText", "Pick a biography that fits ...");
+  cbText->setContextMenuPolicy(Qt::CustomContextMenu);
+  meBio = new QPlainTextEdit(gbBio);
+  meBio->setObjectName(QStringLiteral("meBio"));
+  meBio->setReadOnly(true);
+  meBio->setLineWrapMode(QPlainTextEdit::NoWrap);
+  meBio->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  meBio->setContextMenuPolicy(Qt::CustomContextMenu);
+  SetHint(meBio, "Why I'm here ...");
+  // A biography reads as a few lines at least.
+  meBio->setMinimumHeight(meBio->fontMetrics().lineSpacing() * 6 + 2 * meBio->frameWidth() +
+                          meBio->horizontalScrollBar()->sizeHint().height());
+  bio->addWidget(cbText);
+  bio->addWidget(meBio, 1);
+  page->addWidget(gbBio, 1);
+  PageControl1->addTab(tsBio, QStringLiteral("&Details"));
+}
+
+void TFmMainForm::BuildFindDialog() {
+  FindDialog1 = new QDialog(this);
+  FindDialog1->setObjectName(QStringLiteral("FindDialog1"));
+  FindDialog1->setWindowTitle(QStringLiteral("Find"));
+  FindDialog1->setModal(false);
+  auto* layout = new QHBoxLayout(FindDialog1);
+  edFindText = new QLineEdit(FindDialog1);
+  edFindText->setObjectName(QStringLiteral("edFindText"));
+  layout->addWidget(MakeLabel(FindDialog1, "Fi&nd what:", edFindText));
+  layout->addWidget(edFindText, 1);
+  auto* findNext = new QPushButton(QStringLiteral("&Find Next"), FindDialog1);
+  findNext->setObjectName(QStringLiteral("buFindNext"));
+  findNext->setDefault(true);
+  auto* cancel = new QPushButton(QStringLiteral("Cancel"), FindDialog1);
+  layout->addWidget(findNext);
+  layout->addWidget(cancel);
+  connect(findNext, &QPushButton::clicked, this, [this] { Guard([this] { FindDialog1Find(); }); });
+  connect(cancel, &QPushButton::clicked, FindDialog1, &QDialog::hide);
+}
+
+void TFmMainForm::FixWindowSize() {
+  // The design's client area at least; more when this platform's fonts
+  // need it, so that no label or control is cut.
+  centralWidget()->layout()->activate();
+  const QSize hint = minimumSizeHint();
+  const int extra = menuBar()->sizeHint().height();
+  setFixedSize(std::max(hint.width(), DesignClientWidth), std::max(hint.height(), DesignClientHeight + extra));
+  setWindowFlags((windowFlags() & ~Qt::WindowMaximizeButtonHint) | Qt::MSWindowsFixedSizeDialogHint);
+}
+
+void TFmMainForm::showEvent(QShowEvent* event) {
+  // FormShow: the skills page comes first every time.
+  if (PageControl1->currentWidget() != tsSkills) PageControl1->setCurrentWidget(tsSkills);
+  QMainWindow::showEvent(event);
+}
+
+void TFmMainForm::closeEvent(QCloseEvent* event) {
+  // FormCloseQuery
+  if (!ConfirmLosingChanges()) {
+    event->ignore();
+    return;
+  }
+  event->accept();
+}
+
+bool TFmMainForm::ConfirmLosingChanges() {
+  if (!FModified) return true;
+  return FDialogs.MessageDlg("Botlist has changed, but it has not been saved.  Exit now?",
+                             TMsgDlgType::mtConfirmation, mbYes | mbNo) == TModalResult::mrYes;
+}
+
+void TFmMainForm::Halt(int exitCode) {
+  FHalted = true;
+  FDialogs.Halt(exitCode);
+}
+
+// ---------------------------------------------------------------- start-up
+
+bool TFmMainForm::FormCreate() {
+  FClipBot = std::make_unique<roster::TBotCharacter>();
+  acPasteBot->setEnabled(false);
+  acPasteAsNewBot->setEnabled(acPasteBot->isEnabled());
+  std::string rosterName;
+  FSystemDir.clear();
+  FIniFileName = platform::ChangeFileExt(FArgs.empty() ? std::string("Rosterwell") : FArgs[0], ".INI");
+  ReadCommandLine(rosterName);
+  if (platform::Trim(FSystemDir).empty()) FSystemDir = platform::GetGameSystemDir();
+  if (!SettleSystemDir()) return false;
+
+  Guard([this] { InitValueLists(FSystemDir); });
+  if (FHalted) return false;
+  if (platform::Trim(rosterName).empty()) rosterName = DefaultBotListFileName();
+  OpenStartRoster(rosterName);
+  if (FHalted) return false;
+  return AskForNewRosterWhenEmpty(rosterName);
+}
+
+void TFmMainForm::ReadCommandLine(std::string& rosterName) {
+  // A switch counts only at the start of a parameter: on this platform
+  // every path holds "/", and "/srv/..." or "/usr/share/f..." must not be
+  // taken for a System directory or a roster. The program's own path is
+  // no switch either.
+  for (std::size_t i = 1; i < FArgs.size(); ++i) {
+    const std::string& arg = FArgs[i];
+    if (arg.size() < 2 || arg[0] != '/') continue;
+    const std::string value = arg.substr(2);
+    if (arg[1] == 'f') rosterName = value;
+    if (arg[1] == 's') FSystemDir = value;
+    if (arg[1] == 'i') FIniFileName = value;
+  }
+}
+
+bool TFmMainForm::SettleSystemDir() {
+  while (!platform::DirectoryExists(FSystemDir)) {
+    std::optional<std::string> answer =
+        FDialogs.InputQuery("UT 2003 directory not found", "Specify location of UT2003", FSystemDir);
+    if (!answer) break;
+    FSystemDir = *answer;
+  }
+  if (platform::DirectoryExists(FSystemDir)) return true;
+  FDialogs.MessageDlg("Can't locate directory :\r" + FSystemDir + "\rTerminating program.", TMsgDlgType::mtError,
+                      mbOK);
+  Halt(404);
+  return false;
+}
+
+void TFmMainForm::OpenStartRoster(const std::string& rosterName) {
+  // The game's files may be spelled in any case ("XPlayersL1.upl").
+  const std::optional<std::string> found = platform::FindPathIgnoringCase(rosterName);
+  if (found && platform::FileExists(*found)) {
+    Guard([&] { LoadBotList(*found); });
+  } else {
+    ClearBots();
+  }
+  FSaveDialogFileName = platform::ExtractFileName(FFileName);
+  RefreshBotListBox();
+  SelectFirstBot();
+  if (FHalted) return;
+  FNewListCounter = 1;
+  FCurrentIndex = FCurrentBot ? FCurrentIndex : 0;
+  UpdateBotCommands();
+}
+
+bool TFmMainForm::AskForNewRosterWhenEmpty(const std::string& rosterName) {
+  if (lbBotList->count() > 0) return true;
+  const TModalResult answer =
+      FDialogs.MessageDlg("File was not found or empty.\r\r\"" + rosterName + "\"\r\rContinue with new botlist ?",
+                          TMsgDlgType::mtWarning, mbYes | mbNo);
+  if (answer != TModalResult::mrYes) {
+    Halt(404);
+    return false;
+  }
+  acNewBotListExecute();
+  return !FHalted;
+}
+
+}  // namespace windows

@@ -1,0 +1,335 @@
+#pragma once
+
+// The editor's one long-lived window: the roster list on the left, the bot's
+// skills and looks on two pages on the right, and the roster commands.
+// Every command works on the roster `FBots`, the value lists behind the pick
+// lists and the bot shown in the controls, `FCurrentBot`.
+
+#include <bitset>
+#include <exception>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <QMainWindow>
+
+#include "platform/IniFile.h"
+#include "roster/PuBotCharacter.h"
+#include "roster/PuUtStringlist.h"
+#include "roster/StringList.h"
+#include "windows/Dialogs.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QMenu;
+class QPlainTextEdit;
+class QProgressBar;
+class QSpinBox;
+class QTabWidget;
+class QToolBar;
+class QWidget;
+
+namespace windows {
+
+extern const char* const ApplicationTitle;  // "Orvy's Rosterwell"
+extern const char* const BotListFilter;     // the roster dialogs' filter
+
+// The line without everything up to and including its first "=".
+std::string RemoveKeyPart(const std::string& line);
+
+// The editing controls that write into a bot, in the order they are shown.
+enum TBotControl {
+  bcName, bcMesh, bcSpecies, bcBodySkin, bcFaceSkin, bcPortrait, bcText, bcSex, bcMenu, bcVoice,
+  bcFavoriteWeapon, bcRagdoll, bcSkeleton, bcJumpy, bcAggressiveness, bcCombatStyle, bcStrafingAbility,
+  bcTactics, bcAccuracy, bcReactionTime, bcControlCount
+};
+
+class TFmMainForm : public QMainWindow {
+  Q_OBJECT
+
+ public:
+  // `args` is the command line, the program's own path first. Nothing is
+  // read or asked before FormCreate.
+  TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidget* parent = nullptr);
+  ~TFmMainForm() override;
+
+  // The start-up: command line, value-list file, System directory, value
+  // lists, first roster. False when the process was told to halt.
+  bool FormCreate();
+
+  // Roster commands.
+  void acNewBotListExecute();
+  void acOpenBotlistExecute();
+  void acSaveBotlistExecute();
+  void acSaveAsBotlistExecute();
+  void acCloseExecute();
+  void acAddBotExecute();
+  void acDeleteBotExecute();
+  void acFindBotByNameExecute();
+  void FindDialog1Find();
+  void acCopyBotExecute();
+  void acPasteBotExecute();
+  void acPasteAsNewBotExecute();
+
+  // Roster file.
+  void LoadBotList(const std::string& fileName);
+  void SaveBotList(const std::string& fileName) const;
+  std::string DefaultBotListFileName() const;
+  std::string NewBotListFileName();
+
+  // Value lists and pick lists.
+  void InitValueLists(const std::string& dir);
+  void LoadValueLists();
+  void SaveValueLists();
+  void FillCombos();
+  void LoadBioTexts();
+  void FillWeaponsFromIntObjects();
+  void FillDefaultMeshes();
+  void FillDefaultSkins();
+  void FillDefaultVoices();
+  void FillDefaultSpecies();
+  void ClearRagdolls();
+  void FillDefaultSkeletons();
+  void FillDefaultSex();
+  void FillDefaultMenu();
+
+  // Showing and applying a bot.
+  void ShowCharacter(const roster::TBotCharacter& bot);
+  void ApplyAllControls(roster::TBotCharacter& bot);
+  void lbBotListClick();
+  void RefreshBotListBox();
+  void SelectFirstBot();
+  void ClearDetails();
+  void UpdateCaption(const std::string& botName);
+
+  // What tests and the later windows read.
+  int BotCount() const { return static_cast<int>(FBots.size()); }
+  roster::TBotCharacter& Bot(int index) const { return *FBots.at(static_cast<std::size_t>(index)).Bot; }
+  const std::string& BotKey(int index) const { return FBots.at(static_cast<std::size_t>(index)).Key; }
+  roster::TBotCharacter* CurrentBot() const { return FCurrentBot; }
+  const std::string& FileName() const { return FFileName; }
+  const std::string& SystemDir() const { return FSystemDir; }
+  const std::string& IniFileName() const { return FIniFileName; }
+  bool Modified() const { return FModified; }
+  bool IsNewList() const { return FIsNewList; }
+  int MissingCount() const { return FMissingCount; }
+  const roster::TUtStringlist& Meshes() const { return FMeshes; }
+  const roster::TUtStringlist& Skins() const { return FSkins; }
+  const roster::TUtStringlist& Faces() const { return FFaces; }
+  const roster::TUtStringlist& Portraits() const { return FPortraits; }
+  const roster::TUtStringlist& Voices() const { return FVoice; }
+  const roster::TUtStringlist& SpeciesList() const { return FSpecies; }
+  const roster::TUtStringlist& RagDolls() const { return FRagDoll; }
+  const roster::TUtStringlist& Skeletons() const { return FSkeleton; }
+  const roster::TUtStringlist& SexList() const { return FSex; }
+  const roster::TUtStringlist& MenuList() const { return FMenu; }
+  const roster::TUtStringlist& Weapons() const { return FWeapons; }
+  const roster::TStringList& Texts() const { return FTexts; }
+
+  // Controls, named as the commands and tests know them.
+  QListWidget* lbBotList = nullptr;
+  QGroupBox* gbBotlist = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* tsSkills = nullptr;
+  QWidget* tsBio = nullptr;
+  QSpinBox* edAggressiveness = nullptr;
+  QSpinBox* edCombatStyle = nullptr;
+  QSpinBox* edStrafingAbility = nullptr;
+  QSpinBox* edTactics = nullptr;
+  QSpinBox* edReactionTime = nullptr;
+  QSpinBox* edAccuracy = nullptr;
+  QComboBox* cbFavoriteWeapon = nullptr;
+  QCheckBox* cbJumpy = nullptr;
+  QLineEdit* edDefaultName = nullptr;
+  QComboBox* cbMesh = nullptr;
+  QComboBox* cbSpecies = nullptr;
+  QComboBox* cbBodySkin = nullptr;
+  QComboBox* cbFaceSkin = nullptr;
+  QComboBox* cbPortrait = nullptr;
+  QComboBox* cbSex = nullptr;
+  QComboBox* cbVoiceClassName = nullptr;
+  QComboBox* cbMenu = nullptr;
+  QComboBox* cbRagDoll = nullptr;
+  QComboBox* cbSkeleton = nullptr;
+  QGroupBox* gbBio = nullptr;
+  QComboBox* cbText = nullptr;
+  QPlainTextEdit* meBio = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QProgressBar* pbWaitingline = nullptr;
+  QMenu* mmFile = nullptr;
+  QMenu* mmEditBots = nullptr;
+  QMenu* miBiography = nullptr;  // the biography commands join it
+  QMenu* pmBotlist = nullptr;    // the roster list's pop-up menu
+  QMenu* pmBio = nullptr;        // the biography pop-up menu
+  QDialog* FindDialog1 = nullptr;
+  QLineEdit* edFindText = nullptr;
+
+  QAction* acNewBotList = nullptr;
+  QAction* acOpenBotlist = nullptr;
+  QAction* acSaveBotlist = nullptr;
+  QAction* acSaveAsBotlist = nullptr;
+  QAction* acClose = nullptr;
+  QAction* acAddBot = nullptr;
+  QAction* acDeleteBot = nullptr;
+  QAction* acFindBotByName = nullptr;
+  QAction* acCopyBot = nullptr;
+  QAction* acPasteBot = nullptr;
+  QAction* acPasteAsNewBot = nullptr;
+
+ protected:
+  // Hooks for the windows that join later. Each is called where that
+  // window's work belongs; the main window's own steps around it (taking
+  // the lists back, refilling, writing the value-list file, showing the bot
+  // again, the questions) are already done here.
+  //
+  // The custom content check run unseen at the very first start: adds the
+  // references the System directory's rosters use to the value lists.
+  virtual void CheckCustomContentUnseen() {}
+  // The configuration window's roster harvest, run unseen the first time a
+  // shown bot has references missing from the value lists.
+  virtual void HarvestRosterReferencesUnseen() {}
+  // The configuration window, shown modally ("Manual package search").
+  virtual void ShowConfigurationWindow() {}
+  // The template menu, built from the value-list file's "TEMPLATES".
+  virtual void BuildTemplateMenu() {}
+  // Profile windows: one per bot name.
+  virtual void CloseAllProfiles() {}
+  virtual void CloseProfile(const std::string& botName) { (void)botName; }
+  virtual void RenameProfile(const std::string& oldName, const std::string& newName) {
+    (void)oldName;
+    (void)newName;
+  }
+  virtual void UpdateProfileRatings() {}
+  // A double click on a roster row: that bot's profile window.
+  virtual void lbBotListDblClick() {}
+
+  void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
+ private:
+  struct TBotEntry {
+    std::string Key;  // the name the bot had when it entered the roster
+    std::unique_ptr<roster::TBotCharacter> Bot;
+  };
+  using TSetter = void (TFmMainForm::*)(roster::TBotCharacter&);
+
+  void BuildActions();
+  void BuildMenus();
+  void BuildControls();
+  void BuildSkillsPage();
+  void BuildDetailsPage();
+  void BuildFindDialog();
+  void ConnectHandlers();
+  void FixWindowSize();
+
+  void ReadCommandLine(std::string& rosterName);
+  bool SettleSystemDir();
+  void OpenStartRoster(const std::string& rosterName);
+  bool AskForNewRosterWhenEmpty(const std::string& rosterName);
+  void Halt(int exitCode);
+  // Runs a command and shows what it raised, as the platform's default
+  // error report did.
+  template <class F>
+  void Guard(F&& command);
+
+  void ClearBots();
+  bool IsDefaultBotList(const std::string& fileName) const;
+  void UpdateSaveEnabled();
+  void UpdateBotCommands();
+  bool ConfirmLosingChanges();
+  void SelectRow(int row);
+  void ShowBotAt(int index);
+  int FindBotByKey(const std::string& name) const;
+
+  roster::TUtStringlist* ListOf(TBotControl control);
+  void WriteListSection(const std::string& section, const roster::TStringList& list);
+  void AddListValues(QComboBox* combo, const roster::TStringList& list);
+  void TakeBackValueLists();
+
+  void ShowReference(TBotControl control, const std::string& value, const char* label, std::string& report);
+  void ShowSkill(TBotControl control, QSpinBox* edit, double value);
+  void ShowBioText();
+  void ReportMissing(const std::string& report);
+  void CharacterChanged(roster::TBotCharacter* bot);
+  void ApplyToSelected(TBotControl control, TSetter setter);
+  void edStatChange();
+  void cbTextChange();
+
+  void SetDefaultNameFromControl(roster::TBotCharacter& bot);
+  void SetMeshFromControl(roster::TBotCharacter& bot);
+  void SetSpeciesFromControl(roster::TBotCharacter& bot);
+  void SetVoiceClassNameFromControl(roster::TBotCharacter& bot);
+  void SetBodySkinFromControl(roster::TBotCharacter& bot);
+  void SetFaceSkinFromControl(roster::TBotCharacter& bot);
+  void SetPortraitFromControl(roster::TBotCharacter& bot);
+  void SetTextFromControl(roster::TBotCharacter& bot);
+  void SetSexFromControl(roster::TBotCharacter& bot);
+  void SetMenuFromControl(roster::TBotCharacter& bot);
+  void SetAccuracyFromControl(roster::TBotCharacter& bot);
+  void SetAggressivenessFromControl(roster::TBotCharacter& bot);
+  void SetCombatStyleFromControl(roster::TBotCharacter& bot);
+  void SetTacticsFromControl(roster::TBotCharacter& bot);
+  void SetFavoriteWeaponFromControl(roster::TBotCharacter& bot);
+  void SetJumpyFromControl(roster::TBotCharacter& bot);
+  void SetStrafingAbilityFromControl(roster::TBotCharacter& bot);
+  void SetReactionTimeFromControl(roster::TBotCharacter& bot);
+  void SetRagdollFromControl(roster::TBotCharacter& bot);
+  void SetSkeletonFromControl(roster::TBotCharacter& bot);
+
+  TDialogs& FDialogs;
+  std::vector<std::string> FArgs;
+  bool FHalted = false;
+
+  int FMissingCount = 0;
+  int FNewListCounter = 1;
+  std::unique_ptr<platform::TIniFile> FIni;
+  std::string FFileName;
+  bool FIsNewList = false;
+  bool FControlsReady = true;
+  bool FModified = false;
+  int FCurrentIndex = 0;
+  std::unique_ptr<roster::TBotCharacter> FClipBot;
+  roster::TBotCharacter* FCurrentBot = nullptr;
+  roster::TStringList FTexts{true, roster::TDuplicates::dupIgnore};
+  std::vector<TBotEntry> FBots;
+  roster::TUtStringlist FMenu{false};
+  roster::TUtStringlist FSpecies{false};
+  roster::TUtStringlist FSex{false};
+  roster::TUtStringlist FWeapons{false};
+  roster::TUtStringlist FMeshes{true, roster::TDuplicates::dupIgnore};
+  roster::TUtStringlist FSkins{true, roster::TDuplicates::dupIgnore};
+  roster::TUtStringlist FFaces{true, roster::TDuplicates::dupIgnore};
+  roster::TUtStringlist FPortraits{true, roster::TDuplicates::dupIgnore};
+  roster::TUtStringlist FVoice{false};
+  roster::TUtStringlist FRagDoll{true, roster::TDuplicates::dupIgnore};
+  roster::TUtStringlist FSkeleton{true, roster::TDuplicates::dupIgnore};
+  std::string FSystemDir;
+  std::string FIniFileName;
+
+  // What the save and open dialogs remember between runs.
+  std::string FSaveDialogFileName;
+  std::string FOpenDialogInitialDir;
+
+  // Controls that could not show the shown bot's value (a reference the
+  // value list lacks, a skill between two steps). Writing them back would
+  // change the bot without the user asking, so they are left out until the
+  // user changes them.
+  std::bitset<bcControlCount> FUnshown;
+};
+
+template <class F>
+void TFmMainForm::Guard(F&& command) {
+  try {
+    command();
+  } catch (const std::exception& e) {
+    FDialogs.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
+  }
+}
+
+}  // namespace windows

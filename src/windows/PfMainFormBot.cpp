@@ -1,0 +1,432 @@
+// One bot in the editing controls and back: showing it, writing a control
+// the user changed into every selected bot, and renaming through the name
+// field.
+
+#include <cmath>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+
+#include "platform/AsciiText.h"
+#include "roster/PuUtTypes.h"
+#include "windows/PfMainForm.h"
+#include "windows/QtDialogs.h"
+
+namespace windows {
+
+namespace {
+
+// Sets a flag for the lifetime of a scope and puts it back, also when an
+// error leaves the scope early.
+class TNotReady {
+ public:
+  explicit TNotReady(bool& ready) : FReady(ready) { FReady = false; }
+  ~TNotReady() { FReady = true; }
+  TNotReady(const TNotReady&) = delete;
+  TNotReady& operator=(const TNotReady&) = delete;
+
+ private:
+  bool& FReady;
+};
+
+std::string UpperLine(const roster::TBotCharacter& bot) { return platform::UpperCase(bot.GetPlayerLine()); }
+
+// The reference of row `row` of a pick list whose rows start `offset` rows
+// after the list's lines; nothing for no row, a placeholder or a stale row.
+std::optional<std::string> ReferenceAt(const roster::TStringList& list, int row, int offset) {
+  const int line = row - offset;
+  if (row < 0 || line < 0 || line >= list.Count()) return std::nullopt;
+  return list.Names(line);
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- handlers
+
+void TFmMainForm::ConnectHandlers() {
+  const auto command = [this](QAction* action, void (TFmMainForm::*handler)()) {
+    connect(action, &QAction::triggered, this, [this, handler] { Guard([&] { (this->*handler)(); }); });
+  };
+  command(acNewBotList, &TFmMainForm::acNewBotListExecute);
+  command(acOpenBotlist, &TFmMainForm::acOpenBotlistExecute);
+  command(acSaveBotlist, &TFmMainForm::acSaveBotlistExecute);
+  command(acSaveAsBotlist, &TFmMainForm::acSaveAsBotlistExecute);
+  command(acClose, &TFmMainForm::acCloseExecute);
+  command(acAddBot, &TFmMainForm::acAddBotExecute);
+  command(acDeleteBot, &TFmMainForm::acDeleteBotExecute);
+  command(acFindBotByName, &TFmMainForm::acFindBotByNameExecute);
+  command(acCopyBot, &TFmMainForm::acCopyBotExecute);
+  command(acPasteBot, &TFmMainForm::acPasteBotExecute);
+  command(acPasteAsNewBot, &TFmMainForm::acPasteAsNewBotExecute);
+
+  connect(lbBotList, &QListWidget::currentRowChanged, this, [this] { Guard([this] { lbBotListClick(); }); });
+  connect(lbBotList, &QListWidget::itemDoubleClicked, this, [this] { Guard([this] { lbBotListDblClick(); }); });
+  // The pop-up menus fill as the commands that use them join.
+  const auto popup = [this](QWidget* widget, QMenu* menu) {
+    connect(widget, &QWidget::customContextMenuRequested, this, [widget, menu](const QPoint& at) {
+      if (!menu->isEmpty()) menu->popup(widget->mapToGlobal(at));
+    });
+  };
+  popup(lbBotList, pmBotlist);
+  popup(gbBio, pmBio);
+  popup(cbText, pmBio);
+  popup(meBio, pmBio);
+
+  // Skill fields: valueChanged also comes from the program's own filling,
+  // which ApplyToSelected ignores while the controls are not ready.
+  const auto skill = [this](QSpinBox* edit, TBotControl control, TSetter setter) {
+    connect(edit, &QSpinBox::valueChanged, this,
+            [this, control, setter] { Guard([&] { ApplyToSelected(control, setter); }); });
+  };
+  skill(edAggressiveness, bcAggressiveness, &TFmMainForm::SetAggressivenessFromControl);
+  skill(edCombatStyle, bcCombatStyle, &TFmMainForm::SetCombatStyleFromControl);
+  skill(edStrafingAbility, bcStrafingAbility, &TFmMainForm::SetStrafingAbilityFromControl);
+  skill(edTactics, bcTactics, &TFmMainForm::SetTacticsFromControl);
+  skill(edReactionTime, bcReactionTime, &TFmMainForm::SetReactionTimeFromControl);
+  skill(edAccuracy, bcAccuracy, &TFmMainForm::SetAccuracyFromControl);
+
+  // Pick lists write on the user's own choice only, never when the program
+  // fills them or shows a bot.
+  const auto pick = [this](QComboBox* combo, TBotControl control, TSetter setter) {
+    connect(combo, &QComboBox::activated, this,
+            [this, control, setter] { Guard([&] { ApplyToSelected(control, setter); }); });
+  };
+  pick(cbFavoriteWeapon, bcFavoriteWeapon, &TFmMainForm::SetFavoriteWeaponFromControl);
+  pick(cbMesh, bcMesh, &TFmMainForm::SetMeshFromControl);
+  pick(cbSpecies, bcSpecies, &TFmMainForm::SetSpeciesFromControl);
+  pick(cbBodySkin, bcBodySkin, &TFmMainForm::SetBodySkinFromControl);
+  pick(cbFaceSkin, bcFaceSkin, &TFmMainForm::SetFaceSkinFromControl);
+  pick(cbPortrait, bcPortrait, &TFmMainForm::SetPortraitFromControl);
+  pick(cbSex, bcSex, &TFmMainForm::SetSexFromControl);
+  pick(cbVoiceClassName, bcVoice, &TFmMainForm::SetVoiceClassNameFromControl);
+  pick(cbMenu, bcMenu, &TFmMainForm::SetMenuFromControl);
+  pick(cbRagDoll, bcRagdoll, &TFmMainForm::SetRagdollFromControl);
+  pick(cbSkeleton, bcSkeleton, &TFmMainForm::SetSkeletonFromControl);
+  connect(cbText, &QComboBox::activated, this, [this] { Guard([this] { cbTextChange(); }); });
+  connect(cbJumpy, &QCheckBox::clicked, this,
+          [this] { Guard([this] { ApplyToSelected(bcJumpy, &TFmMainForm::SetJumpyFromControl); }); });
+  connect(edDefaultName, &QLineEdit::textEdited, this, [this] { Guard([this] { edStatChange(); }); });
+}
+
+// ---------------------------------------------------------------- showing
+
+void TFmMainForm::lbBotListClick() {
+  if (FCurrentBot) {
+    const std::string before = UpperLine(*FCurrentBot);
+    ApplyAllControls(*FCurrentBot);
+    if (UpperLine(*FCurrentBot) != before) FModified = true;
+  }
+  // The clicked position names the bot, not its text: two bots may share a
+  // name, and a pasted name may differ from the bot's key.
+  const int row = lbBotList->currentRow();
+  if (row < 0 || row >= BotCount()) {
+    // Nothing is current: the blank bot's values must never be written
+    // into the bot shown before.
+    FCurrentBot = nullptr;
+    const roster::TBotCharacter blank;
+    ShowCharacter(blank);
+  } else {
+    FCurrentIndex = row;
+    FCurrentBot = FBots[static_cast<std::size_t>(row)].Bot.get();
+    ShowCharacter(*FCurrentBot);
+  }
+  UpdateBotCommands();
+}
+
+roster::TUtStringlist* TFmMainForm::ListOf(TBotControl control) {
+  switch (control) {
+    case bcMesh: return &FMeshes;
+    case bcSpecies: return &FSpecies;
+    case bcBodySkin: return &FSkins;
+    case bcFaceSkin: return &FFaces;
+    case bcPortrait: return &FPortraits;
+    case bcSex: return &FSex;
+    case bcMenu: return &FMenu;
+    case bcVoice: return &FVoice;
+    case bcFavoriteWeapon: return &FWeapons;
+    case bcRagdoll: return &FRagDoll;
+    case bcSkeleton: return &FSkeleton;
+    default: return nullptr;
+  }
+}
+
+namespace {
+// Pick lists whose row 0 is a placeholder standing for no value.
+bool HasPlaceholder(TBotControl control) {
+  return control == bcSpecies || control == bcVoice || control == bcFavoriteWeapon || control == bcRagdoll ||
+         control == bcSkeleton;
+}
+}  // namespace
+
+void TFmMainForm::ShowReference(TBotControl control, const std::string& value, const char* label,
+                                std::string& report) {
+  static QComboBox* TFmMainForm::*const combos[bcControlCount] = {
+      nullptr, &TFmMainForm::cbMesh, &TFmMainForm::cbSpecies, &TFmMainForm::cbBodySkin, &TFmMainForm::cbFaceSkin,
+      &TFmMainForm::cbPortrait, nullptr, &TFmMainForm::cbSex, &TFmMainForm::cbMenu, &TFmMainForm::cbVoiceClassName,
+      &TFmMainForm::cbFavoriteWeapon, &TFmMainForm::cbRagDoll, &TFmMainForm::cbSkeleton};
+  QComboBox* combo = this->*combos[control];
+  const roster::TStringList& list = *ListOf(control);
+  const int offset = HasPlaceholder(control) ? 1 : 0;
+  const int line = value.empty() ? -1 : list.IndexOfName(value);
+  const int row = line >= 0 ? line + offset : 0;
+  combo->setCurrentIndex(row < combo->count() ? row : -1);
+  if (!value.empty() && line < 0) report.append("\r").append(label).append(value);
+
+  // Whether the row now chosen gives back exactly the bot's value. A
+  // reference found in other letter case is shown, but writing the list's
+  // spelling back would still change the bot.
+  bool exact = (line >= 0 && list.Names(line) == value) || (value.empty() && (offset == 1 || control == bcMenu));
+  if (control == bcMenu && line == 0 && !value.empty()) exact = false;  // row 0 means no menu
+  FUnshown.set(control, !exact);
+}
+
+void TFmMainForm::ShowSkill(TBotControl control, QSpinBox* edit, double value) {
+  const double position = std::nearbyint(value * 100);  // halves to even
+  edit->setValue(static_cast<int>(position));
+  FUnshown.set(control, position / 100 != value || edit->value() != static_cast<int>(position));
+}
+
+void TFmMainForm::ShowBioText() {
+  roster::TUtType text;
+  text.SetString(FromQ(cbText->currentText()));
+  meBio->clear();
+  meBio->setPlainText(MessageToQ(text.AsIntText()));
+}
+
+void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
+  std::string report;
+  {
+    const TNotReady notReady(FControlsReady);
+    edDefaultName->setText(ToQ(bot.GetDefaultName()));
+    FUnshown.reset(bcName);
+    ShowReference(bcMesh, bot.GetMesh(), "Playermodel = ", report);
+    ShowReference(bcSpecies, bot.GetSpecies(), "Species = ", report);
+    ShowReference(bcBodySkin, bot.GetBodySkin(), "Bodyskin = ", report);
+    ShowReference(bcFaceSkin, bot.GetFaceSkin(), "Faceskin = ", report);
+    ShowReference(bcPortrait, bot.GetPortrait(), "Portrait = ", report);
+
+    const int text = bot.Text.empty() ? -1 : FTexts.IndexOf(bot.Text);
+    cbText->setCurrentIndex(text >= 0 ? text : FTexts.IndexOf("xPlayers.Default"));
+    if (!bot.Text.empty() && text < 0) report.append("\rBiography-reference = ").append(bot.Text);
+    FUnshown.set(bcText, text < 0 || FTexts[text] != bot.Text);
+    ShowBioText();
+
+    ShowReference(bcSex, bot.GetSex(), "Sex = ", report);
+    ShowReference(bcMenu, bot.GetMenu(), "\"Menu\" = ", report);
+    ShowReference(bcVoice, bot.GetVoice(), "Voice = ", report);
+    ShowReference(bcFavoriteWeapon, bot.GetFavoriteWeapon(), "Favorite Weapon = ", report);
+    cbJumpy->setChecked(bot.GetJumpy());
+    FUnshown.reset(bcJumpy);
+    ShowReference(bcRagdoll, bot.GetRagdoll(), "Ragdoll = ", report);
+    ShowReference(bcSkeleton, bot.GetSkeleton(), "Skeleton = ", report);
+
+    ShowSkill(bcAggressiveness, edAggressiveness, bot.GetAggressiveness());
+    ShowSkill(bcCombatStyle, edCombatStyle, bot.GetCombatStyle());
+    ShowSkill(bcStrafingAbility, edStrafingAbility, bot.GetStrafingAbility());
+    ShowSkill(bcTactics, edTactics, bot.GetTactics());
+    ShowSkill(bcAccuracy, edAccuracy, bot.GetAccuracy());
+    ShowSkill(bcReactionTime, edReactionTime, bot.GetReactionTime());
+    CharacterChanged(const_cast<roster::TBotCharacter*>(&bot));
+  }
+  if (!report.empty()) ReportMissing(report);
+}
+
+void TFmMainForm::ReportMissing(const std::string& report) {
+  ++FMissingCount;
+  if (FMissingCount == 1) {
+    // The first time, the references the System directory's rosters use
+    // are harvested before anyone is asked.
+    HarvestRosterReferencesUnseen();
+    TakeBackValueLists();
+    return;
+  }
+  const TModalResult answer = FDialogs.MessageDlg(
+      "Not every item in the next list could be found!\r" + report + "\rProceed anyway ?\r" +
+          "\r(No = Manual package search, Cancel = quit program)",
+      TMsgDlgType::mtError, mbYes | mbNo | mbCancel);
+  if (answer == TModalResult::mrNo) {
+    ShowConfigurationWindow();
+    TakeBackValueLists();
+  } else if (answer == TModalResult::mrCancel) {
+    Halt(405);
+  }
+}
+
+void TFmMainForm::ClearDetails() {
+  {
+    const TNotReady notReady(FControlsReady);
+    edDefaultName->clear();
+    for (QComboBox* combo : {cbMesh, cbBodySkin, cbFaceSkin, cbPortrait, cbText, cbSex}) combo->setCurrentIndex(-1);
+    for (QComboBox* combo : {cbSpecies, cbMenu, cbVoiceClassName, cbFavoriteWeapon, cbRagDoll, cbSkeleton})
+      combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+    ShowBioText();
+    for (QSpinBox* edit : {edAggressiveness, edCombatStyle, edStrafingAbility, edTactics, edAccuracy, edReactionTime})
+      edit->setValue(0);
+    cbJumpy->setChecked(false);
+    // Nothing shown belongs to a bot.
+    FUnshown.set();
+  }
+  UpdateCaption("");
+}
+
+void TFmMainForm::CharacterChanged(roster::TBotCharacter* bot) {
+  if (!bot) return;
+  UpdateCaption(bot->GetDefaultName());
+  bot->Changed();
+  if (isVisible() && !isActiveWindow()) activateWindow();
+}
+
+// ---------------------------------------------------------------- applying
+
+void TFmMainForm::ApplyAllControls(roster::TBotCharacter& bot) {
+  static const std::pair<TBotControl, TSetter> order[] = {
+      {bcName, &TFmMainForm::SetDefaultNameFromControl},
+      {bcMesh, &TFmMainForm::SetMeshFromControl},
+      {bcSpecies, &TFmMainForm::SetSpeciesFromControl},
+      {bcVoice, &TFmMainForm::SetVoiceClassNameFromControl},
+      {bcBodySkin, &TFmMainForm::SetBodySkinFromControl},
+      {bcFaceSkin, &TFmMainForm::SetFaceSkinFromControl},
+      {bcPortrait, &TFmMainForm::SetPortraitFromControl},
+      {bcText, &TFmMainForm::SetTextFromControl},
+      {bcSex, &TFmMainForm::SetSexFromControl},
+      {bcMenu, &TFmMainForm::SetMenuFromControl},
+      {bcAccuracy, &TFmMainForm::SetAccuracyFromControl},
+      {bcAggressiveness, &TFmMainForm::SetAggressivenessFromControl},
+      {bcCombatStyle, &TFmMainForm::SetCombatStyleFromControl},
+      {bcTactics, &TFmMainForm::SetTacticsFromControl},
+      {bcFavoriteWeapon, &TFmMainForm::SetFavoriteWeaponFromControl},
+      {bcJumpy, &TFmMainForm::SetJumpyFromControl},
+      {bcStrafingAbility, &TFmMainForm::SetStrafingAbilityFromControl},
+      {bcReactionTime, &TFmMainForm::SetReactionTimeFromControl},
+      {bcRagdoll, &TFmMainForm::SetRagdollFromControl},
+      {bcSkeleton, &TFmMainForm::SetSkeletonFromControl},
+  };
+  for (const auto& [control, setter] : order)
+    if (!FUnshown.test(control)) (this->*setter)(bot);
+  CharacterChanged(&bot);
+}
+
+void TFmMainForm::ApplyToSelected(TBotControl control, TSetter setter) {
+  if (FControlsReady && FCurrentBot) {
+    FUnshown.reset(control);  // the user's own choice from now on
+    for (int i = 0; i < lbBotList->count() && i < BotCount(); ++i) {
+      if (!lbBotList->item(i)->isSelected()) continue;
+      roster::TBotCharacter& bot = Bot(i);
+      const std::string before = UpperLine(bot);
+      (this->*setter)(bot);
+      if (UpperLine(bot) != before) FModified = true;
+    }
+    CharacterChanged(FCurrentBot);
+  }
+  UpdateProfileRatings();
+}
+
+void TFmMainForm::edStatChange() {
+  if (!FControlsReady || !FCurrentBot) return;
+  FUnshown.reset(bcName);
+  const std::string oldName = FCurrentBot->GetDefaultName();
+  const std::string before = UpperLine(*FCurrentBot);
+  ApplyAllControls(*FCurrentBot);
+  const std::string& newName = FCurrentBot->GetDefaultName();
+  if (newName != oldName) {
+    FBots[static_cast<std::size_t>(FCurrentIndex)].Key = newName;
+    RenameProfile(oldName, newName);
+    RefreshBotListBox();  // keeps the selection, so later edits still reach the bot
+  }
+  // A rename is a change like any other: Exit must not lose it unasked.
+  if (UpperLine(*FCurrentBot) != before) FModified = true;
+  CharacterChanged(FCurrentBot);
+}
+
+void TFmMainForm::cbTextChange() {
+  ShowBioText();
+  ApplyToSelected(bcText, &TFmMainForm::SetTextFromControl);
+}
+
+// ---------------------------------------------------------------- setters
+
+void TFmMainForm::SetDefaultNameFromControl(roster::TBotCharacter& bot) {
+  bot.SetDefaultName(FromQ(edDefaultName->text()));
+}
+
+void TFmMainForm::SetMeshFromControl(roster::TBotCharacter& bot) {
+  bot.SetMesh(ReferenceAt(FMeshes, cbMesh->currentIndex(), 0).value_or(""));
+}
+
+void TFmMainForm::SetBodySkinFromControl(roster::TBotCharacter& bot) {
+  if (auto ref = ReferenceAt(FSkins, cbBodySkin->currentIndex(), 0)) bot.SetBodySkin(*ref);
+}
+
+void TFmMainForm::SetFaceSkinFromControl(roster::TBotCharacter& bot) {
+  if (auto ref = ReferenceAt(FFaces, cbFaceSkin->currentIndex(), 0)) bot.SetFaceSkin(*ref);
+}
+
+void TFmMainForm::SetPortraitFromControl(roster::TBotCharacter& bot) {
+  bot.SetPortrait(ReferenceAt(FPortraits, cbPortrait->currentIndex(), 0).value_or(""));
+}
+
+void TFmMainForm::SetSexFromControl(roster::TBotCharacter& bot) {
+  if (auto ref = ReferenceAt(FSex, cbSex->currentIndex(), 0)) bot.SetSex(*ref);
+}
+
+void TFmMainForm::SetMenuFromControl(roster::TBotCharacter& bot) {
+  // Row 0 stands for no menu, whatever it reads.
+  const int row = cbMenu->currentIndex();
+  bot.SetMenu(row >= 1 ? ReferenceAt(FMenu, row, 0).value_or("") : std::string());
+}
+
+void TFmMainForm::SetFavoriteWeaponFromControl(roster::TBotCharacter& bot) {
+  bot.SetFavoriteWeapon(ReferenceAt(FWeapons, cbFavoriteWeapon->currentIndex(), 1).value_or(""));
+}
+
+void TFmMainForm::SetSpeciesFromControl(roster::TBotCharacter& bot) {
+  bot.SetSpecies(ReferenceAt(FSpecies, cbSpecies->currentIndex(), 1).value_or(""));
+}
+
+void TFmMainForm::SetVoiceClassNameFromControl(roster::TBotCharacter& bot) {
+  bot.SetVoice(ReferenceAt(FVoice, cbVoiceClassName->currentIndex(), 1).value_or(""));
+}
+
+void TFmMainForm::SetRagdollFromControl(roster::TBotCharacter& bot) {
+  bot.SetRagdoll(ReferenceAt(FRagDoll, cbRagDoll->currentIndex(), 1).value_or(""));
+}
+
+void TFmMainForm::SetSkeletonFromControl(roster::TBotCharacter& bot) {
+  bot.SetSkeleton(ReferenceAt(FSkeleton, cbSkeleton->currentIndex(), 1).value_or(""));
+}
+
+void TFmMainForm::SetTextFromControl(roster::TBotCharacter& bot) {
+  const int row = cbText->currentIndex();
+  if (row >= 0 && row < FTexts.Count()) bot.Text = FTexts[row];
+}
+
+void TFmMainForm::SetJumpyFromControl(roster::TBotCharacter& bot) { bot.SetJumpy(cbJumpy->isChecked()); }
+
+void TFmMainForm::SetAccuracyFromControl(roster::TBotCharacter& bot) { bot.SetAccuracy(edAccuracy->value() / 100.0); }
+
+void TFmMainForm::SetAggressivenessFromControl(roster::TBotCharacter& bot) {
+  bot.SetAggressiveness(edAggressiveness->value() / 100.0);
+}
+
+void TFmMainForm::SetCombatStyleFromControl(roster::TBotCharacter& bot) {
+  bot.SetCombatStyle(edCombatStyle->value() / 100.0);
+}
+
+void TFmMainForm::SetTacticsFromControl(roster::TBotCharacter& bot) { bot.SetTactics(edTactics->value() / 100.0); }
+
+void TFmMainForm::SetStrafingAbilityFromControl(roster::TBotCharacter& bot) {
+  bot.SetStrafingAbility(edStrafingAbility->value() / 100.0);
+}
+
+void TFmMainForm::SetReactionTimeFromControl(roster::TBotCharacter& bot) {
+  bot.SetReactionTime(edReactionTime->value() / 100.0);
+}
+
+}  // namespace windows

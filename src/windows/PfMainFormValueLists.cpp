@@ -1,0 +1,232 @@
+// The value lists behind the pick lists: filled at start-up from the
+// value-list file, or at the very first start from the built-in tables and
+// the weapons the .int files declare; written back to the file whole.
+
+#include <unordered_map>
+
+#include <QComboBox>
+#include <QStringList>
+
+#include "platform/AsciiText.h"
+#include "platform/Files.h"
+#include "roster/PuIntFile.h"
+#include "roster/PuSpecies.h"
+#include "roster/PuUtObject.h"
+#include "windows/PfMainForm.h"
+#include "windows/PuBuiltInTables.h"
+#include "windows/QtDialogs.h"
+
+namespace windows {
+
+namespace {
+
+void AddRows(roster::TUtStringlist& list, const std::vector<std::string>& rows) {
+  list.Clear();
+  for (const std::string& row : rows) list.Add(row);
+}
+
+// Sections of the value-list file, in the order they are written.
+struct TListSection {
+  const char* Name;
+  roster::TUtStringlist TFmMainForm::*List;
+};
+
+}  // namespace
+
+void TFmMainForm::InitValueLists(const std::string& dir) {
+  for (roster::TUtStringlist* list :
+       {&FSex, &FWeapons, &FMeshes, &FSkins, &FFaces, &FPortraits, &FVoice, &FSpecies, &FRagDoll, &FSkeleton})
+    list->Clear();
+  FTexts.Clear();
+  if (!dir.empty()) {
+    roster::LoadIntFiles(dir);
+    LoadBioTexts();
+  }
+  if (!platform::FileExists(FIniFileName)) {
+    FillWeaponsFromIntObjects();
+    FillDefaultMeshes();
+    FillDefaultSkins();
+    FillDefaultVoices();
+    FillDefaultSpecies();
+    ClearRagdolls();
+    FillDefaultSkeletons();
+    FillDefaultSex();
+    FillDefaultMenu();
+    CheckCustomContentUnseen();
+    SaveValueLists();
+  } else {
+    LoadValueLists();
+  }
+  BuildTemplateMenu();
+  FillCombos();
+}
+
+void TFmMainForm::LoadValueLists() {
+  if (!FIni) FIni = std::make_unique<platform::TIniFile>(FIniFileName);
+  static const TListSection wholeLines[] = {
+      {"FSex", &TFmMainForm::FSex},       {"FWeapons", &TFmMainForm::FWeapons},
+      {"FMeshes", &TFmMainForm::FMeshes}, {"FSkins", &TFmMainForm::FSkins},
+      {"FFaces", &TFmMainForm::FFaces},   {"FPortraits", &TFmMainForm::FPortraits},
+      {"FVoice", &TFmMainForm::FVoice},
+  };
+  for (const TListSection& s : wholeLines)
+    for (const std::string& line : FIni->ReadSectionLines(s.Name)) (this->*s.List).Add(line);
+  // Species keep only what the cached .int files still name.
+  for (const std::string& key : FIni->ReadSectionKeys("FSpecies")) roster::AddSpeciesName(key, FSpecies);
+  for (const std::string& line : FIni->ReadSectionLines("FRagDoll")) FRagDoll.Add(line);
+  for (const std::string& line : FIni->ReadSectionLines("FSkeleton")) FSkeleton.Add(line);
+  for (const std::string& key : FIni->ReadSectionKeys("FMenu")) FMenu.Add(key);
+  FillCombos();
+  if (FCurrentBot) ShowCharacter(*FCurrentBot);
+}
+
+void TFmMainForm::WriteListSection(const std::string& section, const roster::TStringList& list) {
+  for (const std::string& line : list.Lines()) {
+    const std::size_t eq = line.find('=');
+    if (eq == std::string::npos)
+      FIni->WriteString(section, line, line);
+    else
+      FIni->WriteString(section, line.substr(0, eq), line.substr(eq + 1));
+  }
+}
+
+void TFmMainForm::SaveValueLists() {
+  static const TListSection sections[] = {
+      {"FSex", &TFmMainForm::FSex},         {"FMenu", &TFmMainForm::FMenu},
+      {"FWeapons", &TFmMainForm::FWeapons}, {"FMeshes", &TFmMainForm::FMeshes},
+      {"FSkins", &TFmMainForm::FSkins},     {"FFaces", &TFmMainForm::FFaces},
+      {"FPortraits", &TFmMainForm::FPortraits}, {"FVoice", &TFmMainForm::FVoice},
+      {"FSpecies", &TFmMainForm::FSpecies}, {"FRagdoll", &TFmMainForm::FRagDoll},
+      {"FSkeleton", &TFmMainForm::FSkeleton},
+  };
+  // A file that cannot be written (no name given, a folder in its place, no
+  // rights) is reported and the editor goes on: the lists stay in memory.
+  Guard([&] {
+    if (!FIni) FIni = std::make_unique<platform::TIniFile>(FIniFileName);
+    for (const TListSection& s : sections) {
+      FIni->EraseSection(s.Name);
+      WriteListSection(s.Name, this->*s.List);
+    }
+  });
+  if (FIni) Guard([&] { FIni->UpdateFile(); });
+}
+
+void TFmMainForm::TakeBackValueLists() {
+  FillCombos();
+  SaveValueLists();
+  if (FCurrentBot) ShowCharacter(*FCurrentBot);
+}
+
+// ---------------------------------------------------------------- built-in
+
+void TFmMainForm::FillWeaponsFromIntObjects() {
+  roster::LoadAllUtObjects();
+  FWeapons.Clear();
+  const roster::TUtObjectList& objects = roster::UtObjectList();
+  for (int i = 0; i < objects.Count(); ++i) {
+    const roster::TMyUtObject& object = objects.Object(i);
+    if (object.GetMetaClass() != "Engine.Weapon") continue;  // exact: the game's own spelling
+    std::string display = platform::Trim(object.ItemName);
+    if (display.empty()) display = platform::Trim(object.GetName());
+    FWeapons.Add(object.GetName() + "=" + display);
+  }
+}
+
+void TFmMainForm::FillDefaultMeshes() { AddRows(FMeshes, BuiltInMeshes()); }
+
+void TFmMainForm::FillDefaultSkins() {
+  AddRows(FSkins, BuiltInBodySkins());
+  AddRows(FFaces, BuiltInFaceSkins());
+  AddRows(FPortraits, BuiltInPortraits());
+}
+
+void TFmMainForm::FillDefaultVoices() { AddRows(FVoice, BuiltInVoices()); }
+
+void TFmMainForm::FillDefaultSpecies() {
+  FSpecies.Clear();
+  for (const std::string& ref : BuiltInSpecies()) roster::AddSpeciesName(ref, FSpecies);
+}
+
+void TFmMainForm::ClearRagdolls() { FRagDoll.Clear(); }
+
+void TFmMainForm::FillDefaultSkeletons() { AddRows(FSkeleton, BuiltInSkeletons()); }
+
+void TFmMainForm::FillDefaultSex() { AddRows(FSex, BuiltInSex()); }
+
+void TFmMainForm::FillDefaultMenu() { AddRows(FMenu, BuiltInMenu()); }
+
+void TFmMainForm::LoadBioTexts() {
+  FTexts.Clear();
+  const roster::TIntFileList& files = roster::IntFileList();
+  for (int i = 0; i < files.Count(); ++i) {
+    const std::string& name = files.Name(i);
+    const std::size_t dot = name.find('.');
+    const std::string package = dot == std::string::npos ? std::string() : name.substr(0, dot + 1);
+    for (const std::string& line : files.Object(i).ReadDecoText()) {
+      const std::size_t eq = line.find('=');
+      FTexts.Add(package + (eq == std::string::npos ? std::string() : line.substr(0, eq)));
+    }
+  }
+  cbText->clear();
+  AddListValues(cbText, FTexts);
+}
+
+// ---------------------------------------------------------------- pick lists
+
+void TFmMainForm::AddListValues(QComboBox* combo, const roster::TStringList& list) {
+  QStringList rows;
+  rows.reserve(list.Count());
+  if (&list == &FTexts) {
+    // Biography references are shown as they stand.
+    for (const std::string& line : list.Lines()) rows << ToQ(line);
+  } else {
+    // Each row shows the display name of the first line with its reference.
+    std::unordered_map<std::string, std::string> firstValue;
+    for (const std::string& line : list.Lines()) {
+      const std::size_t eq = line.find('=');
+      if (eq != std::string::npos) firstValue.emplace(platform::UpperCase(line.substr(0, eq)), line.substr(eq + 1));
+    }
+    for (const std::string& line : list.Lines()) {
+      const std::size_t eq = line.find('=');
+      rows << (eq == std::string::npos ? QString() : ToQ(firstValue[platform::UpperCase(line.substr(0, eq))]));
+    }
+  }
+  combo->addItems(rows);
+}
+
+void TFmMainForm::FillCombos() {
+  struct TPick {
+    QComboBox* Combo;
+    const roster::TStringList* List;
+    const char* Placeholder;
+  };
+  const TPick picks[] = {
+      {cbFavoriteWeapon, &FWeapons, "- no favourite -"},
+      {cbMesh, &FMeshes, nullptr},
+      {cbBodySkin, &FSkins, nullptr},
+      {cbFaceSkin, &FFaces, nullptr},
+      {cbPortrait, &FPortraits, nullptr},
+      {cbVoiceClassName, &FVoice, "- default species voice -"},
+      {cbSpecies, &FSpecies, "- no species -"},
+      {cbRagDoll, &FRagDoll, "- no ragdoll -"},
+      {cbSkeleton, &FSkeleton, "- no Skeleton -"},
+      {cbSex, &FSex, nullptr},
+      {cbMenu, &FMenu, nullptr},
+      {cbText, &FTexts, nullptr},
+  };
+  for (const TPick& pick : picks) {
+    // Refilling is the program's doing: nothing of it reaches a bot, since
+    // only a user's choice (activated) writes.
+    pick.Combo->clear();
+    if (pick.Placeholder) pick.Combo->addItem(QString::fromLatin1(pick.Placeholder));
+    AddListValues(pick.Combo, *pick.List);
+    pick.Combo->setCurrentIndex(-1);
+  }
+  // The pick lists no longer show the shown bot's references: until it is
+  // shown again they must not be written back into it.
+  for (TBotControl control : {bcMesh, bcSpecies, bcBodySkin, bcFaceSkin, bcPortrait, bcText, bcSex, bcMenu, bcVoice,
+                              bcFavoriteWeapon, bcRagdoll, bcSkeleton})
+    FUnshown.set(control);
+}
+
+}  // namespace windows

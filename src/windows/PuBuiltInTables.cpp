@@ -1,0 +1,300 @@
+#include "windows/PuBuiltInTables.h"
+
+namespace windows {
+
+const std::vector<std::string>& BuiltInMeshes() {
+  static const std::vector<std::string> rows{
+      "Aliens.AlienFemaleA",
+      "Aliens.AlienFemaleB",
+      "Aliens.AlienMaleA",
+      "Aliens.AlienMaleB",
+      "Bot.BotA",
+      "Bot.BotB",
+      "Bot.BotC",
+      "Bot.BotD",
+      "HumanFemaleA.EgyptFemaleA",
+      "HumanFemaleA.EgyptFemaleB",
+      "HumanFemaleA.MercFemaleA",
+      "HumanFemaleA.MercFemaleB",
+      "HumanFemaleA.MercFemaleC",
+      "HumanFemaleA.NightFemaleA",
+      "HumanFemaleA.NightFemaleB",
+      "HumanMaleA.EgyptMaleA",
+      "HumanMaleA.EgyptMaleB",
+      "HumanMaleA.MercMaleA",
+      "HumanMaleA.MercMaleB",
+      "HumanMaleA.MercMaleC",
+      "HumanMaleA.MercMaleD",
+      "HumanMaleA.NightMaleA",
+      "HumanMaleA.NightMaleB",
+      "Jugg.JuggFemaleA",
+      "Jugg.JuggFemaleB",
+      "Jugg.JuggMaleA",
+      "Jugg.JuggMaleB",
+      "Jugg.SkeletonJugg",
+      "HumanMaleA.SkeletonMale",
+      "HumanFemaleA.Skeleton_Female",
+      "Aliens.Skeleton_Alien",
+  };
+  return rows;
+}
+
+const std::vector<std::string>& BuiltInBodySkins() {
+  static const std::vector<std::string> rows{
+      "PlayerSkins.AlienFemaleABodyA",
+      "PlayerSkins.AlienFemaleBBodyFinalA",
+      "PlayerSkins.AlienMaleABodyA",
+      "PlayerSkins.AlienMaleBBodyA",
+      "PlayerSkins.BotABodyA",
+      "PlayerSkins.BotBBodyA",
+      "PlayerSkins.BotCBodyA",
+      "PlayerSkins.BotDBodyA",
+      "PlayerSkins.EgyptFemaleABodyA",
+      "PlayerSkins.EgyptFemaleBBodyA",
+      "PlayerSkins.EgyptMaleABodyA",
+      "PlayerSkins.EgyptMaleBBodyA",
+      "PlayerSkins.JuggFemaleABodyA",
+      "PlayerSkins.JuggFemaleBBodyA",
+      "PlayerSkins.JuggMaleABodyA",
+      "PlayerSkins.JuggMaleBBodyA",
+      "PlayerSkins.MercFemaleABodyA",
+      "PlayerSkins.MercFemaleBBodyA",
+      "PlayerSkins.MercFemaleCBodyA",
+      "PlayerSkins.MercMaleABodyA",
+      "PlayerSkins.MercMaleBBodyA",
+      "PlayerSkins.MercMaleCBodyA",
+      "PlayerSkins.MercMaleDBodyA",
+      "PlayerSkins.NightFemaleABodyA",
+      "PlayerSkins.NightFemaleBBodyA",
+      "PlayerSkins.NightMaleABodyA",
+      "PlayerSkins.NightMaleBBodyFinalA",
+      "PlayerSkins.Human_Skeleton",
+      "PlayerSkins.AlienFemaleABodyA_0",
+      "PlayerSkins.AlienFemaleBBodyFinalA_0",
+      "PlayerSkins.AlienMaleABodyA_0",
+      "PlayerSkins.AlienMaleBBodyA_0",
+      "PlayerSkins.BotABodyA_0",
+      "PlayerSkins.BotBBodyA_0",
+      "PlayerSkins.BotCBodyA_0",
+      "PlayerSkins.BotDBodyA_0",
+      "PlayerSkins.EgyptFemaleABodyA_0",
+      "PlayerSkins.EgyptFemaleBBodyA_0",
+      "PlayerSkins.EgyptMaleABodyA_0",
+      "PlayerSkins.EgyptMaleBBodyA_0",
+      "PlayerSkins.JuggFemaleABodyA_0",
+      "PlayerSkins.JuggFemaleBBodyA_0",
+      "PlayerSkins.JuggMaleABodyA_0",
+      "PlayerSkins.JuggMaleBBodyA_0",
+      "PlayerSkins.MercFemaleABodyA_0",
+      "PlayerSkins.MercFemaleBBodyA_0",
+      "PlayerSkins.MercFemaleCBodyA_0",
+      "PlayerSkins.MercMaleABodyA_0",
+      "PlayerSkins.MercMaleBBodyA_0",
+      "PlayerSkins.MercMaleCBodyA_0",
+      "PlayerSkins.MercMaleDBodyA_0",
+      "PlayerSkins.NightFemaleABodyA_0",
+      "PlayerSkins.NightFemaleBBodyA_0",
+      "PlayerSkins.NightMaleABodyA_0",
+      "PlayerSkins.NightMaleBBodyFinalA_0",
+      "PlayerSkins.AlienFemaleABodyA_1",
+      "PlayerSkins.AlienFemaleBBodyFinalA_1",
+      "PlayerSkins.AlienMaleABodyA_1",
+      "PlayerSkins.AlienMaleBBodyA_1",
+      "PlayerSkins.BotABodyA_1",
+      "PlayerSkins.BotBBodyA_1",
+      "PlayerSkins.BotCBodyA_1",
+      "PlayerSkins.BotDBodyA_1",
+      "PlayerSkins.EgyptFemaleABodyA_1",
+      "PlayerSkins.EgyptFemaleBBodyA_1",
+      "PlayerSkins.EgyptMaleABodyA_1",
+      "PlayerSkins.EgyptMaleBBodyA_1",
+      "PlayerSkins.JuggFemaleABodyA_1",
+      "PlayerSkins.JuggFemaleBBodyA_1",
+      "PlayerSkins.JuggMaleABodyA_1",
+      "PlayerSkins.JuggMaleBBodyA_1",
+      "PlayerSkins.MercFemaleABodyA_1",
+      "PlayerSkins.MercFemaleBBodyA_1",
+      "PlayerSkins.MercFemaleCBodyA_1",
+      "PlayerSkins.MercMaleABodyA_1",
+      "PlayerSkins.MercMaleBBodyA_1",
+      "PlayerSkins.MercMaleCBodyA_1",
+      "PlayerSkins.MercMaleDBodyA_1",
+      "PlayerSkins.NightFemaleABodyA_1",
+      "PlayerSkins.NightFemaleBBodyA_1",
+      "PlayerSkins.NightMaleABodyA_1",
+      "PlayerSkins.NightMaleBBodyFinalA_1",
+  };
+  return rows;
+}
+
+const std::vector<std::string>& BuiltInFaceSkins() {
+  static const std::vector<std::string> rows{
+      "PlayerSkins.AlienFemaleAHeadA",
+      "PlayerSkins.AlienFemaleAHeadB",
+      "PlayerSkins.AlienFemaleBHeadA",
+      "PlayerSkins.AlienFemaleBHeadB",
+      "PlayerSkins.AlienMaleAHeadA",
+      "PlayerSkins.AlienMaleAHeadB",
+      "PlayerSkins.AlienMaleBHeadAFinal",
+      "PlayerSkins.AlienMaleBHeadBFinal",
+      "PlayerSkins.BotAHeadA",
+      "PlayerSkins.BotAHeadB",
+      "PlayerSkins.BotBHeadA",
+      "PlayerSkins.BotBHeadB",
+      "PlayerSkins.BotCHeadA",
+      "PlayerSkins.BotCHeadB",
+      "PlayerSkins.BotDHeadA",
+      "PlayerSkins.BotDHeadB",
+      "PlayerSkins.EgyptFemaleAHeadA",
+      "PlayerSkins.EgyptFemaleAHeadB",
+      "PlayerSkins.EgyptFemaleBHeadA",
+      "PlayerSkins.EgyptFemaleBHeadB",
+      "PlayerSkins.EgyptMaleAHeadA",
+      "PlayerSkins.EgyptMaleAHeadB",
+      "PlayerSkins.EgyptMaleBHeadA",
+      "PlayerSkins.EgyptMaleBHeadB",
+      "PlayerSkins.JuggFemaleAHeadA",
+      "PlayerSkins.JuggFemaleAHeadB",
+      "PlayerSkins.JuggFemaleBHeadA",
+      "PlayerSkins.JuggFemaleBHeadB",
+      "PlayerSkins.JuggMaleAHeadA",
+      "PlayerSkins.JuggMaleAHeadB",
+      "PlayerSkins.JuggMaleBHeadA",
+      "PlayerSkins.JuggMaleBHeadB",
+      "PlayerSkins.MercFemaleAHeadAFinal",
+      "PlayerSkins.MercFemaleAHeadBFinal",
+      "PlayerSkins.MercFemaleBHeadA",
+      "PlayerSkins.MercFemaleBHeadB",
+      "PlayerSkins.MercFemaleCHeadA",
+      "PlayerSkins.MercMaleAHeadA",
+      "PlayerSkins.MercMaleAHeadB",
+      "PlayerSkins.MercMaleBHeadAFinal",
+      "PlayerSkins.MercMaleBHeadBFinal",
+      "PlayerSkins.MercMaleCHeadA",
+      "PlayerSkins.MercMaleDHeadA",
+      "PlayerSkins.NightFemaleAHeadA",
+      "PlayerSkins.NightFemaleAHeadB",
+      "PlayerSkins.NightFemaleBHeadA",
+      "PlayerSkins.NightFemaleBHeadB",
+      "PlayerSkins.NightMaleAHeadA",
+      "PlayerSkins.NightMaleAHeadB",
+      "PlayerSkins.NightMaleBHeadAFinal",
+      "PlayerSkins.NightMaleBHeadBFinal",
+  };
+  return rows;
+}
+
+const std::vector<std::string>& BuiltInPortraits() {
+  static const std::vector<std::string> rows{
+      "PlayerPictures.cAlienFemaleAA",
+      "PlayerPictures.cAlienFemaleAB",
+      "PlayerPictures.cAlienFemaleBA",
+      "PlayerPictures.cAlienFemaleBB",
+      "PlayerPictures.cAlienMaleAA",
+      "PlayerPictures.cAlienMaleAB",
+      "PlayerPictures.cAlienMaleBA",
+      "PlayerPictures.cAlienMaleBB",
+      "PlayerPictures.cBotAA",
+      "PlayerPictures.cBotAB",
+      "PlayerPictures.cBotBA",
+      "PlayerPictures.cBotBB",
+      "PlayerPictures.cBotCA",
+      "PlayerPictures.cBotCB",
+      "PlayerPictures.cBotDA",
+      "PlayerPictures.cBotDB",
+      "PlayerPictures.cEgyptFemaleAA",
+      "PlayerPictures.cEgyptFemaleAB",
+      "PlayerPictures.cEgyptFemaleBA",
+      "PlayerPictures.cEgyptFemaleBB",
+      "PlayerPictures.cEgyptMaleAA",
+      "PlayerPictures.cEgyptMaleAB",
+      "PlayerPictures.cEgyptMaleBA",
+      "PlayerPictures.cEgyptMaleBB",
+      "PlayerPictures.cJuggFemaleAA",
+      "PlayerPictures.cJuggFemaleAB",
+      "PlayerPictures.cJuggFemaleBA",
+      "PlayerPictures.cJuggFemaleBB",
+      "PlayerPictures.cJuggMaleAA",
+      "PlayerPictures.cJuggMaleAB",
+      "PlayerPictures.cJuggMaleBA",
+      "PlayerPictures.cJuggMaleBB",
+      "PlayerPictures.cMercFemaleAA",
+      "PlayerPictures.cMercFemaleAB",
+      "PlayerPictures.cMercFemaleBA",
+      "PlayerPictures.cMercFemaleBB",
+      "PlayerPictures.cMercFemaleBC",
+      "PlayerPictures.cMercMaleAA",
+      "PlayerPictures.cMercMaleAB",
+      "PlayerPictures.cMercMaleAC",
+      "PlayerPictures.cMercMaleAD",
+      "PlayerPictures.cMercMaleBA",
+      "PlayerPictures.cMercMaleBB",
+      "PlayerPictures.cNightFemaleAA",
+      "PlayerPictures.cNightFemaleAB",
+      "PlayerPictures.cNightFemaleBA",
+      "PlayerPictures.cNightFemaleBB",
+      "PlayerPictures.cNightMaleAA",
+      "PlayerPictures.cNightMaleAB",
+      "PlayerPictures.cNightMaleBA",
+      "PlayerPictures.cNightMaleBB",
+  };
+  return rows;
+}
+
+const std::vector<std::string>& BuiltInVoices() {
+  static const std::vector<std::string> rows{
+      "xGame.AlienMaleVoice",
+      "xGame.AlienFemaleVoice",
+      "xGame.JuggFemaleVoice",
+      "xGame.JuggMaleVoice",
+      "xGame.MercFemaleVoice",
+      "xGame.MercMaleVoice",
+      "xGame.NightFemaleVoice",
+      "xGame.NightMaleVoice",
+      "xGame.RobotVoice",
+  };
+  return rows;
+}
+
+const std::vector<std::string>& BuiltInSpecies() {
+  static const std::vector<std::string> rows{
+      "xGame.SpeciesType",
+      "xGame.SPECIES_Alien",
+      "xGame.SPECIES_Bot",
+      "xGame.SPECIES_Egypt",
+      "xGame.SPECIES_Jugg",
+      "xGame.SPECIES_Merc",
+      "xGame.SPECIES_Night",
+  };
+  return rows;
+}
+
+const std::vector<std::string>& BuiltInSkeletons() {
+  static const std::vector<std::string> rows{
+      "Jugg.SkeletonJugg",
+      "HumanMaleA.SkeletonMale",
+      "HumanFemaleA.Skeleton_Female",
+      "Aliens.Skeleton_Alien",
+  };
+  return rows;
+}
+
+const std::vector<std::string>& BuiltInSex() {
+  static const std::vector<std::string> rows{
+      "Male",
+      "Female",
+  };
+  return rows;
+}
+
+const std::vector<std::string>& BuiltInMenu() {
+  static const std::vector<std::string> rows{
+      "-",
+      "SP",
+      "DUP",
+      "UNLOCK",
+  };
+  return rows;
+}
+
+}  // namespace windows

@@ -1,0 +1,112 @@
+#include "windows/QtDialogs.h"
+
+#include <cstdlib>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QStringList>
+
+namespace windows {
+
+QString MessageToQ(const std::string& s) {
+  QString q = ToQ(s);
+  q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+  return q;
+}
+
+QString FilterToQ(const std::string& filter) {
+  const QStringList parts = ToQ(filter).split(QLatin1Char('|'));
+  QStringList out;
+  // Pairs of description and pattern; Qt reads the pattern from the
+  // description, which already holds it in brackets.
+  for (qsizetype i = 0; i + 1 < parts.size(); i += 2) out << parts[i];
+  return out.join(QLatin1String(";;"));
+}
+
+namespace {
+QMessageBox::Icon IconOf(TMsgDlgType type) {
+  switch (type) {
+    case TMsgDlgType::mtWarning: return QMessageBox::Warning;
+    case TMsgDlgType::mtError: return QMessageBox::Critical;
+    case TMsgDlgType::mtInformation: return QMessageBox::Information;
+    case TMsgDlgType::mtConfirmation: return QMessageBox::Question;
+    case TMsgDlgType::mtCustom: break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QString TitleOf(TMsgDlgType type) {
+  switch (type) {
+    case TMsgDlgType::mtWarning: return QStringLiteral("Warning");
+    case TMsgDlgType::mtError: return QStringLiteral("Error");
+    case TMsgDlgType::mtInformation: return QStringLiteral("Information");
+    case TMsgDlgType::mtConfirmation: return QStringLiteral("Confirm");
+    case TMsgDlgType::mtCustom: break;
+  }
+  return QApplication::applicationDisplayName();
+}
+}  // namespace
+
+TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+  QMessageBox box(IconOf(type), TitleOf(type), MessageToQ(text), QMessageBox::NoButton, FParent);
+  QMessageBox::StandardButtons qt;
+  if (buttons & mbYes) qt |= QMessageBox::Yes;
+  if (buttons & mbNo) qt |= QMessageBox::No;
+  if (buttons & mbOK) qt |= QMessageBox::Ok;
+  if (buttons & mbCancel) qt |= QMessageBox::Cancel;
+  if (!qt) qt = QMessageBox::Ok;
+  box.setStandardButtons(qt);
+  switch (box.exec()) {
+    case QMessageBox::Yes: return TModalResult::mrYes;
+    case QMessageBox::No: return TModalResult::mrNo;
+    case QMessageBox::Ok: return TModalResult::mrOk;
+    default: return buttons == mbOK ? TModalResult::mrOk : TModalResult::mrCancel;
+  }
+}
+
+std::optional<std::string> TQtDialogs::InputQuery(const std::string& caption, const std::string& prompt,
+                                                  const std::string& text) {
+  bool ok = false;
+  const QString answer =
+      QInputDialog::getText(FParent, ToQ(caption), ToQ(prompt), QLineEdit::Normal, ToQ(text), &ok);
+  if (!ok) return std::nullopt;
+  return FromQ(answer);
+}
+
+namespace {
+QString StartPath(const TFileDialogRequest& request) {
+  if (request.FileName.empty()) return ToQ(request.InitialDir);
+  if (request.InitialDir.empty() || request.FileName.find('/') != std::string::npos) return ToQ(request.FileName);
+  return ToQ(request.InitialDir + "/" + request.FileName);
+}
+}  // namespace
+
+std::optional<std::string> TQtDialogs::OpenFileName(const TFileDialogRequest& request) {
+  const QString name = QFileDialog::getOpenFileName(FParent, ToQ(request.Title), StartPath(request),
+                                                    FilterToQ(request.Filter));
+  if (name.isEmpty()) return std::nullopt;
+  return FromQ(name);
+}
+
+std::optional<std::string> TQtDialogs::SaveFileName(const TFileDialogRequest& request) {
+  const QString name = QFileDialog::getSaveFileName(FParent, ToQ(request.Title), StartPath(request),
+                                                    FilterToQ(request.Filter));
+  if (name.isEmpty()) return std::nullopt;
+  return FromQ(name);
+}
+
+std::optional<std::string> TQtDialogs::ClipboardText() {
+  const QString text = QApplication::clipboard()->text();
+  if (text.isEmpty()) return std::nullopt;
+  return FromQ(text);
+}
+
+void TQtDialogs::SetClipboardText(const std::string& text) { QApplication::clipboard()->setText(ToQ(text)); }
+
+void TQtDialogs::Halt(int exitCode) { std::exit(exitCode); }
+
+}  // namespace windows

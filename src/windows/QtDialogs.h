@@ -1,0 +1,41 @@
+#pragma once
+
+// The real dialogs: Qt message boxes, input boxes, file dialogs and the
+// system clipboard.
+
+#include <QPointer>
+#include <QString>
+#include <QWidget>
+
+#include "windows/Dialogs.h"
+
+namespace windows {
+
+// The program's 8-bit text in widgets and back: every byte is one
+// character, so names with accented letters survive a round trip.
+inline QString ToQ(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
+inline std::string FromQ(const QString& s) { return s.toLatin1().toStdString(); }
+// Line breaks of the program's messages are carriage returns.
+QString MessageToQ(const std::string& s);
+// "Text (*.upl)|*.upl|All files (*.*)|*.*" as Qt writes a filter.
+QString FilterToQ(const std::string& filter);
+
+class TQtDialogs : public TDialogs {
+ public:
+  // The boxes are modal to `parent` once it is set.
+  void SetParent(QWidget* parent) { FParent = parent; }
+
+  TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& text) override;
+  std::optional<std::string> OpenFileName(const TFileDialogRequest& request) override;
+  std::optional<std::string> SaveFileName(const TFileDialogRequest& request) override;
+  std::optional<std::string> ClipboardText() override;
+  void SetClipboardText(const std::string& text) override;
+  void Halt(int exitCode) override;
+
+ private:
+  QPointer<QWidget> FParent;
+};
+
+}  // namespace windows

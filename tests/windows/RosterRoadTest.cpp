@@ -1,0 +1,246 @@
+// The road of one request: open a roster, select bots, edit them through
+// the real controls, save, and compare the file byte for byte.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QSpinBox>
+
+#include "MainFormFixture.h"
+#include "platform/InputBox.h"
+
+using namespace testing_support;
+using windows::TModalResult;
+
+namespace {
+
+class RosterRoad : public MainFormTest {
+ protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    WriteRoster({"[Public]", BotLine("Gorge")});
+    ASSERT_TRUE(Start());
+    Dialogs.Asked.clear();
+  }
+
+  // Opens a roster through the Open command's dialog.
+  void Open(const std::string& path) {
+    Dialogs.Files = {path};
+    Form->acOpenBotlist->trigger();
+  }
+};
+
+}  // namespace
+
+TEST_F(RosterRoad, OpenEditSaveKeepsEachBotOnItsLine) {
+  const std::string path = Dir.write(
+      "Mine/mine.upl", "[Public]\r\n" + BotLine("Gorge") + "\r\n; brutes\r\n" + BotLine("Cyclops") +
+                           "\n\n;loners\r" + BotLine("Frostbite") + "\r\n[Other]\r\nKey=Value\r\n");
+  Open(path);
+  ASSERT_EQ(Form->BotCount(), 3);
+  EXPECT_EQ(Form->FileName(), path);
+  EXPECT_FALSE(Form->Modified());
+  EXPECT_EQ(Form->edAccuracy->value(), 0);
+  EXPECT_EQ(Form->edAggressiveness->value(), 30);
+
+  // A skill on the first bot: one step up from 0.3 is 0.35.
+  SendKey(Form->edAggressiveness, Qt::Key_Up);
+  EXPECT_EQ(Form->Bot(0).GetAggressiveness(), 0.35);
+  EXPECT_TRUE(Form->Modified());
+  EXPECT_TRUE(Form->windowTitle().endsWith(" - mine.upl - Gorge *"));
+
+  // A pick list on the second: the next mesh row.
+  Click(1);
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(1));
+  EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
+  Pick(Form->cbMesh, Form->cbMesh->currentIndex() + 1);
+  EXPECT_EQ(Form->Bot(1).GetMesh(), "Jugg.JuggMaleB");
+
+  // The name of the third, typed into the name field.
+  Click(2);
+  Form->edDefaultName->setFocus();
+  SendText(Form->edDefaultName, "X");
+  EXPECT_EQ(Form->Bot(2).GetDefaultName(), "FrostbiteX");
+  EXPECT_EQ(Form->lbBotList->item(2)->text(), "FrostbiteX");
+  EXPECT_TRUE(Form->lbBotList->item(2)->isSelected());
+
+  // All three selected: one mesh for all of them.
+  Click(0, Qt::ControlModifier);
+  Click(1, Qt::ControlModifier);
+  Pick(Form->cbMesh, 0);
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Form->Bot(i).GetMesh(), "Aliens.AlienFemaleA") << i;
+
+  Form->acSaveBotlist->trigger();
+  EXPECT_EQ(Dialogs.Messages().back(), "Botlist saved as :\r" + path);
+  EXPECT_FALSE(Form->Modified());
+  const auto alien = [](std::string line) {
+    return line.replace(line.find("Jugg.JuggMaleA"), 14, "Aliens.AlienFemaleA");
+  };
+  std::string gorge = alien(BotLine("Gorge"));
+  gorge.replace(gorge.find("Aggressiveness=+0.3"), 19, "Aggressiveness=+0.35");
+  EXPECT_EQ(platform::ReadFileBytes(path), "[Public]\r\n" + gorge + "\r\n\r\n" + alien(BotLine("Cyclops")) +
+                                               "\r\n\r\n\r\n" + alien(BotLine("FrostbiteX")) + "\r\n");
+}
+
+TEST_F(RosterRoad, SaveLayoutPutsNewBotsAfterOneEmptyLine) {
+  const std::string path = Dir.write("mine.upl", BotLine("Zero") + "\r\n" + BotLine("One") + "\r\n\r\n" +
+                                                     BotLine("Three") + "\r\n");
+  Open(path);
+  Click(1);
+  Form->acDeleteBot->trigger();  // leaves its line empty
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(0));
+  Form->acAddBot->trigger();
+  Form->acAddBot->trigger();
+  EXPECT_EQ(Form->Bot(2).GetDefaultName(), "BOT3");
+  EXPECT_EQ(Form->Bot(3).GetDefaultName(), "BOT4");
+  Form->acSaveBotlist->trigger();
+  const std::string bot3 = "Player=(DefaultName=\"BOT3\",Species=xGame.SPECIES_Jugg,Mesh=Jugg.JuggMaleA,"
+                           "BodySkin=PlayerSkins.JuggMaleABodyA,FaceSkin=PlayerSkins.JuggMaleAHeadA,"
+                           "Portrait=PlayerPictures.cJuggMaleAA,Text=XPlayers.Default,Sex=Male,"
+                           "Aggressiveness=+0.3,CombatStyle=+0.2,Menu=\"SP\")";
+  std::string bot4 = bot3;
+  bot4.replace(bot4.find("BOT3"), 4, "BOT4");
+  // A bot from line 0 comes right after the header.
+  EXPECT_EQ(Lines(path), (std::vector<std::string>{"[Public]", BotLine("Zero"), "", BotLine("Three"), "", bot3, bot4}));
+}
+
+TEST_F(RosterRoad, ClicksAndDeleteGoByPositionNotByName) {
+  const std::string path = Dir.write("twins.upl", "[Public]\r\n" + BotLine("Twin") + "\r\n" +
+                                                      BotLine("Twin", "Accuracy=+1.0,") + "\r\n" + BotLine("Solo") +
+                                                      "\r\n");
+  Open(path);
+  Click(1);
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(1));
+  EXPECT_EQ(Form->edAccuracy->value(), 100);
+  SendKey(Form->edAccuracy, Qt::Key_Down);
+  EXPECT_EQ(Form->Bot(1).GetAccuracy(), 0.95);
+  EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.0);
+  Form->acDeleteBot->trigger();
+  ASSERT_EQ(Form->BotCount(), 2);
+  EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.0);  // the first twin stays
+  EXPECT_EQ(Form->Bot(1).GetDefaultName(), "Solo");
+}
+
+TEST_F(RosterRoad, CommandsThatNeedABotAreOffWithoutOne) {
+  Click(0);
+  Form->acDeleteBot->trigger();
+  EXPECT_EQ(Form->BotCount(), 0);
+  EXPECT_EQ(Form->CurrentBot(), nullptr);
+  EXPECT_FALSE(Form->acDeleteBot->isEnabled());
+  EXPECT_FALSE(Form->acCopyBot->isEnabled());
+  Form->acDeleteBotExecute();  // also when called past the disabled action
+  Form->acCopyBotExecute();
+  EXPECT_FALSE(Form->acPasteBot->isEnabled());
+  // Edits with nothing shown reach no bot.
+  SendKey(Form->edAccuracy, Qt::Key_Up);
+  EXPECT_EQ(Form->BotCount(), 0);
+}
+
+TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
+  EXPECT_FALSE(Form->Modified());
+  Form->edDefaultName->setFocus();
+  SendKey(Form->edDefaultName, Qt::Key_Backspace);
+  EXPECT_EQ(Form->BotKey(0), "Gorg");
+  EXPECT_TRUE(Form->Modified());
+  // Later edits still reach the renamed bot.
+  SendKey(Form->edTactics, Qt::Key_Up);
+  EXPECT_EQ(Form->Bot(0).GetTactics(), 0.05);
+  Dialogs.Answers = {TModalResult::mrNo};
+  EXPECT_FALSE(Form->close());
+  EXPECT_EQ(Dialogs.Messages().back(), "Botlist has changed, but it has not been saved.  Exit now?");
+  EXPECT_EQ(Form->BotCount(), 1);
+}
+
+TEST_F(RosterRoad, NewAndOpenAskBeforeDroppingChanges) {
+  SendKey(Form->edTactics, Qt::Key_Up);
+  ASSERT_TRUE(Form->Modified());
+  Dialogs.Answers = {TModalResult::mrNo, TModalResult::mrNo};
+  Form->acNewBotList->trigger();
+  Form->acOpenBotlist->trigger();
+  EXPECT_EQ(Dialogs.Messages().size(), 2u);
+  EXPECT_EQ(Form->Bot(0).GetDefaultName(), "Gorge");
+  // Yes, then a successful Open: a clean, loaded roster.
+  const std::string path = Dir.write("mine.upl", "[Public]\r\n" + BotLine("Mine") + "\r\n");
+  Dialogs.Answers = {TModalResult::mrYes};
+  Open(path);
+  EXPECT_FALSE(Form->Modified());
+  EXPECT_FALSE(Form->IsNewList());
+  EXPECT_EQ(Form->Bot(0).GetDefaultName(), "Mine");
+}
+
+TEST_F(RosterRoad, AFailedOpenKeepsTheRosterItHad) {
+  const std::string old = Form->FileName();
+  const std::string bad =
+      Dir.write("bad.upl", "[Public]\r\n" + BotLine("Fine") + "\r\nPlayer=(DefaultName=\"Bad\",Accuracy=+x)\r\n");
+  Open(bad);
+  ASSERT_EQ(Dialogs.Messages().size(), 1u);
+  EXPECT_EQ(Dialogs.Asked.back().Type, windows::TMsgDlgType::mtError);
+  EXPECT_EQ(Form->FileName(), old);
+  ASSERT_EQ(Form->BotCount(), 1);
+  EXPECT_EQ(Form->Bot(0).GetDefaultName(), "Gorge");
+  EXPECT_EQ(Form->edDefaultName->text(), "Gorge");
+}
+
+TEST_F(RosterRoad, TheGameRosterIsSavedOnlyUnderANewName) {
+  const std::string game = Form->FileName();
+  EXPECT_FALSE(Form->acSaveBotlist->isEnabled());
+  // Save turns into Save As; choosing the game's roster is refused.
+  Dialogs.Files = {System + "/XPLAYERSL1.UPL"};
+  Form->acSaveBotlistExecute();
+  EXPECT_EQ(Dialogs.Asked[0].Kind, "save");
+  EXPECT_EQ(Dialogs.Messages().back(), "Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
+  // Another name: written, and from now on the roster's file.
+  const std::string mine = Dir.file("mine.upl");
+  Dialogs.Files = {mine};
+  Form->acSaveAsBotlist->trigger();
+  EXPECT_EQ(Dialogs.Messages().back(), "Botlist saved as :\r" + mine);
+  EXPECT_EQ(Form->FileName(), mine);
+  EXPECT_TRUE(Form->acSaveBotlist->isEnabled());
+  SendKey(Form->edTactics, Qt::Key_Up);
+  Form->acSaveBotlist->trigger();
+  EXPECT_NE(platform::ReadFileBytes(mine).find("Tactics=+0.05"), std::string::npos);
+  EXPECT_EQ(platform::ReadFileBytes(game).find("Tactics"), std::string::npos);
+  // Cancel keeps the file name.
+  Dialogs.Files = {std::nullopt};
+  Form->acSaveAsBotlist->trigger();
+  EXPECT_EQ(Form->FileName(), mine);
+}
+
+TEST_F(RosterRoad, FindCopyAndPaste) {
+  Form->acAddBot->trigger();
+  Form->edFindText->setText("gorge");
+  Form->acFindBotByName->trigger();
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(0));
+  Form->edFindText->setText("Nobody");
+  Form->FindDialog1Find();
+  EXPECT_EQ(Dialogs.Messages().back(), "No botcharacter named \"Nobody\" found.");
+  Form->acCopyBot->trigger();
+  ASSERT_TRUE(Form->acPasteAsNewBot->isEnabled());
+  Form->acPasteAsNewBot->trigger();
+  ASSERT_EQ(Form->BotCount(), 3);
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(2));
+  EXPECT_EQ(Form->lbBotList->currentRow(), 2);
+  EXPECT_EQ(Form->Bot(2).GetPlayerLine(), Form->Bot(0).GetPlayerLine());
+  EXPECT_EQ(Form->Bot(2).LineIndex, -1);
+  // Paste over BOT2: the record, the list and Find follow the pasted name.
+  Click(1);
+  Form->acPasteBot->trigger();
+  EXPECT_EQ(Form->lbBotList->item(1)->text(), "Gorge");
+  EXPECT_EQ(Form->edDefaultName->text(), "Gorge");
+  EXPECT_EQ(Form->BotKey(1), "Gorge");
+}
+
+TEST_F(RosterRoad, AnUnreadableNumberIsAskedForThroughTheSameDialogs) {
+  Dialogs.InstallAsInputBoxHandler();
+  const std::string path =
+      Dir.write("odd.upl", "[Public]\r\nPlayer=(DefaultName=\"Odd\",Accuracy=abc,Tactics=1.5)\r\n");
+  Dialogs.Inputs = {"0.5"};
+  Open(path);
+  ASSERT_EQ(Dialogs.Asked.size(), 2u);
+  EXPECT_EQ(Dialogs.Asked[1].Text, "Illegal floating-point value detected!");
+  EXPECT_EQ(Dialogs.Asked[1].Extra, "Value :|abc");
+  ASSERT_EQ(Form->BotCount(), 1);
+  EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.5);
+  EXPECT_EQ(Form->edTactics->value(), 150);
+  platform::SetInputBoxHandler({});
+}

@@ -1,0 +1,120 @@
+// Showing a bot in the controls and writing back only what the user chose.
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QSpinBox>
+
+#include "MainFormFixture.h"
+
+using namespace testing_support;
+using windows::TModalResult;
+
+namespace {
+
+const std::string Question =
+    "Not every item in the next list could be found!\r\rPlayermodel = Custom.Mesh\rProceed anyway ?\r\r"
+    "(No = Manual package search, Cancel = quit program)";
+
+std::vector<std::string> PlayerLines(const windows::TFmMainForm& form) {
+  std::vector<std::string> lines;
+  for (int i = 0; i < form.BotCount(); ++i) lines.push_back(form.Bot(i).GetPlayerLine());
+  return lines;
+}
+
+}  // namespace
+
+using ShowApply = MainFormTest;
+
+TEST_F(ShowApply, MissingReferencesHarvestFirstThenAskWithThreeAnswers) {
+  std::string custom = BotLine("Custom");
+  custom.replace(custom.find("Jugg.JuggMaleA"), 14, "Custom.Mesh");
+  WriteRoster({"[Public]", custom, BotLine("Plain")});
+  Dialogs.Answers = {TModalResult::mrYes};
+  ASSERT_TRUE(Start());
+  // The unseen harvest ran once before the question came.
+  EXPECT_EQ(Form->Harvests, 1);
+  EXPECT_EQ(Form->MissingCount(), 2);
+  ASSERT_EQ(Dialogs.Messages(), std::vector<std::string>{Question});
+  EXPECT_EQ(Dialogs.Asked[0].Type, windows::TMsgDlgType::mtError);
+  EXPECT_EQ(Dialogs.Asked[0].Buttons, windows::mbYes | windows::mbNo | windows::mbCancel);
+  EXPECT_EQ(Form->cbMesh->currentIndex(), 0);
+
+  // Away and back: the missing mesh is not replaced by the row shown.
+  Click(1);
+  EXPECT_EQ(Form->Bot(0).GetMesh(), "Custom.Mesh");
+  EXPECT_FALSE(Form->Modified());
+
+  // No: the configuration window, then the question once more.
+  Dialogs.Answers = {TModalResult::mrNo, TModalResult::mrYes};
+  Click(0);
+  EXPECT_EQ(Form->ConfigWindows, 1);
+  EXPECT_EQ(Dialogs.Messages().size(), 3u);
+  EXPECT_EQ(Form->Harvests, 1);
+
+  // A user's own choice is written, also into that control.
+  Pick(Form->cbMesh, 1);
+  EXPECT_EQ(Form->Bot(0).GetMesh(), "Aliens.AlienFemaleB");
+
+  // Cancel quits with 405.
+  Form->Bot(1).SetMesh("Custom.Mesh");
+  Dialogs.Answers = {TModalResult::mrCancel};
+  Click(1);
+  EXPECT_EQ(Dialogs.ExitCode, 405);
+}
+
+TEST_F(ShowApply, ShownValuesFollowTheRowRules) {
+  WriteRoster({"[Public]", BotLine("Plain"),
+               "Player=(DefaultName=\"Odd\",Species=Nowhere.SPECIES_X,Sex=,Menu=\"\",Accuracy=+0.125,"
+               "Text=XPlayers.Gorge,bJumpy=1,FavoriteWeapon=XWeapons.FlakCannon)",
+               "Player=(DefaultName=\"Loud\",Species=XGAME.SPECIES_JUGG,Mesh=jugg.juggmalea,Text=xplayers.gorge)"});
+  Dialogs.DefaultAnswer = TModalResult::mrYes;
+  ASSERT_TRUE(Start());
+  EXPECT_EQ(Form->cbMenu->currentText(), "SP");
+  EXPECT_EQ(Form->cbMenu->currentIndex(), 1);
+  EXPECT_EQ(Form->cbSpecies->currentText(), "Juggernaut");
+  EXPECT_EQ(Form->meBio->toPlainText(), "Big\nGreen");
+  EXPECT_EQ(Form->edAggressiveness->value(), 30);
+  EXPECT_EQ(Form->edCombatStyle->value(), 20);
+
+  const std::vector<std::string> before = PlayerLines(*Form);
+  Click(1);
+  EXPECT_EQ(Form->cbSpecies->currentText(), "- no species -");
+  EXPECT_EQ(Form->cbSex->currentText(), "Male");  // empty: the first row, not reported
+  EXPECT_EQ(Form->cbMenu->currentIndex(), 0);
+  EXPECT_EQ(Form->cbFavoriteWeapon->currentText(), "Flak Cannon");
+  EXPECT_TRUE(Form->cbJumpy->isChecked());
+  EXPECT_EQ(Form->edAccuracy->value(), 12);  // 12.5 to even
+  ASSERT_FALSE(Dialogs.Messages().empty());
+  EXPECT_NE(Dialogs.Messages().back().find("\rSpecies = Nowhere.SPECIES_X"), std::string::npos);
+  EXPECT_EQ(Dialogs.Messages().back().find("Sex ="), std::string::npos);
+  Click(2);
+  EXPECT_EQ(Form->cbSpecies->currentText(), "Juggernaut");  // found without regard to case
+  EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
+  Click(0);
+  // Looking changed nothing, not even the letter case: no species, sex or skill was made up.
+  EXPECT_EQ(PlayerLines(*Form), before);
+  EXPECT_FALSE(Form->Modified());
+}
+
+TEST_F(ShowApply, RefillingThePickListsLeavesEveryBotAsItWas) {
+  std::string bot = BotLine("Second", "Voice=xGame.RobotVoice,");
+  bot.replace(bot.find("Menu=\"SP\""), 9, "Menu=\"DUP\"");
+  WriteRoster({"[Public]", BotLine("First"), bot, BotLine("Third")});
+  ASSERT_TRUE(Start());
+  Click(1);
+  const std::vector<std::string> before = PlayerLines(*Form);
+  // Fewer meshes, other sexes: the rows move under the shown bot.
+  Dir.write("Rosterwell.INI", "[FMeshes]\r\nAliens.AlienMaleA=AlienMaleA\r\nJugg.JuggMaleA=JuggMaleA\r\n"
+                              "[FSex]\r\nFemale=Female\r\nMale=Male\r\n[FMenu]\r\nDUP=DUP\r\n");
+  Dialogs.DefaultAnswer = TModalResult::mrYes;
+  Form->InitValueLists(System);
+  Form->FillCombos();
+  for (int i = 0; i < Form->BotCount(); ++i) Click(i);
+  Click(1);
+  EXPECT_EQ(PlayerLines(*Form), before);
+  EXPECT_FALSE(Form->Modified());
+  EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
+  EXPECT_EQ(Form->cbSex->currentText(), "Male");
+}
