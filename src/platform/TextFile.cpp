@@ -12,11 +12,15 @@ namespace platform {
 namespace fs = std::filesystem;
 
 std::string ReadFileBytes(const std::string& path) {
+  // A folder opens as a stream on this platform but has no size to read.
+  std::error_code ec;
+  if (fs::is_directory(path, ec)) throw EFileError("Cannot open file \"" + path + "\": it is a folder");
   std::ifstream in(path, std::ios::binary);
   if (!in) throw EFileError("Cannot open file \"" + path + "\"");
   std::string data;
   in.seekg(0, std::ios::end);
   const std::streamoff size = in.tellg();
+  if (size < 0) throw EFileError("Cannot read file \"" + path + "\"");
   if (size > 0) {
     data.resize(static_cast<std::size_t>(size));
     in.seekg(0, std::ios::beg);

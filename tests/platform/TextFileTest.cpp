@@ -45,4 +45,5 @@ TEST(TextFile, SaveIntoAMissingFolderFailsCleanly) {
     EXPECT_NE(std::string(e.what()).find("roster.upl"), std::string::npos);
   }
   EXPECT_THROW(ReadFileBytes(dir.file("missing.int")), EFileError);
+  EXPECT_THROW(ReadFileBytes(dir.path()), EFileError);
 }
