@@ -83,7 +83,9 @@ std::optional<std::string> ReadWineMachineValue(const std::string& systemRegFile
   } catch (const EFileError&) {
     return std::nullopt;
   }
-  const std::string header = "[" + EscapeRegKey(key) + "]";
+  std::string header = "[";
+  header += EscapeRegKey(key);
+  header += ']';
   bool inKey = false;
   for (const std::string& line : SplitLines(text)) {
     if (!line.empty() && line[0] == '[') {

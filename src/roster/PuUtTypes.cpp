@@ -68,7 +68,10 @@ std::string NonFiniteText(double d) {
 }
 
 EConvertError NotAFloat(std::string_view s) {
-  return EConvertError("'" + std::string(s) + "' is not a valid floating point value");
+  std::string message(1, '\'');
+  message.append(s);
+  message.append("' is not a valid floating point value");
+  return EConvertError(message);
 }
 
 }  // namespace
@@ -152,7 +155,7 @@ void TUtType::SetFloat(double d) {
 }
 
 void TUtType::SetBoolean(bool b) {
-  Value = b ? "1" : "0";
+  Value.assign(1, b ? '1' : '0');
   Kind = utkBoolean;
 }
 
