@@ -11,6 +11,8 @@ namespace packages {
 
 namespace {
 
+constexpr int kEndOfScript = 0x47;
+
 // Upper-case hexadecimal, zero-padded to at least `digits` digits.
 std::string Hex(unsigned value, int digits) {
   static const char kDigits[] = "0123456789ABCDEF";
@@ -70,6 +72,10 @@ void TUTBytecodeReader::ReadScript() {
 std::string TUTBytecodeReader::ReadToken(std::uint8_t precedence) {
   TTokenLevel level(FState.TokenDepth);
   const int token = ReadByte();
+  // Packages of the second engine generation close every script with the
+  // byte 0x47, counted in the script's length. Older scripts never end on
+  // it, since there it converts an operand that would have to follow.
+  if (token == kEndOfScript && FState.TokenDepth == 1 && FState.ScriptBytesRead == FState.ScriptSize) return {};
   return ReadTokenBody(token, precedence);
 }
 
