@@ -272,8 +272,11 @@ std::string TUTBytecodeReader::ReadConstantToken(int token) {
     default: {  // 0x34, a wide string
       std::u16string text;
       for (std::uint16_t unit = ReadWord(); unit != 0; unit = ReadWord()) text.push_back(static_cast<char16_t>(unit));
-      FPackage.QuoteWideString(text);
-      return {};
+      // The text only has to be told apart from ")": characters beyond
+      // 8 bits become "?".
+      std::string narrow;
+      for (char16_t c : FPackage.QuoteWideString(text)) narrow.push_back(c < 256 ? static_cast<char>(c) : '?');
+      return narrow;
     }
   }
 }
@@ -351,8 +354,8 @@ void TUTBytecodeReader::ReadVersion61Header() {
 
 std::string TUTBytecodeReader::CallPrefix(TUTObjectReference function) const {
   if (platform::LowerCase(RefName(function)) != FSelfName) return {};
-  const std::string called = platform::LowerCase(FPackage.GetObjectPath(2, function));
-  if (called == platform::LowerCase(FPackage.GetObjectPath(2, FSelf))) return {};
+  const std::string called = FPackage.GetObjectPath(2, function);
+  if (platform::SameText(called, FPackage.GetObjectPath(2, FSelf))) return {};
   const std::string calledOwner = OuterPart(called);
   const std::string superOwner = OuterPart(FPackage.GetObjectPath(2, FSuperField));
   if (!platform::SameText(calledOwner, superOwner)) return "Super(" + calledOwner + ").";
