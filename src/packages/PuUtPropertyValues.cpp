@@ -2,6 +2,7 @@
 // name: enumeration values by name, structures member by member, arrays
 // element by element.
 
+#include <functional>
 #include <string>
 
 #include "packages/PuUtBuiltIns.h"
@@ -139,28 +140,44 @@ std::string MemberHint(TUTObjectClassProperty& p, TUTPropertyType type) {
   return p.GetDeclaration();
 }
 
-// The members of a struct definition, following its Children and their
-// Next references; only property declarations are members. The chain is
-// followed within the package's exports and at most ExportCount steps.
-bool FormatDefinedMembers(const TUTValueContext& c, TUTObjectClassStruct& definition, int elementIndex,
-                          std::string& list, TUTPropertyValue& out) {
+// Calls `visit` with each member of a struct definition, following its
+// Children and their Next references, until it returns true; only property
+// declarations are members. The chain is followed within the package's
+// exports and at most ExportCount steps. True when `visit` stopped it.
+bool ForEachMember(TUTObjectClassStruct& definition, const std::function<bool(TUTObjectClassProperty&)>& visit) {
   TUTPackage& s = definition.GetOwner();
-  const TUTValueContext inner{c.Values, s, &definition, c.Stream, c.Bytes};
   TUTObjectReference ref = definition.GetChildren();
-  int member = 0;
   for (int steps = 0; steps < s.ExportCount(); ++steps) {
     auto* field = ExportObjectAs<TUTObjectClassField>(s, ref);
     if (!field) break;
     TUTObjectUse use(*field);
     ref = field->GetNext();
-    auto* property = dynamic_cast<TUTObjectClassProperty*>(field);
-    if (!property) continue;
-    const TUTPropertyType type = MemberType(property->GetClassName());
-    if (AddMember(inner, type, MemberHint(*property, type), property->GetObjectName(), member++, elementIndex, list,
-                  out))
-      return true;
+    if (auto* property = dynamic_cast<TUTObjectClassProperty*>(field))
+      if (visit(*property)) return true;
   }
   return false;
+}
+
+// The script definition of the struct `name`, searched from `package` and
+// the class of `owner`; null when there is none. A sibling package that
+// holds it is kept in `found`.
+TUTObjectClassStruct* FindStructDefinition(TUTPackage& package, const TUTObject* owner, const std::string& name,
+                                           TUTFoundObject& found) {
+  const std::string ownerClass = owner ? owner->GetClassName() : std::string();
+  if (!package.FindObjectAnywhere(findObjectName | findClassName, "", name, "struct", ownerClass, found))
+    return nullptr;
+  return ExportObjectAs<TUTObjectClassStruct>(*found.Package, found.Index + 1);
+}
+
+bool FormatDefinedMembers(const TUTValueContext& c, TUTObjectClassStruct& definition, int elementIndex,
+                          std::string& list, TUTPropertyValue& out) {
+  const TUTValueContext inner{c.Values, definition.GetOwner(), &definition, c.Stream, c.Bytes};
+  int member = 0;
+  return ForEachMember(definition, [&](TUTObjectClassProperty& property) {
+    const TUTPropertyType type = MemberType(property.GetClassName());
+    return AddMember(inner, type, MemberHint(property, type), property.GetObjectName(), member++, elementIndex, list,
+                     out);
+  });
 }
 
 void FormatStruct(const TUTValueContext& c, const std::string& structName, int elementIndex, TUTPropertyValue& out) {
@@ -170,11 +187,10 @@ void FormatStruct(const TUTValueContext& c, const std::string& structName, int e
     out.TypeName = structName;
     if (FormatBuiltInMembers(c, structName, elementIndex, list, out)) return;
   } else {
+    // Without an owner (inside array elements) there is no class to search from.
     TUTFoundObject found;
-    TUTObjectClassStruct* definition = nullptr;
-    if (c.Owner && c.Definitions.FindObjectAnywhere(findObjectName | findClassName, "", structName, "struct",
-                                                    c.Owner->GetClassName(), found))
-      definition = ExportObjectAs<TUTObjectClassStruct>(*found.Package, found.Index + 1);
+    TUTObjectClassStruct* definition =
+        c.Owner ? FindStructDefinition(c.Definitions, c.Owner, structName, found) : nullptr;
     if (!definition) {
       out.Variant = TakeRaw(c);
       out.Type = ptBuffer;
@@ -286,25 +302,20 @@ TUTPropertyValue TUTProperty::GetValue(int elementIndex) {
   return out;
 }
 
+// The members GetValue hands out one by one: for a struct definition its
+// property declarations, the same ones the text shows.
 int TUTProperty::ValueCount() {
   if (!Valid() || Type() != ptStruct || !Package()) return 0;
   if (IsBuiltInStruct(StructName())) return BuiltInStructFieldCount(StructName());
   TUTFoundObject found;
-  const std::string ownerClass = OwnerObject() ? OwnerObject()->GetClassName() : std::string();
-  if (!Package()->FindObjectAnywhere(findObjectName | findClassName, "", StructName(), "struct", ownerClass, found))
-    return 0;
-  TUTPackage& s = *found.Package;
-  auto* definition = ExportObjectAs<TUTObjectClassStruct>(s, found.Index + 1);
+  TUTObjectClassStruct* definition = FindStructDefinition(*Package(), OwnerObject(), StructName(), found);
   if (!definition) return 0;
   TUTObjectUse use(*definition);
   int count = 0;
-  TUTObjectReference ref = definition->GetChildren();
-  for (; count < s.ExportCount(); ++count) {
-    auto* field = ExportObjectAs<TUTObjectClassField>(s, ref);
-    if (!field) break;
-    TUTObjectUse child(*field);
-    ref = field->GetNext();
-  }
+  ForEachMember(*definition, [&](TUTObjectClassProperty&) {
+    ++count;
+    return false;
+  });
   return count;
 }
 
