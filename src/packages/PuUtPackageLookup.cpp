@@ -14,6 +14,7 @@ namespace {
 // How many sibling packages deep an import lookup may go; real imports
 // reach a handful of levels (a mod, Engine, Core).
 constexpr int kMaxSiblingDepth = 8;
+constexpr std::size_t kMaxPathDepth = 64;
 
 std::string FirstComponent(const std::string& path) { return path.substr(0, path.find('.')); }
 
@@ -27,11 +28,11 @@ std::string VisitKey(const std::string& fileName) {
 }  // namespace
 
 std::optional<std::string> TUTPackage::TryObjectPath(int depth, TUTObjectReference ref) const {
-  std::string result;
-  // An outer chain longer than both tables together must loop.
-  std::int64_t steps = std::int64_t{ExportCount()} + ImportCount() + 1;
+  std::vector<const std::string*> names;
   while (depth != 0 && ref != 0) {
-    if (--steps < 0) return std::string();
+    // Real paths are a package, a few groups and a name; a longer chain is
+    // broken or loops, and following it would only cost time.
+    if (names.size() >= kMaxPathDepth) return std::string();
     std::int32_t nameIndex;
     if (ref < 0) {
       const TUTImportTableObjectData* i = GetImport(-(ref + 1));
@@ -45,10 +46,14 @@ std::optional<std::string> TUTPackage::TryObjectPath(int depth, TUTObjectReferen
       ref = e->Package;
     }
     if (nameIndex < 0 || nameIndex >= NameCount()) return std::nullopt;
-    result.insert(0, GetName(nameIndex) + ".");
+    names.push_back(&FNames[static_cast<std::size_t>(nameIndex)]);
     --depth;
   }
-  if (!result.empty()) result.pop_back();
+  std::string result;
+  for (auto it = names.rbegin(); it != names.rend(); ++it) {
+    if (!result.empty() || it != names.rbegin()) result += '.';
+    result += **it;
+  }
   return result;
 }
 

@@ -73,6 +73,21 @@ TEST(ObjectPaths, BrokenChainsEndAndBadNamesAreErrors) {
   EXPECT_EQ(q.FindObject(tableExports, findPackagePath | findObjectName, "", "E", ""), -1);
 }
 
+TEST(ObjectPaths, OverlongChainsAreBrokenPaths) {
+  TempDir dir;
+  pw::TPackageWriter w(69);
+  int outer = 0;
+  for (int i = 0; i < 5000; ++i) outer = w.Export("G" + std::to_string(i), 0, "", outer);
+  TUTPackage p(w.Write(dir.file("Deep.u")));
+  EXPECT_EQ(p.GetObjectPath(-1, 3), "G0.G1.G2");
+  EXPECT_EQ(p.GetObjectPath(-1, outer), "");
+  EXPECT_EQ(p.GetObjectPath(2, outer), "G4998.G4999");
+  // Listing every path of such a file stays linear in its size.
+  std::size_t total = 0;
+  for (int i = 0; i < p.ExportCount(); ++i) total += p.GetExport(i)->GetFullPath().size();
+  EXPECT_GT(total, 0u);
+}
+
 TEST(Lookups, FindExportAndFindObject) {
   TempDir dir;
   Groups g;

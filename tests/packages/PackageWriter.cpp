@@ -55,8 +55,8 @@ TPackageWriter::TPackageWriter(std::uint16_t fileVersion, std::uint16_t licensee
 }
 
 int TPackageWriter::Name(const std::string& name, std::uint32_t flags) {
-  for (std::size_t i = 0; i < FNames.size(); ++i)
-    if (FNames[i] == name) return static_cast<int>(i);
+  if (const auto it = FNameIndex.find(name); it != FNameIndex.end()) return it->second;
+  FNameIndex[name] = static_cast<int>(FNames.size());
   FNames.push_back(name);
   FNameFlags.push_back(flags);
   return static_cast<int>(FNames.size() - 1);

@@ -13,6 +13,7 @@
 
 #include <array>
 #include <cstdint>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -117,6 +118,7 @@ class TPackageWriter {
   std::string NameEntry(const std::string& name) const;
 
   std::vector<std::string> FNames;
+  std::map<std::string, int> FNameIndex;
   std::vector<std::uint32_t> FNameFlags;
   std::vector<TImport> FImports;
   std::vector<TExport> FExports;

@@ -232,9 +232,6 @@ TEST(PropertyRecord, UnfilledPropertiesAndTypeNames) {
   const TUTPropertyValue v = p.GetValue(-1);
   EXPECT_EQ(v.Text, "0");
   EXPECT_EQ(v.Variant, TUTVariant(std::string("0")));
-  EXPECT_EQ(TUTProperty::TypeToString(ptFixedArray), "FixedArray");
-  EXPECT_EQ(TUTProperty::TypeToString(ptWord), "Word");
-  EXPECT_EQ(TUTProperty::TypeToString(ptBuffer), "Buffer");
   EXPECT_EQ(TUTProperty::TypeToString(16), "");
   EXPECT_EQ(TUTProperty::TypeToString(-1), "");
 }

@@ -124,13 +124,9 @@ TEST(BoundedStream, NameStringsFollowTheFileVersion) {
   EXPECT_EQ(o.ReadNameString(), "abc");
 }
 
-TEST(BoundedStream, NumbersAreLittleEndian) {
-  const TUTBytes b = Bytes(pw::Word(0xBEEF) + pw::DWord(0xDEADBEEF) + pw::Float(1.5f) + pw::Int(1) + pw::Int(-2) +
-                           pw::Int(-1));
+TEST(BoundedStream, Int64HalvesAndNegativeCounts) {
+  const TUTBytes b = Bytes(pw::Int(1) + pw::Int(-2) + pw::Int(-1));
   TUTStream s(b, "test");
-  EXPECT_EQ(s.ReadWord(), 0xBEEF);
-  EXPECT_EQ(s.ReadDWord(), 0xDEADBEEFu);
-  EXPECT_EQ(s.ReadFloat(), 1.5f);
   // The first half is the high one; the second is taken without sign.
   EXPECT_EQ(s.ReadInt64(), (std::int64_t{1} << 32) | 0xFFFFFFFEll);
   EXPECT_THROW(s.ReadCount(), EUTReadError);
