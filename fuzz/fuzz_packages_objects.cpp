@@ -41,14 +41,16 @@ void FormatProperties(packages::TUTObject& o) {
 
 void ReadEveryObject(packages::TUTPackage& p) {
   for (int i = 0; i < p.ExportCount(); ++i) {
-    packages::TUTObject& o = p.GetExport(i)->GetObject();
+    packages::TUTObject* o = nullptr;
     try {
-      o.ReadObject(true);
-      if (auto* d = dynamic_cast<packages::TUTObjectClassProperty*>(&o)) (void)d->GetDeclaration();
-      if (o.Buffered()) FormatProperties(o);
+      // Even finding the class of an export may fail on a broken name.
+      o = &p.GetExport(i)->GetObject();
+      o->ReadObject(true);
+      if (auto* d = dynamic_cast<packages::TUTObjectClassProperty*>(o)) (void)d->GetDeclaration();
+      if (o->Buffered()) FormatProperties(*o);
     } catch (const packages::EUTPackageError&) {
     }
-    o.ReleaseObject();
+    if (o) o->ReleaseObject();
   }
 }
 
