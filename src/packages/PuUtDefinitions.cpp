@@ -15,6 +15,15 @@ TUTObjectUse::TUTObjectUse(TUTObject& object) : FObject(object) {
   }
 }
 
+std::string ReadLengthPrefixed(TUTStream& s) {
+  const std::int32_t length = s.ReadCompactIndex();
+  if (length < 0) s.Fail("Negative string length " + std::to_string(length));
+  s.CheckCount(length);
+  std::string text(static_cast<std::size_t>(length), '\0');
+  s.ReadBlock(text.data(), length);
+  return text;
+}
+
 // ---- Field
 
 TUTObjectReference TUTObjectClassField::GetNext() const {
@@ -44,11 +53,7 @@ void TUTObjectClassField::FreeData() {
 std::string TUTObjectClassField::ReadNameText(TUTStream& s) const { return GetOwner().GetName(s.ReadCompactIndex()); }
 
 std::string TUTObjectClassField::ReadFString(TUTStream& s) const {
-  const std::int32_t length = s.ReadCompactIndex();
-  if (length < 0) s.Fail("Negative string length " + std::to_string(length));
-  s.CheckCount(length);
-  std::string text(static_cast<std::size_t>(length), '\0');
-  s.ReadBlock(text.data(), length);
+  std::string text = ReadLengthPrefixed(s);
   if (!text.empty() && text.back() == '\0') text.pop_back();
   return text;
 }

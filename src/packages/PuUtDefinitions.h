@@ -27,6 +27,10 @@ class TUTObjectUse {
   TUTObject& FObject;
 };
 
+// A compact length and that many bytes as stored; a negative length, or
+// one beyond the data, is an error.
+std::string ReadLengthPrefixed(TUTStream& s);
+
 // The object of export reference `ref` as a T, or null when `ref` is no
 // export of the package or its object is of another class. Chains stored
 // in a file (Next, Children, SuperField, Inner) go only through this.

@@ -52,11 +52,7 @@ std::string ObjectText(const TUTPackage& package, TUTObjectReference ref, bool a
 // A string value: a compact length, then that many bytes. Trailing zero
 // bytes are dropped.
 std::string ReadStringValue(TUTStream& s) {
-  const std::int32_t length = s.ReadCompactIndex();
-  if (length < 0) s.Fail("Negative string length " + std::to_string(length));
-  s.CheckCount(length);
-  std::string text(static_cast<std::size_t>(length), '\0');
-  s.ReadBlock(text.data(), length);
+  std::string text = ReadLengthPrefixed(s);
   while (!text.empty() && text.back() == '\0') text.pop_back();
   return text;
 }
