@@ -384,3 +384,35 @@ TEST(ScriptClassRegistry, RegistersTheScriptSetOnceInOrder) {
 }
 
 }  // namespace
+
+namespace {
+
+// Every record cut short at any byte: a reader error, never a read past
+// the data. A function absorbs what breaks its own part and says so.
+TEST_F(ScriptClasses, EveryTruncationOfARecordIsAReaderError) {
+  TScriptPackage whole;
+  TStructRecord r;
+  r.FriendlyName = "Sum";
+  r.ScriptSize = 20;
+  r.Script = ProductScript();
+  const std::string function = whole.Function(r, {1, 2, 0x40, 3});
+  const std::string cls = ClassData(whole, 69);
+  for (const auto& [className, data] : {std::pair<std::string, std::string>{"Function", function}, {"", cls}}) {
+    for (std::size_t length = 1; length < data.size(); ++length) {
+      TScriptPackage sp;
+      sp.w = whole.w;
+      const int ref = sp.w.Export("Cut", className.empty() ? 0 : sp.Class(className), data.substr(0, length));
+      TUTPackage& p = sp.Open();
+      TUTObject& o = p.GetExport(ref - 1)->GetObject();
+      try {
+        o.ReadObject(true);
+        auto* f = dynamic_cast<TUTObjectClassFunction*>(&o);
+        ASSERT_NE(f, nullptr) << className << " cut at " << length << " read without an error";
+        EXPECT_NE(f->ReadError, "") << "cut at " << length;
+      } catch (const EUTPackageError&) {
+      }
+    }
+  }
+}
+
+}  // namespace
