@@ -50,6 +50,10 @@ struct TSearch {
   std::unique_ptr<TUTPackage> child;
 };
 
+// How many sibling packages one search may open: real parent chains cross
+// a handful (a mod, Engine, Core), and each costs a whole table read.
+constexpr int kMaxSiblingHops = 8;
+
 // Follows the owner's class and its parents, through sibling packages,
 // for a ByteProperty named `name`; its export index in search.package, or
 // -1. Every step is bounded: a parent chain that loops ends the search.
@@ -59,7 +63,7 @@ int FindByteDeclaration(const TUTValueContext& c, const std::string& name, TSear
   const std::string ownerClass = platform::LowerCase(owner.GetClassName());
   TUTObjectReference ref =
       ownerClass.empty() || ownerClass == "class" || ownerClass == "state" ? owner.GetSuperRef() : owner.GetClassRef();
-  int steps = 0;
+  int steps = 0, hops = 0;
   for (;;) {
     TUTPackage& s = *search.package;
     const int found =
@@ -74,7 +78,7 @@ int FindByteDeclaration(const TUTValueContext& c, const std::string& name, TSear
       continue;
     }
     const TUTImportTableObjectData* i = s.GetImport(-(ref + 1));
-    if (!i || !c.Values.SearchImports()) return -1;
+    if (!i || !c.Values.SearchImports() || ++hops > kMaxSiblingHops) return -1;
     const std::string outer = i->GetPackagePath();
     const std::size_t dot = outer.find('.');
     const std::string rest = dot == std::string::npos ? std::string() : outer.substr(dot + 1);

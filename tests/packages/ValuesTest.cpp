@@ -222,6 +222,27 @@ TEST_F(SiblingEnumTest, MissingSiblingLeavesTheNumber) {
   EXPECT_EQ(sp.package->EnumCache().count("K"), 0u);
 }
 
+TEST_F(ValueTest, ParentChainLoopingThroughASiblingOpensFewPackages) {
+  // Core.u's Struct names itself as its parent, through its own import.
+  TScriptPackage core;
+  const int self = core.Class("Struct");
+  const int s = core.w.Export("Struct", 0);
+  core.w.ExportAt(s).Super = self;
+  core.w.Write(sp.dir.file("Core.u"));
+  // A member that is not filed under its struct, so the search for its
+  // declaration climbs the struct's class chain into Core.u.
+  DefineStruct("Loose", {{"K", "ByteProperty"}});
+  sp.w.ExportAt(memberRefs[0]).Package = 0;
+  SetMember(memberRefs[0], pw::Compact(sp.w.Import("Core", "Enum", sp.core, "EElsewhere")));
+  // Enough exports that counting steps alone would allow many more hops.
+  for (int i = 0; i < 100; ++i) sp.w.Export("Filler" + std::to_string(i), sp.Class("Thing"));
+  TUTPropertyList& l = Properties(sp.w.Tag("Val", ptStruct, B({1}), -1, "Loose") + sp.w.NoneTag());
+  int opened = 0;
+  sp.package->OnFileNotFound = [&](std::string&) { ++opened; };
+  EXPECT_EQ(l.Find("Val")->GetValueText(), "(K=1)");
+  EXPECT_LE(opened, 10);
+}
+
 TEST_F(ValueTest, StructureDefinedInASiblingReadsNamesFromThisPackage) {
   // Engine.u defines Remote { var name N; var int I; }; this package only
   // imports it. The value's name index belongs to this package.
