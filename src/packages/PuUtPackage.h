@@ -1,0 +1,181 @@
+#pragma once
+
+// One Unreal package file opened for reading: its header, its name, import
+// and export tables, the game it belongs to and lookups across the tables.
+// The file is open only while something reads from it; object data are
+// copied out on demand by the objects themselves.
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "packages/PuUtNatives.h"
+#include "packages/PuUtStream.h"
+#include "packages/PuUtTables.h"
+#include "platform/AsciiText.h"
+
+namespace packages {
+
+class TUTProperty;
+
+// Which table FindObject searches.
+enum TUTTable : std::uint8_t { tableNames = 0, tableExports = 1, tableImports = 2 };
+
+// Tests FindObject applies, combined as bits.
+enum : std::uint8_t {
+  findObjectName = 1,
+  findPackagePath = 2,
+  findClassName = 4,
+};
+
+// The names of the game codes, indexed by code.
+extern const char* const UTGameNames[13];
+
+// A package's cache of enumeration value names per byte property name:
+// the names separated by single blanks, or empty when none was found.
+using TUTEnumCache = std::map<std::string, std::string, platform::TextLess>;
+
+class TUTPackage;
+
+// Where FindObjectAnywhere found an object. When it lies in a sibling
+// package, `Child` owns that package and `Package` points to it.
+struct TUTFoundObject {
+  TUTPackage* Package = nullptr;
+  int Index = -1;
+  std::unique_ptr<TUTPackage> Child;
+};
+
+class TUTPackage {
+ public:
+  TUTPackage();
+  // Loads the file at once; errors reach the caller.
+  explicit TUTPackage(const std::string& fileName, TUTGameCode game = gameUnknown);
+  virtual ~TUTPackage();
+  TUTPackage(const TUTPackage&) = delete;
+  TUTPackage& operator=(const TUTPackage&) = delete;
+
+  // A sibling package opened on behalf of `parent` (import lookups): it
+  // takes the parent's game, settings and events except progress.
+  static std::unique_ptr<TUTPackage> CreateChild(const std::string& fileName, const TUTPackage& parent);
+
+  // Replaces the whole contents with those of another file; game 0 asks
+  // for detection. EInvalidUTPackage or EProcessingUTPackage on failure.
+  void Load(const std::string& fileName, TUTGameCode game = gameUnknown);
+
+  // Header.
+  const std::string& FileName() const { return FFileName; }
+  std::uint16_t FileVersion() const { return FFileVersion; }
+  std::uint16_t LicenseeVersion() const { return FLicenseeVersion; }
+  std::uint32_t PackageFlags() const { return FPackageFlags; }
+  TUTGameCode Game() const { return FGame; }
+
+  // Tables; out-of-range lookups give an empty text or null.
+  int NameCount() const { return static_cast<int>(FNames.size()); }
+  std::string GetName(int index) const;
+  std::uint32_t GetNameFlags(int index) const;
+  int ExportCount() const { return static_cast<int>(FExports.size()); }
+  TUTExportTableObjectData* GetExport(int index) const;
+  int ImportCount() const { return static_cast<int>(FImports.size()); }
+  TUTImportTableObjectData* GetImport(int index) const;
+  const std::vector<TUTGuid>& Heritage() const { return FHeritage; }
+  const std::vector<TUTGeneration>& Generations() const { return FGenerations; }
+
+  // The dotted path of `ref` from the outermost level inward, limited to
+  // the innermost `depth` levels (-1 all, 1 the object's own name). Empty
+  // when any reference along the way is outside the tables or the chain
+  // loops; EUTReadError for a name index outside the name table.
+  std::string GetObjectPath(int depth, TUTObjectReference ref) const;
+
+  // Lookups never fail: -1 stands for not found.
+  int FindExport(std::string_view objectName, std::string_view className) const;
+  int FindObject(TUTTable table, std::uint8_t flags, std::string_view packagePath, std::string_view objectName,
+                 std::string_view className, int start = 0) const;
+  bool ImportsPackage(std::string_view name) const;
+  // Looks in this package, then follows imports into sibling ".u" files in
+  // the same folder. True when found; `found` then says where.
+  bool FindObjectAnywhere(std::uint8_t flags, std::string_view packagePath, std::string_view objectName,
+                          std::string_view className, std::string_view ownerClassName, TUTFoundObject& found);
+  // The file of the sibling package `packageName` in this package's folder,
+  // offered to OnFileNotFound; empty when the name is not a plain file name
+  // or no such file exists.
+  std::string SiblingFileName(std::string_view packageName) const;
+
+  // Every export object that holds buffered data gets one ReleaseObject.
+  void ReleaseAllObjects();
+
+  // Reads one property tag from `stream` into `property`; false for the
+  // end tag "None". EReadingUTProperty on failure.
+  bool ReadProperty(TUTProperty& property, TUTStream& stream);
+
+  // Copies the serial data of an export out of the file.
+  TUTBytes ReadSerialData(int exportIndex);
+
+  // The file stream, open only between OpenStream and the matching
+  // CloseStream; opens nest.
+  void OpenStream();
+  void CloseStream();
+  TUTStream& Stream();
+
+  void DoProgress(std::int64_t done, std::int64_t total);
+  std::string QuoteString(const std::string& text) const;
+  std::u16string QuoteWideString(const std::u16string& text) const;
+
+  const TNativeFunctions& NativeFunctions() const { return FNativeFunctions; }
+  void SetNativeFunctions(const TNativeFunctions& table, int high);
+  void SelectNativeFunctions();
+
+  TUTEnumCache& EnumCache() { return FEnumCache; }
+  bool SearchImports() const { return FSearchImports; }
+  void SetSearchImports(bool value) { FSearchImports = value; }
+  bool KeepRawMipData() const { return FKeepRawMipData; }
+  void SetKeepRawMipData(bool value) { FKeepRawMipData = value; }
+
+  std::function<void(TUTPackage& sender, int percent)> OnProgress;
+  std::function<std::string(const std::string& text)> OnQuoteString;
+  std::function<std::u16string(const std::u16string& text)> OnQuoteWideString;
+  std::function<void(std::string& fileName)> OnFileNotFound;
+
+ protected:
+  virtual void DetectGameByExtension();
+  virtual void DetectGameByContents();
+
+ private:
+  void Clear();
+  void ReadPackage();
+  void ReadHeader(TUTStream& s);
+  void ReadNames(TUTStream& s, std::int64_t& done, std::int64_t total);
+  void ReadExports(TUTStream& s, std::int64_t& done, std::int64_t total);
+  void ReadImports(TUTStream& s, std::int64_t& done, std::int64_t total);
+  void ReadHeritage(TUTStream& s, std::int64_t& done, std::int64_t total);
+  bool FindObjectAnywhereAt(std::uint8_t flags, std::string_view packagePath, std::string_view objectName,
+                            std::string_view className, std::string_view ownerClassName, TUTFoundObject& found,
+                            std::vector<std::string>& visited);
+  bool FollowImport(int importIndex, std::uint8_t flags, std::string_view packagePath, std::string_view objectName,
+                    std::string_view className, TUTFoundObject& found, std::vector<std::string>& visited);
+  bool EntryMatches(TUTTable table, int index, std::uint8_t flags, const std::string& packagePath,
+                    const std::string& objectName, const std::string& className) const;
+
+  std::unique_ptr<TUTStream> FStream;
+  std::string FFileName;
+  std::uint16_t FFileVersion = 0;
+  std::uint16_t FLicenseeVersion = 0;
+  std::uint32_t FPackageFlags = 0;
+  int FOpenCount = 0;
+  std::vector<std::string> FNames;
+  std::vector<std::uint32_t> FNameFlags;
+  std::vector<std::unique_ptr<TUTImportTableObjectData>> FImports;
+  std::vector<std::unique_ptr<TUTExportTableObjectData>> FExports;
+  std::vector<TUTGuid> FHeritage;
+  std::vector<TUTGeneration> FGenerations;
+  bool FSearchImports = true;
+  TUTEnumCache FEnumCache;
+  TUTGameCode FGame = gameUnknown;
+  TNativeFunctions FNativeFunctions;
+  bool FKeepRawMipData = true;
+};
+
+}  // namespace packages

@@ -1,0 +1,246 @@
+#include "packages/PuUtStream.h"
+
+#include <algorithm>
+#include <bit>
+#include <cstring>
+
+#include "packages/PuUtPackage.h"
+#include "platform/FileError.h"
+
+namespace packages {
+
+namespace {
+
+// Large enough that a table read rarely refills, small enough that loading
+// a package never pulls in much of the object data around its tables.
+constexpr std::int64_t kWindowSize = 64 * 1024;
+
+}  // namespace
+
+TUTStream::TUTStream(const std::uint8_t* data, std::size_t size, std::string context)
+    : FData(data), FSize(static_cast<std::int64_t>(size)), FContext(std::move(context)) {}
+
+TUTStream::TUTStream(std::span<const std::uint8_t> data, std::string context)
+    : TUTStream(data.data(), data.size(), std::move(context)) {}
+
+std::unique_ptr<TUTStream> TUTStream::OpenFile(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) throw platform::EFileError("Cannot open file \"" + path + "\"");
+  long size = -1;
+  if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
+  if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
+    std::fclose(file);
+    throw platform::EFileError("Cannot read file \"" + path + "\"");
+  }
+  auto stream = std::unique_ptr<TUTStream>(new TUTStream(nullptr, 0, "file " + path));
+  stream->FFile = file;
+  stream->FSize = size;
+  return stream;
+}
+
+TUTStream::~TUTStream() {
+  if (FFile) std::fclose(FFile);
+}
+
+void TUTStream::SetPackage(const TUTPackage* package) {
+  FPackage = package;
+  if (package) SetVersions(package->FileVersion(), package->LicenseeVersion(), package->Game());
+}
+
+void TUTStream::SetVersions(int fileVersion, int licenseeVersion, TUTGameCode game) {
+  FFileVersion = fileVersion;
+  FLicenseeVersion = licenseeVersion;
+  FGame = game;
+}
+
+void TUTStream::Fail(const std::string& what) const {
+  throw EUTReadError(what + " in " + FContext + " at position " + std::to_string(FPosition) + " of " +
+                     std::to_string(FSize));
+}
+
+void TUTStream::Seek(std::int64_t position) {
+  if (position < 0 || position > FSize) Fail("Seek to " + std::to_string(position) + " outside the data");
+  FPosition = position;
+}
+
+void TUTStream::Skip(std::int64_t count) {
+  if (count < 0 || count > Remaining()) Fail("Skip of " + std::to_string(count) + " bytes past the end");
+  FPosition += count;
+}
+
+void TUTStream::Refill(std::int64_t count) {
+  const std::int64_t length = std::min(std::max(count, kWindowSize), FSize - FPosition);
+  FWindow.resize(static_cast<std::size_t>(length));
+  if (std::fseek(FFile, static_cast<long>(FPosition), SEEK_SET) != 0 ||
+      std::fread(FWindow.data(), 1, FWindow.size(), FFile) != FWindow.size()) {
+    FWindow.clear();
+    Fail("File read error");
+  }
+  FWindowStart = FPosition;
+}
+
+void TUTStream::Fetch(void* buffer, std::int64_t count) {
+  if (!FFile) {
+    std::memcpy(buffer, FData + FPosition, static_cast<std::size_t>(count));
+    return;
+  }
+  const std::int64_t windowEnd = FWindowStart + static_cast<std::int64_t>(FWindow.size());
+  if (FPosition < FWindowStart || FPosition + count > windowEnd) Refill(count);
+  std::memcpy(buffer, FWindow.data() + (FPosition - FWindowStart), static_cast<std::size_t>(count));
+}
+
+void TUTStream::ReadBlock(void* buffer, std::int64_t count) {
+  if (count < 0 || count > Remaining())
+    Fail("Read of " + std::to_string(count) + " bytes past the end (" + std::to_string(Remaining()) + " remain)");
+  if (count == 0) return;
+  Fetch(buffer, count);
+  FPosition += count;
+}
+
+TUTBytes TUTStream::ReadBytes(std::int64_t count) {
+  CheckCount(count);
+  TUTBytes bytes(static_cast<std::size_t>(count));
+  ReadBlock(bytes.data(), count);
+  return bytes;
+}
+
+std::uint8_t TUTStream::ReadByte() {
+  std::uint8_t b;
+  ReadBlock(&b, 1);
+  return b;
+}
+
+std::uint16_t TUTStream::ReadWord() {
+  std::uint8_t b[2];
+  ReadBlock(b, 2);
+  return static_cast<std::uint16_t>(b[0] | (b[1] << 8));
+}
+
+std::uint32_t TUTStream::ReadDWord() {
+  std::uint8_t b[4];
+  ReadBlock(b, 4);
+  return std::uint32_t(b[0]) | (std::uint32_t(b[1]) << 8) | (std::uint32_t(b[2]) << 16) | (std::uint32_t(b[3]) << 24);
+}
+
+std::int32_t TUTStream::ReadInteger() { return static_cast<std::int32_t>(ReadDWord()); }
+
+float TUTStream::ReadFloat() { return std::bit_cast<float>(ReadDWord()); }
+
+std::int64_t TUTStream::ReadInt64() {
+  const std::uint64_t high = ReadDWord();
+  const std::uint64_t low = ReadDWord();
+  return static_cast<std::int64_t>((high << 32) | low);
+}
+
+std::int32_t TUTStream::ReadCount() {
+  const std::int32_t count = ReadInteger();
+  if (count < 0) Fail("Negative count " + std::to_string(count));
+  return count;
+}
+
+namespace {
+
+// The compact index bytes come from `next`, which fails at the end of the data.
+template <class NextByte>
+std::int32_t DecodeCompactIndex(NextByte next) {
+  const std::uint8_t b0 = next();
+  std::uint32_t value = b0 & 0x3F;
+  if (b0 & 0x40) {
+    int shift = 6;
+    for (int i = 1; i <= 4; ++i) {
+      const std::uint8_t b = next();
+      if (i < 4) {
+        value |= std::uint32_t(b & 0x7F) << shift;
+        shift += 7;
+        if (!(b & 0x80)) break;
+      } else {
+        // Bits above 31 of the fifth byte are lost, as the format's own reader loses them.
+        value |= std::uint32_t(b) << shift;
+      }
+    }
+  }
+  // Negated in unsigned arithmetic: -(-2^31) must not overflow.
+  if (b0 & 0x80) value = 0u - value;
+  return static_cast<std::int32_t>(value);
+}
+
+}  // namespace
+
+std::int32_t TUTStream::ReadCompactIndex() {
+  return DecodeCompactIndex([this] { return ReadByte(); });
+}
+
+std::int32_t ReadCompactIndexFromBuffer(std::span<const std::uint8_t> buffer, int& position) {
+  return DecodeCompactIndex([&]() -> std::uint8_t {
+    if (position < 0 || static_cast<std::size_t>(position) >= buffer.size())
+      throw EUTReadError("Compact index read past the end of the value at position " + std::to_string(position));
+    return buffer[static_cast<std::size_t>(position++)];
+  });
+}
+
+TUTGuid TUTStream::ReadGUID() {
+  TUTGuid guid;
+  ReadBlock(guid.data(), 16);
+  return guid;
+}
+
+std::string TUTStream::ReadZString() {
+  std::string text;
+  for (std::uint8_t c = ReadByte(); c != 0; c = ReadByte()) text.push_back(static_cast<char>(c));
+  return text;
+}
+
+std::string TUTStream::ReadSizedString() {
+  const std::int32_t length = ReadCompactIndex();
+  if (length < 1) Fail("Invalid string length " + std::to_string(length));
+  CheckCount(length);
+  std::string text(static_cast<std::size_t>(length), '\0');
+  ReadBlock(text.data(), length);
+  return text;
+}
+
+std::string TUTStream::ReadFString() {
+  std::string text = ReadSizedString();
+  text.pop_back();
+  return text;
+}
+
+std::string TUTStream::ReadNameString() {
+  if (FFileVersion < 64) return ReadZString();
+  const std::uint8_t length = ReadByte();
+  if (length < 1) Fail("Invalid name length 0");
+  std::string text(length, '\0');
+  ReadBlock(text.data(), length);
+  text.pop_back();
+  return text;
+}
+
+std::int32_t TUTStream::ReadNameIndex() {
+  const std::int32_t index = ReadCompactIndex();
+  if (!FPackage || index < 0 || index >= FPackage->NameCount())
+    Fail("Name index " + std::to_string(index) + " outside the name table");
+  return index;
+}
+
+std::string TUTStream::ReadName() {
+  const std::int32_t index = ReadNameIndex();
+  return FPackage->GetName(index);
+}
+
+std::int32_t TUTStream::ReadObjectRef() {
+  const std::int32_t ref = ReadCompactIndex();
+  const bool valid = FPackage && (ref == 0 || (ref > 0 && ref <= FPackage->ExportCount()) ||
+                                  (ref < 0 && std::int64_t(-std::int64_t(ref)) <= FPackage->ImportCount()));
+  if (!valid) Fail("Object reference " + std::to_string(ref) + " outside the tables");
+  return ref;
+}
+
+std::int32_t TUTStream::CheckCount(std::int64_t count, std::int64_t elementSize) const {
+  if (count < 0 || elementSize < 0 || (elementSize > 0 && count > Remaining() / elementSize) ||
+      (elementSize == 0 && count > Remaining()))
+    Fail("Invalid array length: expected " + std::to_string(count) + " elements of " + std::to_string(elementSize) +
+         " bytes, found " + std::to_string(Remaining()) + " bytes");
+  return static_cast<std::int32_t>(count);
+}
+
+}  // namespace packages

@@ -1,0 +1,128 @@
+#pragma once
+
+// The one bounded reader every part of the package reader reads through:
+// the package file while its tables are read, an object's buffered data,
+// a property's value bytes. Each read is checked against the bytes that
+// remain and fails with EUTReadError naming the data (file or export) and
+// the position, so no reader can run past its data.
+
+#include <array>
+#include <cstdint>
+#include <cstdio>
+#include <memory>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "packages/PuUtErrors.h"
+
+namespace packages {
+
+class TUTPackage;
+
+using TUTBytes = std::vector<std::uint8_t>;
+using TUTGuid = std::array<std::uint8_t, 16>;
+
+// The engine game a package belongs to; it selects the native table and
+// steers some content readers.
+using TUTGameCode = std::uint8_t;
+enum : TUTGameCode {
+  gameUnknown = 0,
+  gameUnreal = 1,
+  gameUnrealTournament = 2,
+  gameWheelOfTime = 3,
+  gameKlingonHonorGuard = 4,
+  gameRune = 5,
+  gameUndying = 6,
+  gameDeusEx = 7,
+  gameXComEnforcer = 8,
+  gameDeepSpaceNine = 9,
+  gameNerf = 10,
+  gameUT2003 = 11,
+  gameArmyOperations = 12,
+};
+
+class TUTStream {
+ public:
+  // Reads `size` bytes at `data`, which must outlive the stream. `context`
+  // names the data in error messages, for example "export 12 (MyTex.Skin)".
+  TUTStream(const std::uint8_t* data, std::size_t size, std::string context);
+  TUTStream(std::span<const std::uint8_t> data, std::string context);
+  // Reads a file, buffered; EFileError (platform) when it cannot be opened.
+  static std::unique_ptr<TUTStream> OpenFile(const std::string& path);
+  ~TUTStream();
+  TUTStream(const TUTStream&) = delete;
+  TUTStream& operator=(const TUTStream&) = delete;
+
+  // What the encodings depend on, copied from the package; the package also
+  // resolves name reads. Without a package, ReadName fails.
+  void SetPackage(const TUTPackage* package);
+  const TUTPackage* Package() const { return FPackage; }
+  int FileVersion() const { return FFileVersion; }
+  int LicenseeVersion() const { return FLicenseeVersion; }
+  TUTGameCode Game() const { return FGame; }
+  void SetVersions(int fileVersion, int licenseeVersion, TUTGameCode game);
+
+  const std::string& Context() const { return FContext; }
+  std::int64_t Size() const { return FSize; }
+  std::int64_t Position() const { return FPosition; }
+  std::int64_t Remaining() const { return FSize - FPosition; }
+  // Moves to an absolute position within 0..Size.
+  void Seek(std::int64_t position);
+  void Skip(std::int64_t count);
+
+  void ReadBlock(void* buffer, std::int64_t count);
+  TUTBytes ReadBytes(std::int64_t count);
+  std::uint8_t ReadByte();
+  std::uint16_t ReadWord();
+  std::int32_t ReadInteger();
+  std::uint32_t ReadDWord();
+  float ReadFloat();
+  // Two 4-byte values: the first the high half, the second the low half.
+  std::int64_t ReadInt64();
+  // A 4-byte count that must not be negative (it is not checked against
+  // the data: use CheckCount before sizing anything by it).
+  std::int32_t ReadCount();
+  std::int32_t ReadCompactIndex();
+  TUTGuid ReadGUID();
+
+  std::string ReadZString();       // bytes up to a zero byte, which is consumed
+  std::string ReadSizedString();   // compact length N >= 1, then N bytes, all kept
+  std::string ReadFString();       // as ReadSizedString without its last byte
+  std::string ReadNameString();    // the name-table form of FileVersion
+
+  // A compact name index and its name; an index outside the name table fails.
+  std::int32_t ReadNameIndex();
+  std::string ReadName();
+  // A compact object reference; one outside the tables fails.
+  std::int32_t ReadObjectRef();
+
+  // `count` elements of `elementSize` bytes must fit in what remains;
+  // "Invalid array length" otherwise (negative counts too).
+  std::int32_t CheckCount(std::int64_t count, std::int64_t elementSize = 1) const;
+
+  // Raises EUTReadError with `what`, the context and the position.
+  [[noreturn]] void Fail(const std::string& what) const;
+
+ private:
+  void Fetch(void* buffer, std::int64_t count);
+  void Refill(std::int64_t count);
+
+  const std::uint8_t* FData = nullptr;
+  std::int64_t FSize = 0;
+  std::int64_t FPosition = 0;
+  std::string FContext;
+  std::FILE* FFile = nullptr;
+  TUTBytes FWindow;
+  std::int64_t FWindowStart = 0;
+  const TUTPackage* FPackage = nullptr;
+  int FFileVersion = 0;
+  int FLicenseeVersion = 0;
+  TUTGameCode FGame = gameUnknown;
+};
+
+// The compact index encoding read from a byte buffer at `position`, which
+// moves past the bytes used; a byte beyond the buffer is an EUTReadError.
+std::int32_t ReadCompactIndexFromBuffer(std::span<const std::uint8_t> buffer, int& position);
+
+}  // namespace packages
