@@ -2,20 +2,24 @@
 
 #include <string>
 
-#include "packages/PuUtTextureError.h"
+#include "packages/PuUtErrors.h"
 
 namespace packages {
 
-std::int64_t BitmapByteCount(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel) {
+std::string BitmapSizeError(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel) {
   if (bitsPerPixel != 8 && bitsPerPixel != 24 && bitsPerPixel != 32)
-    RaiseTextureError("Invalid bitmap depth: " + std::to_string(bitsPerPixel) + " bits per pixel");
-  if (width <= 0 || height <= 0)
-    RaiseTextureError("Invalid bitmap size: " + std::to_string(width) + " x " + std::to_string(height));
-  const std::int64_t pixels = std::int64_t{width} * height;
-  if (pixels > kMaxBitmapPixels)
-    RaiseTextureError("Bitmap too large: " + std::to_string(width) + " x " + std::to_string(height) +
-                      " pixels, at most " + std::to_string(kMaxBitmapPixels) + " allowed");
-  return pixels * (bitsPerPixel / 8);
+    return "Invalid bitmap depth: " + std::to_string(bitsPerPixel) + " bits per pixel";
+  const std::string size = std::to_string(width) + " x " + std::to_string(height);
+  if (width <= 0 || height <= 0) return "Invalid bitmap size: " + size;
+  if (std::int64_t{width} * height > kMaxBitmapPixels)
+    return "Bitmap too large: " + size + " pixels, at most " + std::to_string(kMaxBitmapPixels) + " allowed";
+  return "";
+}
+
+std::int64_t BitmapByteCount(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel) {
+  const std::string error = BitmapSizeError(width, height, bitsPerPixel);
+  if (!error.empty()) throw EUTPackageError(error);
+  return std::int64_t{width} * height * (bitsPerPixel / 8);
 }
 
 TUTBitmap::TUTBitmap(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel)
@@ -28,7 +32,7 @@ std::uint8_t* TUTBitmap::ScanLine(std::int32_t y) {
 }
 
 const std::uint8_t* TUTBitmap::ScanLine(std::int32_t y) const {
-  if (y < 0 || y >= FHeight) RaiseTextureError("Range check error");
+  if (y < 0 || y >= FHeight) throw EUTPackageError("Range check error");
   return FPixels.data() + static_cast<std::size_t>(y) * RowBytes();
 }
 

@@ -35,6 +35,9 @@ constexpr std::uint32_t MakeRGBA(std::uint8_t b0, std::uint8_t b1, std::uint8_t 
 // the engines that wrote them never go beyond 4096 by 4096 pixels.
 inline constexpr std::int64_t kMaxBitmapPixels = std::int64_t{4096} * 4096;
 
+// Why a bitmap of that size and depth cannot be made; empty when it can.
+std::string BitmapSizeError(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel);
+
 // The bytes a bitmap of that size and depth holds, after the checks the
 // constructor makes; throws where the constructor would.
 std::int64_t BitmapByteCount(std::int32_t width, std::int32_t height, std::int32_t bitsPerPixel);

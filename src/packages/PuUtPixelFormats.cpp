@@ -4,7 +4,7 @@
 #include <cstring>
 #include <string>
 
-#include "packages/PuUtTextureError.h"
+#include "packages/PuUtErrors.h"
 
 namespace packages {
 
@@ -43,7 +43,7 @@ void DecodeRGBA7(std::span<const std::uint8_t> data, TUTBitmap& bitmap) {
   DecodeEachPixel(data, 4, bitmap, [](const std::uint8_t* s, std::uint8_t* d) {
     for (int i = 0; i < 4; ++i) {
       // A 7-bit value above 127 cannot be doubled into a byte.
-      if (s[i] > 127) RaiseTextureError("Range check error");
+      if (s[i] > 127) throw EUTPackageError("Range check error");
       d[i] = static_cast<std::uint8_t>(s[i] * 2);
     }
   });
@@ -153,11 +153,11 @@ std::int64_t MipDataBytesNeeded(TUTTextureFormat format, std::int32_t width, std
 
 void DecodeMipPixels(TUTTextureFormat format, std::span<const std::uint8_t> data, TUTBitmap& bitmap) {
   const std::int64_t needed = MipDataBytesNeeded(format, bitmap.Width(), bitmap.Height());
-  if (needed < 0) RaiseTextureError("Unknown Texture format");
+  if (needed < 0) throw EUTPackageError("Unknown Texture format");
   if (bitmap.BitsPerPixel() != TextureFormatBitsPerPixel(format))
-    RaiseTextureError("Bitmap depth does not match the texture format");
+    throw EUTPackageError("Bitmap depth does not match the texture format");
   if (static_cast<std::uint64_t>(needed) > data.size())
-    RaiseTextureError("Mip data too short: expected " + std::to_string(needed) + " bytes, found " +
+    throw EUTPackageError("Mip data too short: expected " + std::to_string(needed) + " bytes, found " +
                       std::to_string(data.size()));
   switch (format) {
     case tfP8:
