@@ -27,6 +27,8 @@ struct TNativeFunction {
 
 using TNativeFunctions = std::vector<TNativeFunction>;
 
+// Built while the program starts: other units must not read them from
+// their own static initialisers (the order across units is not fixed).
 extern const TNativeFunctions NativesDefault;
 extern const TNativeFunctions NativesNerf;
 extern const TNativeFunctions NativesUT2003;

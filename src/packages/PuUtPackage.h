@@ -9,6 +9,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -145,12 +146,11 @@ class TUTPackage {
 
  private:
   void Clear();
+  void LoadTables();
   void ReadPackage();
-  void ReadHeader(TUTStream& s);
-  void ReadNames(TUTStream& s, std::int64_t& done, std::int64_t total);
-  void ReadExports(TUTStream& s, std::int64_t& done, std::int64_t total);
-  void ReadImports(TUTStream& s, std::int64_t& done, std::int64_t total);
-  void ReadHeritage(TUTStream& s, std::int64_t& done, std::int64_t total);
+  struct TTableLayout;
+  void ReadTables(std::int64_t& total);
+  void ReadTableBody(TUTStream& s, TTableLayout& t, std::int64_t& total);
   bool FindObjectAnywhereAt(std::uint8_t flags, std::string_view packagePath, std::string_view objectName,
                             std::string_view className, std::string_view ownerClassName, TUTFoundObject& found,
                             std::vector<std::string>& visited);
@@ -158,6 +158,8 @@ class TUTPackage {
                     std::string_view className, TUTFoundObject& found, std::vector<std::string>& visited);
   bool EntryMatches(TUTTable table, int index, std::uint8_t flags, const std::string& packagePath,
                     const std::string& objectName, const std::string& className) const;
+  // The path, or nothing when a name index along it is outside the table.
+  std::optional<std::string> TryObjectPath(int depth, TUTObjectReference ref) const;
 
   std::unique_ptr<TUTStream> FStream;
   std::string FFileName;

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <stdexcept>
+#include <unordered_map>
 
 #include "packages/PuUtPackage.h"
 #include "platform/AsciiText.h"
@@ -105,12 +106,15 @@ TUTProperty* TUTPropertyList::Find(std::string_view name) const {
 }
 
 void TUTPropertyList::FixArrayIndices() {
+  // Counted once, so that an object with many properties does not cost
+  // the square of their number.
+  std::unordered_map<std::string, int> uses;
+  for (const auto& p : FItems) ++uses[p->Name()];
   for (const auto& p : FItems) {
     if (p->ArrayIndex() != -1) continue;
     const std::string lower = platform::LowerCase(p->Name());
-    bool isArray = false;
+    bool isArray = uses[p->Name()] > 1;
     for (const char* known : KnownArrayPropertyNames) isArray = isArray || lower == known;
-    for (const auto& other : FItems) isArray = isArray || (other != p && other->Name() == p->Name());
     if (isArray) p->SetArrayIndex(0);
   }
 }

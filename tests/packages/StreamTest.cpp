@@ -1,0 +1,135 @@
+#include "packages/PuUtStream.h"
+
+#include <gtest/gtest.h>
+
+#include "PackageWriter.h"
+
+using namespace packages;
+namespace pw = package_writer;
+
+namespace {
+
+TUTBytes Bytes(const std::string& s) { return TUTBytes(s.begin(), s.end()); }
+
+struct CompactCase {
+  std::vector<std::uint8_t> bytes;
+  std::int32_t value;
+};
+
+class CompactIndexDecoding : public ::testing::TestWithParam<CompactCase> {};
+
+TEST_P(CompactIndexDecoding, StreamAndBufferAgree) {
+  const auto& c = GetParam();
+  TUTStream s(c.bytes, "test");
+  EXPECT_EQ(s.ReadCompactIndex(), c.value);
+  EXPECT_EQ(s.Remaining(), 0);
+  int position = 0;
+  EXPECT_EQ(ReadCompactIndexFromBuffer(c.bytes, position), c.value);
+  EXPECT_EQ(position, static_cast<int>(c.bytes.size()));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Encodings, CompactIndexDecoding,
+    ::testing::Values(CompactCase{{0x05}, 5}, CompactCase{{0x85}, -5}, CompactCase{{0x3F}, 63},
+                      CompactCase{{0x40, 0x01}, 64}, CompactCase{{0xC0, 0x01}, -64}, CompactCase{{0xFF, 0x7F}, -8191},
+                      CompactCase{{0x80}, 0}, CompactCase{{0x7F, 0xFF, 0xFF, 0x7F}, 134217727},
+                      // Five bytes: the top byte's bits above 31 fall away.
+                      CompactCase{{0x7F, 0xFF, 0xFF, 0xFF, 0xFF}, -1},
+                      CompactCase{{0xC0, 0x80, 0x80, 0x80, 0x10}, std::numeric_limits<std::int32_t>::min()}));
+
+TEST(CompactIndexEncoding, WriterRoundTripsThroughTheReader) {
+  for (std::int32_t v : {0, 1, -1, 63, 64, -64, 8191, 8192, 1048575, 1048576, 134217727, 134217728,
+                         std::numeric_limits<std::int32_t>::max(), std::numeric_limits<std::int32_t>::min() + 1}) {
+    const TUTBytes b = Bytes(pw::Compact(v));
+    TUTStream s(b, "test");
+    EXPECT_EQ(s.ReadCompactIndex(), v) << v;
+    EXPECT_EQ(s.Remaining(), 0) << v;
+  }
+}
+
+TEST(BoundedStream, EveryTruncationOfACompactIndexFails) {
+  const TUTBytes full = Bytes(pw::Compact(134217728));
+  ASSERT_EQ(full.size(), 5u);
+  for (std::size_t n = 0; n < full.size(); ++n) {
+    TUTStream s(full.data(), n, "export 3 (Skin)");
+    EXPECT_THROW(s.ReadCompactIndex(), EUTReadError) << n;
+    int position = 0;
+    EXPECT_THROW(ReadCompactIndexFromBuffer(std::span(full.data(), n), position), EUTReadError) << n;
+  }
+}
+
+TEST(BoundedStream, ErrorsNameTheDataAndThePosition) {
+  const TUTBytes b = Bytes(pw::Int(7) + "ab");
+  TUTStream s(b, "export 3 (Skin)");
+  s.ReadInteger();
+  try {
+    s.ReadInteger();
+    FAIL() << "no error";
+  } catch (const EUTReadError& e) {
+    const std::string m = e.what();
+    EXPECT_NE(m.find("export 3 (Skin)"), std::string::npos) << m;
+    EXPECT_NE(m.find("position 4 of 6"), std::string::npos) << m;
+  }
+  // The failed read consumed nothing.
+  EXPECT_EQ(s.Position(), 4);
+  EXPECT_EQ(s.ReadWord(), 'a' | ('b' << 8));
+  EXPECT_THROW(s.Seek(7), EUTReadError);
+  EXPECT_THROW(s.Skip(1), EUTReadError);
+  EXPECT_THROW(s.Skip(-1), EUTReadError);
+}
+
+TEST(BoundedStream, CountsAreCheckedAgainstWhatRemains) {
+  const TUTBytes b(10);
+  TUTStream s(b, "test");
+  EXPECT_EQ(s.CheckCount(10), 10);
+  EXPECT_EQ(s.CheckCount(2, 5), 2);
+  EXPECT_THROW(s.CheckCount(11), EUTReadError);
+  EXPECT_THROW(s.CheckCount(3, 4), EUTReadError);
+  EXPECT_THROW(s.CheckCount(-1), EUTReadError);
+  // A product that overflows 64 bits must not slip through.
+  EXPECT_THROW(s.CheckCount(std::numeric_limits<std::int64_t>::max(), 16), EUTReadError);
+  s.Skip(6);
+  try {
+    s.CheckCount(5);
+    FAIL() << "no error";
+  } catch (const EUTReadError& e) {
+    EXPECT_NE(std::string(e.what()).find("Invalid array length"), std::string::npos);
+  }
+  EXPECT_THROW(TUTStream(b, "t").ReadBytes(11), EUTReadError);
+}
+
+TEST(BoundedStream, StringForms) {
+  const TUTBytes b = Bytes(std::string("abc\0", 4) + pw::SizedString("xyz") + pw::SizedString("") + pw::Compact(0) +
+                           pw::Compact(1000) + "q");
+  TUTStream s(b, "test");
+  EXPECT_EQ(s.ReadZString(), "abc");
+  EXPECT_EQ(s.ReadSizedString(), std::string("xyz\0", 4));
+  EXPECT_EQ(s.ReadFString(), "");
+  EXPECT_THROW(s.ReadSizedString(), EUTReadError);  // length 0
+  EXPECT_THROW(s.ReadSizedString(), EUTReadError);  // longer than the data
+  const TUTBytes unterminated = Bytes("abc");
+  EXPECT_THROW(TUTStream(unterminated, "t").ReadZString(), EUTReadError);
+}
+
+TEST(BoundedStream, NameStringsFollowTheFileVersion) {
+  const TUTBytes newForm = Bytes(pw::Byte(4) + std::string("abc\0", 4) + pw::Byte(1) + pw::Byte(0) + pw::Byte(0));
+  TUTStream s(newForm, "test");
+  s.SetVersions(64, 0, gameUnknown);
+  EXPECT_EQ(s.ReadNameString(), "abc");
+  EXPECT_EQ(s.ReadNameString(), "");
+  EXPECT_THROW(s.ReadNameString(), EUTReadError);  // length byte 0
+  const TUTBytes oldForm = Bytes(std::string("abc\0", 4));
+  TUTStream o(oldForm, "test");
+  o.SetVersions(63, 0, gameUnknown);
+  EXPECT_EQ(o.ReadNameString(), "abc");
+}
+
+TEST(BoundedStream, Int64HalvesAndNegativeCounts) {
+  const TUTBytes b = Bytes(pw::Int(1) + pw::Int(-2) + pw::Int(-1));
+  TUTStream s(b, "test");
+  // The first half is the high one; the second is taken without sign.
+  EXPECT_EQ(s.ReadInt64(), (std::int64_t{1} << 32) | 0xFFFFFFFEll);
+  EXPECT_THROW(s.ReadCount(), EUTReadError);
+}
+
+}  // namespace
