@@ -1,25 +1,33 @@
-// Turning a property's raw value bytes into text and a variant.
+// Turning a property's raw value bytes into text, a variant and a type
+// name: enumeration values by name, structures member by member, arrays
+// element by element.
 
-#include <charconv>
+#include <functional>
 #include <string>
 
+#include "packages/PuUtBuiltIns.h"
+#include "packages/PuUtNumberText.h"
 #include "packages/PuUtObject.h"
 #include "packages/PuUtPackage.h"
 #include "packages/PuUtProperty.h"
+#include "packages/PuUtStructs.h"
+#include "packages/PuUtValueFormat.h"
+#include "platform/AsciiText.h"
 
 namespace packages {
 
 namespace {
 
-// Arrays hold nested tags whose values may be arrays again; a crafted value
-// must not nest deeper than any real script type does.
-constexpr int kMaxNesting = 16;
+// Arrays hold nested tags and structures hold members whose values may be
+// arrays and structures again; a crafted value must not nest deeper than
+// any real script type does.
+constexpr int kMaxNesting = 32;
 int gNesting = 0;
 
 class TNestingGuard {
  public:
   TNestingGuard() {
-    if (gNesting >= kMaxNesting) throw EUTReadError("Property values nested too deeply");
+    if (gNesting >= kMaxNesting) throw EUTReadError("Property values nested deeper than 32 levels");
     ++gNesting;
   }
   ~TNestingGuard() { --gNesting; }
@@ -27,80 +35,188 @@ class TNestingGuard {
   TNestingGuard& operator=(const TNestingGuard&) = delete;
 };
 
-// Fixed notation with two decimals and "." whatever the locale.
-std::string FormatFloat(double value) {
-  char text[64];
-  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, 2);
-  return std::string(text, result.ptr);
-}
-
 std::string ObjectText(const TUTPackage& package, TUTObjectReference ref, bool asClass) {
   if (ref == 0) return "None";
-  std::string className = "Class";
+  std::string className;
   if (!asClass) {
     if (ref > 0) {
       if (const auto* e = package.GetExport(ref - 1)) className = e->GetClassName();
     } else if (const auto* i = package.GetImport(-(ref + 1))) {
       className = i->GetClassName();
     }
-    if (className.empty()) className = "Class";
   }
+  if (className.empty()) className = "Class";
   return className + "'" + package.GetObjectPath(-1, ref) + "'";
 }
 
-// A string value: a compact length, then the characters; a negative length
-// counts two-byte characters, kept as their low byte when it is all there is.
+// A string value: a compact length, then that many bytes. Trailing zero
+// bytes are dropped.
 std::string ReadStringValue(TUTStream& s) {
-  const std::int32_t length = s.ReadCompactIndex();
-  std::string text;
-  if (length >= 0) {
-    s.CheckCount(length);
-    text.resize(static_cast<std::size_t>(length));
-    s.ReadBlock(text.data(), length);
-  } else {
-    const std::int64_t count = -static_cast<std::int64_t>(length);
-    s.CheckCount(count, 2);
-    for (std::int64_t i = 0; i < count; ++i) {
-      const std::uint16_t c = s.ReadWord();
-      text.push_back(c < 256 ? static_cast<char>(c) : '?');
-    }
-  }
+  std::string text = ReadLengthPrefixed(s);
   while (!text.empty() && text.back() == '\0') text.pop_back();
   return text;
 }
 
-std::string RawString(const TUTBytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
+// What is left of the value, from its first byte, as a string; the value
+// counts as read.
+std::string TakeRaw(const TUTValueContext& c) {
+  c.Stream.Seek(c.Stream.Size());
+  return std::string(c.Bytes.begin(), c.Bytes.end());
+}
 
-void FormatArray(TUTPackage& package, TUTStream& s, TUTPropertyValue& out) {
-  TNestingGuard guard;
+// "(a, b, c)" from "a, b, c, ".
+std::string Bracketed(std::string list) {
+  if (list.size() >= 2) list.resize(list.size() - 2);
+  return "(" + list + ")";
+}
+
+void FormatArray(const TUTValueContext& c, TUTPropertyValue& out) {
   out.TypeName += " of Object";
+  TUTStream& s = c.Stream;
   const int count = s.ReadByte();
+  auto scratch = UTPropertyClass();
   std::string list;
   for (int i = 0; i < count; ++i) {
     std::string element;
-    auto scratch = UTPropertyClass();
-    while (package.ReadProperty(*scratch, s) && scratch->Type() != ptNone) {
+    while (c.Values.ReadProperty(*scratch, s) && scratch->Type() != ptNone)
       element += scratch->GetDescription() + ", ";
-      scratch = UTPropertyClass();
-    }
-    if (!element.empty()) element.resize(element.size() - 2);
-    list += "[" + std::to_string(i) + "]=(" + element + "), ";
+    list += "[" + std::to_string(i) + "]=" + Bracketed(element) + ", ";
   }
-  if (!list.empty()) list.resize(list.size() - 2);
-  out.Text = "(" + list + ")";
+  out.Text = Bracketed(list);
   out.Variant = out.Text;
 }
 
-void FormatValue(TUTProperty& property, TUTStream& s, TUTPropertyValue& out) {
-  TUTPackage& package = *property.Package();
-  const TUTBytes& value = property.Value();
-  switch (property.Type()) {
+// Formats one member into `list`, or hands it out when it is the one asked
+// for; true when the caller should stop.
+bool AddMember(const TUTValueContext& c, TUTPropertyType type, const std::string& hint, const std::string& name,
+               int index, int elementIndex, std::string& list, TUTPropertyValue& out) {
+  TUTPropertyValue member;
+  FormatUTValue(c, type, hint, name, -1, member);
+  if (index == elementIndex) {
+    out = member;
+    return true;
+  }
+  list += name + "=" + member.Text + ", ";
+  return false;
+}
+
+bool FormatBuiltInMembers(const TUTValueContext& c, const std::string& structName, int elementIndex,
+                          std::string& list, TUTPropertyValue& out) {
+  const int count = BuiltInStructFieldCount(structName);
+  for (int i = 0; i < count; ++i) {
+    TKnownStructElement e;
+    FormatBuiltInStruct(structName, i, e);
+    const std::string hint = e.TypeName.empty() ? TUTProperty::TypeToString(e.PropertyType) : e.TypeName;
+    if (AddMember(c, e.PropertyType, hint, e.Name, i, elementIndex, list, out)) return true;
+  }
+  return false;
+}
+
+TUTPropertyType MemberType(const std::string& className) {
+  static const std::pair<const char*, TUTPropertyType> kTypes[] = {
+      {"byteproperty", ptByte},          {"intproperty", ptInt},          {"boolproperty", ptBool},
+      {"floatproperty", ptFloat},        {"objectproperty", ptObject},    {"classproperty", ptClass},
+      {"nameproperty", ptName},          {"strproperty", ptStr},          {"structproperty", ptStruct},
+      {"stringproperty", ptString},      {"mapproperty", ptMap},          {"arrayproperty", ptArray},
+      {"fixedarrayproperty", ptFixedArray}};
+  const std::string lower = platform::LowerCase(className);
+  for (const auto& [name, type] : kTypes)
+    if (lower == name) return type;
+  return ptBuffer;
+}
+
+std::string MemberHint(TUTObjectClassProperty& p, TUTPropertyType type) {
+  const TUTPackage& s = p.GetOwner();
+  if (type == ptObject)
+    if (auto* o = dynamic_cast<TUTObjectClassObjectProperty*>(&p)) return s.GetObjectPath(1, o->GetObjectClass());
+  if (type == ptClass)
+    if (auto* o = dynamic_cast<TUTObjectClassClassProperty*>(&p)) return s.GetObjectPath(1, o->GetMetaClass());
+  if (type == ptStruct)
+    if (auto* o = dynamic_cast<TUTObjectClassStructProperty*>(&p)) return s.GetObjectPath(1, o->GetStruct());
+  return p.GetDeclaration();
+}
+
+// Calls `visit` with each member of a struct definition, following its
+// Children and their Next references, until it returns true; only property
+// declarations are members. The chain is followed within the package's
+// exports and at most ExportCount steps. True when `visit` stopped it.
+bool ForEachMember(TUTObjectClassStruct& definition, const std::function<bool(TUTObjectClassProperty&)>& visit) {
+  TUTPackage& s = definition.GetOwner();
+  TUTObjectReference ref = definition.GetChildren();
+  for (int steps = 0; steps < s.ExportCount(); ++steps) {
+    auto* field = ExportObjectAs<TUTObjectClassField>(s, ref);
+    if (!field) break;
+    TUTObjectUse use(*field);
+    ref = field->GetNext();
+    if (auto* property = dynamic_cast<TUTObjectClassProperty*>(field))
+      if (visit(*property)) return true;
+  }
+  return false;
+}
+
+// The script definition of the struct `name`, searched from `package` and
+// the class of `owner`; null when there is none. A sibling package that
+// holds it is kept in `found`.
+TUTObjectClassStruct* FindStructDefinition(TUTPackage& package, const TUTObject* owner, const std::string& name,
+                                           TUTFoundObject& found) {
+  const std::string ownerClass = owner ? owner->GetClassName() : std::string();
+  if (!package.FindObjectAnywhere(findObjectName | findClassName, "", name, "struct", ownerClass, found))
+    return nullptr;
+  return ExportObjectAs<TUTObjectClassStruct>(*found.Package, found.Index + 1);
+}
+
+bool FormatDefinedMembers(const TUTValueContext& c, TUTObjectClassStruct& definition, int elementIndex,
+                          std::string& list, TUTPropertyValue& out) {
+  const TUTValueContext inner{c.Values, definition.GetOwner(), &definition, c.Stream, c.Bytes};
+  int member = 0;
+  return ForEachMember(definition, [&](TUTObjectClassProperty& property) {
+    const TUTPropertyType type = MemberType(property.GetClassName());
+    return AddMember(inner, type, MemberHint(property, type), property.GetObjectName(), member++, elementIndex, list,
+                     out);
+  });
+}
+
+void FormatStruct(const TUTValueContext& c, const std::string& structName, int elementIndex, TUTPropertyValue& out) {
+  const TUTPropertyType type = out.Type;
+  std::string list;
+  if (IsBuiltInStruct(structName)) {
+    out.TypeName = structName;
+    if (FormatBuiltInMembers(c, structName, elementIndex, list, out)) return;
+  } else {
+    // Without an owner (inside array elements) there is no class to search from.
+    TUTFoundObject found;
+    TUTObjectClassStruct* definition =
+        c.Owner ? FindStructDefinition(c.Definitions, c.Owner, structName, found) : nullptr;
+    if (!definition) {
+      out.Variant = TakeRaw(c);
+      out.Type = ptBuffer;
+      return;
+    }
+    TUTObjectUse use(*definition);
+    out.TypeName = definition->GetFriendlyName();
+    if (FormatDefinedMembers(c, *definition, elementIndex, list, out)) return;
+  }
+  out.Text = Bracketed(list);
+  out.Variant = out.Text;
+  out.Type = type;
+}
+
+}  // namespace
+
+void FormatUTValue(const TUTValueContext& c, TUTPropertyType type, const std::string& hint, const std::string& name,
+                   int elementIndex, TUTPropertyValue& out) {
+  TUTStream& s = c.Stream;
+  out.Name = name;
+  out.Type = type;
+  out.TypeName = TUTProperty::TypeToString(type);
+  switch (type) {
     case ptNone:
       break;
     case ptByte: {
       const std::uint8_t b = s.ReadByte();
       out.Variant = std::int64_t{b};
-      out.Text = std::to_string(b);
+      const std::string value = FindEnumValueName(c, hint, name, b, out);
+      out.Text = value.empty() ? std::to_string(b) : value;
       break;
     }
     case ptInt: {
@@ -118,74 +234,85 @@ void FormatValue(TUTProperty& property, TUTStream& s, TUTPropertyValue& out) {
     case ptFloat: {
       const double v = s.ReadFloat();
       out.Variant = v;
-      out.Text = FormatFloat(v);
+      out.Text = FormatUTFloat(v);
       break;
     }
     case ptObject:
     case ptClass: {
       const std::int32_t ref = s.ReadCompactIndex();
       out.Variant = std::int64_t{ref};
-      out.Text = ObjectText(package, ref, property.Type() == ptClass);
+      out.Text = ObjectText(c.Values, ref, type == ptClass);
       break;
     }
     case ptName: {
       const std::int32_t index = s.ReadNameIndex();
       out.Variant = std::int64_t{index};
-      out.Text = package.GetName(index);
+      out.Text = c.Values.GetName(index);
       break;
     }
     case ptString:
     case ptStr: {
       const std::string text = ReadStringValue(s);
       out.Variant = text;
-      out.Text = package.QuoteString(text);
+      out.Text = c.Values.QuoteString(text);
       break;
     }
-    case ptArray:
-      FormatArray(package, s, out);
+    case ptArray: {
+      TNestingGuard guard;
+      FormatArray(c, out);
       break;
+    }
+    case ptStruct: {
+      TNestingGuard guard;
+      FormatStruct(c, hint, elementIndex, out);
+      break;
+    }
     case ptWord: {
       const std::uint16_t v = s.ReadWord();
       out.Variant = std::int64_t{v};
       out.Text = std::to_string(v);
       break;
     }
-    case ptStruct:
-      // Without a member list the structure is shown raw.
-      out.Variant = RawString(value);
-      out.Type = ptBuffer;
-      s.Seek(s.Size());
-      break;
     case ptMap:
     case ptFixedArray:
     case ptBuffer:
-      out.Variant = RawString(value);
-      s.Seek(s.Size());
+      out.Variant = TakeRaw(c);
       break;
     default:
-      out.Variant = value;
+      out.Variant = c.Bytes;
       break;
   }
 }
 
-}  // namespace
-
-TUTPropertyValue TUTProperty::GetValue(int /*elementIndex*/) {
+TUTPropertyValue TUTProperty::GetValue(int elementIndex) {
   TUTPropertyValue out;
   if (!Valid() || !Package()) {
     out.Variant = std::string("0");
     out.Text = "0";
     return out;
   }
-  out.Name = Name();
-  out.Type = Type();
-  out.TypeName = TypeToString(Type());
   TUTStream s(Value(), "the value of property " + Name());
   s.SetPackage(Package());
-  FormatValue(*this, s, out);
+  const TUTValueContext c{*Package(), *Package(), OwnerObject(), s, Value()};
+  FormatUTValue(c, Type(), StructName(), Name(), elementIndex, out);
   return out;
 }
 
-int TUTProperty::ValueCount() { return 0; }
+// The members GetValue hands out one by one: for a struct definition its
+// property declarations, the same ones the text shows.
+int TUTProperty::ValueCount() {
+  if (!Valid() || Type() != ptStruct || !Package()) return 0;
+  if (IsBuiltInStruct(StructName())) return BuiltInStructFieldCount(StructName());
+  TUTFoundObject found;
+  TUTObjectClassStruct* definition = FindStructDefinition(*Package(), OwnerObject(), StructName(), found);
+  if (!definition) return 0;
+  TUTObjectUse use(*definition);
+  int count = 0;
+  ForEachMember(*definition, [&](TUTObjectClassProperty&) {
+    ++count;
+    return false;
+  });
+  return count;
+}
 
 }  // namespace packages

@@ -1,0 +1,46 @@
+#pragma once
+
+// Internal to the value formatter: what one request carries while it
+// formats a value and its members.
+
+#include <string>
+
+#include "packages/PuUtProperty.h"
+#include "packages/PuUtStream.h"
+
+namespace packages {
+
+class TUTPackage;
+class TUTObject;
+
+struct TUTValueContext {
+  // The package the value bytes were read from: names, object references
+  // and nested tags in them refer to its tables, also for members whose
+  // definition lies in another package.
+  TUTPackage& Values;
+  // The package in which definitions are searched; a sibling package once
+  // a struct definition was found there.
+  TUTPackage& Definitions;
+  // The object that owns the value: a class, a struct definition, an
+  // actor; null inside array elements.
+  TUTObject* Owner;
+  // Reads the value bytes; its position is shared by all members.
+  TUTStream& Stream;
+  // All of the value bytes, for the types shown raw.
+  const TUTBytes& Bytes;
+};
+
+// The value of `type` at the stream's position into `out`; `hint` is the
+// declared type (enumeration or struct name), `name` the property's or
+// member's name. An `elementIndex` of 0 or more picks one struct member.
+void FormatUTValue(const TUTValueContext& c, TUTPropertyType type, const std::string& hint, const std::string& name,
+                   int elementIndex, TUTPropertyValue& out);
+
+// The name of byte value `b` of the byte property or member `name` whose
+// declared type is `hint`, searched in the built-in enumerations, the
+// package's cache and the script definitions; empty when none is found.
+// Sets out.TypeName as the search finds the type.
+std::string FindEnumValueName(const TUTValueContext& c, const std::string& hint, const std::string& name,
+                              std::uint8_t b, TUTPropertyValue& out);
+
+}  // namespace packages

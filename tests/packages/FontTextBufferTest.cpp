@@ -1,0 +1,152 @@
+#include <gtest/gtest.h>
+
+#include "ScriptPackageBuilder.h"
+#include "packages/PuUtFont.h"
+#include "packages/PuUtTextBuffer.h"
+#include "platform/TextFile.h"
+
+using namespace packages;
+namespace pw = package_writer;
+using script_builder::TScriptPackage;
+
+namespace {
+
+class FontAndText : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    RegisterScriptClasses();
+    RegisterUTObjectClass("Font", UTObjectClass<TUTObjectClassFont>());
+  }
+};
+
+std::string Page(int texture, int count, int first = 0) {
+  std::string out = pw::Compact(texture) + pw::Compact(count);
+  for (int i = 0; i < count; ++i) out += pw::Int(first + i) + pw::Int(1) + pw::Int(8) + pw::Int(9);
+  return out;
+}
+
+struct FontCase {
+  std::uint16_t version;
+  std::size_t kerningPairs;
+  bool kerningFlag;
+  std::int32_t extraIndex;
+};
+
+class FontVersionTest : public ::testing::TestWithParam<FontCase> {
+ protected:
+  void SetUp() override { RegisterUTObjectClass("Font", UTObjectClass<TUTObjectClassFont>()); }
+};
+
+TEST_P(FontVersionTest, TailByFileVersion) {
+  const FontCase& c = GetParam();
+  TScriptPackage sp(c.version);
+  std::string data = sp.w.NoneTag() + pw::Byte(2) + Page(-1, 3) + Page(-2, 4, 100) + pw::Int(77);
+  if (c.version >= 119) data += pw::Compact(5) + pw::Int(1) + pw::Int(2);
+  if (c.version >= 69 && c.version < 119) data += pw::Compact(1) + "AV" + pw::Int(1);
+  const int f = sp.w.Export("Small", sp.Class("Font"), data);
+  TUTPackage& p = sp.Open("Fonts.utx");
+  auto* font = script_builder::ReadExport<TUTObjectClassFont>(p, f);
+  ASSERT_NE(font, nullptr);
+  ASSERT_EQ(font->Characters.size(), 7u);
+  EXPECT_EQ(font->Characters[2].Texture, -1);
+  EXPECT_EQ(font->Characters[3].Texture, -2);
+  EXPECT_EQ(font->Characters[3].X, 100);
+  EXPECT_EQ(font->Characters[6].H, 9);
+  EXPECT_EQ(font->PagesTrailer, 77);
+  EXPECT_EQ(font->ExtraIndex, c.extraIndex);
+  EXPECT_EQ(font->KerningPairs.size(), c.kerningPairs);
+  EXPECT_EQ(font->KerningFlag, c.kerningFlag);
+  if (c.kerningPairs) {
+    EXPECT_EQ(font->KerningPairs[0].First, "A");
+    EXPECT_EQ(font->KerningPairs[0].Second, "V");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, FontVersionTest,
+                         ::testing::Values(FontCase{68, 0, false, 0}, FontCase{69, 1, true, 0},
+                                           FontCase{118, 1, true, 0}, FontCase{119, 0, false, 5}));
+
+TEST_F(FontAndText, FontPagesGrowPastAnyFixedRoom) {
+  TScriptPackage sp;
+  const int f = sp.w.Export("Big", sp.Class("Font"), sp.w.NoneTag() + pw::Byte(2) + Page(-1, 200) + Page(-1, 200) +
+                                                         pw::Int(0) + pw::Compact(0) + pw::Int(0));
+  TUTPackage& p = sp.Open();
+  EXPECT_EQ(script_builder::ReadExport<TUTObjectClassFont>(p, f)->Characters.size(), 400u);
+}
+
+TEST_F(FontAndText, FontCountsBeyondTheDataAreRefused) {
+  TScriptPackage sp;
+  // A page claiming a million characters in a few bytes, a negative
+  // count, and kerning pairs that are not there.
+  const int huge = sp.w.Export("Huge", sp.Class("Font"), sp.w.NoneTag() + pw::Byte(1) + pw::Compact(-1) +
+                                                           pw::Compact(1000000) + pw::Int(0));
+  const int negative = sp.w.Export("Neg", sp.Class("Font"), sp.w.NoneTag() + pw::Byte(1) + pw::Compact(-1) +
+                                                              pw::Compact(-3) + pw::Int(0));
+  const int kerning = sp.w.Export("Kern", sp.Class("Font"),
+                                  sp.w.NoneTag() + pw::Byte(0) + pw::Int(0) + pw::Compact(50) + "AB");
+  TUTPackage& p = sp.Open();
+  for (int ref : {huge, negative, kerning}) {
+    try {
+      p.GetExport(ref - 1)->GetObject().ReadObject(true);
+      ADD_FAILURE() << ref;
+    } catch (const EUTReadError& e) {
+      EXPECT_NE(std::string(e.what()).find("Invalid array length"), std::string::npos) << e.what();
+    }
+  }
+}
+
+struct TextCase {
+  const char* name;
+  std::string data;  // after the two dropped values
+  std::string text;
+  const char* file;
+};
+
+class TextBufferTest : public ::testing::TestWithParam<TextCase> {
+ protected:
+  void SetUp() override { RegisterScriptClasses(); }
+};
+
+TEST_P(TextBufferTest, ReadsItsText) {
+  const TextCase& c = GetParam();
+  TScriptPackage sp;
+  const int t = sp.w.Export("ScriptText", sp.Class("TextBuffer"), sp.w.NoneTag() + pw::Int(1) + pw::Int(2) + c.data);
+  TUTPackage& p = sp.Open(c.file);
+  EXPECT_EQ(script_builder::ReadExport<TUTObjectClassTextBuffer>(p, t)->Text, c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, TextBufferTest,
+    ::testing::Values(TextCase{"LengthCountsTheTerminator", pw::Compact(6) + std::string("Hello\0", 6), "Hello", "A.u"},
+                      TextCase{"LengthOne", pw::Compact(1) + std::string(1, '\0'), "", "A.u"},
+                      TextCase{"LengthZero", pw::Compact(0), "", "A.u"},
+                      TextCase{"BytesKeptAsStored", pw::Compact(4) + std::string("a\r\xE9\0", 4), "a\r\xE9", "A.u"},
+                      TextCase{"UndyingKeepsNoText", pw::Compact(9) + pw::Compact(3) + "abc", "", "Scripts.sac"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FontAndText, TextLengthsBeyondTheDataOrNegativeAreRefused) {
+  TScriptPackage sp;
+  const int longer = sp.w.Export("Long", sp.Class("TextBuffer"),
+                                 sp.w.NoneTag() + pw::Int(0) + pw::Int(0) + pw::Compact(100) + "abc");
+  const int negative = sp.w.Export("Neg", sp.Class("TextBuffer"),
+                                   sp.w.NoneTag() + pw::Int(0) + pw::Int(0) + pw::Compact(-100) + "abc");
+  TUTPackage& p = sp.Open();
+  EXPECT_THROW(p.GetExport(longer - 1)->GetObject().ReadObject(true), EUTReadError);
+  EXPECT_THROW(p.GetExport(negative - 1)->GetObject().ReadObject(true), EUTReadError);
+}
+
+TEST_F(FontAndText, TextBufferSavesItsBytesExactly) {
+  TScriptPackage sp;
+  const std::string source = "class A;\r\n\tvar int B;\n\xE9";
+  const int t = sp.w.Export("ScriptText", sp.Class("TextBuffer"),
+                            sp.w.NoneTag() + pw::Int(0) + pw::Int(0) + pw::SizedString(source));
+  TUTPackage& p = sp.Open();
+  auto& buffer = dynamic_cast<TUTObjectClassTextBuffer&>(p.GetExport(t - 1)->GetObject());
+  EXPECT_THROW(buffer.SaveToFile(sp.dir.file("early.uc")), EUTObjectNotRead);
+  buffer.ReadObject(true);
+  buffer.SaveToFile(sp.dir.file("A.uc"));
+  EXPECT_EQ(platform::ReadFileBytes(sp.dir.file("A.uc")), source);
+  EXPECT_THROW(buffer.SaveToFile(sp.dir.file("no/such/folder/A.uc")), platform::EFileError);
+}
+
+}  // namespace
