@@ -36,20 +36,13 @@ unsigned TouchPixels(const std::vector<packages::TUTBitmap>& mips) {
   return sum;
 }
 
-void ReadObject(packages::TUTObject& object) {
+void Touch(packages::TUTObject& object) {
   using namespace packages;
-  object.ReadObject(true);
-  try {
-    volatile unsigned sink = 0;
-    if (auto* texture = dynamic_cast<TUTObjectClassTexture*>(&object))
-      sink = TouchPixels(texture->Mips()) + TouchPixels(texture->CompMips());
-    if (auto* palette = dynamic_cast<TUTObjectClassPalette*>(&object)) sink = palette->CreateHPalette()->Entries[255].Red;
-    (void)sink;
-  } catch (...) {
-    object.ReleaseObject();
-    throw;
-  }
-  object.ReleaseObject();
+  volatile unsigned sink = 0;
+  if (auto* texture = dynamic_cast<TUTObjectClassTexture*>(&object))
+    sink = TouchPixels(texture->Mips()) + TouchPixels(texture->CompMips());
+  if (auto* palette = dynamic_cast<TUTObjectClassPalette*>(&object)) sink = palette->CreateHPalette()->Entries[255].Red;
+  (void)sink;
 }
 
 }  // namespace
@@ -67,10 +60,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                         dynamic_cast<TUTObjectClassCubeMap*>(&object);
       if (!ours) continue;
       try {
-        ReadObject(object);
+        object.ReadObject(true);
+        Touch(object);
       } catch (const EUTPackageError&) {
         // A broken object: the next one may still be sound.
       }
+      object.ReleaseObject();
     }
   } catch (const EUTPackageError&) {
   }

@@ -1,3 +1,4 @@
+#include "packages/PuUtFont.h"
 #include "packages/PuUtPalette.h"
 #include "packages/PuUtRegistry.h"
 #include "packages/PuUtTexture.h"
@@ -7,6 +8,7 @@ namespace packages {
 void RegisterTextureClasses() {
   RegisterUTObjectClass("Cubemap", UTObjectClass<TUTObjectClassCubeMap>());
   RegisterUTObjectClass("Palette", UTObjectClass<TUTObjectClassPalette>());
+  RegisterUTObjectClass("Font", UTObjectClass<TUTObjectClassFont>());
   RegisterUTObjectClass("Texture", UTObjectClass<TUTObjectClassTexture>());
   RegisterUTObjectClass("FireTexture", UTObjectClass<TUTObjectClassFireTexture>());
   RegisterUTObjectClass("IceTexture", UTObjectClass<TUTObjectClassIceTexture>());

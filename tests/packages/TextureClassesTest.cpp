@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "packages/PuUtFont.h"
 #include "packages/PuUtPalette.h"
 #include "packages/PuUtRegistry.h"
 #include "packages/PuUtTexture.h"
@@ -37,10 +38,25 @@ TEST_F(TextureClassesTest, RegistersTheTextureSetInItsOrderOnce) {
   EXPECT_EQ(GetUTObjectClass("Texture"), UTObjectClass<TUTObject>());
   RegisterTextureClasses();
   RegisterTextureClasses();
-  const std::vector<std::string> expected{"cubemap",      "palette",    "texture",   "firetexture",
-                                          "icetexture",   "watertexture", "wavetexture", "wettexture",
-                                          "fluidtexture", "scriptedtexture"};
+  const std::vector<std::string> expected{"cubemap",      "palette",      "font",        "texture",
+                                          "firetexture",  "icetexture",   "watertexture", "wavetexture",
+                                          "wettexture",   "fluidtexture", "scriptedtexture"};
   EXPECT_EQ(RowNames(), expected);
+}
+
+// The program registers the texture set, then the script set, at start-up.
+TEST_F(TextureClassesTest, StartUpOrderPutsTheTextureSetFirst) {
+  RegisterTextureClasses();
+  RegisterScriptClasses();
+  const auto names = RowNames();
+  ASSERT_EQ(names.size(), 35u);
+  EXPECT_EQ(names[0], "cubemap");
+  EXPECT_EQ(names[10], "scriptedtexture");
+  EXPECT_EQ(names[11], "");
+  EXPECT_EQ(names[34], "class");
+  RegisterUTObjectClass("Font", UTObjectClass<TUTObjectClassTexture>());
+  EXPECT_EQ(UTObjectClassRegistry().size(), 35u);
+  EXPECT_EQ(GetUTObjectClass("font"), UTObjectClass<TUTObjectClassTexture>());
 }
 
 TEST_F(TextureClassesTest, LooksClassesUpWithoutRegardToCase) {
@@ -49,6 +65,7 @@ TEST_F(TextureClassesTest, LooksClassesUpWithoutRegardToCase) {
   EXPECT_EQ(GetUTObjectClass("tExTuRe"), UTObjectClass<TUTObjectClassTexture>());
   EXPECT_EQ(GetUTObjectClass("CubeMap"), UTObjectClass<TUTObjectClassCubeMap>());
   EXPECT_EQ(GetUTObjectClass("palette"), UTObjectClass<TUTObjectClassPalette>());
+  EXPECT_EQ(GetUTObjectClass("FONT"), UTObjectClass<TUTObjectClassFont>());
   EXPECT_EQ(GetUTObjectClass("WetTexture"), UTObjectClass<TUTObjectClassWetTexture>());
   EXPECT_EQ(GetUTObjectClass("FinalBlend"), UTObjectClass<TUTObject>());
 }
