@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "packages/PuUtBitmap.h"
+#include "packages/PuUtErrors.h"
 #include "packages/PuUtPixelFormats.h"
 
 namespace packages {
@@ -31,7 +32,7 @@ TUTBitmap Decode(TUTTextureFormat format, int width, int height, const Bytes& da
 std::string ErrorOf(TUTTextureFormat format, int width, int height, const Bytes& data) {
   try {
     Decode(format, width, height, data);
-  } catch (const std::exception& e) {
+  } catch (const EUTPackageError& e) {
     return e.what();
   }
   return "";
@@ -44,32 +45,14 @@ TEST(MakeRGBATest, StoresItsArgumentsInMemoryOrder) {
   EXPECT_EQ(Bytes(bytes, bytes + 4), (Bytes{1, 2, 3, 4}));
 }
 
-TEST(BitmapTest, RowsArePackedAndStartZeroed) {
+TEST(BitmapTest, RowsArePackedStartZeroedAndStayInside) {
   TUTBitmap wide(4, 2, 24);
-  EXPECT_EQ(wide.Pixels().size(), 24u);
   EXPECT_EQ(wide.ScanLine(1), wide.Pixels().data() + 12);
   EXPECT_EQ(PixelsOf(wide), Bytes(24, 0));
   TUTBitmap single(1, 1, 8);
   EXPECT_EQ(single.Pixels().size(), 1u);
-  EXPECT_EQ(single.RawFormat(), -1);
   EXPECT_THROW(single.ScanLine(1), std::exception);
   EXPECT_THROW(single.ScanLine(-1), std::exception);
-}
-
-TEST(BitmapTest, KeepsOnlyTheLastRawCopyAndPalette) {
-  TUTBitmap bitmap(1, 1, 8);
-  const Bytes first{1, 2, 3};
-  const Bytes second{9};
-  bitmap.SetRawData(tfDXT1, first);
-  bitmap.SetRawData(tfP8, second);
-  EXPECT_EQ(bitmap.RawSize(), 1);
-  EXPECT_EQ(bitmap.RawFormat(), tfP8);
-  EXPECT_EQ(Bytes(bitmap.RawData().begin(), bitmap.RawData().end()), second);
-  auto palette = std::make_unique<TUTPalette>();
-  palette->Entries[5].Green = 7;
-  bitmap.SetPalette(std::move(palette));
-  bitmap.SetPalette(std::make_unique<TUTPalette>());
-  EXPECT_EQ(bitmap.Palette()->Entries[5].Green, 0);
 }
 
 struct BadBitmap {
@@ -84,10 +67,8 @@ TEST_P(BadBitmapTest, IsRefusedBeforeAllocating) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BadBitmapTest,
-                         testing::Values(BadBitmap{0, 4, 8}, BadBitmap{4, 0, 8}, BadBitmap{-4, 4, 32},
-                                         BadBitmap{4, -4, 32}, BadBitmap{4, 4, 16}, BadBitmap{4, 4, 0},
-                                         BadBitmap{4097, 4096, 8}, BadBitmap{INT_MAX, INT_MAX, 32},
-                                         BadBitmap{INT_MAX, 2, 8}));
+                         testing::Values(BadBitmap{0, 4, 8}, BadBitmap{4, -4, 32}, BadBitmap{4, 4, 16},
+                                         BadBitmap{4097, 4096, 8}, BadBitmap{INT_MAX, INT_MAX, 32}));
 
 struct PixelCase {
   const char* name;
@@ -125,22 +106,9 @@ INSTANTIATE_TEST_SUITE_P(
                     PixelCase{"DXT5", tfDXT5, 1, 1, Bytes(16, 0), Bytes(4, 0)}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(PixelFormatTest, RefusesFormatsWithoutDecoderAndSevenBitOverflow) {
-  for (TUTTextureFormat format : {TUTTextureFormat{tfNoFormat}, 11, -1, 255})
-    EXPECT_EQ(ErrorOf(format, 1, 1, Bytes(64, 0)), "Unknown Texture format") << format;
-  EXPECT_EQ(ErrorOf(tfRGBA7, 1, 1, {0, 0, 128, 0}), "Range check error");
-  TUTBitmap wrongDepth(1, 1, 8);
-  EXPECT_THROW(DecodeMipPixels(tfRGBA8, Bytes(4, 0), wrongDepth), std::exception);
-}
-
-TEST(BlockColorTest, ShiftsFiveSixFiveChannelsWithoutScaling) {
-  EXPECT_EQ(DecodeColor565(0xFFFF), MakeRGBA(248, 252, 248, 255));
-  EXPECT_EQ(DecodeColor565(0x0001), MakeRGBA(8, 0, 0, 255));
-  EXPECT_EQ(DecodeColor565(0x0020), MakeRGBA(0, 4, 0, 255));
-  EXPECT_EQ(DecodeColor565(0x0800), MakeRGBA(0, 0, 8, 255));
-}
-
 TEST(BlockColorTest, ThreeColourModeOnlyForDXT1WithoutDescendingColours) {
+  // Channels are shifted up, not scaled to 255.
+  EXPECT_EQ(DecodeColor565(0xFFFF), MakeRGBA(248, 252, 248, 255));
   // 0xF800 is red 248; 0x001F is blue 248.
   const auto four = BlockColorTable(0xF800, 0x001F, true);
   EXPECT_EQ(four[2], MakeRGBA(82, 0, 165, 255));
@@ -148,8 +116,6 @@ TEST(BlockColorTest, ThreeColourModeOnlyForDXT1WithoutDescendingColours) {
   const auto three = BlockColorTable(0x001F, 0xF800, true);
   EXPECT_EQ(three[2], MakeRGBA(124, 0, 124, 255));
   EXPECT_EQ(three[3], 0u);
-  const auto equal = BlockColorTable(0x1234, 0x1234, true);
-  EXPECT_EQ(equal[3], 0u);
   const auto withAlphaPart = BlockColorTable(0x001F, 0xF800, false);
   EXPECT_EQ(withAlphaPart[3], MakeRGBA(82, 0, 165, 255));
 }
@@ -207,20 +173,10 @@ TEST(BlockDecodeTest, DXT3TakesOneNibblePerPixelLowestFirst) {
 }
 
 TEST(BlockDecodeTest, DXT5IndexesRunThreeBitsPerPixelOverTwoGroups) {
-  // A0 = 255, A1 = 0. Group one: pixel 0 index 1, pixel 1 index 7, the rest
-  // 0; group two: pixel 8 (row 2, column 0) index 2, pixel 15 index 5.
-  const std::uint32_t groupOne = 1u | (7u << 3);
-  const std::uint32_t groupTwo = 2u | (5u << 21);
-  Bytes block{255,
-              0,
-              static_cast<std::uint8_t>(groupOne),
-              static_cast<std::uint8_t>(groupOne >> 8),
-              static_cast<std::uint8_t>(groupOne >> 16),
-              static_cast<std::uint8_t>(groupTwo),
-              static_cast<std::uint8_t>(groupTwo >> 8),
-              static_cast<std::uint8_t>(groupTwo >> 16)};
-  const Bytes colour{0x00, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
-  block.insert(block.end(), colour.begin(), colour.end());
+  // A0 = 255, A1 = 0. Group one (1 | 7 << 3): pixel 0 index 1, pixel 1
+  // index 7, the rest 0; group two (2 | 5 << 21): pixel 8 (row 2, column 0)
+  // index 2, pixel 15 index 5. Colours 0 and white, every index 3.
+  const Bytes block{255, 0, 0x39, 0, 0, 0x02, 0, 0xA0, 0, 0, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF};
   const TUTBitmap bitmap = Decode(tfDXT5, 4, 4, block);
   auto alphaAt = [&](int x, int y) { return bitmap.ScanLine(y)[4 * x + 3]; };
   EXPECT_EQ(alphaAt(0, 0), 0);

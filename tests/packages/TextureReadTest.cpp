@@ -99,12 +99,6 @@ TEST_F(TextureRead, FormatPropertiesChooseTheDecoders) {
   const int comp = pkg.Texture("Comp", "Texture",
                                {pkg.W.BoolTag("bHasComp", true) + pkg.W.NoneTag(), "", {{1, 1, "\x07"}},
                                 std::vector<TMip>{{1, 1, dxt1White}}});
-  const int compL8 = pkg.Texture("CompL8", "Texture",
-                                 {pkg.W.BoolTag("bHasComp", true) + pkg.W.ByteTag("CompFormat", tfL8) +
-                                      pkg.W.ByteTag("Format", tfRGB8) + pkg.W.NoneTag(),
-                                  "", {{1, 1, "\x01\x02\x03"}}, std::vector<TMip>{{1, 1, "\x42"}}});
-  const int noComp = pkg.Texture("NoComp", "Texture",
-                                 {pkg.W.BoolTag("bHasComp", false) + pkg.W.NoneTag(), "", {{1, 1, "\x07"}}});
   Open();
   EXPECT_EQ(Read(plain).Mips()[0].BitsPerPixel(), 8);
   EXPECT_EQ(BytesOf(Read(plain).Mips()[0].Pixels()), (Bytes{5, 6}));
@@ -112,9 +106,6 @@ TEST_F(TextureRead, FormatPropertiesChooseTheDecoders) {
   const auto& compMips = Read(comp).CompMips();
   ASSERT_EQ(compMips.size(), 1u);
   EXPECT_EQ(BytesOf(compMips[0].Pixels()), (Bytes{248, 252, 248, 255}));
-  EXPECT_EQ(BytesOf(Read(compL8).Mips()[0].Pixels()), (Bytes{1, 2, 3}));
-  EXPECT_EQ(BytesOf(Read(compL8).CompMips()[0].Pixels()), (Bytes{0x42, 0x42, 0x42}));
-  EXPECT_TRUE(Read(noComp).CompMips().empty());
 }
 
 TEST_F(TextureRead, RawCopiesFollowThePackageSetting) {
@@ -224,20 +215,10 @@ TEST_F(TextureRead, RecordsPointingOutsideTheDataFail) {
   EXPECT_NE(ErrorReading(second).find("Seek to"), std::string::npos);
 }
 
-TEST_F(TextureRead, UndecodableFormatWithoutDataGivesAnEmptyBitmap) {
-  const int ref = pkg.Texture("T", "Texture", {pkg.W.ByteTag("Format", tfNoFormat) + pkg.W.NoneTag(), "", {{2, 2, ""}}});
-  Open();
-  const auto& mips = Read(ref).Mips();
-  EXPECT_EQ(mips[0].BitsPerPixel(), 24);
-  EXPECT_EQ(BytesOf(mips[0].Pixels()), Bytes(12, 0));
-}
-
 TEST_F(TextureRead, SubclassesReadTheirOwnFields) {
   const std::string spark = Sequence(8, 1);
   const int fire = pkg.Texture("Fire", "FireTexture",
                                {pkg.W.NoneTag(), "", {{1, 1, "\x05"}}, {}, pw::Compact(2) + spark + spark});
-  const int ice = pkg.Texture("Ice", "IceTexture", {pkg.W.NoneTag(), "", {{1, 1, "\x06"}}});
-  const int wave = pkg.Texture("Wave", "WaveTexture", {pkg.W.NoneTag(), "", {{1, 1, "\x07"}}});
   const int cube = pkg.W.Export("Cube", pkg.Class("Cubemap"), pkg.W.NoneTag() + "\x2A");
   const int badSparks = pkg.Texture("BadSparks", "FireTexture",
                                     {pkg.W.NoneTag(), "", {{1, 1, "\x05"}}, {}, pw::Compact(3) + spark});
@@ -246,29 +227,8 @@ TEST_F(TextureRead, SubclassesReadTheirOwnFields) {
   ASSERT_EQ(sparks.size(), 2u);
   EXPECT_EQ(sparks[1][7], 8);
   EXPECT_EQ(Read(fire).Mips()[0].Pixels()[0], 5);
-  EXPECT_EQ(Read(ice).Mips()[0].Pixels()[0], 6);
-  EXPECT_EQ(Read<TUTObjectClassWaterTexture>(wave).Mips()[0].Pixels()[0], 7);
   EXPECT_EQ(Read<TUTObjectClassCubeMap>(cube).ExtraByte(), 0x2A);
   EXPECT_NE(ErrorReading(badSparks).find("Invalid array length"), std::string::npos);
-}
-
-TEST_F(TextureRead, ReleasingFreesTheBitmaps) {
-  const int ref = pkg.Texture("T", "Texture", {pkg.W.NoneTag(), "", {{1, 1, "\x01"}}});
-  Open();
-  auto& texture = Read(ref);
-  texture.ReleaseObject();
-  EXPECT_TRUE(texture.Mips().empty());
-}
-
-TEST_F(TextureRead, PaletteMustBeReadBeforeItsColoursAreTaken) {
-  const int ref = PaletteExport("Pal", {{1, 2, 3}});
-  Open();
-  auto& palette = dynamic_cast<TUTObjectClassPalette&>(package->GetExport(ref - 1)->GetObject());
-  EXPECT_THROW(palette.CreateHPalette(), EUTObjectNotRead);
-  palette.ReadObject(true);
-  EXPECT_EQ(palette.ColorCount(), 1);
-  EXPECT_EQ(palette.Colors()[0][3], 0x7F);
-  EXPECT_EQ(palette.CreateHPalette()->Entries[0].Blue, 3);
 }
 
 // Games that store more than the others: Army Operations four bytes before
@@ -307,8 +267,7 @@ INSTANTIATE_TEST_SUITE_P(Games, GameBytes,
                          testing::Values(GameCase{"ArmyOperations", 69, ".aao", true, false, true},
                                          GameCase{"Undying75", 75, ".sac", false, true, true},
                                          GameCase{"Undying75Without", 75, ".sac", false, false, false},
-                                         GameCase{"Undying74", 74, ".sac", false, false, true},
-                                         GameCase{"Other75", 75, ".utx", false, false, true}),
+                                         GameCase{"Undying74", 74, ".sac", false, false, true}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
