@@ -99,8 +99,7 @@ std::string TUTBytecodeReader::ReadTokenBody(int token, std::uint8_t precedence)
   }
 }
 
-// Variables, assignments, member access, calls and the other tokens that
-// name or combine expressions.
+// Variables, calls and the tokens that pass an expression on.
 std::string TUTBytecodeReader::ReadReferenceToken(int token, std::uint8_t precedence) {
   switch (token) {
     case 0x00: case 0x01: case 0x29:
@@ -118,6 +117,30 @@ std::string TUTBytecodeReader::ReadReferenceToken(int token, std::uint8_t preced
       if (token == 0x18) ReadWord();
       return ReadToken(precedence);
     }
+    case 0x15:
+      // At statement level it ends a default-parameter block by itself.
+      return FState.TokenDepth == 1 ? std::string() : ReadToken(precedence);
+    case 0x16:
+      return ")";
+    case 0x17:
+      return "self";
+    case 0x1B:
+      return ReadParameters(ReadName() + "(");
+    case 0x1C: {
+      const TUTObjectReference function = ReadRef();
+      return ReadParameters(CallPrefix(function) + RefName(function) + "(");
+    }
+    case 0x38:
+      return ReadParameters("Global." + ReadName() + "(");
+    default:
+      return ReadCompositeToken(token, precedence);
+  }
+}
+
+// Assignments, element and member access, casts and comparisons: tokens
+// that combine expressions.
+std::string TUTBytecodeReader::ReadCompositeToken(int token, std::uint8_t precedence) {
+  switch (token) {
     case 0x14:
       if (FPackage.FileVersion() == 61 && FState.ScriptBytesRead == 1) {
         ReadVersion61Header();
@@ -150,19 +173,6 @@ std::string TUTBytecodeReader::ReadReferenceToken(int token, std::uint8_t preced
       const std::string cls = RefName(ReadRef());
       return "Class<" + cls + ">(" + ReadToken(precedence) + ")";
     }
-    case 0x15:
-      // At statement level it ends a default-parameter block by itself.
-      return FState.TokenDepth == 1 ? std::string() : ReadToken(precedence);
-    case 0x16:
-      return ")";
-    case 0x17:
-      return "self";
-    case 0x1B:
-      return ReadParameters(ReadName() + "(");
-    case 0x1C: {
-      const TUTObjectReference function = ReadRef();
-      return ReadParameters(CallPrefix(function) + RefName(function) + "(");
-    }
     case 0x2E: {
       const std::string cls = RefName(ReadRef());
       return cls + "(" + ReadToken(precedence) + ")";
@@ -174,10 +184,8 @@ std::string TUTBytecodeReader::ReadReferenceToken(int token, std::uint8_t preced
     }
     case 0x37:
       return ReadToken(precedence) + ".Length";
-    case 0x38:
-      return ReadParameters("Global." + ReadName() + "(");
     default:
-      throw EUnknownUTOpcode(token);  // every token below 0x39 is handled above
+      throw EUnknownUTOpcode(token);  // every token below 0x39 is handled before
   }
 }
 

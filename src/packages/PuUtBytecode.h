@@ -61,6 +61,7 @@ class TUTBytecodeReader {
  private:
   std::string ReadTokenBody(int token, std::uint8_t precedence);
   std::string ReadReferenceToken(int token, std::uint8_t precedence);
+  std::string ReadCompositeToken(int token, std::uint8_t precedence);
   std::string ReadControlToken(int token, std::uint8_t precedence);
   std::string ReadConstantToken(int token);
   std::string ReadConversionToken(int token, std::uint8_t precedence);

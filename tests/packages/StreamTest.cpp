@@ -35,7 +35,8 @@ INSTANTIATE_TEST_SUITE_P(
                       CompactCase{{0x80}, 0}, CompactCase{{0x7F, 0xFF, 0xFF, 0x7F}, 134217727},
                       // Five bytes: the top byte's bits above 31 fall away.
                       CompactCase{{0x7F, 0xFF, 0xFF, 0xFF, 0xFF}, -1},
-                      CompactCase{{0xC0, 0x80, 0x80, 0x80, 0x10}, std::numeric_limits<std::int32_t>::min()}));
+                      CompactCase{{0xC0, 0x80, 0x80, 0x80, 0x10}, std::numeric_limits<std::int32_t>::min()}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
 
 TEST(CompactIndexEncoding, WriterRoundTripsThroughTheReader) {
   for (std::int32_t v : {0, 1, -1, 63, 64, -64, 8191, 8192, 1048575, 1048576, 134217727, 134217728,

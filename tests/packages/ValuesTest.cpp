@@ -99,9 +99,14 @@ TEST_F(ValueTest, StructureFromItsDefinitionWithEnumerationByDeclaration) {
   SetMember(memberRefs[3]);
   SetMember(memberRefs[4]);
   SetMember(memberRefs[5], pw::Compact(sp.w.Import("Core", "Struct", sp.Class("Object"), "Vector")));
+  // Another struct whose byte member "k" declares an enumeration found
+  // nowhere.
+  DefineStruct("Other", {{"k", "ByteProperty"}});
+  SetMember(memberRefs[0], pw::Compact(sp.w.Import("Core", "Enum", sp.core, "EElsewhere")));
   const std::string value = pw::Int(5) + B({1}) + pw::SizedString("x") + pw::Compact(sp.w.Name("Foo")) +
                             pw::Float(1) + pw::Float(2) + pw::Float(3);
-  TUTPropertyList& l = Properties(sp.w.Tag("Val", ptStruct, value, -1, "MyStruct") + sp.w.NoneTag());
+  TUTPropertyList& l = Properties(sp.w.Tag("Val", ptStruct, value, -1, "MyStruct") +
+                                  sp.w.Tag("Val2", ptStruct, B({0}), -1, "Other") + sp.w.NoneTag());
   TUTProperty& p = *l.Find("Val");
   const TUTPropertyValue k = p.GetValue(1);
   EXPECT_EQ(k.Name, "K");
@@ -115,6 +120,8 @@ TEST_F(ValueTest, StructureFromItsDefinitionWithEnumerationByDeclaration) {
   EXPECT_EQ(p.ValueCount(), 5);
   EXPECT_EQ(p.GetValue(1).TypeName, "EK");
   EXPECT_EQ(p.GetValue(1).Text, "ME_B");
+  // The cache is keyed by the name without regard to case.
+  EXPECT_EQ(l.Find("Val2")->GetValueText(), "(k=ME_A)");
   // Every definition read on the way was released again.
   for (int i = 0; i < sp.package->ExportCount(); ++i) {
     const TUTObject* o = sp.package->GetExport(i)->ObjectIfCreated();
@@ -122,6 +129,18 @@ TEST_F(ValueTest, StructureFromItsDefinitionWithEnumerationByDeclaration) {
       EXPECT_EQ(o->UseCount(), 0) << i;
     }
   }
+}
+
+// A defined struct nested in another one reads on from where the outer
+// member before it ended, not again from the start of the value.
+TEST_F(ValueTest, NestedDefinedStructureReadsItsOwnBytes) {
+  const int inner = DefineStruct("Inner", {{"B", "IntProperty"}});
+  SetMember(memberRefs[0]);
+  DefineStruct("Outer", {{"A", "IntProperty"}, {"In", "StructProperty"}});
+  SetMember(memberRefs[0]);
+  SetMember(memberRefs[1], pw::Compact(inner));
+  TUTPropertyList& l = Properties(sp.w.Tag("Val", ptStruct, pw::Int(1) + pw::Int(2), -1, "Outer") + sp.w.NoneTag());
+  EXPECT_EQ(l.Find("Val")->GetValueText(), "(A=1, In=(B=2))");
 }
 
 TEST_F(ValueTest, UnknownStructureIsShownRaw) {
