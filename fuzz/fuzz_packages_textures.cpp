@@ -1,0 +1,73 @@
+// Opens the input as a package and reads every palette, texture and cube
+// map in it, touching every decoded pixel.
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "packages/PuUtPackages.h"
+#include "packages/PuUtPalette.h"
+#include "packages/PuUtTexture.h"
+
+namespace {
+
+// The reader opens packages by file name only.
+const std::string& InputFile() {
+  static const std::string path =
+      (std::filesystem::temp_directory_path() / ("fuzz_packages_textures_" + std::to_string(getpid()) + ".utx"))
+          .string();
+  return path;
+}
+
+bool WriteInput(const std::uint8_t* data, std::size_t size) {
+  std::FILE* file = std::fopen(InputFile().c_str(), "wb");
+  if (!file) return false;
+  const bool written = std::fwrite(data, 1, size, file) == size;
+  return std::fclose(file) == 0 && written;
+}
+
+unsigned TouchPixels(const std::vector<packages::TUTBitmap>& mips) {
+  unsigned sum = 0;
+  for (const auto& mip : mips)
+    for (std::uint8_t b : mip.Pixels()) sum += b;
+  return sum;
+}
+
+void Touch(packages::TUTObject& object) {
+  using namespace packages;
+  volatile unsigned sink = 0;
+  if (auto* texture = dynamic_cast<TUTObjectClassTexture*>(&object))
+    sink = TouchPixels(texture->Mips()) + TouchPixels(texture->CompMips());
+  if (auto* palette = dynamic_cast<TUTObjectClassPalette*>(&object)) sink = palette->CreateHPalette()->Entries[255].Red;
+  (void)sink;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace packages;
+  static const bool registered = (RegisterTextureClasses(), true);
+  (void)registered;
+  if (!WriteInput(data, size)) return 0;
+  try {
+    TUTPackage package(InputFile());
+    for (int i = 0; i < package.ExportCount(); ++i) {
+      TUTObject& object = package.GetExport(i)->GetObject();
+      const bool ours = dynamic_cast<TUTObjectClassTexture*>(&object) || dynamic_cast<TUTObjectClassPalette*>(&object) ||
+                        dynamic_cast<TUTObjectClassCubeMap*>(&object);
+      if (!ours) continue;
+      try {
+        object.ReadObject(true);
+        Touch(object);
+      } catch (const EUTPackageError&) {
+        // A broken object: the next one may still be sound.
+      }
+      object.ReleaseObject();
+    }
+  } catch (const EUTPackageError&) {
+  }
+  return 0;
+}
