@@ -33,16 +33,6 @@ std::string JoinValues(const TUTObjectClassEnum& e) {
   return words;
 }
 
-// The cache line of `name`, compared without regard to case (the cache's
-// own order also tells names apart by case).
-TUTEnumCache::iterator FindCached(TUTEnumCache& cache, const std::string& name) {
-  auto it = cache.find(name);
-  if (it != cache.end()) return it;
-  for (it = cache.begin(); it != cache.end(); ++it)
-    if (platform::SameText(it->first, name)) return it;
-  return it;
-}
-
 // Where the declaration search stands: the package it looks in, which may
 // be a sibling opened on the way and owned here.
 struct TSearch {
@@ -152,7 +142,7 @@ std::string FindEnumValueName(const TUTValueContext& c, const std::string& hint,
   std::string value = GetEnumValueName(hint, b);
   if (!value.empty()) return value;
   TUTEnumCache& cache = c.Values.EnumCache();
-  if (auto it = FindCached(cache, name); it != cache.end()) {
+  if (auto it = cache.find(name); it != cache.end()) {
     out.TypeName = "E" + name;
     return Word(it->second, b);
   }

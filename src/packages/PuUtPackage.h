@@ -38,7 +38,7 @@ extern const char* const UTGameNames[13];
 
 // A package's cache of enumeration value names per byte property name:
 // the names separated by single blanks, or empty when none was found.
-using TUTEnumCache = std::map<std::string, std::string, platform::TextLess>;
+using TUTEnumCache = std::map<std::string, std::string, platform::TextLessIgnoringCase>;
 
 class TUTPackage;
 

@@ -41,6 +41,16 @@ int CompareText(std::string_view a, std::string_view b) {
   return 0;
 }
 
+bool TextLessIgnoringCase::operator()(std::string_view a, std::string_view b) const {
+  const std::size_t n = a.size() < b.size() ? a.size() : b.size();
+  for (std::size_t i = 0; i < n; ++i) {
+    const auto ca = static_cast<unsigned char>(AsciiUpper(a[i]));
+    const auto cb = static_cast<unsigned char>(AsciiUpper(b[i]));
+    if (ca != cb) return ca < cb;
+  }
+  return a.size() < b.size();
+}
+
 bool StartsText(std::string_view prefix, std::string_view s) {
   return s.size() >= prefix.size() && SameText(prefix, s.substr(0, prefix.size()));
 }

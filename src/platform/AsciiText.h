@@ -26,6 +26,11 @@ struct TextLess {
   bool operator()(std::string_view a, std::string_view b) const { return CompareText(a, b) < 0; }
 };
 
+// Keys that are equal without regard to case are one key.
+struct TextLessIgnoringCase {
+  bool operator()(std::string_view a, std::string_view b) const;
+};
+
 bool StartsText(std::string_view prefix, std::string_view s);
 bool EndsText(std::string_view suffix, std::string_view s);
 // Position of needle in haystack without regard to case, or npos.

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QScreen>
 
+#include "packages/PuUtRegistry.h"
 #include "windows/PfMainForm.h"
 #include "windows/QtDialogs.h"
 
@@ -16,9 +17,8 @@ namespace {
 // any window opens (texture classes first, then script classes), so the
 // package explorer can create the right object for each export.
 void RegisterPackageReaderClasses() {
-  // Wired when the package reader's registration lands:
-  //   packages::RegisterTextureClasses();
-  //   packages::RegisterScriptClasses();
+  packages::RegisterTextureClasses();
+  packages::RegisterScriptClasses();
 }
 
 }  // namespace
