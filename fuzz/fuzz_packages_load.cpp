@@ -3,27 +3,15 @@
 // follows a lookup through the imports. Only the reader's own errors may
 // come out.
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
 
+#include "fuzz/FuzzInputFile.h"
 #include "packages/PuUtPackages.h"
 
 namespace {
-
-// A private folder, so that sibling lookups can only ever find the input
-// itself (named so that an import of "fuzz" reaches it).
-const std::string& InputPath() {
-  static const std::string path = [] {
-    char dir[] = "/tmp/rosterwell-fuzz-XXXXXX";
-    if (!mkdtemp(dir)) std::abort();
-    return std::string(dir) + "/fuzz.u";
-  }();
-  return path;
-}
 
 void Exercise(packages::TUTPackage& p) {
   for (int i = 0; i < p.ExportCount(); ++i) {
@@ -55,13 +43,10 @@ void Exercise(packages::TUTPackage& p) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::FILE* f = std::fopen(InputPath().c_str(), "wb");
-  if (!f) std::abort();
-  if (size > 0) std::fwrite(data, 1, size, f);
-  std::fclose(f);
+  const std::string& path = fuzzing::WriteInput(data, size, ".u");
   packages::TUTPackage p;
   try {
-    p.Load(InputPath());
+    p.Load(path);
   } catch (const packages::EUTPackageError&) {
     return 0;
   }

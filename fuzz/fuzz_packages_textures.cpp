@@ -1,33 +1,17 @@
 // Opens the input as a package and reads every palette, texture and cube
 // map in it, touching every decoded pixel.
 
-#include <unistd.h>
-
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
 #include <string>
 
+#include "fuzz/FuzzInputFile.h"
 #include "packages/PuUtPackages.h"
 #include "packages/PuUtPalette.h"
 #include "packages/PuUtTexture.h"
 
 namespace {
-
-// The reader opens packages by file name only.
-const std::string& InputFile() {
-  static const std::string path =
-      (std::filesystem::temp_directory_path() / ("fuzz_packages_textures_" + std::to_string(getpid()) + ".utx"))
-          .string();
-  return path;
-}
-
-bool WriteInput(const std::uint8_t* data, std::size_t size) {
-  std::FILE* file = std::fopen(InputFile().c_str(), "wb");
-  if (!file) return false;
-  const bool written = std::fwrite(data, 1, size, file) == size;
-  return std::fclose(file) == 0 && written;
-}
 
 unsigned TouchPixels(const std::vector<packages::TUTBitmap>& mips) {
   unsigned sum = 0;
@@ -51,9 +35,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   using namespace packages;
   static const bool registered = (RegisterTextureClasses(), true);
   (void)registered;
-  if (!WriteInput(data, size)) return 0;
+  const std::string& path = fuzzing::WriteInput(data, size, ".utx");
   try {
-    TUTPackage package(InputFile());
+    TUTPackage package(path);
     for (int i = 0; i < package.ExportCount(); ++i) {
       TUTObject& object = package.GetExport(i)->GetObject();
       const bool ours = dynamic_cast<TUTObjectClassTexture*>(&object) || dynamic_cast<TUTObjectClassPalette*>(&object) ||
