@@ -152,8 +152,11 @@ void TFmMainForm::RefreshBotListBox() {
 }
 
 void TFmMainForm::SelectRow(int row) {
+  // The bot a command moves to becomes the whole selection: edits go to
+  // every selected bot, and a selection the user made before must neither
+  // keep receiving them unseen nor lose part of itself at random.
   const QSignalBlocker blocker(lbBotList);
-  lbBotList->setCurrentRow(row);
+  lbBotList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
 void TFmMainForm::SelectFirstBot() {
