@@ -274,3 +274,21 @@ TEST_F(RosterRoad, ABotReachedByACommandIsTheOnlyOneSelected) {
   Form->acPasteBot->trigger();
   EXPECT_EQ(selected(), std::vector<int>{2});
 }
+
+TEST_F(RosterRoad, TheGameRosterIsKnownHoweverItsPathIsSpelled) {
+  // A System folder given as a relative or roundabout path, while the
+  // file dialogs answer with plain full paths.
+  const std::string game = System + "/xplayersL1.upl";
+  const std::string original = platform::ReadFileBytes(game);
+  Form = std::make_unique<TTestForm>(Dialogs,
+                                     std::vector<std::string>{"/opt/Rosterwell", "/s" + System + "/../System", "/i" + Ini});
+  ASSERT_TRUE(Form->FormCreate());
+  SendKey(Form->edTactics, Qt::Key_Up);
+  Dialogs.Files = {game};
+  Form->acSaveAsBotlist->trigger();
+  EXPECT_EQ(Dialogs.Messages().back(), "Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
+  EXPECT_EQ(platform::ReadFileBytes(game), original);
+  Dialogs.Answers = {TModalResult::mrYes};  // drop the change
+  Open(game);
+  EXPECT_FALSE(Form->acSaveBotlist->isEnabled());
+}
