@@ -1,6 +1,9 @@
 // The roster as a whole: reading and writing the .upl file, and the
 // commands of the File and Edit bots menus.
 
+#include <filesystem>
+#include <system_error>
+
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
@@ -61,7 +64,14 @@ void TFmMainForm::SaveBotList(const std::string& fileName) const {
 std::string TFmMainForm::DefaultBotListFileName() const { return platform::JoinPath(FSystemDir, "xplayersL1.upl"); }
 
 bool TFmMainForm::IsDefaultBotList(const std::string& fileName) const {
-  return platform::UpperCase(fileName) == platform::UpperCase(DefaultBotListFileName());
+  const std::string game = DefaultBotListFileName();
+  if (platform::UpperCase(fileName) == platform::UpperCase(game)) return true;
+  // The same file under another spelling of its path (a relative or
+  // roundabout System folder, a link) is still the game's own roster and
+  // must not be overwritten.
+  const std::optional<std::string> onDisk = platform::FindPathIgnoringCase(game);
+  std::error_code ec;
+  return onDisk && !fileName.empty() && std::filesystem::equivalent(fileName, *onDisk, ec);
 }
 
 std::string TFmMainForm::NewBotListFileName() {
@@ -152,8 +162,11 @@ void TFmMainForm::RefreshBotListBox() {
 }
 
 void TFmMainForm::SelectRow(int row) {
+  // The bot a command moves to becomes the whole selection: edits go to
+  // every selected bot, and a selection the user made before must neither
+  // keep receiving them unseen nor lose part of itself at random.
   const QSignalBlocker blocker(lbBotList);
-  lbBotList->setCurrentRow(row);
+  lbBotList->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
 }
 
 void TFmMainForm::SelectFirstBot() {

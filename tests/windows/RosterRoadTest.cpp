@@ -244,3 +244,51 @@ TEST_F(RosterRoad, AnUnreadableNumberIsAskedForThroughTheSameDialogs) {
   EXPECT_EQ(Form->edTactics->value(), 150);
   platform::SetInputBoxHandler({});
 }
+
+TEST_F(RosterRoad, ABotReachedByACommandIsTheOnlyOneSelected) {
+  const std::string path = Dir.write("four.upl", "[Public]\r\n" + BotLine("A") + "\r\n" + BotLine("B") + "\r\n" +
+                                                     BotLine("C") + "\r\n" + BotLine("D") + "\r\n");
+  Open(path);
+  const auto selectThree = [this] {
+    Click(0);
+    Click(1, Qt::ControlModifier);
+    Click(2, Qt::ControlModifier);
+  };
+  const auto selected = [this] {
+    std::vector<int> rows;
+    for (int i = 0; i < Form->lbBotList->count(); ++i)
+      if (Form->lbBotList->item(i)->isSelected()) rows.push_back(i);
+    return rows;
+  };
+  // Find: the found bot alone, so a pick list changes the bot shown and no other.
+  selectThree();
+  Form->edFindText->setText("D");
+  Form->acFindBotByName->trigger();
+  EXPECT_EQ(selected(), std::vector<int>{3});
+  Pick(Form->cbMesh, 0);
+  EXPECT_EQ(Form->Bot(3).GetMesh(), "Aliens.AlienFemaleA");
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(Form->Bot(i).GetMesh(), "Jugg.JuggMaleA") << i;
+  // Paste over the shown bot.
+  Form->acCopyBot->trigger();
+  selectThree();
+  Form->acPasteBot->trigger();
+  EXPECT_EQ(selected(), std::vector<int>{2});
+}
+
+TEST_F(RosterRoad, TheGameRosterIsKnownHoweverItsPathIsSpelled) {
+  // A System folder given as a relative or roundabout path, while the
+  // file dialogs answer with plain full paths.
+  const std::string game = System + "/xplayersL1.upl";
+  const std::string original = platform::ReadFileBytes(game);
+  Form = std::make_unique<TTestForm>(Dialogs,
+                                     std::vector<std::string>{"/opt/Rosterwell", "/s" + System + "/../System", "/i" + Ini});
+  ASSERT_TRUE(Form->FormCreate());
+  SendKey(Form->edTactics, Qt::Key_Up);
+  Dialogs.Files = {game};
+  Form->acSaveAsBotlist->trigger();
+  EXPECT_EQ(Dialogs.Messages().back(), "Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
+  EXPECT_EQ(platform::ReadFileBytes(game), original);
+  Dialogs.Answers = {TModalResult::mrYes};  // drop the change
+  Open(game);
+  EXPECT_FALSE(Form->acSaveBotlist->isEnabled());
+}

@@ -105,11 +105,13 @@ TEST_F(ShowApply, RefillingThePickListsLeavesEveryBotAsItWas) {
   ASSERT_TRUE(Start());
   Click(1);
   const std::vector<std::string> before = PlayerLines(*Form);
-  // Fewer meshes, other sexes: the rows move under the shown bot.
-  Dir.write("Rosterwell.INI", "[FMeshes]\r\nAliens.AlienMaleA=AlienMaleA\r\nJugg.JuggMaleA=JuggMaleA\r\n"
-                              "[FSex]\r\nFemale=Female\r\nMale=Male\r\n[FMenu]\r\nDUP=DUP\r\n");
+  // The value-list file is read once a run; what moves within a run are
+  // the biographies of the .int files. Two more sort in front of the
+  // game's own, so every biography row moves under the shown bot.
+  Dir.write("More/Abc.int", "[DecoText]\r\nOne=\"1\"\r\nTwo=\"2\"\r\n");
   Dialogs.DefaultAnswer = TModalResult::mrYes;
-  Form->InitValueLists(System);
+  Form->InitValueLists(Dir.file("More"));
+  ASSERT_EQ(Form->cbText->findText("XPlayers.Gorge"), 3);
   Form->FillCombos();
   for (int i = 0; i < Form->BotCount(); ++i) Click(i);
   Click(1);
@@ -117,4 +119,5 @@ TEST_F(ShowApply, RefillingThePickListsLeavesEveryBotAsItWas) {
   EXPECT_FALSE(Form->Modified());
   EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
   EXPECT_EQ(Form->cbSex->currentText(), "Male");
+  EXPECT_EQ(Form->cbText->currentText(), "XPlayers.Gorge");
 }

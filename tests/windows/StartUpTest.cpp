@@ -2,6 +2,8 @@
 // and the value-list file of the very first start.
 
 #include <algorithm>
+#include <regex>
+#include <set>
 
 #include <QSpinBox>
 #include <QTabWidget>
@@ -173,4 +175,41 @@ TEST_F(StartUp, StoredListsAreReadByTheirOwnRules) {
   const std::vector<std::string> file = Lines(Ini);
   EXPECT_EQ(std::count(file.begin(), file.end(), "Fast=Player=(DefaultName=\"Fast\")"), 1);
   EXPECT_EQ(std::count(file.begin(), file.end(), "Gone.SPECIES_Lost=Lost"), 0);
+}
+
+// The stock tables are long hand-written lists: each must follow the 27
+// stock models the mesh table names, so a slip in one row shows here.
+TEST(BuiltInTables, RowsFollowTheStockModels) {
+  const std::vector<std::string>& meshes = windows::BuiltInMeshes();
+  ASSERT_EQ(meshes.size(), 31u);
+  std::vector<std::string> models;
+  for (std::size_t i = 0; i < 27; ++i) models.push_back(meshes[i].substr(meshes[i].find('.') + 1));
+  std::sort(models.begin(), models.end());
+  EXPECT_EQ(std::vector<std::string>(meshes.begin() + 27, meshes.end()), windows::BuiltInSkeletons());
+
+  const std::vector<std::string>& skins = windows::BuiltInBodySkins();
+  ASSERT_EQ(skins.size(), 82u);
+  EXPECT_EQ(skins[27], "PlayerSkins.Human_Skeleton");
+  for (std::size_t i = 0; i < 27; ++i) {
+    const bool final = models[i] == "AlienFemaleB" || models[i] == "NightMaleB";
+    EXPECT_EQ(skins[i], "PlayerSkins." + models[i] + (final ? "BodyFinalA" : "BodyA"));
+    EXPECT_EQ(skins[28 + i], skins[i] + "_0");
+    EXPECT_EQ(skins[55 + i], skins[i] + "_1");
+  }
+  // Every face and portrait belongs to a stock model; every model has a face.
+  const auto owners = [&](const std::vector<std::string>& rows, const std::string& prefix, const std::string& tail) {
+    std::set<std::string> owned;
+    for (const std::string& row : rows) {
+      const auto model = std::find_if(models.begin(), models.end(), [&](const std::string& m) {
+        return row.rfind(prefix + m, 0) == 0 && std::regex_match(row.substr(prefix.size() + m.size()), std::regex(tail));
+      });
+      EXPECT_NE(model, models.end()) << row;
+      if (model != models.end()) owned.insert(*model);
+    }
+    return owned.size();
+  };
+  EXPECT_EQ(windows::BuiltInFaceSkins().size(), 51u);
+  EXPECT_EQ(owners(windows::BuiltInFaceSkins(), "PlayerSkins.", "Head[AB](Final)?"), 27u);
+  EXPECT_EQ(windows::BuiltInPortraits().size(), 51u);
+  owners(windows::BuiltInPortraits(), "PlayerPictures.c", "[A-D]");
 }
