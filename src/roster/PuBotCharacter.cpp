@@ -6,6 +6,7 @@
 #include "platform/TextFile.h"
 #include "roster/LineParts.h"
 #include "roster/PuUtTypes.h"
+#include "roster/RosterErrors.h"
 
 namespace roster {
 
@@ -68,15 +69,23 @@ void TBotCharacter::SetPlayerLine(const std::string& s) {
   const std::size_t open = rest.find('(');
   if (open != std::string_view::npos) rest.remove_prefix(open + 1);
   if (!rest.empty() && rest.back() == ')') rest.remove_suffix(1);
-  bool sawText = false;
-  ForEachItem(rest, [&](const std::string& item) { ApplyItem(item, sawText); });
   // Without a Text item the bot has the default biography reference, and
-  // its biography must follow it rather than stay the previous bot's.
-  if (!sawText) {
+  // its biography must follow it rather than stay the previous bot's, also
+  // when the line breaks off at a number that cannot be read.
+  bool sawText = false;
+  const auto followText = [&] {
+    if (sawText) return;
     TUtType ref;
     ref.SetString(Text);
     Bio_ = BioLines(ref);
+  };
+  try {
+    ForEachItem(rest, [&](const std::string& item) { ApplyItem(item, sawText); });
+  } catch (const EConvertError&) {
+    followText();
+    throw;
   }
+  followText();
 }
 
 void TBotCharacter::ApplyItem(const std::string& item, bool& sawText) {

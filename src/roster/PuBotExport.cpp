@@ -57,7 +57,12 @@ void TBotCharacter::ExportPlayerRecordClass(const std::string& baseDir) const {
   const std::vector<std::string> lines = PlayerRecordClassLines();
   const std::string modDir = EnsureDirectory(platform::JoinPath(baseDir, DefaultName_ + "Mod"));
   const std::string classesDir = EnsureDirectory(platform::JoinPath(modDir, "Classes"));
-  platform::WriteLines(platform::JoinPath(classesDir, DefaultName_ + ".uc"), lines);
+  // Replace a file whose name differs only in case rather than leave it
+  // beside the new one for the game's compiler to find.
+  std::string file = platform::JoinPath(classesDir, DefaultName_ + ".uc");
+  if (const auto existing = platform::FindPathIgnoringCase(file); existing && platform::FileExists(*existing))
+    file = *existing;
+  platform::WriteLines(file, lines);
 }
 
 }  // namespace roster

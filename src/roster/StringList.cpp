@@ -75,8 +75,15 @@ void TStringList::SetStrings(int index, const std::string& s) {
     lines_[static_cast<std::size_t>(index)] = s;
     return;
   }
+  // A line the list refuses must not cost the one it was to replace.
+  std::string old = std::move(lines_[static_cast<std::size_t>(index)]);
   lines_.erase(lines_.begin() + index);
-  AddLine(s);
+  try {
+    AddLine(s);
+  } catch (const EStringListError&) {
+    lines_.insert(lines_.begin() + index, std::move(old));
+    throw;
+  }
 }
 
 int TStringList::IndexOf(std::string_view s) const {

@@ -97,6 +97,10 @@ TEST_F(BotCharacterTest, BiographyFollowsTheTextReference) {
   // biography, not the previous bot's.
   bot.SetPlayerLine("Player=(DefaultName=\"Plain\")");
   EXPECT_EQ(bot.GetBio(), (Lines{"Just a bot.", "Nothing more."}));
+  // Nor when the line breaks off at a number it cannot read.
+  bot.SetPlayerLine("Player=(Text=XPlayers.Zed)");
+  EXPECT_THROW(bot.SetPlayerLine("Player=(Tactics=+x,Text=XPlayers.Zed)"), roster::EConvertError);
+  EXPECT_EQ(bot.GetBio(), (Lines{"Just a bot.", "Nothing more."}));
   // A quoted reference is resolved as written, and stored unquoted.
   bot.SetPlayerLine("Player=(Text=\"XPlayers.Zed\")");
   EXPECT_EQ(bot.Text, "XPlayers.Zed");

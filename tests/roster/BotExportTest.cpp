@@ -1,4 +1,5 @@
 #include <filesystem>
+#include <iterator>
 
 #include <gtest/gtest.h>
 
@@ -18,11 +19,14 @@ class BotExportTest : public roster_test::RosterTest {
   testing_support::TempDir game_;
 };
 
-TEST_F(BotExportTest, FreshBotWritesItsClassFileIntoExistingFolders) {
-  game_.write("newbotmod/Classes/NewBot.uc", "old");  // reused whatever its case
+// The game's folders and files come from Windows, where a name that differs
+// only in case is the same name: a second, stale copy would be compiled too.
+TEST_F(BotExportTest, FreshBotReplacesItsClassFileInExistingFoldersWhateverTheirCase) {
+  game_.write("newbotmod/classes/NEWBOT.uc", "old");
   TBotCharacter().ExportPlayerRecordClass(game_.path());
   EXPECT_FALSE(std::filesystem::exists(game_.file("NewBotMod")));
-  EXPECT_EQ(platform::ReadFileBytes(game_.file("newbotmod/Classes/NewBot.uc")),
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(game_.file("newbotmod/classes")), {}), 1);
+  EXPECT_EQ(platform::ReadFileBytes(game_.file("newbotmod/classes/NEWBOT.uc")),
             "class NewBot extends PlayerRecordClass;\r\n\r\ndefaultproperties\r\n{\r\n"
             "  Species=class'xGame.SPECIES_Jugg'\r\n  MeshName=\"Jugg.JuggMaleA\"\r\n"
             "  BodySkinName=\"PlayerSkins.JuggMaleABodyA\"\r\n  FaceSkinName=\"PlayerSkins.JuggMaleAHeadA\"\r\n"

@@ -40,10 +40,13 @@ TEST(StringListTest, LooksUpLinesByReferenceOrDisplayName) {
 }
 
 TEST(StringListTest, SortingLaterSortsAndReplacingMovesTheLine) {
-  TStringList list;
+  TStringList list(false, TDuplicates::dupError);
   list.AssignLines({"c", "A", "b"});
   list.SetSorted(true);
   list.SetStrings(0, "d");
+  EXPECT_EQ(list.Lines(), (Lines{"b", "c", "d"}));
+  // A refused replacement loses nothing.
+  EXPECT_THROW(list.SetStrings(0, "C"), roster::EStringListError);
   EXPECT_EQ(list.Lines(), (Lines{"b", "c", "d"}));
 }
 
