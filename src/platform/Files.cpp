@@ -36,9 +36,10 @@ namespace {
 std::vector<std::string> ListEntries(const std::string& dir, std::string_view pattern, bool wantDirs) {
   std::vector<std::string> names;
   std::error_code ec;
-  fs::directory_iterator it(dir.empty() ? "." : dir, ec);
-  if (ec) return names;
-  for (const auto& entry : it) {
+  // Stepping with an error code: a folder that changes or turns unreadable
+  // while it is listed ends the listing instead of throwing.
+  for (fs::directory_iterator it(dir.empty() ? "." : dir, ec), end; !ec && it != end; it.increment(ec)) {
+    const fs::directory_entry& entry = *it;
     std::error_code typeEc;
     const bool isDir = entry.is_directory(typeEc);
     const bool isFile = entry.is_regular_file(typeEc);
@@ -99,10 +100,8 @@ std::optional<std::string> FindPathIgnoringCase(const std::string& path) {
     } else if (fs::exists(fs::path(base) / part, ec)) {
       found = part;
     } else {
-      fs::directory_iterator it(base, ec);
-      if (ec) return std::nullopt;
-      for (const auto& entry : it) {
-        const std::string name = entry.path().filename().string();
+      for (fs::directory_iterator it(base, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
         if (SameText(name, part)) {
           found = name;
           break;
