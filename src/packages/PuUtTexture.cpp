@@ -117,8 +117,9 @@ std::unique_ptr<TUTPalette> TUTObjectClassTexture::FindPalette() {
   if (ref <= 0 || ref > GetOwner().ExportCount() || ref - 1 == ExportIndex()) return nullptr;
   auto* palette = dynamic_cast<TUTObjectClassPalette*>(&GetOwner().GetExport(static_cast<int>(ref - 1))->GetObject());
   if (!palette) return nullptr;
-  palette->ReadObject(true);
+  // A read counts its use even when it fails, so the guard comes first.
   TReleaseGuard release(*palette);
+  palette->ReadObject(true);
   return palette->CreateHPalette();
 }
 

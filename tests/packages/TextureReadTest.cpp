@@ -172,6 +172,17 @@ INSTANTIATE_TEST_SUITE_P(References, PaletteReference,
                                          PaletteCase{"Absent", PaletteRef::Absent, false}),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// A palette that cannot be read fails the texture, and the use the texture
+// took of it is given back all the same.
+TEST_F(TextureRead, ABrokenPaletteFailsTheTextureAndIsGivenBack) {
+  const int palette = pkg.W.Export("Pal", pkg.Class("Palette"), pkg.W.NoneTag() + pw::Compact(60) + "\x01\x02\x03\x04");
+  const int texture = pkg.Texture("T", "Texture", {pkg.W.ObjectTag("palette", palette) + pkg.W.NoneTag(), "", {{1, 1, "\x01"}}});
+  Open();
+  EXPECT_NE(ErrorReading(texture).find("Invalid array length"), std::string::npos);
+  EXPECT_EQ(package->GetExport(palette - 1)->GetObject().UseCount(), 0);
+  EXPECT_FALSE(package->GetExport(palette - 1)->GetObject().Buffered());
+}
+
 struct BrokenCase {
   const char* name;
   int format;
