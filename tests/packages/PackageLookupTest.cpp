@@ -274,6 +274,12 @@ TEST_F(SiblingLookup, AMissingSiblingIsNotFoundAndABrokenOneIsAnError) {
   TUTPackage p(WriteMod());
   TUTFoundObject found;
   EXPECT_FALSE(p.FindObjectAnywhere(findObjectName, "", "Actor", "", "", found));
+  // A folder of the sibling's name, in any case, is no sibling file either.
+  for (const char* folder : {"Engine.u", "ENGINE.U"}) {
+    std::filesystem::create_directory(dir.file(folder));
+    EXPECT_FALSE(p.FindObjectAnywhere(findObjectName, "", "Actor", "", "", found)) << folder;
+    std::filesystem::remove(dir.file(folder));
+  }
   dir.write("Engine.u", "not a package");
   EXPECT_THROW(p.FindObjectAnywhere(findObjectName, "", "Actor", "", "", found), EInvalidUTPackage);
 }
