@@ -101,6 +101,8 @@ TEST(PackageTables, MissingFileIsAProcessingErrorUnlessRedirected) {
   TempDir dir;
   const std::string missing = dir.file("Missing.utx");
   EXPECT_EQ(ErrorOf(missing).rfind("Exception processing package " + missing + "\r\n", 0), 0u);
+  // A folder cannot be opened as a package file either.
+  EXPECT_EQ(ErrorOf(dir.path()), "Exception processing package " + dir.path() + "\r\nCannot open file \"" + dir.path() + "\"");
 
   SmallPackage small(69);
   const std::string real = small.w.Write(dir.file("Real.utx"));
