@@ -59,25 +59,28 @@ void TUTPackage::ReadPackage() {
   DoProgress(0, total);
   bool opened = false;
   // However reading ends, the file is closed and progress reaches its end.
-  struct TFinish {
-    TUTPackage& P;
-    bool& Opened;
-    std::int64_t& Total;
-    ~TFinish() {
-      if (Opened) P.CloseStream();
-      if (Total > 0) P.DoProgress(Total, Total);
-      else P.DoProgress(1, 1);
-    }
-  } finish{*this, opened, total};
+  // Not done from a destructor: the progress handler may throw, and its
+  // error must reach the caller instead of ending the program.
+  const auto finish = [&] {
+    if (opened) CloseStream();
+    opened = false;
+    DoProgress(total > 0 ? total : 1, total > 0 ? total : 1);
+  };
   try {
-    OpenStream();
-    opened = true;
-    ReadTables(total);
-  } catch (const EInvalidUTPackage&) {
+    try {
+      OpenStream();
+      opened = true;
+      ReadTables(total);
+    } catch (const EInvalidUTPackage&) {
+      throw;
+    } catch (const std::exception& e) {
+      throw EProcessingUTPackage(FFileName, e.what());
+    }
+  } catch (...) {
+    finish();
     throw;
-  } catch (const std::exception& e) {
-    throw EProcessingUTPackage(FFileName, e.what());
   }
+  finish();
 }
 
 void TUTPackage::ReadTables(std::int64_t& total) {

@@ -90,11 +90,7 @@ TEST(PackageTables, NotAPackage) {
   EXPECT_EQ(ErrorOf(dir.write("short.u", "\xC1\x83\x2A")), kNotAPackage);
   EXPECT_EQ(ErrorOf(dir.write("other.u", "\xC1\x83\x2A\x9F" + std::string(60, '\0'))), kNotAPackage);
   EXPECT_EQ(ErrorOf(dir.write("empty.u", "")), kNotAPackage);
-  try {
-    TUTPackage p(dir.file("short.u"));
-  } catch (const EInvalidUTPackage&) {
-    SUCCEED();
-  }
+  EXPECT_THROW(TUTPackage{dir.file("other.u")}, EInvalidUTPackage);
 }
 
 TEST(PackageTables, MissingFileIsAProcessingErrorUnlessRedirected) {
@@ -135,6 +131,15 @@ TEST(PackageTables, ProgressStepsPerEntryAndEndsAtHundred) {
   steps.clear();
   EXPECT_THROW(p.Load(dir.write("bad.utx", "\xC1\x83\x2A\x9E" + std::string(8, '\0'))), EProcessingUTPackage);
   EXPECT_EQ(steps, (std::vector<int>{0, 100}));
+
+  // A progress handler that fails at the end reaches the caller, also
+  // after a failed read, and the file is closed all the same.
+  p.OnProgress = [](TUTPackage&, int percent) {
+    if (percent == 100) throw std::runtime_error("cancelled");
+  };
+  EXPECT_THROW(p.Load(path), std::runtime_error);
+  EXPECT_THROW(p.Load(dir.file("bad.utx")), std::runtime_error);
+  EXPECT_THROW(p.Stream(), EUTReadError);
 }
 
 TEST(PackageTables, NoTablesFlagGivesEmptyTablesWhenTheyCannotBeRead) {
