@@ -202,6 +202,18 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenHeader{"OneNameTooMany", [](pw::THeaderOverride& o) { o.NameCount = 100; }}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(PackageTables, AnEmptyTableMayPointAnywhere) {
+  TempDir dir;
+  pw::TPackageWriter w(61);
+  w.Export("Only", 0);
+  w.Override.ImportOffset = 1 << 30;
+  w.Override.HeritageOffset = -1 + (1 << 30);
+  TUTPackage p(w.Write(dir.file("NoImports.u")));
+  EXPECT_EQ(p.ExportCount(), 1);
+  EXPECT_EQ(p.ImportCount(), 0);
+  EXPECT_TRUE(p.Heritage().empty());
+}
+
 TEST(PackageTables, HugeHeritageAndGenerationCountsFail) {
   TempDir dir;
   SmallPackage old(61);
