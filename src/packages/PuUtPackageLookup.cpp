@@ -126,7 +126,9 @@ std::string TUTPackage::SiblingFileName(std::string_view packageName) const {
   std::string fileName = platform::JoinPath(platform::ExtractFileDir(FFileName), std::string(packageName) + ".u");
   if (OnFileNotFound) OnFileNotFound(fileName);
   if (platform::FileExists(fileName)) return fileName;
-  return platform::FindPathIgnoringCase(fileName).value_or("");
+  // Only a file counts: a folder of that name is no sibling package.
+  const std::string found = platform::FindPathIgnoringCase(fileName).value_or("");
+  return platform::FileExists(found) ? found : "";
 }
 
 bool TUTPackage::FindObjectAnywhere(std::uint8_t flags, std::string_view packagePath, std::string_view objectName,

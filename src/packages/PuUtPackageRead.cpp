@@ -28,6 +28,14 @@ std::int32_t ReadNonNegative(TUTStream& s, const char* field) {
   return value;
 }
 
+// Moves to a table whose `count` entries need at least `minEntry` bytes
+// each. An empty table is never read, so its offset may point anywhere.
+void SeekTable(TUTStream& s, std::int32_t offset, std::int32_t count, std::int64_t minEntry) {
+  if (count == 0) return;
+  s.Seek(offset);
+  s.CheckCount(count, minEntry);
+}
+
 }  // namespace
 
 struct TUTPackage::TTableLayout {
@@ -59,25 +67,28 @@ void TUTPackage::ReadPackage() {
   DoProgress(0, total);
   bool opened = false;
   // However reading ends, the file is closed and progress reaches its end.
-  struct TFinish {
-    TUTPackage& P;
-    bool& Opened;
-    std::int64_t& Total;
-    ~TFinish() {
-      if (Opened) P.CloseStream();
-      if (Total > 0) P.DoProgress(Total, Total);
-      else P.DoProgress(1, 1);
-    }
-  } finish{*this, opened, total};
+  // Not done from a destructor: the progress handler may throw, and its
+  // error must reach the caller instead of ending the program.
+  const auto finish = [&] {
+    if (opened) CloseStream();
+    opened = false;
+    DoProgress(total > 0 ? total : 1, total > 0 ? total : 1);
+  };
   try {
-    OpenStream();
-    opened = true;
-    ReadTables(total);
-  } catch (const EInvalidUTPackage&) {
+    try {
+      OpenStream();
+      opened = true;
+      ReadTables(total);
+    } catch (const EInvalidUTPackage&) {
+      throw;
+    } catch (const std::exception& e) {
+      throw EProcessingUTPackage(FFileName, e.what());
+    }
+  } catch (...) {
+    finish();
     throw;
-  } catch (const std::exception& e) {
-    throw EProcessingUTPackage(FFileName, e.what());
   }
+  finish();
 }
 
 void TUTPackage::ReadTables(std::int64_t& total) {
@@ -135,8 +146,7 @@ void TUTPackage::ReadTableBody(TUTStream& s, TTableLayout& t, std::int64_t& tota
   if (total > std::numeric_limits<std::int32_t>::max()) s.Fail("Table counts too large");
   std::int64_t done = 0;
 
-  s.Seek(t.NameOffset);
-  s.CheckCount(t.NameCount, kMinNameEntry);
+  SeekTable(s, t.NameOffset, t.NameCount, kMinNameEntry);
   FNames.reserve(static_cast<std::size_t>(t.NameCount));
   FNameFlags.reserve(static_cast<std::size_t>(t.NameCount));
   for (std::int32_t i = 0; i < t.NameCount; ++i) {
@@ -145,8 +155,7 @@ void TUTPackage::ReadTableBody(TUTStream& s, TTableLayout& t, std::int64_t& tota
     DoProgress(++done, total);
   }
 
-  s.Seek(t.ExportOffset);
-  s.CheckCount(t.ExportCount, kMinExportEntry);
+  SeekTable(s, t.ExportOffset, t.ExportCount, kMinExportEntry);
   FExports.reserve(static_cast<std::size_t>(t.ExportCount));
   for (std::int32_t i = 0; i < t.ExportCount; ++i) {
     auto e = std::make_unique<TUTExportTableObjectData>(this, i);
@@ -161,8 +170,7 @@ void TUTPackage::ReadTableBody(TUTStream& s, TTableLayout& t, std::int64_t& tota
     DoProgress(++done, total);
   }
 
-  s.Seek(t.ImportOffset);
-  s.CheckCount(t.ImportCount, kMinImportEntry);
+  SeekTable(s, t.ImportOffset, t.ImportCount, kMinImportEntry);
   FImports.reserve(static_cast<std::size_t>(t.ImportCount));
   for (std::int32_t i = 0; i < t.ImportCount; ++i) {
     auto e = std::make_unique<TUTImportTableObjectData>(this);
@@ -174,8 +182,7 @@ void TUTPackage::ReadTableBody(TUTStream& s, TTableLayout& t, std::int64_t& tota
     DoProgress(++done, total);
   }
 
-  s.Seek(t.HeritageOffset);
-  s.CheckCount(t.HeritageCount, kGuidSize);
+  SeekTable(s, t.HeritageOffset, t.HeritageCount, kGuidSize);
   FHeritage.reserve(static_cast<std::size_t>(t.HeritageCount));
   for (std::int32_t i = 0; i < t.HeritageCount; ++i) {
     FHeritage.push_back(s.ReadGUID());

@@ -52,7 +52,13 @@ bool TUTPackage::ReadProperty(TUTProperty& property, TUTStream& s) {
     const std::uint8_t info = s.ReadByte();
     const TUTPropertyType type = info & 0x0F;
     const bool arrayFlag = (info & 0x80) != 0;
-    const std::string structName = type == ptStruct ? s.ReadName() : "";
+    std::string structName;
+    if (type == ptStruct) {
+      const std::int32_t structIndex = s.ReadCompactIndex();
+      if (structIndex < 0 || structIndex >= NameCount())
+        s.Fail("Struct name index " + std::to_string(structIndex) + " outside the name table");
+      structName = GetName(structIndex);
+    }
     const std::int32_t size = ReadTagSize(s, (info >> 4) & 0x07);
     const std::int32_t arrayIndex = (arrayFlag && type != ptBool) ? ReadArrayIndex(s) : -1;
     if (type == ptBool) {

@@ -6,6 +6,7 @@
 
 #include "packages/PuUtPackage.h"
 #include "platform/FileError.h"
+#include "platform/Files.h"
 
 namespace packages {
 
@@ -24,7 +25,8 @@ TUTStream::TUTStream(std::span<const std::uint8_t> data, std::string context)
     : TUTStream(data.data(), data.size(), std::move(context)) {}
 
 std::unique_ptr<TUTStream> TUTStream::OpenFile(const std::string& path) {
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  // A folder opens for reading on some systems and reports a size no file has.
+  std::FILE* file = platform::FileExists(path) ? std::fopen(path.c_str(), "rb") : nullptr;
   if (!file) throw platform::EFileError("Cannot open file \"" + path + "\"");
   long size = -1;
   if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);

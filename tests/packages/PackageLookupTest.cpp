@@ -142,6 +142,12 @@ INSTANTIATE_TEST_SUITE_P(
                       GameCase{"x.rsa", 0, 69, 1, {}, gameRune},
                       GameCase{"x.nrf", 0, 69, 1, {}, gameNerf},
                       GameCase{"x.aao", 0, 69, 1, {}, gameArmyOperations},
+                      GameCase{"x.Sac", 0, 69, 1, {}, gameUndying}, GameCase{"x.run", 0, 69, 1, {}, gameRune},
+                      GameCase{"x.xcm", 0, 69, 1, {}, gameXComEnforcer},
+                      GameCase{"x.wot", 0, 69, 1, {}, gameWheelOfTime}, GameCase{"x.un2", 0, 69, 1, {}, gameUT2003},
+                      GameCase{"x.ut2", 0, 69, 1, {}, gameUT2003},
+                      GameCase{"Mod.u", 0, 69, 1, {"RuneI", "Aeons"}, gameRune},
+                      GameCase{"Aeons.u", 0, 69, 1, {"Botpack"}, gameUndying},
                       GameCase{"Botpack.u", 0, 69, 1, {}, gameUnrealTournament},
                       GameCase{"Mod.u", 0, 69, 1, {"Botpack", "Enforcer"}, gameXComEnforcer},
                       GameCase{"Mod.u", 0, 69, 1, {"nerfi"}, gameNerf},
@@ -274,6 +280,12 @@ TEST_F(SiblingLookup, AMissingSiblingIsNotFoundAndABrokenOneIsAnError) {
   TUTPackage p(WriteMod());
   TUTFoundObject found;
   EXPECT_FALSE(p.FindObjectAnywhere(findObjectName, "", "Actor", "", "", found));
+  // A folder of the sibling's name, in any case, is no sibling file either.
+  for (const char* folder : {"Engine.u", "ENGINE.U"}) {
+    std::filesystem::create_directory(dir.file(folder));
+    EXPECT_FALSE(p.FindObjectAnywhere(findObjectName, "", "Actor", "", "", found)) << folder;
+    std::filesystem::remove(dir.file(folder));
+  }
   dir.write("Engine.u", "not a package");
   EXPECT_THROW(p.FindObjectAnywhere(findObjectName, "", "Actor", "", "", found), EInvalidUTPackage);
 }

@@ -90,17 +90,15 @@ TEST(PackageTables, NotAPackage) {
   EXPECT_EQ(ErrorOf(dir.write("short.u", "\xC1\x83\x2A")), kNotAPackage);
   EXPECT_EQ(ErrorOf(dir.write("other.u", "\xC1\x83\x2A\x9F" + std::string(60, '\0'))), kNotAPackage);
   EXPECT_EQ(ErrorOf(dir.write("empty.u", "")), kNotAPackage);
-  try {
-    TUTPackage p(dir.file("short.u"));
-  } catch (const EInvalidUTPackage&) {
-    SUCCEED();
-  }
+  EXPECT_THROW(TUTPackage{dir.file("other.u")}, EInvalidUTPackage);
 }
 
 TEST(PackageTables, MissingFileIsAProcessingErrorUnlessRedirected) {
   TempDir dir;
   const std::string missing = dir.file("Missing.utx");
   EXPECT_EQ(ErrorOf(missing).rfind("Exception processing package " + missing + "\r\n", 0), 0u);
+  // A folder cannot be opened as a package file either.
+  EXPECT_EQ(ErrorOf(dir.path()), "Exception processing package " + dir.path() + "\r\nCannot open file \"" + dir.path() + "\"");
 
   SmallPackage small(69);
   const std::string real = small.w.Write(dir.file("Real.utx"));
@@ -133,6 +131,15 @@ TEST(PackageTables, ProgressStepsPerEntryAndEndsAtHundred) {
   steps.clear();
   EXPECT_THROW(p.Load(dir.write("bad.utx", "\xC1\x83\x2A\x9E" + std::string(8, '\0'))), EProcessingUTPackage);
   EXPECT_EQ(steps, (std::vector<int>{0, 100}));
+
+  // A progress handler that fails at the end reaches the caller, also
+  // after a failed read, and the file is closed all the same.
+  p.OnProgress = [](TUTPackage&, int percent) {
+    if (percent == 100) throw std::runtime_error("cancelled");
+  };
+  EXPECT_THROW(p.Load(path), std::runtime_error);
+  EXPECT_THROW(p.Load(dir.file("bad.utx")), std::runtime_error);
+  EXPECT_THROW(p.Stream(), EUTReadError);
 }
 
 TEST(PackageTables, NoTablesFlagGivesEmptyTablesWhenTheyCannotBeRead) {
@@ -194,6 +201,18 @@ INSTANTIATE_TEST_SUITE_P(
         BrokenHeader{"ExportOffsetPastTheEnd", [](pw::THeaderOverride& o) { o.ExportOffset = 1 << 30; }},
         BrokenHeader{"OneNameTooMany", [](pw::THeaderOverride& o) { o.NameCount = 100; }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PackageTables, AnEmptyTableMayPointAnywhere) {
+  TempDir dir;
+  pw::TPackageWriter w(61);
+  w.Export("Only", 0);
+  w.Override.ImportOffset = 1 << 30;
+  w.Override.HeritageOffset = -1 + (1 << 30);
+  TUTPackage p(w.Write(dir.file("NoImports.u")));
+  EXPECT_EQ(p.ExportCount(), 1);
+  EXPECT_EQ(p.ImportCount(), 0);
+  EXPECT_TRUE(p.Heritage().empty());
+}
 
 TEST(PackageTables, HugeHeritageAndGenerationCountsFail) {
   TempDir dir;

@@ -32,8 +32,9 @@ class Tags : public ::testing::Test {
   // Reads tags up to the end tag into `list`; returns the bytes consumed.
   std::int64_t Read(const std::string& tags, TUTPropertyList& list) {
     bytes.assign(tags.begin(), tags.end());
+    // The package that reads the tags gives their names, struct names
+    // included, whatever the stream is tied to.
     TUTStream s(bytes, "test");
-    s.SetPackage(&Package());
     while (Package().ReadProperty(list.NewProperty(), s)) {
     }
     list.FixArrayIndices();
