@@ -189,6 +189,13 @@ TEST_F(ValueTest, MemberChainThatLoopsEndsWithinTheExports) {
   EXPECT_GT(l.Find("Val")->ValueCount(), 2);
 }
 
+// An element of no tags keeps its brackets rather than losing its "]=".
+TEST_F(ValueTest, ArrayElementWithoutTagsShowsEmptyBrackets) {
+  TUTPropertyList& l = Properties(sp.w.Tag("Arr", ptArray, B({2}) + sp.w.NoneTag() + sp.w.NoneTag()) +
+                                  sp.w.NoneTag());
+  EXPECT_EQ(l.Find("Arr")->GetValueText(), "([0]=(), [1]=())");
+}
+
 TEST_F(ValueTest, NegativeStringLengthIsAnError) {
   TUTPropertyList& l = Properties(sp.w.Tag("S", ptStr, pw::Compact(-4) + "a\0b\0", -1) + sp.w.NoneTag());
   EXPECT_THROW(l.Find("S")->GetValueText(), EUTReadError);
