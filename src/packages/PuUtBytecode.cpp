@@ -76,7 +76,9 @@ std::string TUTBytecodeReader::ReadToken(std::uint8_t precedence) {
   // byte 0x47, counted in the script's length. Older scripts never end on
   // it, since there it converts an operand that would have to follow.
   if (token == kEndOfScript && FState.TokenDepth == 1 && FState.ScriptBytesRead == FState.ScriptSize) return {};
-  return ReadTokenBody(token, precedence);
+  std::string text = ReadTokenBody(token, precedence);
+  if (text.size() > kMaxTextLength) text.resize(kMaxTextLength);
+  return text;
 }
 
 std::string TUTBytecodeReader::ReadTokenBody(int token, std::uint8_t precedence) {
@@ -312,7 +314,7 @@ std::string TUTBytecodeReader::ReadParameters(std::string text) {
       if (!text.empty() && text.back() == ',') text.pop_back();
       return text + ")";
     }
-    text += argument + ",";
+    if (text.size() < kMaxTextLength) text += argument + ",";
   }
 }
 

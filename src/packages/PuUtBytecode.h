@@ -45,6 +45,11 @@ struct TUTScriptState {
 class TUTBytecodeReader {
  public:
   static constexpr int kMaxTokenDepth = 1000;
+  // Longer texts are cut: the walk only tells ")" and empty texts apart
+  // and looks at a text's first character, so nothing it needs is lost,
+  // while a crafted call of a long name repeated could otherwise build
+  // gigabytes from a few megabytes of script.
+  static constexpr std::size_t kMaxTextLength = 1024;
   static constexpr std::uint8_t kStatementPrecedence = 255;
 
   // Walks `stream` from its position. `self` is the function, state or

@@ -24,6 +24,12 @@ namespace {
 constexpr int kMaxNesting = 32;
 int gNesting = 0;
 
+// Members of defined structures may read no bytes at all (an empty
+// structure, a raw member at the end), so a few definitions holding
+// several members of the next would multiply into billions: one value
+// gets at most this many, far more than any script type holds.
+constexpr int kMaxMembers = 10000;
+
 class TNestingGuard {
  public:
   TNestingGuard() {
@@ -90,6 +96,8 @@ void FormatArray(const TUTValueContext& c, TUTPropertyValue& out) {
 // for; true when the caller should stop.
 bool AddMember(const TUTValueContext& c, TUTPropertyType type, const std::string& hint, const std::string& name,
                int index, int elementIndex, std::string& list, TUTPropertyValue& out) {
+  if (++c.Members > kMaxMembers)
+    throw EUTReadError("Structure value with more than " + std::to_string(kMaxMembers) + " members");
   TUTPropertyValue member;
   FormatUTValue(c, type, hint, name, -1, member);
   if (index == elementIndex) {
@@ -167,7 +175,7 @@ TUTObjectClassStruct* FindStructDefinition(TUTPackage& package, const TUTObject*
 
 bool FormatDefinedMembers(const TUTValueContext& c, TUTObjectClassStruct& definition, int elementIndex,
                           std::string& list, TUTPropertyValue& out) {
-  const TUTValueContext inner{c.Values, definition.GetOwner(), &definition, c.Stream, c.Bytes};
+  const TUTValueContext inner{c.Values, definition.GetOwner(), &definition, c.Stream, c.Bytes, c.Members};
   int member = 0;
   return ForEachMember(definition, [&](TUTObjectClassProperty& property) {
     const TUTPropertyType type = MemberType(property.GetClassName());
@@ -293,7 +301,8 @@ TUTPropertyValue TUTProperty::GetValue(int elementIndex) {
   }
   TUTStream s(Value(), "the value of property " + Name());
   s.SetPackage(Package());
-  const TUTValueContext c{*Package(), *Package(), OwnerObject(), s, Value()};
+  int members = 0;
+  const TUTValueContext c{*Package(), *Package(), OwnerObject(), s, Value(), members};
   FormatUTValue(c, Type(), StructName(), Name(), elementIndex, out);
   return out;
 }

@@ -28,6 +28,9 @@ struct TUTValueContext {
   TUTStream& Stream;
   // All of the value bytes, for the types shown raw.
   const TUTBytes& Bytes;
+  // Structure members formatted so far for this value, shared by all
+  // nesting levels.
+  int& Members;
 };
 
 // The value of `type` at the stream's position into `out`; `hint` is the

@@ -269,3 +269,28 @@ TEST(ScriptWalk, Version61HeaderAndReturn) {
 }
 
 }  // namespace
+
+namespace {
+
+// The walk keeps no text, so a call naming a long variable thousands of
+// times must not build a text thousands of names long.
+TEST(ScriptWalk, LongArgumentListsDoNotGrowTheText) {
+  TScriptPackage sp;
+  const int variable = sp.w.Export(std::string(250, 'v'), sp.Class("IntProperty"));
+  const int callee = sp.w.Name("Foo");
+  TUTPackage& p = sp.Open();
+  std::string bytes = B({0x1B}) + C(callee);
+  for (int i = 0; i < 20000; ++i) bytes += B({0x00}) + C(variable);
+  bytes += B({0x16});
+  TUTStream s(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), "script");
+  s.SetPackage(&p);
+  TUTScriptState state;
+  state.ScriptSize = 1 << 20;
+  const std::string text = TUTBytecodeReader(p, s, state).ReadToken(255);
+  EXPECT_EQ(s.Position(), static_cast<std::int64_t>(bytes.size()));
+  EXPECT_EQ(state.ScriptBytesRead, 1 + 4 + 20000 * 5 + 1);
+  EXPECT_EQ(text.substr(0, 4), "Foo(");
+  EXPECT_LT(text.size(), 100000u);
+}
+
+}  // namespace

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ScriptPackageBuilder.h"
+#include "packages/PuUtFont.h"
 #include "packages/PuUtStructs.h"
 #include "packages/PuUtTextBuffer.h"
 
@@ -147,35 +148,17 @@ TEST_F(ScriptClasses, PropertyRecordReadsOptionalFieldsOnlyWhenFlagged) {
   EXPECT_EQ(c->Category, "Display");
 }
 
-TEST_F(ScriptClasses, EnumerationValuesAndTheirBounds) {
+TEST_F(ScriptClasses, EnumerationValuesAndConstants) {
   TScriptPackage sp;
   const int e = Enum(sp);
-  const int tooMany = sp.w.Export("ETooMany", sp.Class("Enum"), sp.Field(0, 0) + pw::Compact(1000) + pw::Compact(1));
-  const int negative = sp.w.Export("ENegative", sp.Class("Enum"), sp.Field(0, 0) + pw::Compact(-5));
+  const int c = sp.w.Export("MaxInt", sp.Class("Const"), sp.Field(0, 0) + pw::SizedString("0x7fffffff"));
   TUTPackage& p = sp.Open();
   auto* en = ReadExport<TUTObjectClassEnum>(p, e);
   EXPECT_EQ(en->Count(), 2);
   EXPECT_EQ(en->GetValueName(1), "ME_B");
   EXPECT_EQ(en->GetValueName(-1), "");
   EXPECT_EQ(en->GetValueName(2), "");
-  for (int ref : {tooMany, negative}) {
-    TUTObject& o = p.GetExport(ref - 1)->GetObject();
-    try {
-      o.ReadObject(true);
-      ADD_FAILURE() << "no error";
-    } catch (const EUTPackageError& error) {
-      EXPECT_NE(std::string(error.what()).find("Invalid array length"), std::string::npos) << error.what();
-    }
-  }
-}
-
-TEST_F(ScriptClasses, ConstantsKeepTheirSourceText) {
-  TScriptPackage sp;
-  const int c = sp.w.Export("MaxInt", sp.Class("Const"), sp.Field(0, 0) + pw::SizedString("0x7fffffff"));
-  const int bad = sp.w.Export("Bad", sp.Class("Const"), sp.Field(0, 0) + pw::Compact(-3) + "abc");
-  TUTPackage& p = sp.Open();
   EXPECT_EQ(ReadExport<TUTObjectClassConst>(p, c)->Value, "0x7fffffff");
-  EXPECT_THROW(p.GetExport(bad - 1)->GetObject().ReadObject(true), EUTReadError);
 }
 
 TEST_F(ScriptClasses, AccessorsNeedTheObjectRead) {
@@ -359,12 +342,63 @@ TEST_F(ScriptClasses, UndyingClassesCarryOneMoreWord) {
   EXPECT_EQ(ReadExport<TUTObjectClassClass>(p, c)->GetProperties().Find("Health")->GetValueText(), "100");
 }
 
-TEST_F(ScriptClasses, ClassCountsAreCheckedBeforeSizing) {
+// Counts and lengths that the data cannot hold, or negative ones: the
+// reader's error before anything is sized by them.
+struct BrokenCase {
+  const char* name;
+  const char* className;  // empty: a class
+  std::function<std::string(TScriptPackage&)> data;
+  const char* message;
+};
+
+class BrokenRecordTest : public ::testing::TestWithParam<BrokenCase> {
+ protected:
+  void SetUp() override {
+    RegisterScriptClasses();
+    RegisterUTObjectClass("Font", UTObjectClass<TUTObjectClassFont>());
+  }
+};
+
+TEST_P(BrokenRecordTest, IsAReaderError) {
+  const BrokenCase& c = GetParam();
   TScriptPackage sp;
-  const int c = sp.w.Export("MyClass", 0, ClassData(sp, 69, 1 << 28));
+  const std::string data = c.data(sp);
+  const int ref = sp.w.Export("Broken", *c.className ? sp.Class(c.className) : 0, data);
   TUTPackage& p = sp.Open();
-  EXPECT_THROW(p.GetExport(c - 1)->GetObject().ReadObject(true), EUTReadError);
+  try {
+    p.GetExport(ref - 1)->GetObject().ReadObject(true);
+    FAIL() << "no error";
+  } catch (const EUTReadError& e) {
+    EXPECT_NE(std::string(e.what()).find(c.message), std::string::npos) << e.what();
+  }
 }
+
+std::string TextBuffer(TScriptPackage& sp, int length) {
+  return sp.w.NoneTag() + pw::Int(0) + pw::Int(0) + pw::Compact(length) + "abc";
+}
+std::string FontPage(TScriptPackage& sp, int count) {
+  return sp.w.NoneTag() + pw::Byte(1) + pw::Compact(-1) + pw::Compact(count) + pw::Int(0);
+}
+
+const BrokenCase kBroken[] = {
+    {"EnumCountBeyondTheData", "Enum", [](auto& sp) { return sp.Field(0, 0) + pw::Compact(1000) + pw::Compact(1); },
+     "Invalid array length"},
+    {"EnumCountNegative", "Enum", [](auto& sp) { return sp.Field(0, 0) + pw::Compact(-5); }, "Invalid array length"},
+    {"ConstLengthNegative", "Const", [](auto& sp) { return sp.Field(0, 0) + pw::Compact(-3) + "abc"; },
+     "Negative string length"},
+    {"ClassDependenciesBeyondTheData", "", [](auto& sp) { return ClassData(sp, 69, 1 << 28); },
+     "Invalid array length"},
+    {"TextLengthBeyondTheData", "TextBuffer", [](auto& sp) { return TextBuffer(sp, 100); }, "Invalid array length"},
+    {"TextLengthNegative", "TextBuffer", [](auto& sp) { return TextBuffer(sp, -100); }, "Invalid array length"},
+    {"FontPageBeyondTheData", "Font", [](auto& sp) { return FontPage(sp, 1000000); }, "Invalid array length"},
+    {"FontPageNegative", "Font", [](auto& sp) { return FontPage(sp, -3); }, "Invalid array length"},
+    {"KerningBeyondTheData", "Font",
+     [](auto& sp) { return sp.w.NoneTag() + pw::Byte(0) + pw::Int(0) + pw::Compact(50) + "AB"; },
+     "Invalid array length"},
+};
+
+INSTANTIATE_TEST_SUITE_P(Records, BrokenRecordTest, ::testing::ValuesIn(kBroken),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ScriptClassRegistry, RegistersTheScriptSetOnceInOrder) {
   ClearUTObjectClasses();

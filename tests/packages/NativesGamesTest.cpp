@@ -81,14 +81,9 @@ TEST_P(GameNativesTest, EveryRowMatchesItsSourceList) {
 
 INSTANTIATE_TEST_SUITE_P(Games, GameNativesTest, ::testing::ValuesIn(kTables));
 
-const TNativeFunction* Row(const TNativeFunctions& t, int index) {
-  auto it = std::find_if(t.begin(), t.end(), [&](const TNativeFunction& r) { return r.Index == index; });
-  return it == t.end() ? nullptr : &*it;
-}
-
 TEST(GameNativesTest, KlingonDollarSitsAt228) {
-  EXPECT_EQ(Row(NativesKlingonHonorGuard, 112), nullptr);
-  const TNativeFunction* dollar = Row(NativesKlingonHonorGuard, 228);
+  EXPECT_EQ(FindNative(NativesKlingonHonorGuard, 112), nullptr);
+  const TNativeFunction* dollar = FindNative(NativesKlingonHonorGuard, 228);
   ASSERT_NE(dollar, nullptr);
   EXPECT_EQ(dollar->Name, "$");
   EXPECT_EQ(dollar->Kind, nfBinaryOperator);

@@ -161,6 +161,21 @@ TEST_F(ValueTest, StructureContainingItselfIsAnErrorNotACrash) {
   EXPECT_THROW(l.Find("Val")->GetDescription(), EUTPackageError);
 }
 
+// Members that read no bytes (empty structures) cost nothing of the value,
+// so only a bound on the members of one value stops a few definitions that
+// each hold several members of the next from multiplying into billions.
+TEST_F(ValueTest, StructureMembersMultiplyingWithoutBytesAreAnError) {
+  int inner = DefineStruct("Level20", {});
+  for (int level = 19; level >= 0; --level) {
+    const int outer = DefineStruct("Level" + std::to_string(level),
+                                   {{"A", "StructProperty"}, {"B", "StructProperty"}, {"C", "StructProperty"}});
+    for (int ref : memberRefs) SetMember(ref, pw::Compact(inner));
+    inner = outer;
+  }
+  TUTPropertyList& l = Properties(sp.w.Tag("Val", ptStruct, B({0}), -1, "Level0") + sp.w.NoneTag());
+  EXPECT_THROW(l.Find("Val")->GetValueText(), EUTPackageError);
+}
+
 TEST_F(ValueTest, MemberChainThatLoopsEndsWithinTheExports) {
   DefineStruct("Ring", {{"A", "IntProperty"}, {"B", "IntProperty"}});
   memberNext[memberRefs[1]] = memberRefs[0];
@@ -172,6 +187,13 @@ TEST_F(ValueTest, MemberChainThatLoopsEndsWithinTheExports) {
   const std::string text = l.Find("Val")->GetValueText();
   EXPECT_EQ(text.substr(0, 29), "(A=16843009, B=16843009, A=16");
   EXPECT_GT(l.Find("Val")->ValueCount(), 2);
+}
+
+// An element of no tags keeps its brackets rather than losing its "]=".
+TEST_F(ValueTest, ArrayElementWithoutTagsShowsEmptyBrackets) {
+  TUTPropertyList& l = Properties(sp.w.Tag("Arr", ptArray, B({2}) + sp.w.NoneTag() + sp.w.NoneTag()) +
+                                  sp.w.NoneTag());
+  EXPECT_EQ(l.Find("Arr")->GetValueText(), "([0]=(), [1]=())");
 }
 
 TEST_F(ValueTest, NegativeStringLengthIsAnError) {
