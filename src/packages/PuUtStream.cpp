@@ -208,7 +208,15 @@ std::string TUTStream::ReadFString() {
 }
 
 std::string TUTStream::ReadNameString() {
-  if (FFileVersion < 64) return ReadZString();
+  if (FFileVersion < 64) {
+    // Older files end their names with a zero instead of storing a length.
+    // The engine's names are short; one as long as the file would be
+    // copied into every text that names it, so such a name is refused with
+    // the same limit the length byte of newer files sets.
+    std::string text = ReadZString();
+    if (text.size() > 254) Fail("Invalid name length " + std::to_string(text.size() + 1));
+    return text;
+  }
   const std::uint8_t length = ReadByte();
   if (length < 1) Fail("Invalid name length 0");
   std::string text(length, '\0');

@@ -214,6 +214,18 @@ TEST(PackageTables, AnEmptyTableMayPointAnywhere) {
   EXPECT_TRUE(p.Heritage().empty());
 }
 
+TEST(PackageTables, OldNamesKeepTheLengthLimitOfNewerFiles) {
+  TempDir dir;
+  pw::TPackageWriter longest(63);
+  longest.Export(std::string(254, 'n'), 0);
+  EXPECT_EQ(TUTPackage(longest.Write(dir.file("a.u"))).GetExport(0)->GetObjectName().size(), 254u);
+  // A name that would be copied into every text naming it, as long as the
+  // file allows.
+  pw::TPackageWriter tooLong(63);
+  tooLong.Export(std::string(100000, 'n'), 0);
+  EXPECT_NE(ErrorOf(tooLong.Write(dir.file("b.u"))).find("Invalid name length 100001"), std::string::npos);
+}
+
 TEST(PackageTables, HugeHeritageAndGenerationCountsFail) {
   TempDir dir;
   SmallPackage old(61);
