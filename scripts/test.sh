@@ -1,11 +1,23 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything (warnings are errors) and runs
-# every test. Exits non-zero when a build step or a test fails.
+# every test; then builds the tests once more with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs them again, so that a read past the
+# data or a leak fails too. Exits non-zero when a build step or a test fails.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 build=${BUILD_DIR:-build}
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROSTERWELL_WERROR=ON
-cmake --build "$build" --parallel "$(nproc)"
+jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir "$build" --output-on-failure --parallel "$(nproc)" --timeout 300
+
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROSTERWELL_WERROR=ON
+cmake --build "$build" --parallel "$jobs"
+ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 300
+
+if [ "${ROSTERWELL_SKIP_SANITIZERS:-0}" != 1 ]; then
+  sanitized="$build-sanitize"
+  cmake -S . -B "$sanitized" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DROSTERWELL_SANITIZE=ON -DROSTERWELL_BENCH=OFF
+  cmake --build "$sanitized" --parallel "$jobs"
+  LSAN_OPTIONS="suppressions=$(pwd)/tests/lsan.supp" \
+    ctest --test-dir "$sanitized" --output-on-failure --parallel "$jobs" --timeout 600
+fi
