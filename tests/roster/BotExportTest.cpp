@@ -38,12 +38,13 @@ TEST_F(BotExportTest, OptionalLinesAppearOnlyWhenSet) {
   TBotCharacter bot;
   bot.Text = "";
   bot.SetVoice("XGame.MercMaleVoice");
+  bot.SetSkeleton("SkA.Sk");
   bot.SetRagdoll("Male1");
   bot.ExportPlayerRecordClass(game_.path());
   const auto lines = platform::ReadLines(game_.file("NewBotMod/Classes/NewBot.uc"));
   EXPECT_EQ(std::vector<std::string>(lines.begin() + 9, lines.end()),
             (std::vector<std::string>{"  VoiceClassName=\"XGame.MercMaleVoice\"", "  Sex=\"Male\"", "  Menu=\"SP\"",
-                                      "  Ragdoll=\"Male1\"", "}"}));
+                                      "  Skeleton=\"SkA.Sk\"", "  Ragdoll=\"Male1\"", "}"}));
 }
 
 TEST_F(BotExportTest, NamesThatLeaveTheGameFolderAreRefused) {
