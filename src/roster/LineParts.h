@@ -18,6 +18,16 @@ inline std::optional<std::string_view> LineName(std::string_view line) {
   return line.substr(0, eq);
 }
 
+// `text` without its closing ")". Blanks after the ")" (a hand-edited file
+// often keeps some) are dropped with it; otherwise the ")" would stay on
+// the last item and be written back into the file inside its value.
+inline std::string_view WithoutClosingParenthesis(std::string_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && static_cast<unsigned char>(text[end - 1]) < 33) --end;
+  if (end > 0 && text[end - 1] == ')') return text.substr(0, end - 1);
+  return text;
+}
+
 // Hands each ","-separated item of `text` to `apply`, trimmed of bytes
 // below 33. There is no escaping: a "," inside double quotes separates too.
 template <typename Apply>

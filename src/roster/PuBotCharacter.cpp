@@ -68,7 +68,7 @@ void TBotCharacter::SetPlayerLine(const std::string& s) {
   std::string_view rest = s;
   const std::size_t open = rest.find('(');
   if (open != std::string_view::npos) rest.remove_prefix(open + 1);
-  if (!rest.empty() && rest.back() == ')') rest.remove_suffix(1);
+  rest = WithoutClosingParenthesis(rest);
   // Without a Text item the bot has the default biography reference, and
   // its biography must follow it rather than stay the previous bot's, also
   // when the line breaks off at a number that cannot be read.

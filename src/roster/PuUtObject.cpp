@@ -14,7 +14,7 @@ std::unique_ptr<TUtObjectList> UtObjects;
 void TMyUtObject::ParseObjectLine(const std::string& s) {
   std::string_view rest = s;
   if (!rest.empty() && rest.front() == '(') rest.remove_prefix(1);
-  if (!rest.empty() && rest.back() == ')') rest.remove_suffix(1);
+  rest = WithoutClosingParenthesis(rest);
   ForEachItem(rest, [this](const std::string& item) { ApplyItem(item); });
 }
 

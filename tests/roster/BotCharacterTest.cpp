@@ -75,6 +75,9 @@ TEST_F(BotCharacterTest, ItemsAreTrimmedAndMatchedByTheirBeginningWithoutCase) {
   EXPECT_EQ(Parsed("Player=(Mesh)").GetMesh(), "Mesh");
   EXPECT_EQ(Parsed("Player=(DefaultName=\"A,B\")").GetDefaultName(), "\"A");
   EXPECT_EQ(Parsed("DefaultName=\"NoParens\"").GetDefaultName(), "NoParens");
+  // Blanks after the closing ")" must not leave it on the last value, where
+  // a save would write it back into the file.
+  EXPECT_EQ(Parsed("Player=(DefaultName=\"Gorge\",Menu=\"SP\") \t").GetMenu(), "SP");
 }
 
 // A missing Sex or Menu item reads as "Male" and "SP"; the game's own

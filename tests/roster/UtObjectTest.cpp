@@ -29,7 +29,8 @@ INSTANTIATE_TEST_SUITE_P(
          "Engine.Weapon"},
         {"(name=a.b,class=Class,metaclass=Engine.Weapon)", "", "", ""},
         {"(Name=\"Quoted.Name\",MetaClass=\"Engine.Weapon\")", "Quoted.Name", "", "Engine.Weapon"},
-        {"(NameX=y)", "y", "", ""}, {"", "", "", ""}, {" (Name=a)", "", "", ""}}));
+        {"(NameX=y)", "y", "", ""}, {"", "", "", ""}, {" (Name=a)", "", "", ""},
+        {"(Name=a.b,MetaClass=Engine.Weapon) \t", "a.b", "", "Engine.Weapon"}}));
 
 class UtObjectsTest : public roster_test::RosterTest {};
 
