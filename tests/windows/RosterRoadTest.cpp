@@ -1,12 +1,15 @@
 // The road of one request: open a roster, select bots, edit them through
 // the real controls, save, and compare the file byte for byte.
 
+#include <filesystem>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSpinBox>
 
 #include "MainFormFixture.h"
+#include "platform/Files.h"
 #include "platform/InputBox.h"
 
 using namespace testing_support;
@@ -291,4 +294,10 @@ TEST_F(RosterRoad, TheGameRosterIsKnownHoweverItsPathIsSpelled) {
   Dialogs.Answers = {TModalResult::mrYes};  // drop the change
   Open(game);
   EXPECT_FALSE(Form->acSaveBotlist->isEnabled());
+  // Nor is it made by a save while it is not there.
+  std::filesystem::remove(game);
+  Dialogs.Files = {game};
+  Form->acSaveAsBotlist->trigger();
+  EXPECT_EQ(Dialogs.Messages().back(), "Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
+  EXPECT_FALSE(platform::FileExists(game));
 }
