@@ -141,10 +141,15 @@ TEST_F(RosterRoad, CommandsThatNeedABotAreOffWithoutOne) {
 
 TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
   EXPECT_FALSE(Form->Modified());
+  // Only the letter case: still a change the game shows.
   Form->edDefaultName->setFocus();
-  SendKey(Form->edDefaultName, Qt::Key_Backspace);
-  EXPECT_EQ(Form->BotKey(0), "Gorg");
+  Form->edDefaultName->setSelection(0, 1);
+  SendText(Form->edDefaultName, "g");
+  EXPECT_EQ(Form->BotKey(0), "gorge");
   EXPECT_TRUE(Form->Modified());
+  SendKey(Form->edDefaultName, Qt::Key_End);
+  SendKey(Form->edDefaultName, Qt::Key_Backspace);
+  EXPECT_EQ(Form->BotKey(0), "gorg");
   // Later edits still reach the renamed bot.
   SendKey(Form->edTactics, Qt::Key_Up);
   EXPECT_EQ(Form->Bot(0).GetTactics(), 0.05);
