@@ -332,7 +332,9 @@ void TFmMainForm::edStatChange() {
   if (!FControlsReady || !FCurrentBot) return;
   FUnshown.reset(bcName);
   const std::string oldName = FCurrentBot->GetDefaultName();
-  const std::string before = UpperLine(*FCurrentBot);
+  // Compared exactly: a name typed in other letter case is still the
+  // user's change, and Exit must not drop it unasked.
+  const std::string before = FCurrentBot->GetPlayerLine();
   ApplyAllControls(*FCurrentBot);
   const std::string& newName = FCurrentBot->GetDefaultName();
   if (newName != oldName) {
@@ -341,7 +343,7 @@ void TFmMainForm::edStatChange() {
     RefreshBotListBox();  // keeps the selection, so later edits still reach the bot
   }
   // A rename is a change like any other: Exit must not lose it unasked.
-  if (UpperLine(*FCurrentBot) != before) FModified = true;
+  if (FCurrentBot->GetPlayerLine() != before) FModified = true;
   CharacterChanged(FCurrentBot);
 }
 

@@ -66,12 +66,16 @@ std::string TFmMainForm::DefaultBotListFileName() const { return platform::JoinP
 bool TFmMainForm::IsDefaultBotList(const std::string& fileName) const {
   const std::string game = DefaultBotListFileName();
   if (platform::UpperCase(fileName) == platform::UpperCase(game)) return true;
+  if (fileName.empty()) return false;
   // The same file under another spelling of its path (a relative or
   // roundabout System folder, a link) is still the game's own roster and
-  // must not be overwritten.
-  const std::optional<std::string> onDisk = platform::FindPathIgnoringCase(game);
+  // must not be overwritten, also while it is not there yet.
   std::error_code ec;
-  return onDisk && !fileName.empty() && std::filesystem::equivalent(fileName, *onDisk, ec);
+  const std::filesystem::path chosen = std::filesystem::weakly_canonical(fileName, ec);
+  const std::filesystem::path own = ec ? std::filesystem::path() : std::filesystem::weakly_canonical(game, ec);
+  if (!ec && platform::UpperCase(chosen.string()) == platform::UpperCase(own.string())) return true;
+  const std::optional<std::string> onDisk = platform::FindPathIgnoringCase(game);
+  return onDisk && std::filesystem::equivalent(fileName, *onDisk, ec);
 }
 
 std::string TFmMainForm::NewBotListFileName() {

@@ -79,9 +79,9 @@ std::optional<std::string> TQtDialogs::InputQuery(const std::string& caption, co
 
 namespace {
 QString StartPath(const TFileDialogRequest& request) {
-  if (request.FileName.empty()) return ToQ(request.InitialDir);
-  if (request.InitialDir.empty() || request.FileName.find('/') != std::string::npos) return ToQ(request.FileName);
-  return ToQ(request.InitialDir + "/" + request.FileName);
+  if (request.FileName.empty()) return PathToQ(request.InitialDir);
+  if (request.InitialDir.empty() || request.FileName.find('/') != std::string::npos) return PathToQ(request.FileName);
+  return PathToQ(request.InitialDir + "/" + request.FileName);
 }
 }  // namespace
 
@@ -89,14 +89,14 @@ std::optional<std::string> TQtDialogs::OpenFileName(const TFileDialogRequest& re
   const QString name = QFileDialog::getOpenFileName(FParent, ToQ(request.Title), StartPath(request),
                                                     FilterToQ(request.Filter));
   if (name.isEmpty()) return std::nullopt;
-  return FromQ(name);
+  return PathFromQ(name);
 }
 
 std::optional<std::string> TQtDialogs::SaveFileName(const TFileDialogRequest& request) {
   const QString name = QFileDialog::getSaveFileName(FParent, ToQ(request.Title), StartPath(request),
                                                     FilterToQ(request.Filter));
   if (name.isEmpty()) return std::nullopt;
-  return FromQ(name);
+  return PathFromQ(name);
 }
 
 std::optional<std::string> TQtDialogs::ClipboardText() {

@@ -3,6 +3,8 @@
 // The real dialogs: Qt message boxes, input boxes, file dialogs and the
 // system clipboard.
 
+#include <QByteArray>
+#include <QFile>
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -15,6 +17,12 @@ namespace windows {
 // character, so names with accented letters survive a round trip.
 inline QString ToQ(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
 inline std::string FromQ(const QString& s) { return s.toLatin1().toStdString(); }
+// File names are the file system's own bytes, as the command line gives
+// them; a file dialog names a file in the system's encoding, which is not
+// the roster's 8-bit text: a folder with an accented name must still lead
+// to the file chosen.
+inline QString PathToQ(const std::string& s) { return QFile::decodeName(QByteArray::fromStdString(s)); }
+inline std::string PathFromQ(const QString& s) { return QFile::encodeName(s).toStdString(); }
 // Line breaks of the program's messages are carriage returns.
 QString MessageToQ(const std::string& s);
 // "Text (*.upl)|*.upl|All files (*.*)|*.*" as Qt writes a filter.

@@ -1,12 +1,15 @@
 // The road of one request: open a roster, select bots, edit them through
 // the real controls, save, and compare the file byte for byte.
 
+#include <filesystem>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QSpinBox>
 
 #include "MainFormFixture.h"
+#include "platform/Files.h"
 #include "platform/InputBox.h"
 
 using namespace testing_support;
@@ -138,10 +141,15 @@ TEST_F(RosterRoad, CommandsThatNeedABotAreOffWithoutOne) {
 
 TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
   EXPECT_FALSE(Form->Modified());
+  // Only the letter case: still a change the game shows.
   Form->edDefaultName->setFocus();
-  SendKey(Form->edDefaultName, Qt::Key_Backspace);
-  EXPECT_EQ(Form->BotKey(0), "Gorg");
+  Form->edDefaultName->setSelection(0, 1);
+  SendText(Form->edDefaultName, "g");
+  EXPECT_EQ(Form->BotKey(0), "gorge");
   EXPECT_TRUE(Form->Modified());
+  SendKey(Form->edDefaultName, Qt::Key_End);
+  SendKey(Form->edDefaultName, Qt::Key_Backspace);
+  EXPECT_EQ(Form->BotKey(0), "gorg");
   // Later edits still reach the renamed bot.
   SendKey(Form->edTactics, Qt::Key_Up);
   EXPECT_EQ(Form->Bot(0).GetTactics(), 0.05);
@@ -291,4 +299,10 @@ TEST_F(RosterRoad, TheGameRosterIsKnownHoweverItsPathIsSpelled) {
   Dialogs.Answers = {TModalResult::mrYes};  // drop the change
   Open(game);
   EXPECT_FALSE(Form->acSaveBotlist->isEnabled());
+  // Nor is it made by a save while it is not there.
+  std::filesystem::remove(game);
+  Dialogs.Files = {game};
+  Form->acSaveAsBotlist->trigger();
+  EXPECT_EQ(Dialogs.Messages().back(), "Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
+  EXPECT_FALSE(platform::FileExists(game));
 }
