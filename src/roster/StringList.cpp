@@ -10,16 +10,6 @@
 
 namespace roster {
 
-namespace {
-
-// Lines that differ only in case count as the same line, though the sorted
-// order still tells them apart.
-bool OrdersBefore(std::string_view a, std::string_view b) {
-  return platform::CompareText(a, b) < 0 && !platform::SameText(a, b);
-}
-
-}  // namespace
-
 TStringList::TStringList(bool sorted, TDuplicates duplicates) : sorted_(sorted), duplicates_(duplicates) {}
 
 int TStringList::Add(const std::string& s) { return AddLine(s); }
@@ -42,8 +32,9 @@ int TStringList::AddLine(const std::string& s) {
 }
 
 int TStringList::FindSorted(std::string_view s, bool& found) const {
-  const auto it = std::lower_bound(lines_.begin(), lines_.end(), s,
-                                   [](const std::string& line, std::string_view v) { return OrdersBefore(line, v); });
+  // Lines that differ only in case count as the same line, though the
+  // sorted order still tells them apart.
+  const auto it = std::lower_bound(lines_.begin(), lines_.end(), s, platform::TextLessIgnoringCase{});
   found = it != lines_.end() && platform::SameText(*it, s);
   return static_cast<int>(it - lines_.begin());
 }
