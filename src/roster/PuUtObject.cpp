@@ -48,7 +48,7 @@ void LoadUtObjects(const std::string& intFileName) {
     if (name.empty() || objects.IndexOf(name) >= 0) continue;
     const std::size_t dot = name.find('.');
     const std::string section = dot == std::string::npos ? name : name.substr(dot + 1);
-    if (file->ValueExists(section, "ItemName")) object->ItemName = Unquote(file->ReadString(section, "ItemName", name));
+    if (const auto itemName = file->ReadValue(section, "ItemName")) object->ItemName = Unquote(*itemName);
     objects.Add(name, std::move(object));
   }
 }
