@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "platform/AsciiText.h"
 #include "roster/LineParts.h"
 #include "roster/PuIntFile.h"
 #include "roster/PuUtTypes.h"
@@ -36,7 +35,7 @@ TUtObjectList& UtObjectList() {
 }
 
 void LoadUtObjects(const std::string& intFileName) {
-  const TIntFile* file = IntFileList().Find(platform::UpperCase(intFileName));
+  const TIntFile* file = IntFileList().Find(intFileName);
   if (!file) return;
   TUtObjectList& objects = UtObjectList();
   for (const std::string& line : file->ReadObjects()) {

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <limits>
 
-#include "platform/AsciiText.h"
 #include "platform/FixedText.h"
 #include "platform/InputBox.h"
 #include "roster/PuIntFile.h"
@@ -125,7 +124,7 @@ bool TUtType::AsBoolean() const {
 std::string TUtType::AsIntString() const {
   const std::size_t dot = Value.find('.');
   if (dot == std::string::npos) return Value;
-  const TIntFile* file = IntFileList().Find(platform::UpperCase(Value.substr(0, dot) + ".int"));
+  const TIntFile* file = IntFileList().Find(Value.substr(0, dot) + ".int");
   if (!file) return Value;
   const std::optional<std::string> text = file->ReadValue("DecoText", std::string_view(Value).substr(dot + 1));
   if (!text) return Value;
