@@ -1,7 +1,6 @@
 #include "roster/PuUtTypes.h"
 
 #include <charconv>
-#include <limits>
 
 #include "platform/FixedText.h"
 #include "platform/InputBox.h"
@@ -13,11 +12,6 @@ namespace roster {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string NonFiniteText(double d) {
-  if (d != d) return "NAN";
-  return d > 0 ? "+INF" : "-INF";
-}
 
 EConvertError NotAFloat(std::string_view s) {
   std::string message(1, '\'');
@@ -34,8 +28,6 @@ std::string ValuePart(std::string_view s) {
 }
 
 std::string FloatText(double d) {
-  if (d != d || d == std::numeric_limits<double>::infinity() || d == -std::numeric_limits<double>::infinity())
-    return NonFiniteText(d);
   std::string text = platform::FormatFixed2(d);
   if (d > 0) text.insert(0, 1, '+');
   if (text.back() == '0') text.pop_back();
