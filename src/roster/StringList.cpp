@@ -39,26 +39,7 @@ int TStringList::FindSorted(std::string_view s, bool& found) const {
   return static_cast<int>(it - lines_.begin());
 }
 
-void TStringList::Insert(int index, const std::string& s) {
-  if (sorted_) {
-    AddLine(s);
-    return;
-  }
-  if (index < 0 || index > Count()) throw std::out_of_range("List index out of bounds");
-  lines_.insert(lines_.begin() + index, s);
-}
-
-void TStringList::Delete(int index) {
-  if (index < 0 || index >= Count()) throw std::out_of_range("List index out of bounds");
-  lines_.erase(lines_.begin() + index);
-}
-
 void TStringList::Clear() { lines_.clear(); }
-
-void TStringList::Exchange(int a, int b) {
-  if (a < 0 || b < 0 || a >= Count() || b >= Count()) throw std::out_of_range("List index out of bounds");
-  std::swap(lines_[static_cast<std::size_t>(a)], lines_[static_cast<std::size_t>(b)]);
-}
 
 void TStringList::SetStrings(int index, const std::string& s) {
   if (index < 0 || index >= Count()) throw std::out_of_range("List index out of bounds");
@@ -131,15 +112,6 @@ void TStringList::SetSorted(bool sorted) {
 void TStringList::AssignLines(const std::vector<std::string>& lines) {
   Clear();
   for (const std::string& line : lines) Add(line);
-}
-
-std::string TStringList::Text() const {
-  std::string text;
-  for (const std::string& line : lines_) {
-    text += line;
-    text += "\r\n";
-  }
-  return text;
 }
 
 void TStringList::SetText(const std::string& text) { AssignLines(platform::SplitLines(text)); }
