@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "platform/AsciiText.h"
 #include "platform/FixedText.h"
 #include "platform/InputBox.h"
 #include "roster/PuIntFile.h"
@@ -10,8 +11,6 @@
 namespace roster {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 EConvertError NotAFloat(std::string_view s) {
   std::string message(1, '\'');
@@ -38,17 +37,17 @@ std::optional<double> ReadFloat(std::string_view s) {
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   std::size_t digits = 0;
-  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  while (i < s.size() && platform::IsAsciiDigit(s[i])) ++i, ++digits;
   if (i < s.size() && s[i] == '.') {
     ++i;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    while (i < s.size() && platform::IsAsciiDigit(s[i])) ++i, ++digits;
   }
   if (digits == 0) return std::nullopt;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     ++i;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     const std::size_t expStart = i;
-    while (i < s.size() && IsDigit(s[i])) ++i;
+    while (i < s.size() && platform::IsAsciiDigit(s[i])) ++i;
     if (i == expStart) return std::nullopt;
   }
   if (i != s.size()) return std::nullopt;
