@@ -5,6 +5,7 @@
 #include "platform/AsciiText.h"
 #include "platform/FixedText.h"
 #include "platform/InputBox.h"
+#include "roster/LineParts.h"
 #include "roster/PuIntFile.h"
 #include "roster/RosterErrors.h"
 
@@ -22,8 +23,7 @@ EConvertError NotAFloat(std::string_view s) {
 }  // namespace
 
 std::string ValuePart(std::string_view s) {
-  const std::size_t eq = s.find('=');
-  return std::string(eq == std::string_view::npos ? s : s.substr(eq + 1));
+  return std::string(LineValue(s).value_or(s));
 }
 
 std::string FloatText(double d) {

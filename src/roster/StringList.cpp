@@ -79,9 +79,8 @@ int TStringList::IndexOfName(std::string_view name) const {
 
 int TStringList::IndexOfValue(std::string_view value) const {
   for (int i = 0; i < Count(); ++i) {
-    const std::string& line = lines_[static_cast<std::size_t>(i)];
-    const std::size_t eq = line.find('=');
-    if (eq != std::string::npos && platform::SameText(std::string_view(line).substr(eq + 1), value)) return i;
+    const auto v = LineValue(lines_[static_cast<std::size_t>(i)]);
+    if (v && platform::SameText(*v, value)) return i;
   }
   return -1;
 }
@@ -91,9 +90,7 @@ std::string TStringList::Names(int index) const {
 }
 
 std::string TStringList::ValueFromIndex(int index) const {
-  const std::string& line = (*this)[index];
-  const std::size_t eq = line.find('=');
-  return eq == std::string::npos ? std::string() : line.substr(eq + 1);
+  return std::string(LineValue((*this)[index]).value_or(std::string_view{}));
 }
 
 std::string TStringList::Values(std::string_view name) const {
