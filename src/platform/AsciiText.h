@@ -12,6 +12,7 @@ namespace platform {
 
 constexpr char AsciiUpper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
 constexpr char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
+constexpr bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
 
 std::string UpperCase(std::string_view s);
 std::string LowerCase(std::string_view s);

@@ -44,8 +44,8 @@ std::vector<std::string> ListEntries(const std::string& dir, std::string_view pa
     const bool isDir = entry.is_directory(typeEc);
     const bool isFile = entry.is_regular_file(typeEc);
     if (wantDirs ? !isDir : !isFile) continue;
+    // The iterator itself never yields "." and "..".
     std::string name = entry.path().filename().string();
-    if (name == "." || name == "..") continue;
     if (MatchesPattern(pattern, name)) names.push_back(std::move(name));
   }
   std::sort(names.begin(), names.end(), TextLess{});

@@ -5,11 +5,11 @@
 #include <charconv>
 #include <limits>
 
+#include "platform/AsciiText.h"
+
 namespace platform {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 // The value's decimal digits taken to 18 significant digits, and the power
 // of ten of the first one.
@@ -30,7 +30,7 @@ TDecimal Decimal18(double d) {
   }
   const std::size_t e = text.find('e');
   for (char c : text.substr(0, e))
-    if (IsDigit(c)) dec.Digits += c;
+    if (IsAsciiDigit(c)) dec.Digits += c;
   std::string_view exp = text.substr(e + 1);
   if (!exp.empty() && exp.front() == '+') exp.remove_prefix(1);
   std::from_chars(exp.data(), exp.data() + exp.size(), dec.Exponent);

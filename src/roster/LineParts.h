@@ -18,6 +18,13 @@ inline std::optional<std::string_view> LineName(std::string_view line) {
   return line.substr(0, eq);
 }
 
+// The text after a line's first "="; nothing when the line has none.
+inline std::optional<std::string_view> LineValue(std::string_view line) {
+  const std::size_t eq = line.find('=');
+  if (eq == std::string_view::npos) return std::nullopt;
+  return line.substr(eq + 1);
+}
+
 // `text` without its closing ")". Blanks after the ")" (a hand-edited file
 // often keeps some) are dropped with it; otherwise the ")" would stay on
 // the last item and be written back into the file inside its value.

@@ -1,5 +1,6 @@
 #include "roster/PuBotCharacter.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/AsciiText.h"
@@ -17,12 +18,6 @@ const char* const DefaultPlayerLine =
 
 namespace {
 
-double Clamp(double value, double low, double high) {
-  if (value > high) return high;
-  if (value < low) return low;
-  return value;
-}
-
 std::vector<std::string> BioLines(const TUtType& ref) { return platform::SplitLines(ref.AsIntText()); }
 
 }  // namespace
@@ -33,12 +28,12 @@ TBotCharacter::TBotCharacter() {
   SetCombatStyle(0.2);
 }
 
-void TBotCharacter::SetReactionTime(double v) { ReactionTime_ = Clamp(v, -5, 5); }
-void TBotCharacter::SetStrafingAbility(double v) { StrafingAbility_ = Clamp(v, -5, 5); }
-void TBotCharacter::SetAccuracy(double v) { Accuracy_ = Clamp(v, -5, 5); }
-void TBotCharacter::SetAggressiveness(double v) { Aggressiveness_ = Clamp(v, 0, 1); }
-void TBotCharacter::SetCombatStyle(double v) { CombatStyle_ = Clamp(v, -1, 1); }
-void TBotCharacter::SetTactics(double v) { Tactics_ = Clamp(v, -5, 5); }
+void TBotCharacter::SetReactionTime(double v) { ReactionTime_ = std::clamp(v, -5.0, 5.0); }
+void TBotCharacter::SetStrafingAbility(double v) { StrafingAbility_ = std::clamp(v, -5.0, 5.0); }
+void TBotCharacter::SetAccuracy(double v) { Accuracy_ = std::clamp(v, -5.0, 5.0); }
+void TBotCharacter::SetAggressiveness(double v) { Aggressiveness_ = std::clamp(v, 0.0, 1.0); }
+void TBotCharacter::SetCombatStyle(double v) { CombatStyle_ = std::clamp(v, -1.0, 1.0); }
+void TBotCharacter::SetTactics(double v) { Tactics_ = std::clamp(v, -5.0, 5.0); }
 
 void TBotCharacter::Reset() {
   SetVoice("");

@@ -36,31 +36,28 @@ std::string NarrowUtf16Le(std::string_view bytes) {
 }  // namespace
 
 TIntFile::TIntFile(const std::string& fileName) : fileName_(fileName) {
-  if (fileName.empty() || !platform::FileExists(fileName)) return;
+  // Only a plain file is opened: reading a pipe of that name would block.
+  if (!platform::FileExists(fileName)) return;
   try {
     Parse(platform::ReadFileBytes(fileName));
   } catch (const platform::EFileError&) {
     // An unreadable file reads as an empty one; the game's other files
     // still load.
-    sections_.clear();
   }
 }
 
 TIntFile TIntFile::FromBytes(const std::string& fileName, std::string_view bytes) {
   TIntFile file;
   file.fileName_ = fileName;
-  file.Parse(bytes);
+  file.Parse(std::string(bytes));
   return file;
 }
 
-void TIntFile::Parse(std::string_view bytes) {
-  std::string text;
-  if (bytes.size() >= 2 && bytes[0] == '\xFF' && bytes[1] == '\xFE')
-    text = NarrowUtf16Le(bytes);
-  else if (bytes.size() >= 3 && bytes.substr(0, 3) == "\xEF\xBB\xBF")
-    text = std::string(bytes.substr(3));
-  else
-    text = std::string(bytes);
+void TIntFile::Parse(std::string text) {
+  if (text.starts_with("\xFF\xFE"))
+    text = NarrowUtf16Le(text);
+  else if (text.starts_with("\xEF\xBB\xBF"))
+    text.erase(0, 3);
   const std::size_t nul = text.find('\0');
   if (nul != std::string::npos) text.resize(nul);
 

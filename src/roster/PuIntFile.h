@@ -49,7 +49,7 @@ class TIntFile {
   };
 
   TIntFile() = default;
-  void Parse(std::string_view bytes);
+  void Parse(std::string text);
   const TSection* FindSection(std::string_view section) const;
 
   std::string fileName_;

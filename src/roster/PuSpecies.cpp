@@ -15,8 +15,8 @@ void AddSpeciesName(const std::string& speciesRef, TStringList& list) {
 
 void AddIntFileEntry(const TIntFile& intFile, const std::string& section, const std::string& ident,
                      TStringList& list) {
-  const std::string value = intFile.ValueExists(section, ident) ? Unquote(intFile.ReadString(section, ident, section))
-                                                                 : section;
+  const auto found = intFile.ReadValue(section, ident);
+  const std::string value = found ? Unquote(*found) : section;
   // The package part takes its case from the file on disk, not from the
   // reference that led here.
   const std::string fileName = platform::ExtractFileName(intFile.FileName());

@@ -2,7 +2,6 @@
 
 #include <string_view>
 
-#include "platform/AsciiText.h"
 #include "roster/LineParts.h"
 #include "roster/PuIntFile.h"
 #include "roster/PuUtTypes.h"
@@ -36,7 +35,7 @@ TUtObjectList& UtObjectList() {
 }
 
 void LoadUtObjects(const std::string& intFileName) {
-  const TIntFile* file = IntFileList().Find(platform::UpperCase(intFileName));
+  const TIntFile* file = IntFileList().Find(intFileName);
   if (!file) return;
   TUtObjectList& objects = UtObjectList();
   for (const std::string& line : file->ReadObjects()) {
@@ -48,7 +47,7 @@ void LoadUtObjects(const std::string& intFileName) {
     if (name.empty() || objects.IndexOf(name) >= 0) continue;
     const std::size_t dot = name.find('.');
     const std::string section = dot == std::string::npos ? name : name.substr(dot + 1);
-    if (file->ValueExists(section, "ItemName")) object->ItemName = Unquote(file->ReadString(section, "ItemName", name));
+    if (const auto itemName = file->ReadValue(section, "ItemName")) object->ItemName = Unquote(*itemName);
     objects.Add(name, std::move(object));
   }
 }

@@ -1,24 +1,17 @@
 #include "roster/PuUtTypes.h"
 
 #include <charconv>
-#include <limits>
 
 #include "platform/AsciiText.h"
 #include "platform/FixedText.h"
 #include "platform/InputBox.h"
+#include "roster/LineParts.h"
 #include "roster/PuIntFile.h"
 #include "roster/RosterErrors.h"
 
 namespace roster {
 
 namespace {
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-std::string NonFiniteText(double d) {
-  if (d != d) return "NAN";
-  return d > 0 ? "+INF" : "-INF";
-}
 
 EConvertError NotAFloat(std::string_view s) {
   std::string message(1, '\'');
@@ -30,13 +23,10 @@ EConvertError NotAFloat(std::string_view s) {
 }  // namespace
 
 std::string ValuePart(std::string_view s) {
-  const std::size_t eq = s.find('=');
-  return std::string(eq == std::string_view::npos ? s : s.substr(eq + 1));
+  return std::string(LineValue(s).value_or(s));
 }
 
 std::string FloatText(double d) {
-  if (d != d || d == std::numeric_limits<double>::infinity() || d == -std::numeric_limits<double>::infinity())
-    return NonFiniteText(d);
   std::string text = platform::FormatFixed2(d);
   if (d > 0) text.insert(0, 1, '+');
   if (text.back() == '0') text.pop_back();
@@ -47,17 +37,17 @@ std::optional<double> ReadFloat(std::string_view s) {
   std::size_t i = 0;
   if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
   std::size_t digits = 0;
-  while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+  while (i < s.size() && platform::IsAsciiDigit(s[i])) ++i, ++digits;
   if (i < s.size() && s[i] == '.') {
     ++i;
-    while (i < s.size() && IsDigit(s[i])) ++i, ++digits;
+    while (i < s.size() && platform::IsAsciiDigit(s[i])) ++i, ++digits;
   }
   if (digits == 0) return std::nullopt;
   if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     ++i;
     if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
     const std::size_t expStart = i;
-    while (i < s.size() && IsDigit(s[i])) ++i;
+    while (i < s.size() && platform::IsAsciiDigit(s[i])) ++i;
     if (i == expStart) return std::nullopt;
   }
   if (i != s.size()) return std::nullopt;
@@ -125,7 +115,7 @@ bool TUtType::AsBoolean() const {
 std::string TUtType::AsIntString() const {
   const std::size_t dot = Value.find('.');
   if (dot == std::string::npos) return Value;
-  const TIntFile* file = IntFileList().Find(platform::UpperCase(Value.substr(0, dot) + ".int"));
+  const TIntFile* file = IntFileList().Find(Value.substr(0, dot) + ".int");
   if (!file) return Value;
   const std::optional<std::string> text = file->ReadValue("DecoText", std::string_view(Value).substr(dot + 1));
   if (!text) return Value;

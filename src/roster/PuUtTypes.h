@@ -25,7 +25,8 @@ std::string ValuePart(std::string_view s);
 
 // The number as a PlayerLine stores it: two decimals rounded half away from
 // zero, "." as separator, "+" before values above zero, one trailing "0"
-// dropped (0.3 gives "+0.3", 1 gives "+1.0", -0.004 gives "0.0").
+// dropped (0.3 gives "+0.3", 1 gives "+1.0", -0.004 gives "0.0"); "+INF",
+// "-INF" and "NAN" for values that are not finite.
 std::string FloatText(double d);
 
 // Reads an optional sign, digits with at most one ".", and an optional

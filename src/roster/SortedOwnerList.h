@@ -4,6 +4,7 @@
 // platform::CompareText and refusing a second entry whose name differs only
 // in case. The .int file cache and the declared objects are such lists.
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -36,11 +37,11 @@ class TSortedOwnerList {
   // Takes the object under `name` and returns its index; raises
   // EStringListError (and drops the object) when the name is there already.
   int Add(const std::string& name, std::unique_ptr<T> object) {
-    const std::size_t i = LowerBound(name);
-    if (i < entries_.size() && platform::SameText(entries_[i].first, name))
+    // With no entry of the same name, the first entry that does not order
+    // before `name` ignoring case orders after it in the full order too.
+    const std::size_t at = LowerBound(name);
+    if (at < entries_.size() && platform::SameText(entries_[at].first, name))
       throw EStringListError("String list does not allow duplicates");
-    std::size_t at = i;
-    while (at < entries_.size() && platform::CompareText(entries_[at].first, name) < 0) ++at;
     entries_.emplace(entries_.begin() + static_cast<std::ptrdiff_t>(at), name, std::move(object));
     return static_cast<int>(at);
   }
@@ -53,19 +54,12 @@ class TSortedOwnerList {
   void Clear() { entries_.clear(); }
 
  private:
-  // The first entry that does not order before `name` when case is ignored;
-  // entries that differ from it only in case follow each other from there.
+  // The first entry that does not order before `name` when case is ignored.
   std::size_t LowerBound(std::string_view name) const {
-    std::size_t lo = 0, hi = entries_.size();
-    while (lo < hi) {
-      const std::size_t mid = lo + (hi - lo) / 2;
-      const std::string& m = entries_[mid].first;
-      if (platform::CompareText(m, name) < 0 && !platform::SameText(m, name))
-        lo = mid + 1;
-      else
-        hi = mid;
-    }
-    return lo;
+    const auto it = std::lower_bound(entries_.begin(), entries_.end(), name, [](const auto& entry, std::string_view n) {
+      return platform::TextLessIgnoringCase{}(entry.first, n);
+    });
+    return static_cast<std::size_t>(it - entries_.begin());
   }
 
   std::vector<std::pair<std::string, std::unique_ptr<T>>> entries_;

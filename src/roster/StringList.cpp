@@ -10,16 +10,6 @@
 
 namespace roster {
 
-namespace {
-
-// Lines that differ only in case count as the same line, though the sorted
-// order still tells them apart.
-bool OrdersBefore(std::string_view a, std::string_view b) {
-  return platform::CompareText(a, b) < 0 && !platform::SameText(a, b);
-}
-
-}  // namespace
-
 TStringList::TStringList(bool sorted, TDuplicates duplicates) : sorted_(sorted), duplicates_(duplicates) {}
 
 int TStringList::Add(const std::string& s) { return AddLine(s); }
@@ -42,32 +32,14 @@ int TStringList::AddLine(const std::string& s) {
 }
 
 int TStringList::FindSorted(std::string_view s, bool& found) const {
-  const auto it = std::lower_bound(lines_.begin(), lines_.end(), s,
-                                   [](const std::string& line, std::string_view v) { return OrdersBefore(line, v); });
+  // Lines that differ only in case count as the same line, though the
+  // sorted order still tells them apart.
+  const auto it = std::lower_bound(lines_.begin(), lines_.end(), s, platform::TextLessIgnoringCase{});
   found = it != lines_.end() && platform::SameText(*it, s);
   return static_cast<int>(it - lines_.begin());
 }
 
-void TStringList::Insert(int index, const std::string& s) {
-  if (sorted_) {
-    AddLine(s);
-    return;
-  }
-  if (index < 0 || index > Count()) throw std::out_of_range("List index out of bounds");
-  lines_.insert(lines_.begin() + index, s);
-}
-
-void TStringList::Delete(int index) {
-  if (index < 0 || index >= Count()) throw std::out_of_range("List index out of bounds");
-  lines_.erase(lines_.begin() + index);
-}
-
 void TStringList::Clear() { lines_.clear(); }
-
-void TStringList::Exchange(int a, int b) {
-  if (a < 0 || b < 0 || a >= Count() || b >= Count()) throw std::out_of_range("List index out of bounds");
-  std::swap(lines_[static_cast<std::size_t>(a)], lines_[static_cast<std::size_t>(b)]);
-}
 
 void TStringList::SetStrings(int index, const std::string& s) {
   if (index < 0 || index >= Count()) throw std::out_of_range("List index out of bounds");
@@ -107,9 +79,8 @@ int TStringList::IndexOfName(std::string_view name) const {
 
 int TStringList::IndexOfValue(std::string_view value) const {
   for (int i = 0; i < Count(); ++i) {
-    const std::string& line = lines_[static_cast<std::size_t>(i)];
-    const std::size_t eq = line.find('=');
-    if (eq != std::string::npos && platform::SameText(std::string_view(line).substr(eq + 1), value)) return i;
+    const auto v = LineValue(lines_[static_cast<std::size_t>(i)]);
+    if (v && platform::SameText(*v, value)) return i;
   }
   return -1;
 }
@@ -119,9 +90,7 @@ std::string TStringList::Names(int index) const {
 }
 
 std::string TStringList::ValueFromIndex(int index) const {
-  const std::string& line = (*this)[index];
-  const std::size_t eq = line.find('=');
-  return eq == std::string::npos ? std::string() : line.substr(eq + 1);
+  return std::string(LineValue((*this)[index]).value_or(std::string_view{}));
 }
 
 std::string TStringList::Values(std::string_view name) const {
@@ -140,15 +109,6 @@ void TStringList::SetSorted(bool sorted) {
 void TStringList::AssignLines(const std::vector<std::string>& lines) {
   Clear();
   for (const std::string& line : lines) Add(line);
-}
-
-std::string TStringList::Text() const {
-  std::string text;
-  for (const std::string& line : lines_) {
-    text += line;
-    text += "\r\n";
-  }
-  return text;
 }
 
 void TStringList::SetText(const std::string& text) { AssignLines(platform::SplitLines(text)); }

@@ -31,17 +31,10 @@ class TStringList {
   // EStringListError.
   virtual int Add(const std::string& s);
 
-  // Inserts at a position; a sorted list ignores the position and adds.
-  void Insert(int index, const std::string& s);
-  void Delete(int index);
   void Clear();
-  // Swaps two lines of an unsorted list.
-  void Exchange(int a, int b);
 
   int Count() const { return static_cast<int>(lines_.size()); }
-  bool Empty() const { return lines_.empty(); }
   const std::string& operator[](int index) const { return lines_.at(static_cast<std::size_t>(index)); }
-  const std::string& Strings(int index) const { return (*this)[index]; }
   // Replaces one line; a sorted list moves it to its place.
   void SetStrings(int index, const std::string& s);
   const std::vector<std::string>& Lines() const { return lines_; }
@@ -62,16 +55,11 @@ class TStringList {
   // The value of the first line named `name`; empty when there is none.
   std::string Values(std::string_view name) const;
 
-  bool Sorted() const { return sorted_; }
   // Turning sorting on sorts the lines held.
   void SetSorted(bool sorted);
-  TDuplicates Duplicates() const { return duplicates_; }
-  void SetDuplicates(TDuplicates duplicates) { duplicates_ = duplicates; }
 
   // Replaces the lines with `lines`, each added through Add.
   void AssignLines(const std::vector<std::string>& lines);
-  // Every line followed by CR LF.
-  std::string Text() const;
   // Replaces the lines with the lines of `text` (split at CR LF, LF or CR),
   // each added through Add; a break at the very end adds no empty line.
   void SetText(const std::string& text);

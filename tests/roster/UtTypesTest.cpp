@@ -1,3 +1,5 @@
+#include <limits>
+
 #include <gtest/gtest.h>
 
 #include "CommaLocale.h"
@@ -39,7 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
         {0.3, "+0.3"}, {0.25, "+0.25"}, {0.1, "+0.1"}, {1, "+1.0"}, {5, "+5.0"}, {0, "0.0"}, {-0.5, "-0.5"},
         {-2, "-2.0"}, {-5, "-5.0"}, {0.125, "+0.13"}, {-0.125, "-0.13"}, {0.004, "+0.0"}, {-0.004, "0.0"},
         {-0.0, "0.0"}, {0.995, "+0.99"}, {9.999, "+10.0"}, {0.005, "+0.01"}, {0.07, "+0.07"},
-        {-123456.789, "-123456.79"}}));
+        {-123456.789, "-123456.79"}, {std::numeric_limits<double>::infinity(), "+INF"},
+        {-std::numeric_limits<double>::infinity(), "-INF"}, {std::numeric_limits<double>::quiet_NaN(), "NAN"}}));
 
 class ReadFloatTest : public ::testing::TestWithParam<std::pair<const char*, std::optional<double>>> {};
 
