@@ -8,6 +8,7 @@
 #include <bitset>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -218,6 +219,18 @@ class TFmMainForm : public QMainWindow {
     std::unique_ptr<roster::TBotCharacter> Bot;
   };
   using TSetter = void (TFmMainForm::*)(roster::TBotCharacter&);
+  // A pick list that writes a reference into a bot: its control, the value
+  // list behind it, the row 0 standing for no value (if it has one) and the
+  // setter that writes the chosen reference.
+  struct TPickList {
+    TBotControl Control;
+    QComboBox* TFmMainForm::*Combo;
+    roster::TUtStringlist TFmMainForm::*List;
+    const char* Placeholder;
+    TSetter Setter;
+  };
+  static const std::vector<TPickList>& PickLists();
+  static const TPickList& PickOf(TBotControl control);
 
   void BuildActions();
   void BuildMenus();
@@ -247,12 +260,13 @@ class TFmMainForm : public QMainWindow {
   void ShowBotAt(int index);
   int FindBotByKey(const std::string& name) const;
 
-  roster::TUtStringlist* ListOf(TBotControl control);
   void WriteListSection(const std::string& section, const roster::TStringList& list);
-  void AddListValues(QComboBox* combo, const roster::TStringList& list);
   void TakeBackValueLists();
 
   void ShowReference(TBotControl control, const std::string& value, const char* label, std::string& report);
+  // The reference of the row chosen in that pick list; nothing for no row,
+  // its placeholder or a stale row.
+  std::optional<std::string> PickedReference(TBotControl control);
   void ShowSkill(TBotControl control, QSpinBox* edit, double value);
   void ShowBioText();
   void ReportMissing(const std::string& report);
