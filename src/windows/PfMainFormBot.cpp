@@ -80,28 +80,23 @@ void TFmMainForm::ConnectHandlers() {
   popup(cbText, pmBio);
   popup(meBio, pmBio);
 
+  const auto apply = [this](auto* widget, auto signal, TBotControl control, TSetter setter) {
+    connect(widget, signal, this, [this, control, setter] { Guard([&] { ApplyToSelected(control, setter); }); });
+  };
   // Skill fields: valueChanged also comes from the program's own filling,
   // which ApplyToSelected ignores while the controls are not ready.
-  const auto skill = [this](QSpinBox* edit, TBotControl control, TSetter setter) {
-    connect(edit, &QSpinBox::valueChanged, this,
-            [this, control, setter] { Guard([&] { ApplyToSelected(control, setter); }); });
-  };
-  skill(edAggressiveness, bcAggressiveness, &TFmMainForm::SetAggressivenessFromControl);
-  skill(edCombatStyle, bcCombatStyle, &TFmMainForm::SetCombatStyleFromControl);
-  skill(edStrafingAbility, bcStrafingAbility, &TFmMainForm::SetStrafingAbilityFromControl);
-  skill(edTactics, bcTactics, &TFmMainForm::SetTacticsFromControl);
-  skill(edReactionTime, bcReactionTime, &TFmMainForm::SetReactionTimeFromControl);
-  skill(edAccuracy, bcAccuracy, &TFmMainForm::SetAccuracyFromControl);
+  apply(edAggressiveness, &QSpinBox::valueChanged, bcAggressiveness, &TFmMainForm::SetAggressivenessFromControl);
+  apply(edCombatStyle, &QSpinBox::valueChanged, bcCombatStyle, &TFmMainForm::SetCombatStyleFromControl);
+  apply(edStrafingAbility, &QSpinBox::valueChanged, bcStrafingAbility, &TFmMainForm::SetStrafingAbilityFromControl);
+  apply(edTactics, &QSpinBox::valueChanged, bcTactics, &TFmMainForm::SetTacticsFromControl);
+  apply(edReactionTime, &QSpinBox::valueChanged, bcReactionTime, &TFmMainForm::SetReactionTimeFromControl);
+  apply(edAccuracy, &QSpinBox::valueChanged, bcAccuracy, &TFmMainForm::SetAccuracyFromControl);
 
   // Pick lists write on the user's own choice only, never when the program
   // fills them or shows a bot.
-  for (const TPickList& pick : PickLists()) {
-    connect(this->*pick.Combo, &QComboBox::activated, this,
-            [this, &pick] { Guard([&] { ApplyToSelected(pick.Control, pick.Setter); }); });
-  }
+  for (const TPickList& pick : PickLists()) apply(this->*pick.Combo, &QComboBox::activated, pick.Control, pick.Setter);
   connect(cbText, &QComboBox::activated, this, [this] { Guard([this] { cbTextChange(); }); });
-  connect(cbJumpy, &QCheckBox::clicked, this,
-          [this] { Guard([this] { ApplyToSelected(bcJumpy, &TFmMainForm::SetJumpyFromControl); }); });
+  apply(cbJumpy, &QCheckBox::clicked, bcJumpy, &TFmMainForm::SetJumpyFromControl);
   connect(edDefaultName, &QLineEdit::textEdited, this, [this] { Guard([this] { edStatChange(); }); });
 }
 
