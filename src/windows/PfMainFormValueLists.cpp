@@ -79,11 +79,11 @@ void TFmMainForm::InitValueLists(const std::string& dir) {
     FillDefaultMenu();
     CheckCustomContentUnseen();
     SaveValueLists();
+    FillCombos();
   } else {
-    LoadValueLists();
+    LoadValueLists();  // fills the pick lists itself
   }
   BuildTemplateMenu();
-  FillCombos();
 }
 
 void TFmMainForm::LoadValueLists() {
