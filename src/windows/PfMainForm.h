@@ -217,6 +217,16 @@ class TFmMainForm : public QMainWindow {
   struct TBotEntry {
     std::string Key;  // the name the bot had when it entered the roster
     std::unique_ptr<roster::TBotCharacter> Bot;
+
+    static TBotEntry Of(std::unique_ptr<roster::TBotCharacter> bot) {
+      std::string key = bot->GetDefaultName();
+      return TBotEntry{std::move(key), std::move(bot)};
+    }
+    static TBotEntry FromLine(const std::string& playerLine) {
+      auto bot = std::make_unique<roster::TBotCharacter>();
+      bot->SetPlayerLine(playerLine);
+      return Of(std::move(bot));
+    }
   };
   using TSetter = void (TFmMainForm::*)(roster::TBotCharacter&);
   // A pick list that writes a reference into a bot: its control, the value

@@ -29,11 +29,8 @@ void TFmMainForm::LoadBotList(const std::string& fileName) {
   std::vector<TBotEntry> bots;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (!platform::StartsText("PLAYER", lines[i])) continue;
-    auto bot = std::make_unique<roster::TBotCharacter>();
-    bot->SetPlayerLine(RemoveKeyPart(lines[i]));
-    bot->LineIndex = static_cast<int>(i);
-    std::string key = bot->GetDefaultName();
-    bots.push_back(TBotEntry{std::move(key), std::move(bot)});
+    bots.push_back(TBotEntry::FromLine(RemoveKeyPart(lines[i])));
+    bots.back().Bot->LineIndex = static_cast<int>(i);
   }
   ClearBots();
   FCurrentBot = nullptr;
@@ -238,8 +235,7 @@ void TFmMainForm::acCloseExecute() { close(); }
 void TFmMainForm::acAddBotExecute() {
   auto bot = std::make_unique<roster::TBotCharacter>();
   bot->SetDefaultName("BOT" + std::to_string(BotCount() + 1));
-  std::string key = bot->GetDefaultName();
-  FBots.push_back(TBotEntry{std::move(key), std::move(bot)});
+  FBots.push_back(TBotEntry::Of(std::move(bot)));
   RefreshBotListBox();
   SelectRow(BotCount() - 1);
   lbBotListClick();
@@ -298,29 +294,21 @@ void TFmMainForm::ShowBotAt(int index) {
 }
 
 void TFmMainForm::acPasteBotExecute() {
-  if (FCurrentBot) {
-    FCurrentBot->SetPlayerLine(FClipBot->GetPlayerLine());
-    // The key follows the pasted name, as a rename through the name field
-    // does, so Find reaches the bot under the name it shows.
-    FBots[static_cast<std::size_t>(FCurrentIndex)].Key = FCurrentBot->GetDefaultName();
-    RefreshBotListBox();
-  } else {
-    auto bot = std::make_unique<roster::TBotCharacter>();
-    bot->SetPlayerLine(FClipBot->GetPlayerLine());
-    std::string key = bot->GetDefaultName();
-    FBots.push_back(TBotEntry{std::move(key), std::move(bot)});
-    FCurrentIndex = BotCount() - 1;
-    RefreshBotListBox();
+  if (!FCurrentBot) {
+    acPasteAsNewBotExecute();  // nothing to paste over
+    return;
   }
+  FCurrentBot->SetPlayerLine(FClipBot->GetPlayerLine());
+  // The key follows the pasted name, as a rename through the name field
+  // does, so Find reaches the bot under the name it shows.
+  FBots[static_cast<std::size_t>(FCurrentIndex)].Key = FCurrentBot->GetDefaultName();
+  RefreshBotListBox();
   FModified = true;
   ShowBotAt(FCurrentIndex);
 }
 
 void TFmMainForm::acPasteAsNewBotExecute() {
-  auto bot = std::make_unique<roster::TBotCharacter>();
-  bot->SetPlayerLine(FClipBot->GetPlayerLine());
-  std::string key = bot->GetDefaultName();
-  FBots.push_back(TBotEntry{std::move(key), std::move(bot)});
+  FBots.push_back(TBotEntry::FromLine(FClipBot->GetPlayerLine()));
   RefreshBotListBox();
   FModified = true;
   ShowBotAt(BotCount() - 1);
