@@ -448,7 +448,6 @@ void TFmMainForm::OpenStartRoster(const std::string& rosterName) {
   SelectFirstBot();
   if (FHalted) return;
   FNewListCounter = 1;
-  FCurrentIndex = FCurrentBot ? FCurrentIndex : 0;
   UpdateBotCommands();
 }
 

@@ -269,6 +269,8 @@ class TFmMainForm : public QMainWindow {
   void SelectRow(int row);
   void ShowBotAt(int index);
   int FindBotByKey(const std::string& name) const;
+  // The shown bot's place in the roster; -1 when no bot is shown.
+  int CurrentIndex() const;
 
   void WriteListSection(const std::string& section, const roster::TStringList& list);
   void TakeBackValueLists();
@@ -317,7 +319,6 @@ class TFmMainForm : public QMainWindow {
   bool FIsNewList = false;
   bool FControlsReady = true;
   bool FModified = false;
-  int FCurrentIndex = 0;
   std::unique_ptr<roster::TBotCharacter> FClipBot;
   roster::TBotCharacter* FCurrentBot = nullptr;
   roster::TStringList FTexts{true, roster::TDuplicates::dupIgnore};

@@ -118,7 +118,6 @@ void TFmMainForm::lbBotListClick() {
     const roster::TBotCharacter blank;
     ShowCharacter(blank);
   } else {
-    FCurrentIndex = row;
     FCurrentBot = FBots[static_cast<std::size_t>(row)].Bot.get();
     ShowCharacter(*FCurrentBot);
   }
@@ -324,7 +323,7 @@ void TFmMainForm::edStatChange() {
   ApplyAllControls(*FCurrentBot);
   const std::string& newName = FCurrentBot->GetDefaultName();
   if (newName != oldName) {
-    FBots[static_cast<std::size_t>(FCurrentIndex)].Key = newName;
+    FBots.at(static_cast<std::size_t>(CurrentIndex())).Key = newName;
     RenameProfile(oldName, newName);
     RefreshBotListBox();  // keeps the selection, so later edits still reach the bot
   }

@@ -171,11 +171,9 @@ void TFmMainForm::SelectRow(int row) {
 }
 
 void TFmMainForm::SelectFirstBot() {
-  if (lbBotList->count() > 0) {
-    SelectRow(0);
-    lbBotListClick();
-    FControlsReady = true;
-  }
+  if (lbBotList->count() == 0) return;
+  SelectRow(0);
+  lbBotListClick();
 }
 
 void TFmMainForm::UpdateBotCommands() {
@@ -189,6 +187,12 @@ void TFmMainForm::UpdateCaption(const std::string& botName) {
                         FSaveDialogFileName + " - " + botName;
   if (FModified) caption += " *";
   setWindowTitle(ToQ(caption));
+}
+
+int TFmMainForm::CurrentIndex() const {
+  for (int i = 0; i < BotCount(); ++i)
+    if (FBots[static_cast<std::size_t>(i)].Bot.get() == FCurrentBot) return i;
+  return -1;
 }
 
 int TFmMainForm::FindBotByKey(const std::string& name) const {
@@ -244,8 +248,8 @@ void TFmMainForm::acAddBotExecute() {
 }
 
 void TFmMainForm::acDeleteBotExecute() {
-  if (!FCurrentBot || FCurrentIndex < 0 || FCurrentIndex >= BotCount()) return;
-  const int index = FCurrentIndex;
+  const int index = CurrentIndex();
+  if (index < 0) return;
   CloseProfile(BotKey(index));
   FCurrentBot = nullptr;
   FBots.erase(FBots.begin() + index);
@@ -286,7 +290,6 @@ void TFmMainForm::acCopyBotExecute() {
 void TFmMainForm::ShowBotAt(int index) {
   // The record was changed as a whole: show it without writing the old
   // control values back into it first.
-  FCurrentIndex = index;
   FCurrentBot = FBots.at(static_cast<std::size_t>(index)).Bot.get();
   SelectRow(index);
   ShowCharacter(*FCurrentBot);
@@ -301,10 +304,11 @@ void TFmMainForm::acPasteBotExecute() {
   FCurrentBot->SetPlayerLine(FClipBot->GetPlayerLine());
   // The key follows the pasted name, as a rename through the name field
   // does, so Find reaches the bot under the name it shows.
-  FBots[static_cast<std::size_t>(FCurrentIndex)].Key = FCurrentBot->GetDefaultName();
+  const int index = CurrentIndex();
+  FBots.at(static_cast<std::size_t>(index)).Key = FCurrentBot->GetDefaultName();
   RefreshBotListBox();
   FModified = true;
-  ShowBotAt(FCurrentIndex);
+  ShowBotAt(index);
 }
 
 void TFmMainForm::acPasteAsNewBotExecute() {
