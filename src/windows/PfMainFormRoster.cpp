@@ -62,7 +62,7 @@ std::string TFmMainForm::DefaultBotListFileName() const { return platform::JoinP
 
 bool TFmMainForm::IsDefaultBotList(const std::string& fileName) const {
   const std::string game = DefaultBotListFileName();
-  if (platform::UpperCase(fileName) == platform::UpperCase(game)) return true;
+  if (platform::SameText(fileName, game)) return true;
   if (fileName.empty()) return false;
   // The same file under another spelling of its path (a relative or
   // roundabout System folder, a link) is still the game's own roster and
@@ -70,7 +70,7 @@ bool TFmMainForm::IsDefaultBotList(const std::string& fileName) const {
   std::error_code ec;
   const std::filesystem::path chosen = std::filesystem::weakly_canonical(fileName, ec);
   const std::filesystem::path own = ec ? std::filesystem::path() : std::filesystem::weakly_canonical(game, ec);
-  if (!ec && platform::UpperCase(chosen.string()) == platform::UpperCase(own.string())) return true;
+  if (!ec && platform::SameText(chosen.string(), own.string())) return true;
   const std::optional<std::string> onDisk = platform::FindPathIgnoringCase(game);
   return onDisk && std::filesystem::equivalent(fileName, *onDisk, ec);
 }
@@ -104,7 +104,7 @@ void TFmMainForm::acSaveAsBotlistExecute() {
   const std::string onEntry = FFileName;
   bool written = false;
   try {
-    if (platform::UpperCase(FSaveDialogFileName) != platform::UpperCase(DefaultBotListFileName())) {
+    if (!platform::SameText(FSaveDialogFileName, DefaultBotListFileName())) {
       FFileName = NewBotListFileName();
       if (!FIsNewList) FSaveDialogFileName = FFileName;
     }

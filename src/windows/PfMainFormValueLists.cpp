@@ -59,9 +59,7 @@ struct TListSection {
 }  // namespace
 
 void TFmMainForm::InitValueLists(const std::string& dir) {
-  for (roster::TUtStringlist* list :
-       {&FSex, &FWeapons, &FMeshes, &FSkins, &FFaces, &FPortraits, &FVoice, &FSpecies, &FRagDoll, &FSkeleton})
-    list->Clear();
+  for (const TPickList& pick : PickLists()) (this->*pick.List).Clear();
   FTexts.Clear();
   if (!dir.empty()) {
     roster::LoadIntFiles(dir);
