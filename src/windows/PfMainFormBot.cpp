@@ -13,6 +13,7 @@
 #include <QMenu>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 
 #include "platform/AsciiText.h"
@@ -23,19 +24,6 @@
 namespace windows {
 
 namespace {
-
-// Sets a flag for the lifetime of a scope and puts it back, also when an
-// error leaves the scope early.
-class TNotReady {
- public:
-  explicit TNotReady(bool& ready) : FReady(ready) { FReady = false; }
-  ~TNotReady() { FReady = true; }
-  TNotReady(const TNotReady&) = delete;
-  TNotReady& operator=(const TNotReady&) = delete;
-
- private:
-  bool& FReady;
-};
 
 std::string UpperLine(const roster::TBotCharacter& bot) { return platform::UpperCase(bot.GetPlayerLine()); }
 
@@ -188,7 +176,9 @@ void TFmMainForm::ShowBioText() {
 void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
   std::string report;
   {
-    const TNotReady notReady(FControlsReady);
+    // The program's own filling: no control writes into a bot meanwhile,
+    // also when an error leaves early.
+    const QScopedValueRollback notReady(FControlsReady, false);
     edDefaultName->setText(ToQ(bot.GetDefaultName()));
     FUnshown.reset(bcName);
     ShowReference(bcMesh, bot.GetMesh(), "Playermodel = ", report);
@@ -246,7 +236,7 @@ void TFmMainForm::ReportMissing(const std::string& report) {
 
 void TFmMainForm::ClearDetails() {
   {
-    const TNotReady notReady(FControlsReady);
+    const QScopedValueRollback notReady(FControlsReady, false);
     edDefaultName->clear();
     for (QComboBox* combo : {cbMesh, cbBodySkin, cbFaceSkin, cbPortrait, cbText, cbSex}) combo->setCurrentIndex(-1);
     for (QComboBox* combo : {cbSpecies, cbMenu, cbVoiceClassName, cbFavoriteWeapon, cbRagDoll, cbSkeleton})
