@@ -238,6 +238,9 @@ class TFmMainForm : public QMainWindow {
     roster::TUtStringlist TFmMainForm::*List;
     const char* Placeholder;
     TSetter Setter;
+    // Row 0 stands for no value: the placeholder, or the menu list's first
+    // row whatever it reads.
+    bool NoneAtRowZero() const { return Placeholder || Control == bcMenu; }
   };
   static const std::vector<TPickList>& PickLists();
   static const TPickList& PickOf(TBotControl control);

@@ -155,7 +155,7 @@ void TFmMainForm::ShowReference(TBotControl control, const std::string& value, c
   // Whether the row now chosen gives back exactly the bot's value. A
   // reference found in other letter case is shown, but writing the list's
   // spelling back would still change the bot.
-  bool exact = (line >= 0 && list.Names(line) == value) || (value.empty() && (offset == 1 || control == bcMenu));
+  bool exact = (line >= 0 && list.Names(line) == value) || (value.empty() && pick.NoneAtRowZero());
   if (control == bcMenu && line == 0 && !value.empty()) exact = false;  // row 0 means no menu
   FUnshown.set(control, !exact);
 }
@@ -238,9 +238,11 @@ void TFmMainForm::ClearDetails() {
   {
     const QScopedValueRollback notReady(FControlsReady, false);
     edDefaultName->clear();
-    for (QComboBox* combo : {cbMesh, cbBodySkin, cbFaceSkin, cbPortrait, cbText, cbSex}) combo->setCurrentIndex(-1);
-    for (QComboBox* combo : {cbSpecies, cbMenu, cbVoiceClassName, cbFavoriteWeapon, cbRagDoll, cbSkeleton})
-      combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+    for (const TPickList& pick : PickLists()) {
+      QComboBox* combo = this->*pick.Combo;
+      combo->setCurrentIndex(pick.NoneAtRowZero() && combo->count() > 0 ? 0 : -1);
+    }
+    cbText->setCurrentIndex(-1);
     ShowBioText();
     for (QSpinBox* edit : {edAggressiveness, edCombatStyle, edStrafingAbility, edTactics, edAccuracy, edReactionTime})
       edit->setValue(0);
