@@ -388,7 +388,7 @@ void TFmMainForm::Halt(int exitCode) {
 // ---------------------------------------------------------------- start-up
 
 bool TFmMainForm::FormCreate() {
-  FClipBot = std::make_unique<roster::TBotCharacter>();
+  FClipBot = roster::TBotCharacter();
   acPasteBot->setEnabled(false);
   acPasteAsNewBot->setEnabled(acPasteBot->isEnabled());
   std::string rosterName;

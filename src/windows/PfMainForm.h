@@ -322,7 +322,7 @@ class TFmMainForm : public QMainWindow {
   bool FIsNewList = false;
   bool FControlsReady = true;
   bool FModified = false;
-  std::unique_ptr<roster::TBotCharacter> FClipBot;
+  roster::TBotCharacter FClipBot;
   roster::TBotCharacter* FCurrentBot = nullptr;
   roster::TStringList FTexts{true, roster::TDuplicates::dupIgnore};
   std::vector<TBotEntry> FBots;

@@ -282,7 +282,7 @@ void TFmMainForm::FindDialog1Find() {
 
 void TFmMainForm::acCopyBotExecute() {
   if (!FCurrentBot) return;
-  FClipBot->SetPlayerLine(FCurrentBot->GetPlayerLine());
+  FClipBot.SetPlayerLine(FCurrentBot->GetPlayerLine());
   acPasteBot->setEnabled(true);
   acPasteAsNewBot->setEnabled(acPasteBot->isEnabled());
 }
@@ -301,7 +301,7 @@ void TFmMainForm::acPasteBotExecute() {
     acPasteAsNewBotExecute();  // nothing to paste over
     return;
   }
-  FCurrentBot->SetPlayerLine(FClipBot->GetPlayerLine());
+  FCurrentBot->SetPlayerLine(FClipBot.GetPlayerLine());
   // The key follows the pasted name, as a rename through the name field
   // does, so Find reaches the bot under the name it shows.
   const int index = CurrentIndex();
@@ -312,7 +312,7 @@ void TFmMainForm::acPasteBotExecute() {
 }
 
 void TFmMainForm::acPasteAsNewBotExecute() {
-  FBots.push_back(TBotEntry::FromLine(FClipBot->GetPlayerLine()));
+  FBots.push_back(TBotEntry::FromLine(FClipBot.GetPlayerLine()));
   RefreshBotListBox();
   FModified = true;
   ShowBotAt(BotCount() - 1);
