@@ -90,14 +90,13 @@ void TFmMainForm::LoadValueLists() {
       {"FSex", &TFmMainForm::FSex},       {"FWeapons", &TFmMainForm::FWeapons},
       {"FMeshes", &TFmMainForm::FMeshes}, {"FSkins", &TFmMainForm::FSkins},
       {"FFaces", &TFmMainForm::FFaces},   {"FPortraits", &TFmMainForm::FPortraits},
-      {"FVoice", &TFmMainForm::FVoice},
+      {"FVoice", &TFmMainForm::FVoice},   {"FRagDoll", &TFmMainForm::FRagDoll},
+      {"FSkeleton", &TFmMainForm::FSkeleton},
   };
   for (const TListSection& s : wholeLines)
     for (const std::string& line : FIni->ReadSectionLines(s.Name)) (this->*s.List).Add(line);
   // Species keep only what the cached .int files still name.
   for (const std::string& key : FIni->ReadSectionKeys("FSpecies")) roster::AddSpeciesName(key, FSpecies);
-  for (const std::string& line : FIni->ReadSectionLines("FRagDoll")) FRagDoll.Add(line);
-  for (const std::string& line : FIni->ReadSectionLines("FSkeleton")) FSkeleton.Add(line);
   for (const std::string& key : FIni->ReadSectionKeys("FMenu")) FMenu.Add(key);
   FillCombos();
   if (FCurrentBot) ShowCharacter(*FCurrentBot);
