@@ -388,7 +388,7 @@ void TFmMainForm::Halt(int exitCode) {
 // ---------------------------------------------------------------- start-up
 
 bool TFmMainForm::FormCreate() {
-  FClipBot = std::make_unique<roster::TBotCharacter>();
+  FClipBot = roster::TBotCharacter();
   acPasteBot->setEnabled(false);
   acPasteAsNewBot->setEnabled(acPasteBot->isEnabled());
   std::string rosterName;
@@ -448,7 +448,6 @@ void TFmMainForm::OpenStartRoster(const std::string& rosterName) {
   SelectFirstBot();
   if (FHalted) return;
   FNewListCounter = 1;
-  FCurrentIndex = FCurrentBot ? FCurrentIndex : 0;
   UpdateBotCommands();
 }
 

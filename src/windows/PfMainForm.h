@@ -8,6 +8,7 @@
 #include <bitset>
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -216,8 +217,33 @@ class TFmMainForm : public QMainWindow {
   struct TBotEntry {
     std::string Key;  // the name the bot had when it entered the roster
     std::unique_ptr<roster::TBotCharacter> Bot;
+
+    static TBotEntry Of(std::unique_ptr<roster::TBotCharacter> bot) {
+      std::string key = bot->GetDefaultName();
+      return TBotEntry{std::move(key), std::move(bot)};
+    }
+    static TBotEntry FromLine(const std::string& playerLine) {
+      auto bot = std::make_unique<roster::TBotCharacter>();
+      bot->SetPlayerLine(playerLine);
+      return Of(std::move(bot));
+    }
   };
   using TSetter = void (TFmMainForm::*)(roster::TBotCharacter&);
+  // A pick list that writes a reference into a bot: its control, the value
+  // list behind it, the row 0 standing for no value (if it has one) and the
+  // setter that writes the chosen reference.
+  struct TPickList {
+    TBotControl Control;
+    QComboBox* TFmMainForm::*Combo;
+    roster::TUtStringlist TFmMainForm::*List;
+    const char* Placeholder;
+    TSetter Setter;
+    // Row 0 stands for no value: the placeholder, or the menu list's first
+    // row whatever it reads.
+    bool NoneAtRowZero() const { return Placeholder || Control == bcMenu; }
+  };
+  static const std::vector<TPickList>& PickLists();
+  static const TPickList& PickOf(TBotControl control);
 
   void BuildActions();
   void BuildMenus();
@@ -246,13 +272,16 @@ class TFmMainForm : public QMainWindow {
   void SelectRow(int row);
   void ShowBotAt(int index);
   int FindBotByKey(const std::string& name) const;
+  // The shown bot's place in the roster; -1 when no bot is shown.
+  int CurrentIndex() const;
 
-  roster::TUtStringlist* ListOf(TBotControl control);
   void WriteListSection(const std::string& section, const roster::TStringList& list);
-  void AddListValues(QComboBox* combo, const roster::TStringList& list);
   void TakeBackValueLists();
 
   void ShowReference(TBotControl control, const std::string& value, const char* label, std::string& report);
+  // The reference of the row chosen in that pick list; nothing for no row,
+  // its placeholder or a stale row.
+  std::optional<std::string> PickedReference(TBotControl control);
   void ShowSkill(TBotControl control, QSpinBox* edit, double value);
   void ShowBioText();
   void ReportMissing(const std::string& report);
@@ -293,8 +322,7 @@ class TFmMainForm : public QMainWindow {
   bool FIsNewList = false;
   bool FControlsReady = true;
   bool FModified = false;
-  int FCurrentIndex = 0;
-  std::unique_ptr<roster::TBotCharacter> FClipBot;
+  roster::TBotCharacter FClipBot;
   roster::TBotCharacter* FCurrentBot = nullptr;
   roster::TStringList FTexts{true, roster::TDuplicates::dupIgnore};
   std::vector<TBotEntry> FBots;

@@ -3,6 +3,7 @@
 // field.
 
 #include <cmath>
+#include <stdexcept>
 
 #include <QAction>
 #include <QCheckBox>
@@ -12,6 +13,7 @@
 #include <QMenu>
 #include <QGroupBox>
 #include <QPlainTextEdit>
+#include <QScopedValueRollback>
 #include <QSpinBox>
 
 #include "platform/AsciiText.h"
@@ -22,19 +24,6 @@
 namespace windows {
 
 namespace {
-
-// Sets a flag for the lifetime of a scope and puts it back, also when an
-// error leaves the scope early.
-class TNotReady {
- public:
-  explicit TNotReady(bool& ready) : FReady(ready) { FReady = false; }
-  ~TNotReady() { FReady = true; }
-  TNotReady(const TNotReady&) = delete;
-  TNotReady& operator=(const TNotReady&) = delete;
-
- private:
-  bool& FReady;
-};
 
 std::string UpperLine(const roster::TBotCharacter& bot) { return platform::UpperCase(bot.GetPlayerLine()); }
 
@@ -79,39 +68,23 @@ void TFmMainForm::ConnectHandlers() {
   popup(cbText, pmBio);
   popup(meBio, pmBio);
 
+  const auto apply = [this](auto* widget, auto signal, TBotControl control, TSetter setter) {
+    connect(widget, signal, this, [this, control, setter] { Guard([&] { ApplyToSelected(control, setter); }); });
+  };
   // Skill fields: valueChanged also comes from the program's own filling,
   // which ApplyToSelected ignores while the controls are not ready.
-  const auto skill = [this](QSpinBox* edit, TBotControl control, TSetter setter) {
-    connect(edit, &QSpinBox::valueChanged, this,
-            [this, control, setter] { Guard([&] { ApplyToSelected(control, setter); }); });
-  };
-  skill(edAggressiveness, bcAggressiveness, &TFmMainForm::SetAggressivenessFromControl);
-  skill(edCombatStyle, bcCombatStyle, &TFmMainForm::SetCombatStyleFromControl);
-  skill(edStrafingAbility, bcStrafingAbility, &TFmMainForm::SetStrafingAbilityFromControl);
-  skill(edTactics, bcTactics, &TFmMainForm::SetTacticsFromControl);
-  skill(edReactionTime, bcReactionTime, &TFmMainForm::SetReactionTimeFromControl);
-  skill(edAccuracy, bcAccuracy, &TFmMainForm::SetAccuracyFromControl);
+  apply(edAggressiveness, &QSpinBox::valueChanged, bcAggressiveness, &TFmMainForm::SetAggressivenessFromControl);
+  apply(edCombatStyle, &QSpinBox::valueChanged, bcCombatStyle, &TFmMainForm::SetCombatStyleFromControl);
+  apply(edStrafingAbility, &QSpinBox::valueChanged, bcStrafingAbility, &TFmMainForm::SetStrafingAbilityFromControl);
+  apply(edTactics, &QSpinBox::valueChanged, bcTactics, &TFmMainForm::SetTacticsFromControl);
+  apply(edReactionTime, &QSpinBox::valueChanged, bcReactionTime, &TFmMainForm::SetReactionTimeFromControl);
+  apply(edAccuracy, &QSpinBox::valueChanged, bcAccuracy, &TFmMainForm::SetAccuracyFromControl);
 
   // Pick lists write on the user's own choice only, never when the program
   // fills them or shows a bot.
-  const auto pick = [this](QComboBox* combo, TBotControl control, TSetter setter) {
-    connect(combo, &QComboBox::activated, this,
-            [this, control, setter] { Guard([&] { ApplyToSelected(control, setter); }); });
-  };
-  pick(cbFavoriteWeapon, bcFavoriteWeapon, &TFmMainForm::SetFavoriteWeaponFromControl);
-  pick(cbMesh, bcMesh, &TFmMainForm::SetMeshFromControl);
-  pick(cbSpecies, bcSpecies, &TFmMainForm::SetSpeciesFromControl);
-  pick(cbBodySkin, bcBodySkin, &TFmMainForm::SetBodySkinFromControl);
-  pick(cbFaceSkin, bcFaceSkin, &TFmMainForm::SetFaceSkinFromControl);
-  pick(cbPortrait, bcPortrait, &TFmMainForm::SetPortraitFromControl);
-  pick(cbSex, bcSex, &TFmMainForm::SetSexFromControl);
-  pick(cbVoiceClassName, bcVoice, &TFmMainForm::SetVoiceClassNameFromControl);
-  pick(cbMenu, bcMenu, &TFmMainForm::SetMenuFromControl);
-  pick(cbRagDoll, bcRagdoll, &TFmMainForm::SetRagdollFromControl);
-  pick(cbSkeleton, bcSkeleton, &TFmMainForm::SetSkeletonFromControl);
+  for (const TPickList& pick : PickLists()) apply(this->*pick.Combo, &QComboBox::activated, pick.Control, pick.Setter);
   connect(cbText, &QComboBox::activated, this, [this] { Guard([this] { cbTextChange(); }); });
-  connect(cbJumpy, &QCheckBox::clicked, this,
-          [this] { Guard([this] { ApplyToSelected(bcJumpy, &TFmMainForm::SetJumpyFromControl); }); });
+  apply(cbJumpy, &QCheckBox::clicked, bcJumpy, &TFmMainForm::SetJumpyFromControl);
   connect(edDefaultName, &QLineEdit::textEdited, this, [this] { Guard([this] { edStatChange(); }); });
 }
 
@@ -133,47 +106,47 @@ void TFmMainForm::lbBotListClick() {
     const roster::TBotCharacter blank;
     ShowCharacter(blank);
   } else {
-    FCurrentIndex = row;
     FCurrentBot = FBots[static_cast<std::size_t>(row)].Bot.get();
     ShowCharacter(*FCurrentBot);
   }
   UpdateBotCommands();
 }
 
-roster::TUtStringlist* TFmMainForm::ListOf(TBotControl control) {
-  switch (control) {
-    case bcMesh: return &FMeshes;
-    case bcSpecies: return &FSpecies;
-    case bcBodySkin: return &FSkins;
-    case bcFaceSkin: return &FFaces;
-    case bcPortrait: return &FPortraits;
-    case bcSex: return &FSex;
-    case bcMenu: return &FMenu;
-    case bcVoice: return &FVoice;
-    case bcFavoriteWeapon: return &FWeapons;
-    case bcRagdoll: return &FRagDoll;
-    case bcSkeleton: return &FSkeleton;
-    default: return nullptr;
-  }
+const std::vector<TFmMainForm::TPickList>& TFmMainForm::PickLists() {
+  static const std::vector<TPickList> picks = {
+      {bcMesh, &TFmMainForm::cbMesh, &TFmMainForm::FMeshes, nullptr, &TFmMainForm::SetMeshFromControl},
+      {bcSpecies, &TFmMainForm::cbSpecies, &TFmMainForm::FSpecies, "- no species -",
+       &TFmMainForm::SetSpeciesFromControl},
+      {bcBodySkin, &TFmMainForm::cbBodySkin, &TFmMainForm::FSkins, nullptr, &TFmMainForm::SetBodySkinFromControl},
+      {bcFaceSkin, &TFmMainForm::cbFaceSkin, &TFmMainForm::FFaces, nullptr, &TFmMainForm::SetFaceSkinFromControl},
+      {bcPortrait, &TFmMainForm::cbPortrait, &TFmMainForm::FPortraits, nullptr,
+       &TFmMainForm::SetPortraitFromControl},
+      {bcSex, &TFmMainForm::cbSex, &TFmMainForm::FSex, nullptr, &TFmMainForm::SetSexFromControl},
+      {bcMenu, &TFmMainForm::cbMenu, &TFmMainForm::FMenu, nullptr, &TFmMainForm::SetMenuFromControl},
+      {bcVoice, &TFmMainForm::cbVoiceClassName, &TFmMainForm::FVoice, "- default species voice -",
+       &TFmMainForm::SetVoiceClassNameFromControl},
+      {bcFavoriteWeapon, &TFmMainForm::cbFavoriteWeapon, &TFmMainForm::FWeapons, "- no favourite -",
+       &TFmMainForm::SetFavoriteWeaponFromControl},
+      {bcRagdoll, &TFmMainForm::cbRagDoll, &TFmMainForm::FRagDoll, "- no ragdoll -",
+       &TFmMainForm::SetRagdollFromControl},
+      {bcSkeleton, &TFmMainForm::cbSkeleton, &TFmMainForm::FSkeleton, "- no Skeleton -",
+       &TFmMainForm::SetSkeletonFromControl},
+  };
+  return picks;
 }
 
-namespace {
-// Pick lists whose row 0 is a placeholder standing for no value.
-bool HasPlaceholder(TBotControl control) {
-  return control == bcSpecies || control == bcVoice || control == bcFavoriteWeapon || control == bcRagdoll ||
-         control == bcSkeleton;
+const TFmMainForm::TPickList& TFmMainForm::PickOf(TBotControl control) {
+  for (const TPickList& pick : PickLists())
+    if (pick.Control == control) return pick;
+  throw std::logic_error("not a pick list");
 }
-}  // namespace
 
 void TFmMainForm::ShowReference(TBotControl control, const std::string& value, const char* label,
                                 std::string& report) {
-  static QComboBox* TFmMainForm::*const combos[bcControlCount] = {
-      nullptr, &TFmMainForm::cbMesh, &TFmMainForm::cbSpecies, &TFmMainForm::cbBodySkin, &TFmMainForm::cbFaceSkin,
-      &TFmMainForm::cbPortrait, nullptr, &TFmMainForm::cbSex, &TFmMainForm::cbMenu, &TFmMainForm::cbVoiceClassName,
-      &TFmMainForm::cbFavoriteWeapon, &TFmMainForm::cbRagDoll, &TFmMainForm::cbSkeleton};
-  QComboBox* combo = this->*combos[control];
-  const roster::TStringList& list = *ListOf(control);
-  const int offset = HasPlaceholder(control) ? 1 : 0;
+  const TPickList& pick = PickOf(control);
+  QComboBox* combo = this->*pick.Combo;
+  const roster::TStringList& list = this->*pick.List;
+  const int offset = pick.Placeholder ? 1 : 0;
   const int line = value.empty() ? -1 : list.IndexOfName(value);
   const int row = line >= 0 ? line + offset : 0;
   combo->setCurrentIndex(row < combo->count() ? row : -1);
@@ -182,7 +155,7 @@ void TFmMainForm::ShowReference(TBotControl control, const std::string& value, c
   // Whether the row now chosen gives back exactly the bot's value. A
   // reference found in other letter case is shown, but writing the list's
   // spelling back would still change the bot.
-  bool exact = (line >= 0 && list.Names(line) == value) || (value.empty() && (offset == 1 || control == bcMenu));
+  bool exact = (line >= 0 && list.Names(line) == value) || (value.empty() && pick.NoneAtRowZero());
   if (control == bcMenu && line == 0 && !value.empty()) exact = false;  // row 0 means no menu
   FUnshown.set(control, !exact);
 }
@@ -203,7 +176,9 @@ void TFmMainForm::ShowBioText() {
 void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
   std::string report;
   {
-    const TNotReady notReady(FControlsReady);
+    // The program's own filling: no control writes into a bot meanwhile,
+    // also when an error leaves early.
+    const QScopedValueRollback notReady(FControlsReady, false);
     edDefaultName->setText(ToQ(bot.GetDefaultName()));
     FUnshown.reset(bcName);
     ShowReference(bcMesh, bot.GetMesh(), "Playermodel = ", report);
@@ -261,11 +236,13 @@ void TFmMainForm::ReportMissing(const std::string& report) {
 
 void TFmMainForm::ClearDetails() {
   {
-    const TNotReady notReady(FControlsReady);
+    const QScopedValueRollback notReady(FControlsReady, false);
     edDefaultName->clear();
-    for (QComboBox* combo : {cbMesh, cbBodySkin, cbFaceSkin, cbPortrait, cbText, cbSex}) combo->setCurrentIndex(-1);
-    for (QComboBox* combo : {cbSpecies, cbMenu, cbVoiceClassName, cbFavoriteWeapon, cbRagDoll, cbSkeleton})
-      combo->setCurrentIndex(combo->count() > 0 ? 0 : -1);
+    for (const TPickList& pick : PickLists()) {
+      QComboBox* combo = this->*pick.Combo;
+      combo->setCurrentIndex(pick.NoneAtRowZero() && combo->count() > 0 ? 0 : -1);
+    }
+    cbText->setCurrentIndex(-1);
     ShowBioText();
     for (QSpinBox* edit : {edAggressiveness, edCombatStyle, edStrafingAbility, edTactics, edAccuracy, edReactionTime})
       edit->setValue(0);
@@ -338,7 +315,7 @@ void TFmMainForm::edStatChange() {
   ApplyAllControls(*FCurrentBot);
   const std::string& newName = FCurrentBot->GetDefaultName();
   if (newName != oldName) {
-    FBots[static_cast<std::size_t>(FCurrentIndex)].Key = newName;
+    FBots.at(static_cast<std::size_t>(CurrentIndex())).Key = newName;
     RenameProfile(oldName, newName);
     RefreshBotListBox();  // keeps the selection, so later edits still reach the bot
   }
@@ -358,50 +335,54 @@ void TFmMainForm::SetDefaultNameFromControl(roster::TBotCharacter& bot) {
   bot.SetDefaultName(FromQ(edDefaultName->text()));
 }
 
+std::optional<std::string> TFmMainForm::PickedReference(TBotControl control) {
+  const TPickList& pick = PickOf(control);
+  return ReferenceAt(this->*pick.List, (this->*pick.Combo)->currentIndex(), pick.Placeholder ? 1 : 0);
+}
+
 void TFmMainForm::SetMeshFromControl(roster::TBotCharacter& bot) {
-  bot.SetMesh(ReferenceAt(FMeshes, cbMesh->currentIndex(), 0).value_or(""));
+  bot.SetMesh(PickedReference(bcMesh).value_or(""));
 }
 
 void TFmMainForm::SetBodySkinFromControl(roster::TBotCharacter& bot) {
-  if (auto ref = ReferenceAt(FSkins, cbBodySkin->currentIndex(), 0)) bot.SetBodySkin(*ref);
+  if (auto ref = PickedReference(bcBodySkin)) bot.SetBodySkin(*ref);
 }
 
 void TFmMainForm::SetFaceSkinFromControl(roster::TBotCharacter& bot) {
-  if (auto ref = ReferenceAt(FFaces, cbFaceSkin->currentIndex(), 0)) bot.SetFaceSkin(*ref);
+  if (auto ref = PickedReference(bcFaceSkin)) bot.SetFaceSkin(*ref);
 }
 
 void TFmMainForm::SetPortraitFromControl(roster::TBotCharacter& bot) {
-  bot.SetPortrait(ReferenceAt(FPortraits, cbPortrait->currentIndex(), 0).value_or(""));
+  bot.SetPortrait(PickedReference(bcPortrait).value_or(""));
 }
 
 void TFmMainForm::SetSexFromControl(roster::TBotCharacter& bot) {
-  if (auto ref = ReferenceAt(FSex, cbSex->currentIndex(), 0)) bot.SetSex(*ref);
+  if (auto ref = PickedReference(bcSex)) bot.SetSex(*ref);
 }
 
 void TFmMainForm::SetMenuFromControl(roster::TBotCharacter& bot) {
   // Row 0 stands for no menu, whatever it reads.
-  const int row = cbMenu->currentIndex();
-  bot.SetMenu(row >= 1 ? ReferenceAt(FMenu, row, 0).value_or("") : std::string());
+  bot.SetMenu(cbMenu->currentIndex() >= 1 ? PickedReference(bcMenu).value_or("") : std::string());
 }
 
 void TFmMainForm::SetFavoriteWeaponFromControl(roster::TBotCharacter& bot) {
-  bot.SetFavoriteWeapon(ReferenceAt(FWeapons, cbFavoriteWeapon->currentIndex(), 1).value_or(""));
+  bot.SetFavoriteWeapon(PickedReference(bcFavoriteWeapon).value_or(""));
 }
 
 void TFmMainForm::SetSpeciesFromControl(roster::TBotCharacter& bot) {
-  bot.SetSpecies(ReferenceAt(FSpecies, cbSpecies->currentIndex(), 1).value_or(""));
+  bot.SetSpecies(PickedReference(bcSpecies).value_or(""));
 }
 
 void TFmMainForm::SetVoiceClassNameFromControl(roster::TBotCharacter& bot) {
-  bot.SetVoice(ReferenceAt(FVoice, cbVoiceClassName->currentIndex(), 1).value_or(""));
+  bot.SetVoice(PickedReference(bcVoice).value_or(""));
 }
 
 void TFmMainForm::SetRagdollFromControl(roster::TBotCharacter& bot) {
-  bot.SetRagdoll(ReferenceAt(FRagDoll, cbRagDoll->currentIndex(), 1).value_or(""));
+  bot.SetRagdoll(PickedReference(bcRagdoll).value_or(""));
 }
 
 void TFmMainForm::SetSkeletonFromControl(roster::TBotCharacter& bot) {
-  bot.SetSkeleton(ReferenceAt(FSkeleton, cbSkeleton->currentIndex(), 1).value_or(""));
+  bot.SetSkeleton(PickedReference(bcSkeleton).value_or(""));
 }
 
 void TFmMainForm::SetTextFromControl(roster::TBotCharacter& bot) {

@@ -29,11 +29,8 @@ void TFmMainForm::LoadBotList(const std::string& fileName) {
   std::vector<TBotEntry> bots;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (!platform::StartsText("PLAYER", lines[i])) continue;
-    auto bot = std::make_unique<roster::TBotCharacter>();
-    bot->SetPlayerLine(RemoveKeyPart(lines[i]));
-    bot->LineIndex = static_cast<int>(i);
-    std::string key = bot->GetDefaultName();
-    bots.push_back(TBotEntry{std::move(key), std::move(bot)});
+    bots.push_back(TBotEntry::FromLine(RemoveKeyPart(lines[i])));
+    bots.back().Bot->LineIndex = static_cast<int>(i);
   }
   ClearBots();
   FCurrentBot = nullptr;
@@ -65,7 +62,7 @@ std::string TFmMainForm::DefaultBotListFileName() const { return platform::JoinP
 
 bool TFmMainForm::IsDefaultBotList(const std::string& fileName) const {
   const std::string game = DefaultBotListFileName();
-  if (platform::UpperCase(fileName) == platform::UpperCase(game)) return true;
+  if (platform::SameText(fileName, game)) return true;
   if (fileName.empty()) return false;
   // The same file under another spelling of its path (a relative or
   // roundabout System folder, a link) is still the game's own roster and
@@ -73,7 +70,7 @@ bool TFmMainForm::IsDefaultBotList(const std::string& fileName) const {
   std::error_code ec;
   const std::filesystem::path chosen = std::filesystem::weakly_canonical(fileName, ec);
   const std::filesystem::path own = ec ? std::filesystem::path() : std::filesystem::weakly_canonical(game, ec);
-  if (!ec && platform::UpperCase(chosen.string()) == platform::UpperCase(own.string())) return true;
+  if (!ec && platform::SameText(chosen.string(), own.string())) return true;
   const std::optional<std::string> onDisk = platform::FindPathIgnoringCase(game);
   return onDisk && std::filesystem::equivalent(fileName, *onDisk, ec);
 }
@@ -107,7 +104,7 @@ void TFmMainForm::acSaveAsBotlistExecute() {
   const std::string onEntry = FFileName;
   bool written = false;
   try {
-    if (platform::UpperCase(FSaveDialogFileName) != platform::UpperCase(DefaultBotListFileName())) {
+    if (!platform::SameText(FSaveDialogFileName, DefaultBotListFileName())) {
       FFileName = NewBotListFileName();
       if (!FIsNewList) FSaveDialogFileName = FFileName;
     }
@@ -174,11 +171,9 @@ void TFmMainForm::SelectRow(int row) {
 }
 
 void TFmMainForm::SelectFirstBot() {
-  if (lbBotList->count() > 0) {
-    SelectRow(0);
-    lbBotListClick();
-    FControlsReady = true;
-  }
+  if (lbBotList->count() == 0) return;
+  SelectRow(0);
+  lbBotListClick();
 }
 
 void TFmMainForm::UpdateBotCommands() {
@@ -192,6 +187,12 @@ void TFmMainForm::UpdateCaption(const std::string& botName) {
                         FSaveDialogFileName + " - " + botName;
   if (FModified) caption += " *";
   setWindowTitle(ToQ(caption));
+}
+
+int TFmMainForm::CurrentIndex() const {
+  for (int i = 0; i < BotCount(); ++i)
+    if (FBots[static_cast<std::size_t>(i)].Bot.get() == FCurrentBot) return i;
+  return -1;
 }
 
 int TFmMainForm::FindBotByKey(const std::string& name) const {
@@ -238,8 +239,7 @@ void TFmMainForm::acCloseExecute() { close(); }
 void TFmMainForm::acAddBotExecute() {
   auto bot = std::make_unique<roster::TBotCharacter>();
   bot->SetDefaultName("BOT" + std::to_string(BotCount() + 1));
-  std::string key = bot->GetDefaultName();
-  FBots.push_back(TBotEntry{std::move(key), std::move(bot)});
+  FBots.push_back(TBotEntry::Of(std::move(bot)));
   RefreshBotListBox();
   SelectRow(BotCount() - 1);
   lbBotListClick();
@@ -248,8 +248,8 @@ void TFmMainForm::acAddBotExecute() {
 }
 
 void TFmMainForm::acDeleteBotExecute() {
-  if (!FCurrentBot || FCurrentIndex < 0 || FCurrentIndex >= BotCount()) return;
-  const int index = FCurrentIndex;
+  const int index = CurrentIndex();
+  if (index < 0) return;
   CloseProfile(BotKey(index));
   FCurrentBot = nullptr;
   FBots.erase(FBots.begin() + index);
@@ -282,7 +282,7 @@ void TFmMainForm::FindDialog1Find() {
 
 void TFmMainForm::acCopyBotExecute() {
   if (!FCurrentBot) return;
-  FClipBot->SetPlayerLine(FCurrentBot->GetPlayerLine());
+  FClipBot.SetPlayerLine(FCurrentBot->GetPlayerLine());
   acPasteBot->setEnabled(true);
   acPasteAsNewBot->setEnabled(acPasteBot->isEnabled());
 }
@@ -290,7 +290,6 @@ void TFmMainForm::acCopyBotExecute() {
 void TFmMainForm::ShowBotAt(int index) {
   // The record was changed as a whole: show it without writing the old
   // control values back into it first.
-  FCurrentIndex = index;
   FCurrentBot = FBots.at(static_cast<std::size_t>(index)).Bot.get();
   SelectRow(index);
   ShowCharacter(*FCurrentBot);
@@ -298,29 +297,22 @@ void TFmMainForm::ShowBotAt(int index) {
 }
 
 void TFmMainForm::acPasteBotExecute() {
-  if (FCurrentBot) {
-    FCurrentBot->SetPlayerLine(FClipBot->GetPlayerLine());
-    // The key follows the pasted name, as a rename through the name field
-    // does, so Find reaches the bot under the name it shows.
-    FBots[static_cast<std::size_t>(FCurrentIndex)].Key = FCurrentBot->GetDefaultName();
-    RefreshBotListBox();
-  } else {
-    auto bot = std::make_unique<roster::TBotCharacter>();
-    bot->SetPlayerLine(FClipBot->GetPlayerLine());
-    std::string key = bot->GetDefaultName();
-    FBots.push_back(TBotEntry{std::move(key), std::move(bot)});
-    FCurrentIndex = BotCount() - 1;
-    RefreshBotListBox();
+  if (!FCurrentBot) {
+    acPasteAsNewBotExecute();  // nothing to paste over
+    return;
   }
+  FCurrentBot->SetPlayerLine(FClipBot.GetPlayerLine());
+  // The key follows the pasted name, as a rename through the name field
+  // does, so Find reaches the bot under the name it shows.
+  const int index = CurrentIndex();
+  FBots.at(static_cast<std::size_t>(index)).Key = FCurrentBot->GetDefaultName();
+  RefreshBotListBox();
   FModified = true;
-  ShowBotAt(FCurrentIndex);
+  ShowBotAt(index);
 }
 
 void TFmMainForm::acPasteAsNewBotExecute() {
-  auto bot = std::make_unique<roster::TBotCharacter>();
-  bot->SetPlayerLine(FClipBot->GetPlayerLine());
-  std::string key = bot->GetDefaultName();
-  FBots.push_back(TBotEntry{std::move(key), std::move(bot)});
+  FBots.push_back(TBotEntry::FromLine(FClipBot.GetPlayerLine()));
   RefreshBotListBox();
   FModified = true;
   ShowBotAt(BotCount() - 1);

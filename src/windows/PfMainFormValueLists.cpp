@@ -25,6 +25,31 @@ void AddRows(roster::TUtStringlist& list, const std::vector<std::string>& rows) 
   for (const std::string& row : rows) list.Add(row);
 }
 
+// Each row shows the display name of the first line with its reference.
+QStringList DisplayRows(const roster::TStringList& list) {
+  std::unordered_map<std::string, std::string> firstValue;
+  for (const std::string& line : list.Lines()) {
+    const std::size_t eq = line.find('=');
+    if (eq != std::string::npos) firstValue.emplace(platform::UpperCase(line.substr(0, eq)), line.substr(eq + 1));
+  }
+  QStringList rows;
+  rows.reserve(list.Count());
+  for (const std::string& line : list.Lines()) {
+    const std::size_t eq = line.find('=');
+    rows << (eq == std::string::npos ? QString() : ToQ(firstValue[platform::UpperCase(line.substr(0, eq))]));
+  }
+  return rows;
+}
+
+// Biography references are shown as they stand.
+void FillBioTextRows(QComboBox* combo, const roster::TStringList& texts) {
+  QStringList rows;
+  rows.reserve(texts.Count());
+  for (const std::string& line : texts.Lines()) rows << ToQ(line);
+  combo->clear();
+  combo->addItems(rows);
+}
+
 // Sections of the value-list file, in the order they are written.
 struct TListSection {
   const char* Name;
@@ -34,9 +59,7 @@ struct TListSection {
 }  // namespace
 
 void TFmMainForm::InitValueLists(const std::string& dir) {
-  for (roster::TUtStringlist* list :
-       {&FSex, &FWeapons, &FMeshes, &FSkins, &FFaces, &FPortraits, &FVoice, &FSpecies, &FRagDoll, &FSkeleton})
-    list->Clear();
+  for (const TPickList& pick : PickLists()) (this->*pick.List).Clear();
   FTexts.Clear();
   if (!dir.empty()) {
     roster::LoadIntFiles(dir);
@@ -54,11 +77,11 @@ void TFmMainForm::InitValueLists(const std::string& dir) {
     FillDefaultMenu();
     CheckCustomContentUnseen();
     SaveValueLists();
+    FillCombos();
   } else {
-    LoadValueLists();
+    LoadValueLists();  // fills the pick lists itself
   }
   BuildTemplateMenu();
-  FillCombos();
 }
 
 void TFmMainForm::LoadValueLists() {
@@ -67,14 +90,13 @@ void TFmMainForm::LoadValueLists() {
       {"FSex", &TFmMainForm::FSex},       {"FWeapons", &TFmMainForm::FWeapons},
       {"FMeshes", &TFmMainForm::FMeshes}, {"FSkins", &TFmMainForm::FSkins},
       {"FFaces", &TFmMainForm::FFaces},   {"FPortraits", &TFmMainForm::FPortraits},
-      {"FVoice", &TFmMainForm::FVoice},
+      {"FVoice", &TFmMainForm::FVoice},   {"FRagDoll", &TFmMainForm::FRagDoll},
+      {"FSkeleton", &TFmMainForm::FSkeleton},
   };
   for (const TListSection& s : wholeLines)
     for (const std::string& line : FIni->ReadSectionLines(s.Name)) (this->*s.List).Add(line);
   // Species keep only what the cached .int files still name.
   for (const std::string& key : FIni->ReadSectionKeys("FSpecies")) roster::AddSpeciesName(key, FSpecies);
-  for (const std::string& line : FIni->ReadSectionLines("FRagDoll")) FRagDoll.Add(line);
-  for (const std::string& line : FIni->ReadSectionLines("FSkeleton")) FSkeleton.Add(line);
   for (const std::string& key : FIni->ReadSectionKeys("FMenu")) FMenu.Add(key);
   FillCombos();
   if (FCurrentBot) ShowCharacter(*FCurrentBot);
@@ -167,66 +189,27 @@ void TFmMainForm::LoadBioTexts() {
       FTexts.Add(package + (eq == std::string::npos ? std::string() : line.substr(0, eq)));
     }
   }
-  cbText->clear();
-  AddListValues(cbText, FTexts);
+  FillBioTextRows(cbText, FTexts);
 }
 
 // ---------------------------------------------------------------- pick lists
 
-void TFmMainForm::AddListValues(QComboBox* combo, const roster::TStringList& list) {
-  QStringList rows;
-  rows.reserve(list.Count());
-  if (&list == &FTexts) {
-    // Biography references are shown as they stand.
-    for (const std::string& line : list.Lines()) rows << ToQ(line);
-  } else {
-    // Each row shows the display name of the first line with its reference.
-    std::unordered_map<std::string, std::string> firstValue;
-    for (const std::string& line : list.Lines()) {
-      const std::size_t eq = line.find('=');
-      if (eq != std::string::npos) firstValue.emplace(platform::UpperCase(line.substr(0, eq)), line.substr(eq + 1));
-    }
-    for (const std::string& line : list.Lines()) {
-      const std::size_t eq = line.find('=');
-      rows << (eq == std::string::npos ? QString() : ToQ(firstValue[platform::UpperCase(line.substr(0, eq))]));
-    }
-  }
-  combo->addItems(rows);
-}
-
 void TFmMainForm::FillCombos() {
-  struct TPick {
-    QComboBox* Combo;
-    const roster::TStringList* List;
-    const char* Placeholder;
-  };
-  const TPick picks[] = {
-      {cbFavoriteWeapon, &FWeapons, "- no favourite -"},
-      {cbMesh, &FMeshes, nullptr},
-      {cbBodySkin, &FSkins, nullptr},
-      {cbFaceSkin, &FFaces, nullptr},
-      {cbPortrait, &FPortraits, nullptr},
-      {cbVoiceClassName, &FVoice, "- default species voice -"},
-      {cbSpecies, &FSpecies, "- no species -"},
-      {cbRagDoll, &FRagDoll, "- no ragdoll -"},
-      {cbSkeleton, &FSkeleton, "- no Skeleton -"},
-      {cbSex, &FSex, nullptr},
-      {cbMenu, &FMenu, nullptr},
-      {cbText, &FTexts, nullptr},
-  };
-  for (const TPick& pick : picks) {
-    // Refilling is the program's doing: nothing of it reaches a bot, since
-    // only a user's choice (activated) writes.
-    pick.Combo->clear();
-    if (pick.Placeholder) pick.Combo->addItem(QString::fromLatin1(pick.Placeholder));
-    AddListValues(pick.Combo, *pick.List);
-    pick.Combo->setCurrentIndex(-1);
+  // Refilling is the program's doing: nothing of it reaches a bot, since
+  // only a user's choice (activated) writes.
+  for (const TPickList& pick : PickLists()) {
+    QComboBox* combo = this->*pick.Combo;
+    combo->clear();
+    if (pick.Placeholder) combo->addItem(QString::fromLatin1(pick.Placeholder));
+    combo->addItems(DisplayRows(this->*pick.List));
+    combo->setCurrentIndex(-1);
+    // The pick list no longer shows the shown bot's reference: until it is
+    // shown again it must not be written back into it.
+    FUnshown.set(pick.Control);
   }
-  // The pick lists no longer show the shown bot's references: until it is
-  // shown again they must not be written back into it.
-  for (TBotControl control : {bcMesh, bcSpecies, bcBodySkin, bcFaceSkin, bcPortrait, bcText, bcSex, bcMenu, bcVoice,
-                              bcFavoriteWeapon, bcRagdoll, bcSkeleton})
-    FUnshown.set(control);
+  FillBioTextRows(cbText, FTexts);
+  cbText->setCurrentIndex(-1);
+  FUnshown.set(bcText);
 }
 
 }  // namespace windows

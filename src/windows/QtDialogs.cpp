@@ -9,6 +9,8 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "platform/Files.h"
+
 namespace windows {
 
 QString MessageToQ(const std::string& s) {
@@ -80,8 +82,8 @@ std::optional<std::string> TQtDialogs::InputQuery(const std::string& caption, co
 namespace {
 QString StartPath(const TFileDialogRequest& request) {
   if (request.FileName.empty()) return PathToQ(request.InitialDir);
-  if (request.InitialDir.empty() || request.FileName.find('/') != std::string::npos) return PathToQ(request.FileName);
-  return PathToQ(request.InitialDir + "/" + request.FileName);
+  if (request.FileName.find('/') != std::string::npos) return PathToQ(request.FileName);
+  return PathToQ(platform::JoinPath(request.InitialDir, request.FileName));
 }
 }  // namespace
 

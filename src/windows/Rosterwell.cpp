@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
 
   // Parameter 0 is the program's own full path: the value-list file is
   // named after it.
-  std::vector<std::string> args{QCoreApplication::applicationFilePath().toLocal8Bit().toStdString()};
+  std::vector<std::string> args{windows::PathFromQ(QCoreApplication::applicationFilePath())};
   for (int i = 1; i < argc; ++i) args.emplace_back(argv[i]);
 
   windows::TFmMainForm form(dialogs, args);
