@@ -1,0 +1,41 @@
+#pragma once
+
+// Helpers of the object readers: the objects of other exports, reached by
+// a reference as stored in a file and read for as long as a scope needs
+// them.
+
+#include "packages/PuUtObject.h"
+#include "packages/PuUtPackage.h"
+
+namespace packages {
+
+// Holds one ReadObject use of an object for a scope, also when the read
+// fails (a failed read still counts its use).
+class TUTObjectUse {
+ public:
+  explicit TUTObjectUse(TUTObject& object) : FObject(object) {
+    try {
+      object.ReadObject(true);
+    } catch (...) {
+      object.ReleaseObject();
+      throw;
+    }
+  }
+  ~TUTObjectUse() { FObject.ReleaseObject(); }
+  TUTObjectUse(const TUTObjectUse&) = delete;
+  TUTObjectUse& operator=(const TUTObjectUse&) = delete;
+
+ private:
+  TUTObject& FObject;
+};
+
+// The object of export reference `ref` as a T, or null when `ref` is no
+// export of the package or its object is of another class. Chains stored
+// in a file (Next, Children, SuperField, Inner) go only through this.
+template <class T>
+T* ExportObjectAs(TUTPackage& package, TUTObjectReference ref) {
+  if (ref < 1 || ref > package.ExportCount()) return nullptr;
+  return dynamic_cast<T*>(&package.GetExport(ref - 1)->GetObject());
+}
+
+}  // namespace packages
