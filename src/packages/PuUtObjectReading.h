@@ -2,7 +2,11 @@
 
 // Helpers of the object readers: the objects of other exports, reached by
 // a reference as stored in a file and read for as long as a scope needs
-// them.
+// them, and arrays of fixed-size records.
+
+#include <cstdint>
+#include <type_traits>
+#include <vector>
 
 #include "packages/PuUtObject.h"
 #include "packages/PuUtPackage.h"
@@ -36,6 +40,17 @@ template <class T>
 T* ExportObjectAs(TUTPackage& package, TUTObjectReference ref) {
   if (ref < 1 || ref > package.ExportCount()) return nullptr;
   return dynamic_cast<T*>(&package.GetExport(ref - 1)->GetObject());
+}
+
+// A compact count of fixed-size records read whole into `records`; the
+// count is checked against the object's data and the bytes left first.
+template <class T>
+void ReadRecordArray(const TUTObject& object, TUTStream& s, std::vector<T>& records) {
+  static_assert(std::is_trivially_copyable_v<T>, "records are read as raw bytes");
+  constexpr std::int64_t kSize = sizeof(T);
+  const std::int32_t count = s.CheckCount(object.CheckArrayLength(s.ReadCompactIndex()), kSize);
+  records.resize(static_cast<std::size_t>(count));
+  s.ReadBlock(records.data(), std::int64_t{count} * kSize);
 }
 
 }  // namespace packages

@@ -119,10 +119,7 @@ void TUTObjectClassFireTexture::InitializeObject() {
 
 void TUTObjectClassFireTexture::ReadData() {
   TUTObjectClassTexture::ReadData();
-  TUTStream& s = Buffer();
-  const std::int32_t count = s.CheckCount(CheckArrayLength(s.ReadCompactIndex()), 8);
-  FSparks.resize(static_cast<std::size_t>(count));
-  s.ReadBlock(FSparks.data(), std::int64_t{count} * 8);
+  ReadRecordArray(*this, Buffer(), FSparks);
 }
 
 void TUTObjectClassFireTexture::FreeData() {
