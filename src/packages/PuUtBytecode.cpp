@@ -4,6 +4,7 @@
 
 #include "packages/PuUtNatives.h"
 #include "packages/PuUtNumberText.h"
+#include "packages/PuUtObjectReading.h"
 #include "packages/PuUtPackage.h"
 #include "platform/AsciiText.h"
 
@@ -249,7 +250,7 @@ std::string TUTBytecodeReader::ReadConstantToken(int token) {
     case 0x20: {
       // A reference to nothing has no class to name: it shows as Class''.
       const TUTObjectReference ref = ReadRef();
-      std::string cls = RefClassName(ref);
+      std::string cls = ReferenceClassName(FPackage, ref);
       if (cls.empty()) cls = "Class";
       return cls + "'" + RefName(ref) + "'";
     }
@@ -416,14 +417,5 @@ std::string TUTBytecodeReader::ReadName() {
 }
 
 std::string TUTBytecodeReader::RefName(TUTObjectReference ref) const { return FPackage.GetObjectPath(1, ref); }
-
-std::string TUTBytecodeReader::RefClassName(TUTObjectReference ref) const {
-  if (ref > 0) {
-    if (const auto* e = FPackage.GetExport(ref - 1)) return e->GetClassName();
-  } else if (ref < 0) {
-    if (const auto* i = FPackage.GetImport(-(ref + 1))) return i->GetClassName();
-  }
-  return {};
-}
 
 }  // namespace packages

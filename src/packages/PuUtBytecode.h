@@ -85,7 +85,6 @@ class TUTBytecodeReader {
   TUTObjectReference ReadRef();
   std::string ReadName();
   std::string RefName(TUTObjectReference ref) const;
-  std::string RefClassName(TUTObjectReference ref) const;
 
   TUTPackage& FPackage;
   TUTStream& FStream;

@@ -2,9 +2,10 @@
 
 // Helpers of the object readers: the objects of other exports, reached by
 // a reference as stored in a file and read for as long as a scope needs
-// them, and arrays of fixed-size records.
+// them, the class names of references, and arrays of fixed-size records.
 
 #include <cstdint>
+#include <string>
 #include <type_traits>
 #include <vector>
 
@@ -40,6 +41,17 @@ template <class T>
 T* ExportObjectAs(TUTPackage& package, TUTObjectReference ref) {
   if (ref < 1 || ref > package.ExportCount()) return nullptr;
   return dynamic_cast<T*>(&package.GetExport(ref - 1)->GetObject());
+}
+
+// The class name of export or import `ref`; empty for no object or a
+// reference outside the tables.
+inline std::string ReferenceClassName(const TUTPackage& package, TUTObjectReference ref) {
+  if (ref > 0) {
+    if (const auto* e = package.GetExport(ref - 1)) return e->GetClassName();
+  } else if (ref < 0) {
+    if (const auto* i = package.GetImport(-(ref + 1))) return i->GetClassName();
+  }
+  return {};
 }
 
 // A compact count of fixed-size records read whole into `records`; the

@@ -9,6 +9,7 @@
 #include "packages/PuUtBuiltIns.h"
 #include "packages/PuUtNumberText.h"
 #include "packages/PuUtObject.h"
+#include "packages/PuUtObjectReading.h"
 #include "packages/PuUtPackage.h"
 #include "packages/PuUtProperty.h"
 #include "packages/PuUtStructs.h"
@@ -44,14 +45,7 @@ class TNestingGuard {
 
 std::string ObjectText(const TUTPackage& package, TUTObjectReference ref, bool asClass) {
   if (ref == 0) return "None";
-  std::string className;
-  if (!asClass) {
-    if (ref > 0) {
-      if (const auto* e = package.GetExport(ref - 1)) className = e->GetClassName();
-    } else if (const auto* i = package.GetImport(-(ref + 1))) {
-      className = i->GetClassName();
-    }
-  }
+  std::string className = asClass ? std::string() : ReferenceClassName(package, ref);
   if (className.empty()) className = "Class";
   return className + "'" + package.GetObjectPath(-1, ref) + "'";
 }
