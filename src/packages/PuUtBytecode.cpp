@@ -63,7 +63,7 @@ EUTScriptTooDeep::EUTScriptTooDeep()
 TUTBytecodeReader::TUTBytecodeReader(TUTPackage& package, TUTStream& stream, TUTScriptState& state,
                                      TUTObjectReference self, TUTObjectReference superField)
     : FPackage(package), FStream(stream), FState(state), FSelf(self), FSuperField(superField) {
-  if (self != 0) FSelfName = platform::LowerCase(RefName(self));
+  if (self != 0) FSelfName = RefName(self);
 }
 
 void TUTBytecodeReader::ReadScript() {
@@ -323,15 +323,13 @@ std::string TUTBytecodeReader::ReadNative(int index, std::uint8_t precedence) {
   if (index < 0x70) throw EInvalidUTNativeIndex(index);
   const TNativeFunction* row = FindNative(FPackage.NativeFunctions(), index);
   if (!row) return ReadParameters("UnknownFunction" + std::to_string(index) + "(");
-  if (row->Kind == nfFunction) {
-    const std::string prefix = platform::LowerCase(row->Name) == FSelfName ? "Super." : "";
-    return ReadParameters(prefix + row->Name + "(");
-  }
-  return ReadOperator(*row, precedence);
+  const std::string name = (platform::SameText(row->Name, FSelfName) ? "Super." : "") + row->Name;
+  if (row->Kind == nfFunction) return ReadParameters(name + "(");
+  return ReadOperator(*row, name, precedence);
 }
 
-std::string TUTBytecodeReader::ReadOperator(const TNativeFunction& row, std::uint8_t precedence) {
-  const std::string name = (platform::LowerCase(row.Name) == FSelfName ? "Super." : "") + row.Name;
+std::string TUTBytecodeReader::ReadOperator(const TNativeFunction& row, const std::string& name,
+                                            std::uint8_t precedence) {
   const bool nested = FState.TokenDepth >= 2;
   if (row.Kind == nfBinaryOperator) {
     const std::string left = ReadToken(row.Precedence);
@@ -364,7 +362,7 @@ void TUTBytecodeReader::ReadVersion61Header() {
 }
 
 std::string TUTBytecodeReader::CallPrefix(TUTObjectReference function) const {
-  if (platform::LowerCase(RefName(function)) != FSelfName) return {};
+  if (!platform::SameText(RefName(function), FSelfName)) return {};
   const std::string called = FPackage.GetObjectPath(2, function);
   if (platform::SameText(called, FPackage.GetObjectPath(2, FSelf))) return {};
   const std::string calledOwner = OuterPart(called);
