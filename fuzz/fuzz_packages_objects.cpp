@@ -5,8 +5,6 @@
 // come out.
 
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 
 #include "packages/PuUtFont.h"

@@ -2,9 +2,8 @@
 // map in it, touching every decoded pixel.
 
 #include <cstdint>
-#include <cstdio>
-#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "fuzz/FuzzInputFile.h"
 #include "packages/PuUtPackages.h"

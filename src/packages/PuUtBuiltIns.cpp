@@ -1,6 +1,5 @@
 #include "packages/PuUtBuiltIns.h"
 
-
 #include "platform/AsciiText.h"
 
 namespace packages {
@@ -23,13 +22,6 @@ const std::vector<BuiltInStruct>& BuiltInStructs() {
       {"scale", {{"Scale", "Vector", ptStruct}, {"SheerRate", "", ptFloat}, {"SheerAxis", "ESheerAxis", ptByte}}},
   };
   return structs;
-}
-
-const BuiltInStruct* FindBuiltInStruct(std::string_view name) {
-  const std::string lower = platform::LowerCase(name);
-  for (const BuiltInStruct& s : BuiltInStructs())
-    if (s.name == lower) return &s;
-  return nullptr;
 }
 
 const std::vector<TKnownEnumValues>& BuiltInEnums() {
@@ -76,17 +68,24 @@ std::string GetEnumValueName(std::string_view enumName, int value) {
   return {};
 }
 
-bool IsBuiltInStruct(std::string_view name) { return FindBuiltInStruct(name) != nullptr; }
+const std::vector<TKnownStructElement>* BuiltInStructMembers(std::string_view name) {
+  const std::string lower = platform::LowerCase(name);
+  for (const BuiltInStruct& s : BuiltInStructs())
+    if (s.name == lower) return &s.members;
+  return nullptr;
+}
+
+bool IsBuiltInStruct(std::string_view name) { return BuiltInStructMembers(name) != nullptr; }
 
 int BuiltInStructFieldCount(std::string_view name) {
-  const BuiltInStruct* s = FindBuiltInStruct(name);
-  return s ? static_cast<int>(s->members.size()) : 0;
+  const auto* members = BuiltInStructMembers(name);
+  return members ? static_cast<int>(members->size()) : 0;
 }
 
 bool FormatBuiltInStruct(std::string_view structName, int index, TKnownStructElement& element) {
-  const BuiltInStruct* s = FindBuiltInStruct(structName);
-  if (!s || index < 0 || static_cast<std::size_t>(index) >= s->members.size()) return false;
-  element = s->members[static_cast<std::size_t>(index)];
+  const auto* members = BuiltInStructMembers(structName);
+  if (!members || index < 0 || static_cast<std::size_t>(index) >= members->size()) return false;
+  element = (*members)[static_cast<std::size_t>(index)];
   return true;
 }
 

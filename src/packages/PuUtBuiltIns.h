@@ -40,6 +40,10 @@ void RegisterBuiltInEnums();
 // regard to case); empty when there is no such enumeration or value.
 std::string GetEnumValueName(std::string_view enumName, int value);
 
+// The members of the built-in structure `name` (without regard to case),
+// in stored order; null when it is not built in.
+const std::vector<TKnownStructElement>* BuiltInStructMembers(std::string_view name);
+
 bool IsBuiltInStruct(std::string_view name);
 int BuiltInStructFieldCount(std::string_view name);
 

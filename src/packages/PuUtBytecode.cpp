@@ -4,6 +4,7 @@
 
 #include "packages/PuUtNatives.h"
 #include "packages/PuUtNumberText.h"
+#include "packages/PuUtObjectReading.h"
 #include "packages/PuUtPackage.h"
 #include "platform/AsciiText.h"
 
@@ -62,7 +63,7 @@ EUTScriptTooDeep::EUTScriptTooDeep()
 TUTBytecodeReader::TUTBytecodeReader(TUTPackage& package, TUTStream& stream, TUTScriptState& state,
                                      TUTObjectReference self, TUTObjectReference superField)
     : FPackage(package), FStream(stream), FState(state), FSelf(self), FSuperField(superField) {
-  if (self != 0) FSelfName = platform::LowerCase(RefName(self));
+  if (self != 0) FSelfName = RefName(self);
 }
 
 void TUTBytecodeReader::ReadScript() {
@@ -249,7 +250,7 @@ std::string TUTBytecodeReader::ReadConstantToken(int token) {
     case 0x20: {
       // A reference to nothing has no class to name: it shows as Class''.
       const TUTObjectReference ref = ReadRef();
-      std::string cls = RefClassName(ref);
+      std::string cls = ReferenceClassName(FPackage, ref);
       if (cls.empty()) cls = "Class";
       return cls + "'" + RefName(ref) + "'";
     }
@@ -322,15 +323,13 @@ std::string TUTBytecodeReader::ReadNative(int index, std::uint8_t precedence) {
   if (index < 0x70) throw EInvalidUTNativeIndex(index);
   const TNativeFunction* row = FindNative(FPackage.NativeFunctions(), index);
   if (!row) return ReadParameters("UnknownFunction" + std::to_string(index) + "(");
-  if (row->Kind == nfFunction) {
-    const std::string prefix = platform::LowerCase(row->Name) == FSelfName ? "Super." : "";
-    return ReadParameters(prefix + row->Name + "(");
-  }
-  return ReadOperator(*row, precedence);
+  const std::string name = (platform::SameText(row->Name, FSelfName) ? "Super." : "") + row->Name;
+  if (row->Kind == nfFunction) return ReadParameters(name + "(");
+  return ReadOperator(*row, name, precedence);
 }
 
-std::string TUTBytecodeReader::ReadOperator(const TNativeFunction& row, std::uint8_t precedence) {
-  const std::string name = (platform::LowerCase(row.Name) == FSelfName ? "Super." : "") + row.Name;
+std::string TUTBytecodeReader::ReadOperator(const TNativeFunction& row, const std::string& name,
+                                            std::uint8_t precedence) {
   const bool nested = FState.TokenDepth >= 2;
   if (row.Kind == nfBinaryOperator) {
     const std::string left = ReadToken(row.Precedence);
@@ -363,7 +362,7 @@ void TUTBytecodeReader::ReadVersion61Header() {
 }
 
 std::string TUTBytecodeReader::CallPrefix(TUTObjectReference function) const {
-  if (platform::LowerCase(RefName(function)) != FSelfName) return {};
+  if (!platform::SameText(RefName(function), FSelfName)) return {};
   const std::string called = FPackage.GetObjectPath(2, function);
   if (platform::SameText(called, FPackage.GetObjectPath(2, FSelf))) return {};
   const std::string calledOwner = OuterPart(called);
@@ -416,14 +415,5 @@ std::string TUTBytecodeReader::ReadName() {
 }
 
 std::string TUTBytecodeReader::RefName(TUTObjectReference ref) const { return FPackage.GetObjectPath(1, ref); }
-
-std::string TUTBytecodeReader::RefClassName(TUTObjectReference ref) const {
-  if (ref > 0) {
-    if (const auto* e = FPackage.GetExport(ref - 1)) return e->GetClassName();
-  } else if (ref < 0) {
-    if (const auto* i = FPackage.GetImport(-(ref + 1))) return i->GetClassName();
-  }
-  return {};
-}
 
 }  // namespace packages

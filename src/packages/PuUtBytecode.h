@@ -72,7 +72,8 @@ class TUTBytecodeReader {
   std::string ReadConversionToken(int token, std::uint8_t precedence);
   std::string ReadParameters(std::string text);
   std::string ReadNative(int index, std::uint8_t precedence);
-  std::string ReadOperator(const TNativeFunction& row, std::uint8_t precedence);
+  // `name` is the row's name as the call shows it, "Super." prefix included.
+  std::string ReadOperator(const TNativeFunction& row, const std::string& name, std::uint8_t precedence);
   void ReadLabelTable();
   void ReadVersion61Header();
   std::string CallPrefix(TUTObjectReference function) const;
@@ -85,14 +86,13 @@ class TUTBytecodeReader {
   TUTObjectReference ReadRef();
   std::string ReadName();
   std::string RefName(TUTObjectReference ref) const;
-  std::string RefClassName(TUTObjectReference ref) const;
 
   TUTPackage& FPackage;
   TUTStream& FStream;
   TUTScriptState& FState;
   TUTObjectReference FSelf;
   TUTObjectReference FSuperField;
-  std::string FSelfName;  // lower case
+  std::string FSelfName;  // compared without regard to case
 };
 
 }  // namespace packages

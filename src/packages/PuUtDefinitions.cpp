@@ -6,15 +6,6 @@
 
 namespace packages {
 
-TUTObjectUse::TUTObjectUse(TUTObject& object) : FObject(object) {
-  try {
-    object.ReadObject(true);
-  } catch (...) {
-    object.ReleaseObject();
-    throw;
-  }
-}
-
 std::string ReadLengthPrefixed(TUTStream& s) {
   const std::int32_t length = s.ReadCompactIndex();
   if (length < 0) s.Fail("Negative string length " + std::to_string(length));

@@ -10,35 +10,14 @@
 #include <vector>
 
 #include "packages/PuUtObject.h"
+#include "packages/PuUtObjectReading.h"
 #include "packages/PuUtPackage.h"
 
 namespace packages {
 
-// Holds one ReadObject use of an object for a scope, also when the read
-// fails (a failed read still counts its use).
-class TUTObjectUse {
- public:
-  explicit TUTObjectUse(TUTObject& object);
-  ~TUTObjectUse() { FObject.ReleaseObject(); }
-  TUTObjectUse(const TUTObjectUse&) = delete;
-  TUTObjectUse& operator=(const TUTObjectUse&) = delete;
-
- private:
-  TUTObject& FObject;
-};
-
 // A compact length and that many bytes as stored; a negative length, or
 // one beyond the data, is an error.
 std::string ReadLengthPrefixed(TUTStream& s);
-
-// The object of export reference `ref` as a T, or null when `ref` is no
-// export of the package or its object is of another class. Chains stored
-// in a file (Next, Children, SuperField, Inner) go only through this.
-template <class T>
-T* ExportObjectAs(TUTPackage& package, TUTObjectReference ref) {
-  if (ref < 1 || ref > package.ExportCount()) return nullptr;
-  return dynamic_cast<T*>(&package.GetExport(ref - 1)->GetObject());
-}
 
 class TUTObjectClassField : public TUTObject {
  public:

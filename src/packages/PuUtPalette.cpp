@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "packages/PuUtObjectReading.h"
 #include "packages/PuUtPackage.h"
 
 namespace packages {
@@ -22,9 +23,7 @@ void TUTObjectClassPalette::InitializeObject() {
 void TUTObjectClassPalette::ReadData() {
   TUTObject::ReadData();
   TUTStream& s = Buffer();
-  const std::int32_t count = s.CheckCount(CheckArrayLength(s.ReadCompactIndex()), 4);
-  FColors.resize(static_cast<std::size_t>(count));
-  s.ReadBlock(FColors.data(), std::int64_t{count} * 4);
+  ReadRecordArray(*this, s, FColors);
   // Undying's later packages keep four more bytes after the colours.
   if (GetOwner().FileVersion() >= 75 && GetOwner().Game() == gameUndying) s.Skip(4);
 }

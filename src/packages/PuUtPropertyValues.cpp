@@ -4,10 +4,12 @@
 
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "packages/PuUtBuiltIns.h"
 #include "packages/PuUtNumberText.h"
 #include "packages/PuUtObject.h"
+#include "packages/PuUtObjectReading.h"
 #include "packages/PuUtPackage.h"
 #include "packages/PuUtProperty.h"
 #include "packages/PuUtStructs.h"
@@ -43,14 +45,7 @@ class TNestingGuard {
 
 std::string ObjectText(const TUTPackage& package, TUTObjectReference ref, bool asClass) {
   if (ref == 0) return "None";
-  std::string className;
-  if (!asClass) {
-    if (ref > 0) {
-      if (const auto* e = package.GetExport(ref - 1)) className = e->GetClassName();
-    } else if (const auto* i = package.GetImport(-(ref + 1))) {
-      className = i->GetClassName();
-    }
-  }
+  std::string className = asClass ? std::string() : ReferenceClassName(package, ref);
   if (className.empty()) className = "Class";
   return className + "'" + package.GetObjectPath(-1, ref) + "'";
 }
@@ -108,14 +103,12 @@ bool AddMember(const TUTValueContext& c, TUTPropertyType type, const std::string
   return false;
 }
 
-bool FormatBuiltInMembers(const TUTValueContext& c, const std::string& structName, int elementIndex,
-                          std::string& list, TUTPropertyValue& out) {
-  const int count = BuiltInStructFieldCount(structName);
-  for (int i = 0; i < count; ++i) {
-    TKnownStructElement e;
-    FormatBuiltInStruct(structName, i, e);
+bool FormatBuiltInMembers(const TUTValueContext& c, const std::vector<TKnownStructElement>& members,
+                          int elementIndex, std::string& list, TUTPropertyValue& out) {
+  for (std::size_t i = 0; i < members.size(); ++i) {
+    const TKnownStructElement& e = members[i];
     const std::string hint = e.TypeName.empty() ? TUTProperty::TypeToString(e.PropertyType) : e.TypeName;
-    if (AddMember(c, e.PropertyType, hint, e.Name, i, elementIndex, list, out)) return true;
+    if (AddMember(c, e.PropertyType, hint, e.Name, static_cast<int>(i), elementIndex, list, out)) return true;
   }
   return false;
 }
@@ -187,9 +180,9 @@ bool FormatDefinedMembers(const TUTValueContext& c, TUTObjectClassStruct& defini
 void FormatStruct(const TUTValueContext& c, const std::string& structName, int elementIndex, TUTPropertyValue& out) {
   const TUTPropertyType type = out.Type;
   std::string list;
-  if (IsBuiltInStruct(structName)) {
+  if (const auto* members = BuiltInStructMembers(structName)) {
     out.TypeName = structName;
-    if (FormatBuiltInMembers(c, structName, elementIndex, list, out)) return;
+    if (FormatBuiltInMembers(c, *members, elementIndex, list, out)) return;
   } else {
     // Without an owner (inside array elements) there is no class to search from.
     TUTFoundObject found;
@@ -311,7 +304,7 @@ TUTPropertyValue TUTProperty::GetValue(int elementIndex) {
 // property declarations, the same ones the text shows.
 int TUTProperty::ValueCount() {
   if (!Valid() || Type() != ptStruct || !Package()) return 0;
-  if (IsBuiltInStruct(StructName())) return BuiltInStructFieldCount(StructName());
+  if (const auto* members = BuiltInStructMembers(StructName())) return static_cast<int>(members->size());
   TUTFoundObject found;
   TUTObjectClassStruct* definition = FindStructDefinition(*Package(), OwnerObject(), StructName(), found);
   if (!definition) return 0;

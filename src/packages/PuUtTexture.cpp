@@ -4,24 +4,13 @@
 #include <string>
 
 #include "packages/PuUtErrors.h"
+#include "packages/PuUtObjectReading.h"
 #include "packages/PuUtPackage.h"
 #include "packages/PuUtPalette.h"
 
 namespace packages {
 
 namespace {
-
-// Gives back one use of an object read for a moment, however the work ends.
-class TReleaseGuard {
- public:
-  explicit TReleaseGuard(TUTObject& object) : FObject(object) {}
-  ~TReleaseGuard() { FObject.ReleaseObject(); }
-  TReleaseGuard(const TReleaseGuard&) = delete;
-  TReleaseGuard& operator=(const TReleaseGuard&) = delete;
-
- private:
-  TUTObject& FObject;
-};
 
 TUTTextureFormat AsFormat(std::int64_t value) {
   const bool fits = value >= std::numeric_limits<TUTTextureFormat>::min() &&
@@ -115,11 +104,9 @@ std::int64_t TUTObjectClassTexture::IntegerProperty(const char* name, std::int64
 std::unique_ptr<TUTPalette> TUTObjectClassTexture::FindPalette() {
   const std::int64_t ref = IntegerProperty("palette", 0);
   if (ref <= 0 || ref > GetOwner().ExportCount() || ref - 1 == ExportIndex()) return nullptr;
-  auto* palette = dynamic_cast<TUTObjectClassPalette*>(&GetOwner().GetExport(static_cast<int>(ref - 1))->GetObject());
+  auto* palette = ExportObjectAs<TUTObjectClassPalette>(GetOwner(), static_cast<TUTObjectReference>(ref));
   if (!palette) return nullptr;
-  // A read counts its use even when it fails, so the guard comes first.
-  TReleaseGuard release(*palette);
-  palette->ReadObject(true);
+  TUTObjectUse use(*palette);
   return palette->CreateHPalette();
 }
 
@@ -132,10 +119,7 @@ void TUTObjectClassFireTexture::InitializeObject() {
 
 void TUTObjectClassFireTexture::ReadData() {
   TUTObjectClassTexture::ReadData();
-  TUTStream& s = Buffer();
-  const std::int32_t count = s.CheckCount(CheckArrayLength(s.ReadCompactIndex()), 8);
-  FSparks.resize(static_cast<std::size_t>(count));
-  s.ReadBlock(FSparks.data(), std::int64_t{count} * 8);
+  ReadRecordArray(*this, Buffer(), FSparks);
 }
 
 void TUTObjectClassFireTexture::FreeData() {

@@ -6,6 +6,7 @@
 
 using namespace packages;
 namespace pw = package_writer;
+using script_builder::B;
 using script_builder::TScriptPackage;
 
 namespace {
@@ -75,11 +76,6 @@ class ScriptPackageFixture {
   TUTPackage* package = nullptr;
 };
 
-std::string B(std::initializer_list<int> bytes) {
-  std::string out;
-  for (int b : bytes) out += static_cast<char>(b);
-  return out;
-}
 std::string I(int v) { return pw::Byte(0x1D) + pw::Int(v); }  // an int constant, 5 counted bytes
 std::string C(int v) { return pw::Compact(v); }
 

@@ -5,6 +5,7 @@
 // classes in the layout of a given file version.
 
 #include <cstdint>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <string>
@@ -16,6 +17,13 @@
 namespace script_builder {
 
 namespace pw = package_writer;
+
+// Raw bytes written out as a list, for bytecode and value data.
+inline std::string B(std::initializer_list<int> bytes) {
+  std::string out;
+  for (int b : bytes) out += static_cast<char>(b);
+  return out;
+}
 
 struct TStructRecord {
   std::int32_t SuperField = 0;

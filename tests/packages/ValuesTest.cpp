@@ -5,16 +5,11 @@
 
 using namespace packages;
 namespace pw = package_writer;
+using script_builder::B;
 using script_builder::TScriptPackage;
 using script_builder::TStructRecord;
 
 namespace {
-
-std::string B(std::initializer_list<int> bytes) {
-  std::string out;
-  for (int b : bytes) out += static_cast<char>(b);
-  return out;
-}
 
 // A package with one object of class Thing whose properties are `tags`
 // (built by the caller, ending in the end tag), plus whatever definitions
