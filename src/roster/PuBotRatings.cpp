@@ -21,8 +21,8 @@ double SkillRating(double x, double slope, double base, double lowBase, double t
 }  // namespace
 
 double TBotCharacter::AccuracyRating() const {
-  // The break points apply to twice the accuracy, the slope to the
-  // accuracy itself.
+  // The break points apply to twice the accuracy; the middle slope of 40
+  // per unit of accuracy is 20 per unit of that doubled value.
   return SkillRating(2 * Accuracy_, 20, 75, 55, 95);
 }
 
