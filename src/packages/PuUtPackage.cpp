@@ -41,7 +41,6 @@ std::unique_ptr<TUTPackage> TUTPackage::CreateChild(const std::string& fileName,
   child->OnQuoteString = parent.OnQuoteString;
   child->OnQuoteWideString = parent.OnQuoteWideString;
   child->OnFileNotFound = parent.OnFileNotFound;
-  child->SelectNativeFunctions();
   return child;
 }
 

@@ -156,8 +156,10 @@ class TUTPackage {
                             std::vector<std::string>& visited);
   bool FollowImport(int importIndex, std::uint8_t flags, std::string_view packagePath, std::string_view objectName,
                     std::string_view className, TUTFoundObject& found, std::vector<std::string>& visited);
-  bool EntryMatches(TUTTable table, int index, std::uint8_t flags, const std::string& packagePath,
-                    const std::string& objectName, const std::string& className) const;
+  bool EntryMatches(TUTTable table, int index, std::uint8_t flags, std::string_view packagePath,
+                    std::string_view objectName, std::string_view className) const;
+  // The name-table entry, empty outside the table; valid until the next Load.
+  std::string_view NameAt(int index) const;
   // The path, or nothing when a name index along it is outside the table.
   std::optional<std::string> TryObjectPath(int depth, TUTObjectReference ref) const;
 

@@ -67,50 +67,51 @@ int TUTPackage::FindExport(std::string_view objectName, std::string_view classNa
   return FindObject(tableExports, findObjectName | findClassName, "", objectName, className);
 }
 
-bool TUTPackage::EntryMatches(TUTTable table, int index, std::uint8_t flags, const std::string& packagePath,
-                              const std::string& objectName, const std::string& className) const {
-  std::string name, cls;
-  std::optional<std::string> path;
+std::string_view TUTPackage::NameAt(int index) const {
+  if (index < 0 || index >= NameCount()) return {};
+  return FNames[static_cast<std::size_t>(index)];
+}
+
+// Compared in place: a lookup runs over every entry of a table, and copying
+// each name to change its case cost more than the comparison itself.
+bool TUTPackage::EntryMatches(TUTTable table, int index, std::uint8_t flags, std::string_view packagePath,
+                              std::string_view objectName, std::string_view className) const {
+  std::int32_t name;
   TUTObjectReference outer;
   if (table == tableExports) {
     const TUTExportTableObjectData& e = *FExports[static_cast<std::size_t>(index)];
-    if (flags & findObjectName) name = e.GetObjectName();
     if (flags & findClassName) {
-      auto c = TryObjectPath(1, e.Class);
-      if (!c) return false;
-      cls = *c;
+      const auto c = TryObjectPath(1, e.Class);
+      if (!c || !platform::SameText(*c, className)) return false;
     }
+    name = e.ObjectName;
     outer = e.Package;
   } else {
     const TUTImportTableObjectData& i = *FImports[static_cast<std::size_t>(index)];
-    if (flags & findObjectName) name = i.GetObjectName();
-    if (flags & findClassName) cls = i.GetClassName();
+    if ((flags & findClassName) && !platform::SameText(NameAt(i.ClassName), className)) return false;
+    name = i.ObjectName;
     outer = i.Package;
   }
-  if ((flags & findObjectName) && platform::LowerCase(name) != objectName) return false;
-  if ((flags & findClassName) && platform::LowerCase(cls) != className) return false;
+  if ((flags & findObjectName) && !platform::SameText(NameAt(name), objectName)) return false;
   if (flags & findPackagePath) {
-    path = TryObjectPath(-1, outer);
-    if (!path || platform::LowerCase(*path) != packagePath) return false;
+    const auto path = TryObjectPath(-1, outer);
+    if (!path || !platform::SameText(*path, packagePath)) return false;
   }
   return true;
 }
 
 int TUTPackage::FindObject(TUTTable table, std::uint8_t flags, std::string_view packagePath,
                            std::string_view objectName, std::string_view className, int start) const {
-  const std::string path = platform::LowerCase(packagePath);
-  const std::string name = platform::LowerCase(objectName);
-  const std::string cls = platform::LowerCase(className);
   if (start < 0) start = 0;
   if (table == tableNames) {
     for (int i = start; i < NameCount(); ++i)
-      if (platform::LowerCase(FNames[static_cast<std::size_t>(i)]) == name) return i;
+      if (platform::SameText(FNames[static_cast<std::size_t>(i)], objectName)) return i;
     return -1;
   }
   if (table != tableExports && table != tableImports) return -1;
   const int count = table == tableExports ? ExportCount() : ImportCount();
   for (int i = start; i < count; ++i)
-    if (EntryMatches(table, i, flags, path, name, cls)) return i;
+    if (EntryMatches(table, i, flags, packagePath, objectName, className)) return i;
   return -1;
 }
 

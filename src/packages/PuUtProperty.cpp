@@ -90,18 +90,18 @@ TUTProperty& TUTPropertyList::NewProperty() {
 }
 
 TUTProperty* TUTPropertyList::Find(std::string_view name) const {
-  std::string wanted = platform::LowerCase(name);
+  std::string_view wanted = name;
   std::int32_t index = -1;
-  if (const auto open = wanted.find('['); open != std::string::npos) {
+  if (const auto open = wanted.find('['); open != std::string_view::npos) {
     // The index stands between the first "[" and the last character.
-    const std::string digits = wanted.substr(open + 1, wanted.size() > open + 1 ? wanted.size() - open - 2 : 0);
+    const std::string_view digits = wanted.substr(open + 1, wanted.size() > open + 1 ? wanted.size() - open - 2 : 0);
     index = 0;
     const auto r = std::from_chars(digits.data(), digits.data() + digits.size(), index);
     if (r.ec != std::errc() || r.ptr != digits.data() + digits.size()) index = 0;
-    wanted.resize(open);
+    wanted = wanted.substr(0, open);
   }
   for (const auto& p : FItems)
-    if (p->ArrayIndex() == index && platform::LowerCase(p->Name()) == wanted) return p.get();
+    if (p->ArrayIndex() == index && platform::SameText(p->Name(), wanted)) return p.get();
   return nullptr;
 }
 
@@ -112,9 +112,8 @@ void TUTPropertyList::FixArrayIndices() {
   for (const auto& p : FItems) ++uses[p->Name()];
   for (const auto& p : FItems) {
     if (p->ArrayIndex() != -1) continue;
-    const std::string lower = platform::LowerCase(p->Name());
     bool isArray = uses[p->Name()] > 1;
-    for (const char* known : KnownArrayPropertyNames) isArray = isArray || lower == known;
+    for (const char* known : KnownArrayPropertyNames) isArray = isArray || platform::SameText(p->Name(), known);
     if (isArray) p->SetArrayIndex(0);
   }
 }

@@ -15,11 +15,7 @@ std::int32_t ReadTagSize(TUTStream& s, int sizeCode) {
   switch (sizeCode) {
     case 5: return s.ReadByte();
     case 6: return s.ReadWord();
-    case 7: {
-      const std::int32_t size = s.ReadInteger();
-      if (size < 0) s.Fail("Negative property size " + std::to_string(size));
-      return size;
-    }
+    case 7: return s.ReadCount();
     default: return fixedSizes[sizeCode];
   }
 }
@@ -45,7 +41,7 @@ bool TUTPackage::ReadProperty(TUTProperty& property, TUTStream& s) {
     if (nameIndex < 0 || nameIndex >= NameCount()) s.Fail("Name index " + known + " outside the name table");
     const std::string name = GetName(nameIndex);
     known = name;
-    if (platform::LowerCase(name) == "none") {
+    if (platform::SameText(name, "None")) {
       property.SetProperty(this, name, -1, ptNone, nullptr, 0, "");
       return false;
     }

@@ -70,11 +70,14 @@ void TUTStream::Skip(std::int64_t count) {
   FPosition += count;
 }
 
-void TUTStream::Refill(std::int64_t count) {
-  const std::int64_t length = std::min(std::max(count, kWindowSize), FSize - FPosition);
-  FWindow.resize(static_cast<std::size_t>(length));
-  if (std::fseek(FFile, static_cast<long>(FPosition), SEEK_SET) != 0 ||
-      std::fread(FWindow.data(), 1, FWindow.size(), FFile) != FWindow.size()) {
+bool TUTStream::ReadFile(void* buffer, std::int64_t count) {
+  return std::fseek(FFile, static_cast<long>(FPosition), SEEK_SET) == 0 &&
+         std::fread(buffer, 1, static_cast<std::size_t>(count), FFile) == static_cast<std::size_t>(count);
+}
+
+void TUTStream::Refill() {
+  FWindow.resize(static_cast<std::size_t>(std::min(kWindowSize, FSize - FPosition)));
+  if (!ReadFile(FWindow.data(), static_cast<std::int64_t>(FWindow.size()))) {
     FWindow.clear();
     Fail("File read error");
   }
@@ -86,8 +89,15 @@ void TUTStream::Fetch(void* buffer, std::int64_t count) {
     std::memcpy(buffer, FData + FPosition, static_cast<std::size_t>(count));
     return;
   }
+  // A read as large as the window (mostly an export's whole data) goes
+  // straight into the caller's buffer: through the window it would be
+  // copied twice and stay in memory until the file closes.
+  if (count >= kWindowSize) {
+    if (!ReadFile(buffer, count)) Fail("File read error");
+    return;
+  }
   const std::int64_t windowEnd = FWindowStart + static_cast<std::int64_t>(FWindow.size());
-  if (FPosition < FWindowStart || FPosition + count > windowEnd) Refill(count);
+  if (FPosition < FWindowStart || FPosition + count > windowEnd) Refill();
   std::memcpy(buffer, FWindow.data() + (FPosition - FWindowStart), static_cast<std::size_t>(count));
 }
 

@@ -106,7 +106,8 @@ class TUTStream {
 
  private:
   void Fetch(void* buffer, std::int64_t count);
-  void Refill(std::int64_t count);
+  bool ReadFile(void* buffer, std::int64_t count);
+  void Refill();
 
   const std::uint8_t* FData = nullptr;
   std::int64_t FSize = 0;
