@@ -346,7 +346,7 @@ std::string TUTBytecodeReader::ReadOperator(const TNativeFunction& row, const st
 
 void TUTBytecodeReader::ReadLabelTable() {
   for (;;) {
-    const std::string label = platform::LowerCase(FPackage.GetName(FStream.ReadCompactIndex()));
+    const std::string label = platform::LowerCase(FPackage.GetName(FStream.ReadNameIndex()));
     FStream.ReadInteger();
     Count(8);
     if (label == "none") return;
@@ -409,7 +409,9 @@ TUTObjectReference TUTBytecodeReader::ReadRef() {
 }
 
 std::string TUTBytecodeReader::ReadName() {
-  const std::int32_t index = FStream.ReadCompactIndex();
+  // A name outside the name table is the reader's own error, which a
+  // function's guarded block absorbs like the walk's other errors.
+  const std::int32_t index = FStream.ReadNameIndex();
   Count(4);
   return FPackage.GetName(index);
 }

@@ -41,7 +41,7 @@ void TUTObjectClassField::FreeData() {
   TUTObject::FreeData();
 }
 
-std::string TUTObjectClassField::ReadNameText(TUTStream& s) const { return GetOwner().GetName(s.ReadCompactIndex()); }
+std::string TUTObjectClassField::ReadNameText(TUTStream& s) const { return GetOwner().GetName(s.ReadNameIndex()); }
 
 std::string TUTObjectClassField::ReadFString(TUTStream& s) const {
   std::string text = ReadLengthPrefixed(s);

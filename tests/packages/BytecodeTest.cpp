@@ -223,6 +223,7 @@ INSTANTIATE_TEST_SUITE_P(
                   3},
         ErrorCase{"NativeIndexBelowTheNatives", B({0x60, 0x50}), "Invalid native function index 0x50", 2},
         ErrorCase{"ReadPastTheEnd", B({0x1D, 0x01}), "Read of 4 bytes", 1},
+        ErrorCase{"NameOutsideTheNameTable", B({0x21, 0x3F}), "Name index 63 outside the name table", 1},
         ErrorCase{"UnendedArgumentList", B({0xFA, 0x26, 0x26}), "Read of 1 byte", 3},
         // Prefix "!" on itself, nested far deeper than any compiler would.
         ErrorCase{"NestingCap", std::string(5000, '\x81'), "Script tokens nested deeper than 1000", 1000}),
