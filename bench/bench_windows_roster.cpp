@@ -30,6 +30,8 @@ class TBenchDialogs : public windows::TDialogs {
   }
   std::optional<std::string> OpenFileName(const windows::TFileDialogRequest&) override { return File; }
   std::optional<std::string> SaveFileName(const windows::TFileDialogRequest&) override { return File; }
+  std::optional<std::string> SelectDirectory(const std::string&, const std::string&) override { return std::nullopt; }
+  windows::TModalResult ShowModal(QDialog&) override { return windows::TModalResult::mrCancel; }
   std::optional<std::string> ClipboardText() override { return std::nullopt; }
   void SetClipboardText(const std::string&) override {}
   void Halt(int) override {}

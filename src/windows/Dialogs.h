@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+class QDialog;
+
 namespace windows {
 
 enum class TMsgDlgType { mtWarning, mtError, mtInformation, mtConfirmation, mtCustom };
@@ -45,6 +47,14 @@ class TDialogs {
   // The chosen path, or nothing on Cancel.
   virtual std::optional<std::string> OpenFileName(const TFileDialogRequest& request) = 0;
   virtual std::optional<std::string> SaveFileName(const TFileDialogRequest& request) = 0;
+
+  // The chosen folder, or nothing on Cancel.
+  virtual std::optional<std::string> SelectDirectory(const std::string& caption, const std::string& initialDir) = 0;
+
+  // Runs a window of ours modally and gives back how it was closed: the
+  // result it set with done(int(TModalResult::...)), accept() as mrOk, and
+  // reject(), Escape or the title bar's close button as mrCancel.
+  virtual TModalResult ShowModal(QDialog& window) = 0;
 
   // The clipboard's text, or nothing when it holds none.
   virtual std::optional<std::string> ClipboardText() = 0;

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -100,6 +101,21 @@ std::optional<std::string> TQtDialogs::SaveFileName(const TFileDialogRequest& re
   if (name.isEmpty()) return std::nullopt;
   return PathFromQ(name);
 }
+
+std::optional<std::string> TQtDialogs::SelectDirectory(const std::string& caption, const std::string& initialDir) {
+  const QString name = QFileDialog::getExistingDirectory(FParent, ToQ(caption), PathToQ(initialDir));
+  if (name.isEmpty()) return std::nullopt;
+  return PathFromQ(name);
+}
+
+TModalResult ResultOfDialog(int code) {
+  // QDialog::Rejected is 0, which is mrNone among our results: a window
+  // closed without a result was cancelled.
+  if (code <= int(TModalResult::mrNone) || code > int(TModalResult::mrNo)) return TModalResult::mrCancel;
+  return TModalResult(code);
+}
+
+TModalResult TQtDialogs::ShowModal(QDialog& window) { return ResultOfDialog(window.exec()); }
 
 std::optional<std::string> TQtDialogs::ClipboardText() {
   const QString text = QApplication::clipboard()->text();

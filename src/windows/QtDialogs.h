@@ -28,6 +28,10 @@ QString MessageToQ(const std::string& s);
 // "Text (*.upl)|*.upl|All files (*.*)|*.*" as Qt writes a filter.
 QString FilterToQ(const std::string& filter);
 
+// How a window closed, from QDialog's result code: accept() (1) is mrOk,
+// reject() (0) and codes we do not know are mrCancel.
+TModalResult ResultOfDialog(int code);
+
 class TQtDialogs : public TDialogs {
  public:
   // The boxes are modal to `parent` once it is set.
@@ -38,6 +42,8 @@ class TQtDialogs : public TDialogs {
                                         const std::string& text) override;
   std::optional<std::string> OpenFileName(const TFileDialogRequest& request) override;
   std::optional<std::string> SaveFileName(const TFileDialogRequest& request) override;
+  std::optional<std::string> SelectDirectory(const std::string& caption, const std::string& initialDir) override;
+  TModalResult ShowModal(QDialog& window) override;
   std::optional<std::string> ClipboardText() override;
   void SetClipboardText(const std::string& text) override;
   void Halt(int exitCode) override;

@@ -5,19 +5,24 @@
 // code instead of ending the test process.
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
+#include <QDialog>
+
 #include "windows/Dialogs.h"
+#include "windows/QtDialogs.h"
 
 namespace testing_support {
 
 struct TAsked {
-  std::string Kind;  // "message", "input", "open", "save"
-  std::string Text;  // the message, the input box's caption, the dialog's file name
+  std::string Kind;  // "message", "input", "open", "save", "folder", "window"
+  std::string Text;  // the message, the input box's caption, the dialog's file name or
+                     // initial folder, the window's caption
   windows::TMsgDlgType Type = windows::TMsgDlgType::mtCustom;
   windows::TMsgDlgButtons Buttons = 0;
   std::string Extra;  // input box: prompt; file dialogs: initial folder
@@ -27,7 +32,14 @@ class TFakeDialogs : public windows::TDialogs {
  public:
   std::deque<windows::TModalResult> Answers;
   std::deque<std::optional<std::string>> Inputs;
+  // File and folder dialogs take their answers from here, in order.
   std::deque<std::optional<std::string>> Files;
+  // Modal windows: each script gets the window (not shown; call show() when
+  // the test needs it on screen), drives its widgets and gives the result.
+  // mrNone hands back whatever the window's own buttons set (done(),
+  // accept(), reject()), and a window left open counts as cancelled.
+  using TWindowScript = std::function<windows::TModalResult(QDialog&)>;
+  std::deque<TWindowScript> Windows;
   // The answer to a question with more than an OK button when none is
   // queued; without it such a question fails the test.
   std::optional<windows::TModalResult> DefaultAnswer;
@@ -63,6 +75,24 @@ class TFakeDialogs : public windows::TDialogs {
   std::optional<std::string> SaveFileName(const windows::TFileDialogRequest& request) override {
     Asked.push_back({"save", request.FileName, windows::TMsgDlgType::mtCustom, 0, request.InitialDir});
     return Next(Files, request.Title);
+  }
+
+  std::optional<std::string> SelectDirectory(const std::string& caption, const std::string& initialDir) override {
+    Asked.push_back({"folder", initialDir, windows::TMsgDlgType::mtCustom, 0, caption});
+    return Next(Files, caption);
+  }
+
+  windows::TModalResult ShowModal(QDialog& window) override {
+    Asked.push_back({"window", window.windowTitle().toStdString(), windows::TMsgDlgType::mtCustom, 0, ""});
+    if (Windows.empty()) {
+      ADD_FAILURE() << "unscripted window: " << window.windowTitle().toStdString();
+      return windows::TModalResult::mrCancel;
+    }
+    TWindowScript script = std::move(Windows.front());
+    Windows.pop_front();
+    const windows::TModalResult result = script(window);
+    if (result != windows::TModalResult::mrNone) return result;
+    return windows::ResultOfDialog(window.isVisible() ? 0 : window.result());
   }
 
   std::optional<std::string> ClipboardText() override { return Clipboard; }
