@@ -30,6 +30,7 @@
 #include "platform/Registry.h"
 #include "roster/PuIntFile.h"
 #include "roster/PuUtObject.h"
+#include "windows/BotProfiles.h"
 #include "windows/QtDialogs.h"
 
 namespace windows {
@@ -103,6 +104,7 @@ TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidg
   BuildMenus();
   BuildControls();
   BuildFindDialog();
+  BuildProfileAndTemplateCommands();
   ConnectHandlers();
   FixWindowSize();
   ClearDetails();
@@ -110,7 +112,6 @@ TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidg
 }
 
 TFmMainForm::~TFmMainForm() {
-  CloseAllProfiles();
   roster::FreeIntFiles();
   roster::FreeUtObjects();
 }
@@ -176,6 +177,7 @@ void TFmMainForm::BuildMenus() {
   for (QAction* action : {acClose, acFindBotByName, acNewBotList, acOpenBotlist, acSaveBotlist, acSaveAsBotlist})
     ToolBar1->addAction(action);
   auto* spacer = new QWidget(ToolBar1);
+  spacer->setObjectName(QStringLiteral("ToolBarSpacer"));  // later tool buttons go before it
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   ToolBar1->addWidget(spacer);
   pbWaitingline = new QProgressBar(ToolBar1);
@@ -201,7 +203,7 @@ void TFmMainForm::BuildControls() {
   gbBotlist->setObjectName(QStringLiteral("gbBotlist"));
   SetHint(gbBotlist, "Select a character to edit");
   auto* listLayout = new QVBoxLayout(gbBotlist);
-  lbBotList = new QListWidget(gbBotlist);
+  lbBotList = new TBotListBox(gbBotlist);
   lbBotList->setObjectName(QStringLiteral("lbBotList"));
   lbBotList->setSelectionMode(QAbstractItemView::ExtendedSelection);
   lbBotList->setUniformItemSizes(true);

@@ -16,8 +16,11 @@
 
 #include "platform/IniFile.h"
 #include "roster/PuBotCharacter.h"
+#include "roster/PuBotPresets.h"
+#include "roster/PuBotTemplates.h"
 #include "roster/PuUtStringlist.h"
 #include "roster/StringList.h"
+#include "windows/BotListBox.h"
 #include "windows/Dialogs.h"
 
 class QAction;
@@ -29,14 +32,18 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QMimeData;
 class QPlainTextEdit;
 class QProgressBar;
 class QSpinBox;
 class QTabWidget;
 class QToolBar;
+class QToolButton;
 class QWidget;
 
 namespace windows {
+
+class TBotProfiles;
 
 extern const char* const ApplicationTitle;  // "Orvy's Rosterwell"
 extern const char* const BotListFilter;     // the roster dialogs' filter
@@ -100,6 +107,30 @@ class TFmMainForm : public QMainWindow {
   void FillDefaultSex();
   void FillDefaultMenu();
 
+  // Profiles, templates, skill presets, drag copy and the character
+  // clipboard.
+  void acShowProfileExecute();
+  void acShowProfilesExecute();
+  void BuildTemplateMenu();
+  void TemplateClick(int index);
+  void acCreateTemplateFromCharacterExecute();
+  void acDefaultCharacterExecute();
+  void acResetCharacterSkillsExecute();
+  void acMaximizeCharacterSkillsExecute();
+  void acMinimizeCharacterSkillsExecute();
+  void acSkillRandomizerExecute();
+  void acCopyDataToClipboardExecute();
+  void acCopyDataFromClipboardExecute();
+  // A drop on the roster list: a copy of the dragged bot at the end of the
+  // roster. False when refused (not a bot, not from this list, no bot
+  // shown).
+  bool lbBotListDragDrop(const QMimeData& data, const QObject* source);
+  // The random preset draws from the clock-seeded source unless a test
+  // hands in its own.
+  void SetRandomSource(std::unique_ptr<roster::TRandomSource> random) { FRandom = std::move(random); }
+  TBotProfiles& Profiles() const { return *FProfiles; }
+  const std::vector<roster::TBotTemplate>& Templates() const { return FTemplates; }
+
   // Showing and applying a bot.
   void ShowCharacter(const roster::TBotCharacter& bot);
   void ApplyAllControls(roster::TBotCharacter& bot);
@@ -134,7 +165,7 @@ class TFmMainForm : public QMainWindow {
   const roster::TStringList& Texts() const { return FTexts; }
 
   // Controls, named as the commands and tests know them.
-  QListWidget* lbBotList = nullptr;
+  TBotListBox* lbBotList = nullptr;
   QGroupBox* gbBotlist = nullptr;
   QTabWidget* PageControl1 = nullptr;
   QWidget* tsSkills = nullptr;
@@ -168,6 +199,13 @@ class TFmMainForm : public QMainWindow {
   QMenu* miBiography = nullptr;  // the biography commands join it
   QMenu* pmBotlist = nullptr;    // the roster list's pop-up menu
   QMenu* pmBio = nullptr;        // the biography pop-up menu
+  QMenu* pmTemplates = nullptr;         // the templates, below tbTemplates
+  QMenu* pmStandardSettings = nullptr;  // the skill presets, below tbStandards
+  QToolButton* tbShowProfile = nullptr;
+  QToolButton* tbShowProfiles = nullptr;
+  QToolButton* tbTemplates = nullptr;
+  QToolButton* tbStandards = nullptr;
+  QToolButton* tbSkillRandomizer = nullptr;
   QDialog* FindDialog1 = nullptr;
   QLineEdit* edFindText = nullptr;
 
@@ -182,6 +220,16 @@ class TFmMainForm : public QMainWindow {
   QAction* acCopyBot = nullptr;
   QAction* acPasteBot = nullptr;
   QAction* acPasteAsNewBot = nullptr;
+  QAction* acShowProfile = nullptr;  // also the roster list's miShowStats
+  QAction* acShowProfiles = nullptr;
+  QAction* acCreateTemplateFromCharacter = nullptr;
+  QAction* acDefaultCharacter = nullptr;
+  QAction* acResetCharacterSkills = nullptr;
+  QAction* acMaximizeCharacterSkills = nullptr;
+  QAction* acMinimizeCharacterSkills = nullptr;
+  QAction* acSkillRandomizer = nullptr;
+  QAction* acCopyDataToClipboard = nullptr;
+  QAction* acCopyDataFromClipboard = nullptr;
 
  protected:
   // Hooks for the windows that join later. Each is called where that
@@ -197,18 +245,8 @@ class TFmMainForm : public QMainWindow {
   virtual void HarvestRosterReferencesUnseen() {}
   // The configuration window, shown modally ("Manual package search").
   virtual void ShowConfigurationWindow() {}
-  // The template menu, built from the value-list file's "TEMPLATES".
-  virtual void BuildTemplateMenu() {}
-  // Profile windows: one per bot name.
-  virtual void CloseAllProfiles() {}
-  virtual void CloseProfile(const std::string& botName) { (void)botName; }
-  virtual void RenameProfile(const std::string& oldName, const std::string& newName) {
-    (void)oldName;
-    (void)newName;
-  }
-  virtual void UpdateProfileRatings() {}
   // A double click on a roster row: that bot's profile window.
-  virtual void lbBotListDblClick() {}
+  void lbBotListDblClick();
 
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -245,6 +283,7 @@ class TFmMainForm : public QMainWindow {
   static const std::vector<TPickList>& PickLists();
   static const TPickList& PickOf(TBotControl control);
 
+  void BuildProfileAndTemplateCommands();
   void BuildActions();
   void BuildMenus();
   void BuildControls();
@@ -264,6 +303,10 @@ class TFmMainForm : public QMainWindow {
   template <class F>
   void Guard(F&& command);
 
+  // Runs `change` on the shown bot, then shows it again; the roster is
+  // marked changed when the bot's line changed.
+  template <class F>
+  void ChangeCurrentBot(F&& change);
   void ClearBots();
   bool IsDefaultBotList(const std::string& fileName) const;
   void UpdateSaveEnabled();
@@ -349,6 +392,11 @@ class TFmMainForm : public QMainWindow {
   // change the bot without the user asking, so they are left out until the
   // user changes them.
   std::bitset<bcControlCount> FUnshown;
+
+  std::unique_ptr<roster::TRandomSource> FRandom;
+  std::vector<roster::TBotTemplate> FTemplates;
+  // Last: its windows go before the bots and lists they show.
+  std::unique_ptr<TBotProfiles> FProfiles;
 };
 
 template <class F>

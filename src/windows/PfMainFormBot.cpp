@@ -18,6 +18,7 @@
 
 #include "platform/AsciiText.h"
 #include "roster/PuUtTypes.h"
+#include "windows/BotProfiles.h"
 #include "windows/PfMainForm.h"
 #include "windows/QtDialogs.h"
 
@@ -302,7 +303,7 @@ void TFmMainForm::ApplyToSelected(TBotControl control, TSetter setter) {
     }
     CharacterChanged(FCurrentBot);
   }
-  UpdateProfileRatings();
+  FProfiles->RefreshAll();
 }
 
 void TFmMainForm::edStatChange() {
@@ -316,7 +317,7 @@ void TFmMainForm::edStatChange() {
   const std::string& newName = FCurrentBot->GetDefaultName();
   if (newName != oldName) {
     FBots.at(static_cast<std::size_t>(CurrentIndex())).Key = newName;
-    RenameProfile(oldName, newName);
+    FProfiles->Refresh(*FCurrentBot);
     RefreshBotListBox();  // keeps the selection, so later edits still reach the bot
   }
   // A rename is a change like any other: Exit must not lose it unasked.

@@ -15,6 +15,7 @@
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 #include "platform/Version.h"
+#include "windows/BotProfiles.h"
 #include "windows/PfMainForm.h"
 #include "windows/QtDialogs.h"
 
@@ -137,7 +138,7 @@ void TFmMainForm::acSaveAsBotlistExecute() {
 // ---------------------------------------------------------------- the list
 
 void TFmMainForm::ClearBots() {
-  CloseAllProfiles();
+  FProfiles->CloseAll();
   // The rows go with their bots: a selection left over from the old roster
   // must not pick bots of the next one.
   const QSignalBlocker blocker(lbBotList);
@@ -250,7 +251,7 @@ void TFmMainForm::acAddBotExecute() {
 void TFmMainForm::acDeleteBotExecute() {
   const int index = CurrentIndex();
   if (index < 0) return;
-  CloseProfile(BotKey(index));
+  FProfiles->Close(Bot(index));
   FCurrentBot = nullptr;
   FBots.erase(FBots.begin() + index);
   RefreshBotListBox();
@@ -293,6 +294,7 @@ void TFmMainForm::ShowBotAt(int index) {
   FCurrentBot = FBots.at(static_cast<std::size_t>(index)).Bot.get();
   SelectRow(index);
   ShowCharacter(*FCurrentBot);
+  FProfiles->Refresh(*FCurrentBot);
   UpdateBotCommands();
 }
 

@@ -1,0 +1,56 @@
+#include "windows/BotProfiles.h"
+
+#include <algorithm>
+
+#include "platform/AsciiText.h"
+#include "windows/PfBotStatSummary.h"
+
+namespace windows {
+
+TBotProfiles::TBotProfiles(QWidget* owner, const roster::TStringList& weapons, const roster::TStringList& species)
+    : FOwner(owner), FWeapons(weapons), FSpecies(species) {}
+
+TBotProfiles::~TBotProfiles() = default;
+
+TFmBotStatSummary* TBotProfiles::Find(const roster::TBotCharacter& bot) const {
+  for (const auto& window : FWindows)
+    if (window->Bot() == &bot) return window.get();
+  return nullptr;
+}
+
+TFmBotStatSummary& TBotProfiles::Show(const roster::TBotCharacter& bot) {
+  TFmBotStatSummary* window = Find(bot);
+  if (!window) {
+    window = FWindows.emplace_back(std::make_unique<TFmBotStatSummary>(FOwner)).get();
+    window->SetWeaponNames(FWeapons);
+    window->SetSpeciesNames(FSpecies);
+    window->SetBot(bot);
+  }
+  window->show();
+  window->raise();
+  return *window;
+}
+
+void TBotProfiles::Refresh(const roster::TBotCharacter& bot) {
+  if (TFmBotStatSummary* window = Find(bot)) window->UpdateRatings();
+}
+
+void TBotProfiles::RefreshAll() {
+  for (const auto& window : FWindows) window->UpdateRatings();
+}
+
+void TBotProfiles::Close(const roster::TBotCharacter& bot) {
+  std::erase_if(FWindows, [&bot](const auto& window) { return window->Bot() == &bot; });
+}
+
+void TBotProfiles::CloseAll() { FWindows.clear(); }
+
+TFmStatViewlist::TProfileList TBotProfiles::List() const {
+  TFmStatViewlist::TProfileList list;
+  for (const auto& window : FWindows) list.emplace_back(window->Bot()->GetDefaultName(), window.get());
+  std::stable_sort(list.begin(), list.end(),
+                   [](const auto& a, const auto& b) { return platform::CompareText(a.first, b.first) < 0; });
+  return list;
+}
+
+}  // namespace windows
