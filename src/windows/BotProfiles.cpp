@@ -21,10 +21,14 @@ TFmBotStatSummary* TBotProfiles::Find(const roster::TBotCharacter& bot) const {
 TFmBotStatSummary& TBotProfiles::Show(const roster::TBotCharacter& bot) {
   TFmBotStatSummary* window = Find(bot);
   if (!window) {
+    // A new profile stands beside the last one rather than on top of it,
+    // so that two bots can be compared.
+    const TFmBotStatSummary* last = FWindows.empty() ? nullptr : FWindows.back().get();
     window = FWindows.emplace_back(std::make_unique<TFmBotStatSummary>(FOwner)).get();
     window->SetWeaponNames(FWeapons);
     window->SetSpeciesNames(FSpecies);
     window->SetBot(bot);
+    if (last && last->isVisible()) window->move(last->frameGeometry().topRight() + QPoint(1, 0));
   }
   window->show();
   window->raise();

@@ -54,7 +54,9 @@ void TFmBotStatSummary::FitToRows() {
   // Every row and both columns in full, without scroll bars: the window is
   // a small fixed card.
   QTreeWidget* view = lvBotRating;
-  int width = 2 * view->frameWidth();
+  // A little room to spare after the values: fonts differ in how far
+  // their last glyph reaches.
+  int width = 2 * view->frameWidth() + view->fontMetrics().averageCharWidth();
   for (int column = 0; column < view->columnCount(); ++column) {
     view->resizeColumnToContents(column);
     width += std::max(view->columnWidth(column), view->header()->sectionSizeHint(column));

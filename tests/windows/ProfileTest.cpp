@@ -93,6 +93,7 @@ TEST_F(Profiles, SevenRowsOfKnownBots) {
                                         {"Agility", "94 %"},
                                         {"Tactics", "59 %"},
                                         {"Aggressiveness", "100 %"}}));
+  EXPECT_GT(ProfileOf(1).x(), gorge.x());  // beside the first, not on top of it
   const TFmBotStatSummary& odd = ProfileOf(2);
   EXPECT_EQ(Row(odd, "Salary"), "497 Credits");
   EXPECT_EQ(Row(odd, "Favourite weapon"), "");
