@@ -119,7 +119,6 @@ TEST_F(CharacterCommands, PresetsWriteTheShownBotOnlyAndMarkTheRosterChanged) {
                              "ReactionTime=+5.0,Menu=\"SP\")");
   EXPECT_EQ(Form->edTactics->value(), 500);
   EXPECT_EQ(Form->Bot(0).GetPlayerLine(), alpha);
-  ExpectMarkedChanged();
 
   Form->acMinimizeCharacterSkills->trigger();
   EXPECT_EQ(ShownLine(), head + "Accuracy=-5.0,StrafingAbility=-5.0,Tactics=-5.0,ReactionTime=-5.0,Menu=\"SP\")");
@@ -144,7 +143,6 @@ TEST_F(CharacterCommands, DefaultCharacterIsRenamedInListAndKey) {
   EXPECT_EQ(Form->lbBotList->item(1)->text(), "NewBot");
   EXPECT_TRUE(Form->lbBotList->item(1)->isSelected());
   EXPECT_EQ(Form->BotKey(1), "NewBot");
-  ExpectMarkedChanged();
 
   Click(0);
   Form->edFindText->setText("newbot");
@@ -159,7 +157,6 @@ TEST_F(CharacterCommands, TemplatesApplyTheirSkillsAndNewOnesAreStored) {
                              "Accuracy=-1.3,Aggressiveness=+0.6,StrafingAbility=+3.3,CombatStyle=+0.8,Tactics=-2.8,"
                              "ReactionTime=-0.4,bJumpy=1,FavoriteWeapon=XWeapons.LinkGun,Menu=\"SP\")");
   EXPECT_TRUE(Form->cbJumpy->isChecked());
-  ExpectMarkedChanged();
 
   // Cancel, blank and names that cannot be keys store nothing.
   Dialogs.Inputs = {std::nullopt, std::string("  "), std::string("a=b"), std::string(";x"), std::string("[S]"),
@@ -254,5 +251,42 @@ TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
   EXPECT_EQ(Form->BotKey(1), "Visitor");
   EXPECT_EQ(Form->lbBotList->selectedItems().size(), 1);
   EXPECT_TRUE(Form->lbBotList->item(1)->isSelected());
+}
+
+namespace {
+
+struct TMarkingCase {
+  const char* name;
+  void (*run)(TTestForm& form, TFakeDialogs& dialogs);
+};
+
+class MarkingCommands : public CharacterCommands, public ::testing::WithParamInterface<TMarkingCase> {};
+
+}  // namespace
+
+TEST_P(MarkingCommands, MarkTheRosterChangedWhenTheLineChanged) {
+  Form->SetRandomSource(std::make_unique<TFixedRandom>(std::deque<int>{1000, 50, 100, 0, 99, 9, 250, 500}));
+  // Alpha has the reset skills already.
+  Click(0);
+  Form->acResetCharacterSkills->trigger();
+  EXPECT_FALSE(Form->Modified());
+  Click(1);
+  GetParam().run(*Form, Dialogs);
   ExpectMarkedChanged();
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, MarkingCommands,
+    ::testing::Values(
+        TMarkingCase{"Maximum", [](TTestForm& f, TFakeDialogs&) { f.acMaximizeCharacterSkills->trigger(); }},
+        TMarkingCase{"Reset", [](TTestForm& f, TFakeDialogs&) { f.acResetCharacterSkills->trigger(); }},
+        TMarkingCase{"Minimum", [](TTestForm& f, TFakeDialogs&) { f.acMinimizeCharacterSkills->trigger(); }},
+        TMarkingCase{"Random", [](TTestForm& f, TFakeDialogs&) { f.acSkillRandomizer->trigger(); }},
+        TMarkingCase{"DefaultCharacter", [](TTestForm& f, TFakeDialogs&) { f.acDefaultCharacter->trigger(); }},
+        TMarkingCase{"Template", [](TTestForm& f, TFakeDialogs&) { f.pmTemplates->actions().at(0)->trigger(); }},
+        TMarkingCase{"ClipboardPaste",
+                     [](TTestForm& f, TFakeDialogs& d) {
+                       d.Clipboard = BotLine("Visitor");
+                       f.acCopyDataFromClipboard->trigger();
+                     }}),
+    [](const auto& info) { return std::string(info.param.name); });
