@@ -55,6 +55,16 @@ void TFmMainForm::ConnectHandlers() {
   command(acCopyBot, &TFmMainForm::acCopyBotExecute);
   command(acPasteBot, &TFmMainForm::acPasteBotExecute);
   command(acPasteAsNewBot, &TFmMainForm::acPasteAsNewBotExecute);
+  command(acShowProfile, &TFmMainForm::acShowProfileExecute);
+  command(acShowProfiles, &TFmMainForm::acShowProfilesExecute);
+  command(acCreateTemplateFromCharacter, &TFmMainForm::acCreateTemplateFromCharacterExecute);
+  command(acDefaultCharacter, &TFmMainForm::acDefaultCharacterExecute);
+  command(acResetCharacterSkills, &TFmMainForm::acResetCharacterSkillsExecute);
+  command(acMaximizeCharacterSkills, &TFmMainForm::acMaximizeCharacterSkillsExecute);
+  command(acMinimizeCharacterSkills, &TFmMainForm::acMinimizeCharacterSkillsExecute);
+  command(acSkillRandomizer, &TFmMainForm::acSkillRandomizerExecute);
+  command(acCopyDataToClipboard, &TFmMainForm::acCopyDataToClipboardExecute);
+  command(acCopyDataFromClipboard, &TFmMainForm::acCopyDataFromClipboardExecute);
 
   connect(lbBotList, &QListWidget::currentRowChanged, this, [this] { Guard([this] { lbBotListClick(); }); });
   connect(lbBotList, &QListWidget::itemDoubleClicked, this, [this] { Guard([this] { lbBotListDblClick(); }); });

@@ -109,20 +109,6 @@ void TFmMainForm::BuildProfileAndTemplateCommands() {
   ToolBar1->insertWidget(before, tbStandards);
   ToolBar1->insertWidget(before, tbSkillRandomizer);
 
-  const auto command = [this](QAction* action, void (TFmMainForm::*handler)()) {
-    connect(action, &QAction::triggered, this, [this, handler] { Guard([&] { (this->*handler)(); }); });
-  };
-  command(acShowProfile, &TFmMainForm::acShowProfileExecute);
-  command(acShowProfiles, &TFmMainForm::acShowProfilesExecute);
-  command(acCreateTemplateFromCharacter, &TFmMainForm::acCreateTemplateFromCharacterExecute);
-  command(acDefaultCharacter, &TFmMainForm::acDefaultCharacterExecute);
-  command(acResetCharacterSkills, &TFmMainForm::acResetCharacterSkillsExecute);
-  command(acMaximizeCharacterSkills, &TFmMainForm::acMaximizeCharacterSkillsExecute);
-  command(acMinimizeCharacterSkills, &TFmMainForm::acMinimizeCharacterSkillsExecute);
-  command(acSkillRandomizer, &TFmMainForm::acSkillRandomizerExecute);
-  command(acCopyDataToClipboard, &TFmMainForm::acCopyDataToClipboardExecute);
-  command(acCopyDataFromClipboard, &TFmMainForm::acCopyDataFromClipboardExecute);
-
   lbBotList->DragLine = [this]() -> std::optional<std::string> {
     if (!FCurrentBot) return std::nullopt;
     return FCurrentBot->GetPlayerLine();
