@@ -22,7 +22,9 @@ namespace {
 class TBenchDialogs : public windows::TDialogs {
  public:
   std::string File;
-  windows::TModalResult MessageDlg(const std::string&, windows::TMsgDlgType, windows::TMsgDlgButtons) override {
+  using windows::TDialogs::MessageDlg;
+  windows::TModalResult MessageDlg(const std::string&, windows::TMsgDlgType, windows::TMsgDlgButtons,
+                                   windows::TMsgDlgButtons) override {
     return windows::TModalResult::mrYes;
   }
   std::optional<std::string> InputQuery(const std::string&, const std::string&, const std::string&) override {
