@@ -201,6 +201,8 @@ struct TRefusedCase {
   const char* Message;  // a part of it
 };
 
+void PrintTo(const TRefusedCase& file, std::ostream* out) { *out << file.Name; }
+
 class RefusedFileTest : public RosterDocumentTest, public ::testing::WithParamInterface<TRefusedCase> {};
 
 TEST_P(RefusedFileTest, IsRefusedAndTheRosterStays) {
