@@ -18,7 +18,11 @@ namespace {
 
 bool IsBotLine(std::string_view line) { return platform::StartsText("PLAYER", line); }
 
-bool IsRosterHeader(std::string_view line) { return platform::SameText(platform::Trim(line), "[Public]"); }
+bool IsRosterHeader(std::string_view line) {
+  // Some editors put a UTF-8 byte-order mark before the first line.
+  if (line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+  return platform::SameText(platform::Trim(line), "[Public]");
+}
 
 bool IsSectionHeader(std::string_view line) {
   const std::string trimmed = platform::Trim(line);

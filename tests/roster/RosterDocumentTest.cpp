@@ -74,8 +74,17 @@ INSTANTIATE_TEST_SUITE_P(Stock, StockRosterTest, ::testing::Values("xplayersL1.u
 
 TEST_F(RosterDocumentTest, OneEditChangesOneLineAndKeepsItsUnknownItems) {
   REQUIRE_REALDATA("upl/ut2004_stock/xplayersL1.upl");
-  const std::string original = platform::ReadFileBytes(RealDataPath("upl/ut2004_stock/xplayersL1.upl"));
-  Doc.Load(RealDataPath("upl/ut2004_stock/xplayersL1.upl"));
+  // The stock roster with an author's notes and a bot taken out by a
+  // comment, as rosters passed around often have.
+  std::vector<std::string> in = platform::SplitLines(
+      platform::ReadFileBytes(RealDataPath("upl/ut2004_stock/xplayersL1.upl")));
+  in.insert(in.begin() + 1, "; Stock roster, tuned by hand");
+  in.insert(in.begin() + 4, ";" + in[3]);
+  in.push_back("");
+  in.push_back("; end of the roster");
+  std::string text;
+  for (const std::string& line : in) text += line + "\n";
+  Doc.Load(Dir.write("notes.upl", text));
   ASSERT_EQ(Doc.Count(), 146);
   const int brock = Doc.Find("brock");
   ASSERT_GE(brock, 0);
@@ -83,7 +92,6 @@ TEST_F(RosterDocumentTest, OneEditChangesOneLineAndKeepsItsUnknownItems) {
   Doc.BotChanged(Doc.Bot(brock));
   Doc.Save(Dir.file("saved.upl"));
 
-  const std::vector<std::string> in = platform::SplitLines(original);
   const std::vector<std::string> out = platform::ReadLines(Dir.file("saved.upl"));
   ASSERT_EQ(out.size(), in.size());
   std::vector<std::size_t> changed;
@@ -143,6 +151,9 @@ TEST_F(RosterDocumentTest, ARosterWithoutHeaderOrFileGetsOne) {
   const std::string bare = Dir.write("bare.upl", Line("Zero") + "\n" + Line("One") + "\n");
   Doc.Load(bare);
   EXPECT_EQ(Doc.Lines(), (std::vector<std::string>{"[Public]", Line("Zero"), Line("One")}));
+  // A header behind a byte-order mark is the header.
+  Doc.Load(Dir.write("bom.upl", "\xEF\xBB\xBF[Public]\r\n" + Line("Zero") + "\r\n"));
+  EXPECT_EQ(Doc.Lines(), (std::vector<std::string>{"\xEF\xBB\xBF[Public]", Line("Zero")}));
 }
 
 // ---------------------------------------------------------------- modified
