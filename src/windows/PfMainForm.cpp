@@ -28,6 +28,7 @@
 #include <limits>
 
 #include "platform/AsciiText.h"
+#include "platform/FileError.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
 #include "roster/PuGameFiles.h"
@@ -92,6 +93,12 @@ void MarkBoldRed(QWidget* widget) {
 }  // namespace
 
 std::string PathText(const std::string& path) { return FromQ(PathToQ(path)); }
+
+std::string ErrorText(const std::exception& e) {
+  // The platform's file errors name the file as the file system spells it.
+  if (dynamic_cast<const platform::EFileError*>(&e)) return PathText(e.what());
+  return e.what();
+}
 
 TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidget* parent)
     : QMainWindow(parent), FDialogs(dialogs), FArgs(std::move(args)), FRoster(std::string(), &dialogs) {
@@ -454,10 +461,8 @@ std::optional<std::string> TFmMainForm::OpenStartRoster(const std::string& roste
   if (there) {
     try {
       LoadBotList(*found);
-    } catch (const platform::EFileError& e) {
-      failure = PathText(e.what());
     } catch (const std::exception& e) {
-      failure = e.what();
+      failure = ErrorText(e);
     }
   }
   if (!there || failure) FRoster.Clear();

@@ -15,7 +15,6 @@
 
 #include <QMainWindow>
 
-#include "platform/FileError.h"
 #include "platform/IniFile.h"
 #include "roster/PuBotCharacter.h"
 #include "roster/PuRosterDocument.h"
@@ -44,6 +43,8 @@ namespace windows {
 // A file-system path as the program's 8-bit text, for messages: letters
 // outside that code page show as "?".
 std::string PathText(const std::string& path);
+// An error's message as the program shows it.
+std::string ErrorText(const std::exception& e);
 
 extern const char* const ApplicationTitle;  // "Orvy's Rosterwell"
 extern const char* const BotListFilter;     // the roster dialogs' filter
@@ -356,10 +357,8 @@ template <class F>
 void TFmMainForm::Guard(F&& command) {
   try {
     command();
-  } catch (const platform::EFileError& e) {
-    FDialogs.MessageDlg(PathText(e.what()), TMsgDlgType::mtError, mbOK);
   } catch (const std::exception& e) {
-    FDialogs.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
+    FDialogs.MessageDlg(ErrorText(e), TMsgDlgType::mtError, mbOK);
   }
 }
 

@@ -1,9 +1,6 @@
 // The roster as a whole: reading and writing the .upl file, and the
 // commands of the File and Edit bots menus.
 
-#include <filesystem>
-#include <system_error>
-
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
@@ -13,7 +10,7 @@
 
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
-#include "platform/TextFile.h"
+#include "platform/FileError.h"
 #include "platform/Version.h"
 #include "windows/PfMainForm.h"
 #include "windows/QtDialogs.h"
@@ -43,7 +40,7 @@ bool TFmMainForm::WriteRoster(const std::string& fileName) {
     SaveBotList(fileName);
   } catch (const platform::EFileError& e) {
     // The roster stays modified: nothing of it reached the file.
-    FDialogs.MessageDlg("The botlist was not saved.\r" + PathText(e.what()), TMsgDlgType::mtError, mbOK);
+    FDialogs.MessageDlg("The botlist was not saved.\r" + ErrorText(e), TMsgDlgType::mtError, mbOK);
     return false;
   }
   FDialogs.ShowMessage("Botlist saved as :\r" + PathText(fileName));
@@ -170,8 +167,8 @@ void TFmMainForm::acOpenBotlistExecute() {
     LoadBotList(*chosen);
   } catch (const std::exception& e) {
     // Nothing changed: the roster shown stays, and so does its file.
-    const std::string why = dynamic_cast<const platform::EFileError*>(&e) ? PathText(e.what()) : e.what();
-    FDialogs.MessageDlg("\"" + PathText(*chosen) + "\" was not opened.\r" + why, TMsgDlgType::mtError, mbOK);
+    FDialogs.MessageDlg("\"" + PathText(*chosen) + "\" was not opened.\r" + ErrorText(e), TMsgDlgType::mtError,
+                        mbOK);
     return;
   }
   ClearDetails();
