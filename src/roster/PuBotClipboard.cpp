@@ -28,7 +28,7 @@ bool IsOnePlayerLine(std::string_view line) {
 
 }  // namespace
 
-std::optional<TBotCharacter> ReadPastedBot(const std::string& text, std::string& error) {
+std::optional<TBotCharacter> ReadPastedBot(const std::string& text, std::string& error, TInputQuery* ask) {
   const std::string line = text.size() > MaxPastedLineLength ? std::string() : platform::Trim(text);
   if (!IsOnePlayerLine(line)) {
     error = "The clipboard holds no character.\rA character is one line of the form Player=(...).";
@@ -36,7 +36,7 @@ std::optional<TBotCharacter> ReadPastedBot(const std::string& text, std::string&
   }
   TBotCharacter bot;
   try {
-    bot.SetPlayerLine(line);
+    bot.SetPlayerLine(line, ask);
   } catch (const EConvertError& e) {
     error = std::string("The character on the clipboard could not be read:\r") + e.what();
     return std::nullopt;

@@ -28,9 +28,9 @@ const char* const DefaultTemplates[][2] = {
 
 // A template line that cannot be read keeps what came before the bad
 // number: one broken line in the file must not cost the user the others.
-void ReadQuietly(TBotCharacter& bot, const std::string& line) {
+void ReadTemplate(TBotCharacter& bot, const std::string& line, TInputQuery* ask) {
   try {
-    bot.SetPlayerLine(line);
+    bot.SetPlayerLine(line, ask);
   } catch (const EConvertError&) {
   }
 }
@@ -42,14 +42,14 @@ void EnsureDefaultTemplates(platform::TIniFile& ini) {
   for (const auto& [key, line] : DefaultTemplates) ini.WriteString(TemplatesSection, key, line);
 }
 
-std::vector<TBotTemplate> ReadTemplates(const platform::TIniFile& ini) {
+std::vector<TBotTemplate> ReadTemplates(const platform::TIniFile& ini, TInputQuery* ask) {
   std::vector<TBotTemplate> templates;
   for (const std::string& line : ini.ReadSectionLines(TemplatesSection)) {
     const std::optional<std::string_view> value = LineValue(line);
     if (!value) continue;  // a hand-edited line without "=" holds no template
     TBotTemplate& t = templates.emplace_back();
     t.Key = platform::IniLineKey(line);
-    ReadQuietly(t.Template, std::string(*value));
+    ReadTemplate(t.Template, std::string(*value), ask);
   }
   return templates;
 }

@@ -10,6 +10,7 @@
 
 #include "platform/IniFile.h"
 #include "roster/PuBotCharacter.h"
+#include "roster/PuUtTypes.h"
 
 namespace roster {
 
@@ -24,9 +25,10 @@ struct TBotTemplate {
 // has no "TEMPLATES" section yet. Only the file's copy in memory changes.
 void EnsureDefaultTemplates(platform::TIniFile& ini);
 
-// The templates in file order. A line that cannot be read to its end still
-// gives a template, with what was read up to there.
-std::vector<TBotTemplate> ReadTemplates(const platform::TIniFile& ini);
+// The templates in file order. A number that cannot be read is offered to
+// `ask`; a line that still cannot be read to its end gives a template with
+// what was read up to there.
+std::vector<TBotTemplate> ReadTemplates(const platform::TIniFile& ini, TInputQuery* ask = nullptr);
 
 // Why `name` cannot name a template, or nothing when it can. A key must
 // read back as the same key: not blank, no "=", no leading ";" or "[" (a

@@ -7,10 +7,13 @@
 
 namespace windows {
 
-TBotProfiles::TBotProfiles(QWidget* owner, const roster::TStringList& weapons, const roster::TStringList& species)
-    : FOwner(owner), FWeapons(weapons), FSpecies(species) {}
+TBotProfiles::TBotProfiles(QWidget* owner, roster::TRosterDocument& roster, const roster::TStringList& weapons,
+                           const roster::TStringList& species)
+    : FOwner(owner), FRoster(roster), FWeapons(weapons), FSpecies(species) {
+  FRoster.AddObserver(*this);
+}
 
-TBotProfiles::~TBotProfiles() = default;
+TBotProfiles::~TBotProfiles() { FRoster.RemoveObserver(*this); }
 
 TFmBotStatSummary* TBotProfiles::Find(const roster::TBotCharacter& bot) const {
   for (const auto& window : FWindows)
@@ -35,19 +38,15 @@ TFmBotStatSummary& TBotProfiles::Show(const roster::TBotCharacter& bot) {
   return *window;
 }
 
-void TBotProfiles::Refresh(const roster::TBotCharacter& bot) {
+void TBotProfiles::BotChanged(roster::TBotCharacter& bot) {
   if (TFmBotStatSummary* window = Find(bot)) window->UpdateRatings();
 }
 
-void TBotProfiles::RefreshAll() {
-  for (const auto& window : FWindows) window->UpdateRatings();
-}
-
-void TBotProfiles::Close(const roster::TBotCharacter& bot) {
+void TBotProfiles::BotDeleted(roster::TBotCharacter& bot) {
   std::erase_if(FWindows, [&bot](const auto& window) { return window->Bot() == &bot; });
 }
 
-void TBotProfiles::CloseAll() { FWindows.clear(); }
+void TBotProfiles::RosterReplaced() { FWindows.clear(); }
 
 TFmStatViewlist::TProfileList TBotProfiles::List() const {
   TFmStatViewlist::TProfileList list;

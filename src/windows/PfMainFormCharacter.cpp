@@ -54,7 +54,7 @@ QMenu* MakeMenu(QWidget* owner, const char* name) {
 }  // namespace
 
 void TFmMainForm::BuildProfileAndTemplateCommands() {
-  FProfiles = std::make_unique<TBotProfiles>(this, FWeapons, FSpecies);
+  FProfiles = std::make_unique<TBotProfiles>(this, FRoster, FWeapons, FSpecies);
   FRandom = roster::MakeClockRandomSource();
 
   acShowProfile = MakeCommand(this, "acShowProfile", "&Show profile", "View the profile as seen in UT'03",
@@ -141,15 +141,15 @@ void TFmMainForm::acShowProfilesExecute() {
 template <class F>
 void TFmMainForm::ChangeCurrentBot(F&& change) {
   if (!FCurrentBot) return;
-  const int index = CurrentIndex();
-  const std::string before = platform::UpperCase(FCurrentBot->GetPlayerLine());
-  change(*FCurrentBot);
-  if (platform::UpperCase(FCurrentBot->GetPlayerLine()) != before) FModified = true;
+  roster::TBotCharacter& bot = *FCurrentBot;
+  const std::string oldName = bot.GetDefaultName();
+  change(bot);
   // A new name is the bot's key from now on, as a rename in the name field
   // makes it, so the list and Find show and reach the bot by it.
-  FBots.at(static_cast<std::size_t>(index)).Key = FCurrentBot->GetDefaultName();
+  if (bot.GetDefaultName() != oldName) FRoster.Rename(bot, bot.GetDefaultName());
+  FRoster.BotChanged(bot);
   RefreshBotListBox();
-  ShowBotAt(index);
+  ShowBotAt(FRoster.IndexOf(bot));
 }
 
 // ---------------------------------------------------------------- templates
@@ -159,7 +159,7 @@ void TFmMainForm::BuildTemplateMenu() {
   FTemplates.clear();
   if (!FIni) FIni = std::make_unique<platform::TIniFile>(FIniFileName);
   roster::EnsureDefaultTemplates(*FIni);
-  FTemplates = roster::ReadTemplates(*FIni);
+  FTemplates = roster::ReadTemplates(*FIni, &FDialogs);
   for (std::size_t i = 0; i < FTemplates.size(); ++i) {
     const std::string name = "\"" + FTemplates[i].Template.GetDefaultName() + "\"";
     QAction* item = pmTemplates->addAction(ToQ("Use template " + name));
@@ -220,14 +220,11 @@ bool TFmMainForm::lbBotListDragDrop(const QMimeData& data, const QObject* source
   std::optional<roster::TBotCharacter> copy =
       roster::ReadPastedBot(data.data(QString::fromLatin1(BotMimeType)).toStdString(), error);
   if (!copy) return false;
-  auto bot = std::make_unique<roster::TBotCharacter>(std::move(*copy));
-  bot->LineIndex = -1;
-  bot->SetDefaultName(bot->GetDefaultName() + "(copy)");
-  FBots.push_back(TBotEntry::Of(std::move(bot)));
+  copy->SetDefaultName(copy->GetDefaultName() + "(copy)");
+  FRoster.PasteAsNew(copy->GetPlayerLine());
   RefreshBotListBox();
   SelectRow(BotCount() - 1);
   lbBotListClick();
-  FModified = true;
   CharacterChanged(FCurrentBot);
   return true;
 }
@@ -241,16 +238,16 @@ void TFmMainForm::acCopyDataFromClipboardExecute() {
   const std::optional<std::string> text = FDialogs.ClipboardText();
   if (!text || text->empty()) return;
   std::string error;
-  const std::optional<roster::TBotCharacter> pasted = roster::ReadPastedBot(*text, error);
+  const std::optional<roster::TBotCharacter> pasted = roster::ReadPastedBot(*text, error, &FDialogs);
   if (!pasted) {
     FDialogs.MessageDlg(error, TMsgDlgType::mtWarning, mbOK);
     return;
   }
-  ChangeCurrentBot([&pasted](roster::TBotCharacter& bot) {
-    const int lineIndex = bot.LineIndex;  // the bot keeps its place in the file
-    bot = *pasted;
-    bot.LineIndex = lineIndex;
-  });
+  // The whole line was read: only now does the bot take it, name and key
+  // included.
+  FRoster.Paste(*FCurrentBot, pasted->GetPlayerLine());
+  RefreshBotListBox();
+  ShowBotAt(CurrentIndex());
 }
 
 }  // namespace windows

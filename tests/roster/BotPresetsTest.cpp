@@ -237,9 +237,9 @@ TEST_F(BotPresetsTest, PastedLineWithABadNumberIsRefusedUnlessReplaced) {
   const std::string line = "Player=(DefaultName=\"Odd\",Accuracy=1.0,Tactics=zz,ReactionTime=+1.0)";
   AnswerInputBoxes({std::nullopt, std::string("2.5")});
   std::string error;
-  EXPECT_FALSE(roster::ReadPastedBot(line, error).has_value());
+  EXPECT_FALSE(roster::ReadPastedBot(line, error, &Ask).has_value());
   EXPECT_EQ(error.rfind("The character on the clipboard could not be read:\r", 0), 0u) << error;
-  const auto replaced = roster::ReadPastedBot(line, error);
+  const auto replaced = roster::ReadPastedBot(line, error, &Ask);
   ASSERT_TRUE(replaced.has_value());
   EXPECT_EQ(replaced->GetTactics(), 2.5);
   EXPECT_EQ(replaced->GetReactionTime(), 1);

@@ -18,7 +18,6 @@
 
 #include "MainFormFixture.h"
 #include "platform/IniFile.h"
-#include "platform/InputBox.h"
 
 using namespace testing_support;
 using windows::TModalResult;
@@ -223,10 +222,6 @@ TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
   // Plain text and a line with a bad number are refused; the bot stays.
   const std::string before = ShownLine();
   const std::string badNumber = BotLine("Broken", "Tactics=lots,");
-  struct TAskThroughDialogs {
-    explicit TAskThroughDialogs(windows::TDialogs& dialogs) { dialogs.InstallAsInputBoxHandler(); }
-    ~TAskThroughDialogs() { platform::SetInputBoxHandler({}); }
-  } ask(Dialogs);
   Dialogs.Inputs = {std::nullopt};  // the replacement question, cancelled
   for (const std::string& text : {std::string("Dear diary"), badNumber}) {
     Dialogs.Clipboard = text;
