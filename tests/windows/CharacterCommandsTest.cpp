@@ -213,6 +213,11 @@ TEST_F(CharacterCommands, DragCopiesAppendAfterOneBlankLine) {
   EXPECT_EQ(lines[3], "");
   EXPECT_EQ(lines[4], BotLine("Alpha(copy)"));
   EXPECT_EQ(lines[5], BotLine("Alpha(copy)(copy)"));
+
+  // With no bot shown the list takes no drop, not even its own.
+  while (Form->CurrentBot()) Form->acDeleteBot->trigger();
+  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, Form->lbBotList));
+  EXPECT_EQ(Form->BotCount(), 0);
 }
 
 TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
