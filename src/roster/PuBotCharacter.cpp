@@ -22,6 +22,13 @@ std::vector<std::string> BioLines(const TUtType& ref) { return platform::SplitLi
 
 }  // namespace
 
+void TBotCharacter::SetText(const std::string& value) {
+  Text = value;
+  TUtType ref;
+  ref.SetString(Text);
+  Bio_ = BioLines(ref);
+}
+
 TBotCharacter::TBotCharacter() {
   SetPlayerLine(DefaultPlayerLine);
   SetAggressiveness(0.3);
@@ -69,10 +76,7 @@ void TBotCharacter::SetPlayerLine(const std::string& s) {
   // when the line breaks off at a number that cannot be read.
   bool sawText = false;
   const auto followText = [&] {
-    if (sawText) return;
-    TUtType ref;
-    ref.SetString(Text);
-    Bio_ = BioLines(ref);
+    if (!sawText) SetText(Text);
   };
   try {
     ForEachItem(rest, [&](const std::string& item) { ApplyItem(item, sawText); });
