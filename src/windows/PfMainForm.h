@@ -19,6 +19,7 @@
 #include "roster/PuUtStringlist.h"
 #include "roster/StringList.h"
 #include "windows/Dialogs.h"
+#include "windows/ProgramWait.h"
 
 class QAction;
 class QCheckBox;
@@ -77,6 +78,22 @@ class TFmMainForm : public QMainWindow {
   void acCopyBotExecute();
   void acPasteBotExecute();
   void acPasteAsNewBotExecute();
+
+  // Biographies.
+  void EditBio(const std::string& ref, const std::string& botName, bool editExisting, const std::string& dir);
+  void EditBioText(const std::string& ref, const std::string& botName, const std::string& text,
+                   const std::string& dir);
+  void acEditBioExecute();
+  void acAddBioExecute();
+  void acCopyBioToClipboardExecute();
+  void acCopyBioFromClipboardExecute();
+
+  // UnrealScript export and compilation; the about window.
+  void miExportPlayerRecordClassClick();
+  // False when the compiler could not be started, was cancelled or failed.
+  bool CompilePackages(const std::vector<std::string>& packages);
+  TProgramRun RunUcc(const std::string& compiler, const std::string& config);
+  void mmAboutClick();
 
   // Roster file.
   void LoadBotList(const std::string& fileName);
@@ -183,6 +200,15 @@ class TFmMainForm : public QMainWindow {
   QAction* acPasteBot = nullptr;
   QAction* acPasteAsNewBot = nullptr;
 
+  QAction* acEditBio = nullptr;
+  QAction* acAddBio = nullptr;
+  QAction* acDelBio = nullptr;
+  QAction* acCopyBioToClipboard = nullptr;
+  QAction* acCopyBioFromClipboard = nullptr;
+  QMenu* mmSetup = nullptr;
+  QAction* miExportPlayerRecordClass = nullptr;
+  QAction* mmAbout = nullptr;
+
  protected:
   // Hooks for the windows that join later. Each is called where that
   // window's work belongs; the main window's own steps around it (taking
@@ -251,6 +277,11 @@ class TFmMainForm : public QMainWindow {
   void BuildSkillsPage();
   void BuildDetailsPage();
   void BuildFindDialog();
+  void BuildBioCommands();
+  void BuildSetupAndAboutCommands();
+  // After a biography was written: the file read again, the shown bot
+  // pointed at the biography and shown again.
+  void BioWritten(const std::string& fileName, const std::string& ref);
   void ConnectHandlers();
   void FixWindowSize();
 
