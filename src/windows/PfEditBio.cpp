@@ -27,8 +27,9 @@ std::string OnDisk(const std::string& path) { return platform::FindPathIgnoringC
 // A read-only field shows the window's colour, as a label would.
 void ShowReadOnly(QLineEdit* edit, bool readOnly) {
   edit->setReadOnly(readOnly);
-  edit->setBackgroundRole(readOnly ? QPalette::Window : QPalette::Base);
-  edit->setAutoFillBackground(readOnly);
+  QPalette palette = edit->parentWidget() ? edit->parentWidget()->palette() : QPalette();
+  if (readOnly) palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+  edit->setPalette(palette);
 }
 
 }  // namespace

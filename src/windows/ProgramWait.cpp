@@ -47,7 +47,7 @@ TFmProgramWait::TFmProgramWait(platform::TProcess& process, const std::string& c
   buCancel = new QPushButton(QStringLiteral("&Cancel"), this);
   buCancel->setObjectName(QStringLiteral("buCancel"));
   layout->addWidget(buCancel, 0, Qt::AlignHCenter);
-  layout->setSizeConstraint(QLayout::SetFixedSize);
+  setFixedSize(sizeHint());
   connect(buCancel, &QPushButton::clicked, this, &QDialog::reject);
 
   FTimer = new QTimer(this);
