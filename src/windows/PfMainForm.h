@@ -19,7 +19,6 @@
 #include "roster/PuUtStringlist.h"
 #include "roster/StringList.h"
 #include "windows/Dialogs.h"
-#include "windows/ProgramWait.h"
 
 class QAction;
 class QCheckBox;
@@ -38,6 +37,8 @@ class QToolBar;
 class QWidget;
 
 namespace windows {
+
+struct TProgramRun;
 
 extern const char* const ApplicationTitle;  // "Orvy's Rosterwell"
 extern const char* const BotListFilter;     // the roster dialogs' filter

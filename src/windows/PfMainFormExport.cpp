@@ -16,6 +16,7 @@
 #include "windows/PfMainForm.h"
 #include "windows/PfTevAbout.h"
 #include "windows/PfUccLog.h"
+#include "windows/ProgramWait.h"
 
 namespace windows {
 

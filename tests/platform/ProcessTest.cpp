@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -56,6 +57,18 @@ TEST(Process, AProgramThatCannotStartIsAnErrorNamingIt) {
   }
   const std::string plain = dir.write("notexec.exe", "#!/bin/sh\n");
   EXPECT_THROW(TProcess(plain, {}), EProcessError);
+
+  // A Windows program where no Wine can be found says so.
+  const std::string exe = dir.write("ucc.exe", "MZ");
+  const std::string path = getenv("PATH") ? getenv("PATH") : "";
+  setenv("PATH", dir.file("no-such-folder").c_str(), 1);
+  try {
+    TProcess process(exe, {});
+    ADD_FAILURE() << "started without Wine";
+  } catch (const EProcessError& e) {
+    EXPECT_NE(std::string(e.what()).find("Wine"), std::string::npos) << e.what();
+  }
+  setenv("PATH", path.c_str(), 1);
 }
 
 TEST(Process, WindowsProgramsRunThroughWineWithWinePaths) {

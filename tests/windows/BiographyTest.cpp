@@ -187,6 +187,14 @@ TEST_F(Biography, AReferenceWithoutDotMeansXPlayersWhateverItsCase) {
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");
 }
 
+TEST_F(Biography, CopyGivesTheBiographyThePickListShows) {
+  Click(1);
+  Pick(Form->cbText, Form->cbText->findText("XPlayers.Default"));
+  EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Default");
+  Form->acCopyBioToClipboard->trigger();
+  EXPECT_EQ(Dialogs.Clipboard, "A\r\nB\r\n");
+}
+
 TEST_F(Biography, MenusListTheCommandsAndNeedAShownBot) {
   const auto texts = [](const QMenu* menu) {
     std::vector<std::string> t;
