@@ -57,11 +57,10 @@ std::vector<std::string> UccIniLines(const std::vector<std::string>& gameIni, co
 TUccFiles::TUccFiles(const std::string& systemDir, const std::vector<std::string>& packages)
     : FSystemDir(systemDir),
       FCompiler(FileIn(systemDir, "ucc.exe")),
-      FConfigFile(platform::JoinPath(systemDir, "ucc.ini")) {
+      FConfigFile(FileIn(systemDir, "ucc.ini")) {
   const std::vector<std::string> gameIni = platform::ReadLines(FileIn(systemDir, "ut2003.ini"));
   for (const std::string& package : packages) DeleteIfThere(FileIn(systemDir, package + ".u"));
   DeleteIfThere(FileIn(systemDir, "StdOut.log"));
-  FConfigFile = FileIn(systemDir, "ucc.ini");
   platform::WriteLines(FConfigFile, UccIniLines(gameIni, packages));
 }
 
