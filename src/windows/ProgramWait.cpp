@@ -43,6 +43,7 @@ TFmProgramWait::TFmProgramWait(platform::TProcess& process, const std::string& c
   auto* busy = new QProgressBar(this);
   busy->setRange(0, 0);  // no known end: the bar only moves
   busy->setTextVisible(false);
+  busy->setMinimumWidth(busy->fontMetrics().averageCharWidth() * 48);
   layout->addWidget(busy);
   buCancel = new QPushButton(QStringLiteral("&Cancel"), this);
   buCancel->setObjectName(QStringLiteral("buCancel"));

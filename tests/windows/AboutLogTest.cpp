@@ -1,5 +1,5 @@
-// The about window, the compiler's log window and the biography editor as
-// the user sees them: texts, captions, and every control at least as large
+// The about window, the compiler's log and wait windows and the biography
+// editor as the user sees them: texts, captions, and every control at least as large
 // as it asks to be. With ROSTERWELL_SCREENSHOT_DIR set, the windows are
 // also saved as pictures there (run under a real X server to look at
 // them).
@@ -19,6 +19,7 @@
 #include "windows/PfEditBio.h"
 #include "windows/PfTevAbout.h"
 #include "windows/PfUccLog.h"
+#include "windows/ProgramWait.h"
 
 using namespace testing_support;
 using windows::TModalResult;
@@ -112,4 +113,10 @@ TEST_F(AboutAndLog, WindowsShowEverythingWhole) {
   ExpectNothingClipped(bio, "editbio");
   bio.SetNameReadOnly(true);
   ExpectNothingClipped(bio, "editbio-readonly");
+
+  platform::TProcess sleeper("/bin/sh", {"-c", "sleep 30"});
+  windows::TFmProgramWait wait(sleeper, "Compiling ...", "Waiting for ucc.exe to end ...");
+  ExpectNothingClipped(wait, "wait");
+  wait.buCancel->click();
+  sleeper.Kill();
 }
