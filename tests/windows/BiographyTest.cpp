@@ -187,6 +187,23 @@ TEST_F(Biography, AReferenceWithoutDotMeansXPlayersWhateverItsCase) {
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");
 }
 
+TEST_F(Biography, AFileOfTheSameNameElsewhereDoesNotReplaceTheGamesOwn) {
+  const std::string other = Dir.write("Elsewhere/XPlayers.int", "[DecoText]\r\n");
+  OnEditor([&](TFrmEditBio& bio) {
+    Dialogs.Files = {other};
+    bio.feFilename->Browse();
+    bio.buOk->click();
+  });
+  Form->acAddBio->trigger();
+  EXPECT_EQ(platform::ReadFileBytes(other),
+            "[DecoText]\r\nAnnBio=\"Name:  Ann|Age:   N/A|Race:  N/A||Data:|Not available.|\"\r\n");
+  EXPECT_EQ(XPlayersBytes(), XPlayers);
+  EXPECT_NE(Form->cbText->findText("XPlayers.Gorge"), -1) << "the System folder's file is still the one read";
+  EXPECT_EQ(Form->CurrentBot()->Text, "");
+  ASSERT_EQ(Dialogs.Messages().size(), 1u);
+  EXPECT_NE(Dialogs.Messages()[0].find("the bot keeps its biography"), std::string::npos);
+}
+
 TEST_F(Biography, CopyGivesTheBiographyThePickListShows) {
   Click(1);
   Pick(Form->cbText, Form->cbText->findText("XPlayers.Default"));
