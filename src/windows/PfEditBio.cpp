@@ -14,6 +14,7 @@
 #include "roster/PuBioEntry.h"
 #include "roster/PuUtTypes.h"
 #include "windows/PathEdit.h"
+#include "windows/PfMainForm.h"
 #include "windows/QtDialogs.h"
 
 namespace windows {
@@ -147,7 +148,7 @@ void TFrmEditBio::buOkClick() {
   try {
     if (SaveBio()) done(int(TModalResult::mrOk));
   } catch (const std::exception& e) {
-    FDialogs.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
+    FDialogs.MessageDlg(ErrorText(e), TMsgDlgType::mtError, mbOK);
   }
 }
 

@@ -9,7 +9,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
-#include "roster/PuIntFile.h"
+#include "roster/PuGameFiles.h"
 #include "windows/PfEditBio.h"
 #include "windows/PfMainForm.h"
 
@@ -97,7 +97,7 @@ void TFmMainForm::BioWritten(const std::string& fileName, const std::string& ref
   // The game reads its .int files from the System folder only: a file of
   // the same name chosen elsewhere neither replaces the one read at start
   // nor becomes the bot's biography.
-  roster::TIntFileList& files = roster::IntFileList();
+  roster::TIntFileList& files = roster::GameFiles().IntFiles();
   const std::string name = platform::ExtractFileName(fileName);
   const int cached = files.IndexOf(name);
   std::error_code ec;
@@ -105,7 +105,7 @@ void TFmMainForm::BioWritten(const std::string& fileName, const std::string& ref
       cached >= 0 ? std::filesystem::equivalent(files.Object(cached).FileName(), fileName, ec)
                   : std::filesystem::equivalent(platform::ExtractFileDir(fileName), FSystemDir, ec);
   if (!gameFile) {
-    FDialogs.MessageDlg("The biography was written into\r" + fileName +
+    FDialogs.MessageDlg("The biography was written into\r" + PathText(fileName) +
                             "\rwhich is not the game's " + name + ": the bot keeps its biography.",
                         TMsgDlgType::mtInformation, mbOK);
     return;
@@ -116,9 +116,10 @@ void TFmMainForm::BioWritten(const std::string& fileName, const std::string& ref
     files.Add(name, std::make_unique<roster::TIntFile>(fileName));
 
   if (FCurrentBot) {
-    // A bot pointed at another biography is a change to the roster.
-    if (FCurrentBot->Text != ref) FModified = true;
+    // Through the roster: a bot pointed at another biography is a change,
+    // and every view hears of it.
     FCurrentBot->SetText(ref);
+    FRoster.BotChanged(*FCurrentBot);
   }
   LoadBioTexts();
   if (FCurrentBot) ShowCharacter(*FCurrentBot);

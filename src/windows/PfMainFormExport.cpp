@@ -67,7 +67,7 @@ void TFmMainForm::miExportPlayerRecordClassClick() {
       packages.push_back(package);
     } catch (const std::exception& e) {
       const TModalResult answer =
-          FDialogs.MessageDlg(std::string("Unexpected error occurred :\r") + e.what() + "\r Continue ?\rPlease report !",
+          FDialogs.MessageDlg("Unexpected error occurred :\r" + ErrorText(e) + "\r Continue ?\rPlease report !",
                               TMsgDlgType::mtError, mbYes | mbNo);
       if (answer != TModalResult::mrYes) break;
     }
@@ -86,7 +86,7 @@ bool TFmMainForm::CompilePackages(const std::vector<std::string>& packages) {
   try {
     run = RunUcc(files.Compiler(), files.ConfigFile());
   } catch (const platform::EProcessError& e) {
-    FDialogs.MessageDlg(std::string("The packages were not compiled.\r") + e.what(), TMsgDlgType::mtError, mbOK);
+    FDialogs.MessageDlg("The packages were not compiled.\r" + PathText(e.what()), TMsgDlgType::mtError, mbOK);
     return false;
   }
   if (run->Cancelled)
