@@ -1,8 +1,6 @@
 // The biography commands: editing and adding a biography in the game's
 // .int files, and copying one to and from the clipboard as text.
 
-#include <filesystem>
-
 #include <QAction>
 #include <QMenu>
 
@@ -97,24 +95,12 @@ void TFmMainForm::BioWritten(const std::string& fileName, const std::string& ref
   // The game reads its .int files from the System folder only: a file of
   // the same name chosen elsewhere neither replaces the one read at start
   // nor becomes the bot's biography.
-  roster::TIntFileList& files = roster::GameFiles().IntFiles();
-  const std::string name = platform::ExtractFileName(fileName);
-  const int cached = files.IndexOf(name);
-  std::error_code ec;
-  const bool gameFile =
-      cached >= 0 ? std::filesystem::equivalent(files.Object(cached).FileName(), fileName, ec)
-                  : std::filesystem::equivalent(platform::ExtractFileDir(fileName), FSystemDir, ec);
-  if (!gameFile) {
-    FDialogs.MessageDlg("The biography was written into\r" + PathText(fileName) +
-                            "\rwhich is not the game's " + name + ": the bot keeps its biography.",
+  if (!roster::GameFiles().RereadIntFile(fileName, FSystemDir)) {
+    FDialogs.MessageDlg("The biography was written into\r" + PathText(fileName) + "\rwhich is not the game's " +
+                            platform::ExtractFileName(fileName) + ": the bot keeps its biography.",
                         TMsgDlgType::mtInformation, mbOK);
     return;
   }
-  if (cached >= 0)
-    files.Replace(cached, std::make_unique<roster::TIntFile>(fileName));
-  else
-    files.Add(name, std::make_unique<roster::TIntFile>(fileName));
-
   if (FCurrentBot) {
     // Through the roster: a bot pointed at another biography is a change,
     // and every view hears of it.
