@@ -108,6 +108,8 @@ TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidg
   BuildActions();
   BuildMenus();
   BuildControls();
+  BuildBioCommands();
+  BuildSetupAndAboutCommands();
   BuildFindDialog();
   ConnectHandlers();
   FixWindowSize();
