@@ -109,6 +109,8 @@ TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidg
   BuildActions();
   BuildMenus();
   BuildControls();
+  BuildBioCommands();
+  BuildSetupAndAboutCommands();
   BuildFindDialog();
   BuildProfileAndTemplateCommands();
   ConnectHandlers();

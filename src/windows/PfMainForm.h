@@ -46,6 +46,7 @@ class QWidget;
 namespace windows {
 
 class TBotProfiles;
+struct TProgramRun;
 
 // A file-system path as the program's 8-bit text, for messages: letters
 // outside that code page show as "?".
@@ -89,6 +90,22 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void acCopyBotExecute();
   void acPasteBotExecute();
   void acPasteAsNewBotExecute();
+
+  // Biographies.
+  void EditBio(const std::string& ref, const std::string& botName, bool editExisting, const std::string& dir);
+  void EditBioText(const std::string& ref, const std::string& botName, const std::string& text,
+                   const std::string& dir);
+  void acEditBioExecute();
+  void acAddBioExecute();
+  void acCopyBioToClipboardExecute();
+  void acCopyBioFromClipboardExecute();
+
+  // UnrealScript export and compilation; the about window.
+  void miExportPlayerRecordClassClick();
+  // False when the compiler could not be started, was cancelled or failed.
+  bool CompilePackages(const std::vector<std::string>& packages);
+  TProgramRun RunUcc(const std::string& compiler, const std::string& config);
+  void mmAboutClick();
 
   // Roster file: thin forwards to the document.
   void LoadBotList(const std::string& fileName);
@@ -240,6 +257,15 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   QAction* acCopyDataToClipboard = nullptr;
   QAction* acCopyDataFromClipboard = nullptr;
 
+  QAction* acEditBio = nullptr;
+  QAction* acAddBio = nullptr;
+  QAction* acDelBio = nullptr;
+  QAction* acCopyBioToClipboard = nullptr;
+  QAction* acCopyBioFromClipboard = nullptr;
+  QMenu* mmSetup = nullptr;
+  QAction* miExportPlayerRecordClass = nullptr;
+  QAction* mmAbout = nullptr;
+
  protected:
   // Hooks for the windows that join later. Each is called where that
   // window's work belongs; the main window's own steps around it (taking
@@ -289,6 +315,11 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void BuildSkillsPage();
   void BuildDetailsPage();
   void BuildFindDialog();
+  void BuildBioCommands();
+  void BuildSetupAndAboutCommands();
+  // After a biography was written: the file read again, the shown bot
+  // pointed at the biography and shown again.
+  void BioWritten(const std::string& fileName, const std::string& ref);
   void ConnectHandlers();
   void FixWindowSize();
 
