@@ -1,0 +1,98 @@
+#include "roster/PuRosterHarvest.h"
+
+#include "platform/AsciiText.h"
+#include "platform/FileError.h"
+#include "platform/Files.h"
+#include "platform/InputBox.h"
+#include "platform/TextFile.h"
+#include "roster/LineParts.h"
+#include "roster/PuSpecies.h"
+#include "roster/RosterErrors.h"
+
+namespace roster {
+
+namespace {
+
+// Reads one roster's Player lines as Open does: every line whose text
+// begins with "PLAYER" (case ignored) is a bot, parsed from the text after
+// its first "=".
+void ReadRoster(const std::string& path, const std::function<void(const TBotCharacter&)>& onBot,
+                TRosterScan& scan) {
+  std::vector<std::string> lines;
+  try {
+    lines = platform::ReadLines(path);
+  } catch (const platform::EFileError&) {
+    ++scan.UnreadableFiles;
+    return;
+  }
+  TBotCharacter bot;
+  for (const std::string& line : lines) {
+    if (!platform::StartsText("PLAYER", line)) continue;
+    try {
+      bot.SetPlayerLine(std::string(LineValue(line).value_or(line)));
+    } catch (const EConvertError&) {
+      ++scan.SkippedLines;
+      continue;
+    }
+    onBot(bot);
+  }
+}
+
+}  // namespace
+
+TRosterScan ScanRosters(const std::string& dir, const std::function<void(const TBotCharacter&)>& onBot) {
+  TRosterScan scan;
+  // The model asks for a replacement of an unreadable number; nobody opened
+  // these rosters, so nobody is asked and the line fails instead.
+  const platform::TQuietInputBox quiet;
+  for (const std::string& name : platform::ListFiles(dir, "*.upl")) {
+    scan.Files.push_back(name);
+    ReadRoster(platform::JoinPath(dir, name), onBot, scan);
+  }
+  return scan;
+}
+
+bool AddUniqueItem(TStringList& list, std::string_view value) {
+  const std::string item = platform::Trim(value);
+  if (item.empty() || list.IndexOfName(item) >= 0) return false;
+  list.Add(item + "=" + item);
+  return true;
+}
+
+bool AddUniqueReference(TStringList& list, std::string_view value) {
+  const std::string ref = platform::Trim(value);
+  if (ref.empty() || list.IndexOf(ref) >= 0) return false;
+  list.Add(ref);
+  return true;
+}
+
+void HarvestBot(const TBotCharacter& bot, const THarvestLists& lists) {
+  AddUniqueItem(lists.Skins, bot.GetBodySkin());
+  AddUniqueItem(lists.Faces, bot.GetFaceSkin());
+  AddUniqueItem(lists.Meshes, bot.GetMesh());
+  AddUniqueItem(lists.Voices, bot.GetVoice());
+  AddUniqueItem(lists.RagDolls, bot.GetRagdoll());
+  AddUniqueItem(lists.Portraits, bot.GetPortrait());
+  AddUniqueItem(lists.Skeletons, bot.GetSkeleton());
+  AddUniqueReference(lists.Biographies, bot.Text);
+}
+
+void CollectBot(const TBotCharacter& bot, const TContentLists& lists) {
+  // A reference the list holds under any display name is not added again.
+  const auto collect = [](TUtStringlist& list, const std::string& value) {
+    const std::string ref = platform::Trim(value);
+    if (!ref.empty() && list.IndexOfName(ref) < 0) list.Add(ref);
+  };
+  const std::string species = platform::Trim(bot.GetSpecies());
+  if (!species.empty() && lists.Species.IndexOfName(species) < 0) AddSpeciesName(species, lists.Species);
+  collect(lists.Meshes, bot.GetMesh());
+  collect(lists.Faces, bot.GetFaceSkin());
+  collect(lists.Skins, bot.GetBodySkin());
+  collect(lists.Voices, bot.GetVoice());
+  collect(lists.Portraits, bot.GetPortrait());
+  AddUniqueReference(lists.Biographies, bot.Text);
+  collect(lists.RagDolls, bot.GetRagdoll());
+  collect(lists.Skeletons, bot.GetSkeleton());
+}
+
+}  // namespace roster
