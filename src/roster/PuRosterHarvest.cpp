@@ -52,6 +52,17 @@ TRosterScan ScanRosters(const std::string& dir, const std::function<void(const T
   return scan;
 }
 
+std::string SkippedReport(const TRosterScan& scan) {
+  std::string report;
+  if (scan.SkippedLines > 0)
+    report = std::to_string(scan.SkippedLines) + " roster line(s) held a value that could not be read and were left out.";
+  if (scan.UnreadableFiles > 0) {
+    if (!report.empty()) report += " ";
+    report += std::to_string(scan.UnreadableFiles) + " roster(s) could not be read.";
+  }
+  return report;
+}
+
 bool AddUniqueItem(TStringList& list, std::string_view value) {
   const std::string item = platform::Trim(value);
   if (item.empty() || list.IndexOfName(item) >= 0) return false;

@@ -28,6 +28,10 @@ struct TRosterScan {
 // the listing's order (case ignored), bots in file order.
 TRosterScan ScanRosters(const std::string& dir, const std::function<void(const TBotCharacter&)>& onBot);
 
+// What the scan left out, in a sentence or two for the window that shows
+// it; empty when it left out nothing.
+std::string SkippedReport(const TRosterScan& scan);
+
 // Appends "v=v" for the trimmed value v unless it is empty or a line of the
 // list already has it as its name (case ignored). True when appended.
 bool AddUniqueItem(TStringList& list, std::string_view value);

@@ -167,6 +167,7 @@ void TFmMainForm::BuildMenus() {
   mmEditBots->addAction(acPasteAsNewBot);
   mmEditBots->addSeparator();
   mmEditBots->addAction(acFindBotByName);
+  BuildSetupMenu();
 
   ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
   ToolBar1->setObjectName(QStringLiteral("ToolBar1"));

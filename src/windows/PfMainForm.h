@@ -19,6 +19,7 @@
 #include "roster/PuUtStringlist.h"
 #include "roster/StringList.h"
 #include "windows/Dialogs.h"
+#include "windows/PfBotConfig.h"
 
 class QAction;
 class QCheckBox;
@@ -182,6 +183,9 @@ class TFmMainForm : public QMainWindow {
   QAction* acCopyBot = nullptr;
   QAction* acPasteBot = nullptr;
   QAction* acPasteAsNewBot = nullptr;
+  QMenu* mmSetup = nullptr;
+  QAction* miManualPackageSearch = nullptr;
+  QAction* acCustomContentCheck = nullptr;  // on the menu, not visible
 
  protected:
   // Hooks for the windows that join later. Each is called where that
@@ -191,12 +195,15 @@ class TFmMainForm : public QMainWindow {
   //
   // The custom content check run unseen at the very first start: adds the
   // references the System directory's rosters use to the value lists.
-  virtual void CheckCustomContentUnseen() {}
+  virtual void CheckCustomContentUnseen();
   // The configuration window's roster harvest, run unseen the first time a
   // shown bot has references missing from the value lists.
-  virtual void HarvestRosterReferencesUnseen() {}
+  virtual void HarvestRosterReferencesUnseen();
   // The configuration window, shown modally ("Manual package search").
-  virtual void ShowConfigurationWindow() {}
+  virtual void ShowConfigurationWindow();
+  // What runs the biography editor for the configuration window's
+  // biography list; none until that editor joins.
+  virtual TEditBiography BiographyEditor() { return {}; }
   // The template menu, built from the value-list file's "TEMPLATES".
   virtual void BuildTemplateMenu() {}
   // Profile windows: one per bot name.
@@ -251,6 +258,12 @@ class TFmMainForm : public QMainWindow {
   void BuildSkillsPage();
   void BuildDetailsPage();
   void BuildFindDialog();
+  void BuildSetupMenu();
+  // The configuration window shown, or its harvest run unseen; the lists
+  // come back whole either way.
+  void RunConfiguration(bool shown);
+  // The custom content check shown, or run unseen.
+  void RunContentCheck(bool shown);
   void ConnectHandlers();
   void FixWindowSize();
 
