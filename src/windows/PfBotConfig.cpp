@@ -229,8 +229,6 @@ QWidget* TFmConfig::BuildKarmaPage() {
   lvKarmaData->setObjectName(QStringLiteral("lvKarmaData"));
   lvKarmaData->setHeaderLabels({QStringLiteral("Item")});
   lvKarmaData->setSelectionMode(QAbstractItemView::SingleSelection);
-  lvKarmaData->setSortingEnabled(true);
-  lvKarmaData->sortByColumn(0, Qt::AscendingOrder);
   lvKarmaData->KeepSelectionVisible();
   SetHint(lvKarmaData, "Contents of the KarmaFile");
   const auto rows = [this](bool all) {
@@ -259,8 +257,6 @@ QWidget* TFmConfig::BuildWizardPage() {
   lvBotLists->setObjectName(QStringLiteral("lvBotLists"));
   lvBotLists->setHeaderHidden(true);
   lvBotLists->setRootIsDecorated(false);
-  lvBotLists->setSortingEnabled(true);
-  lvBotLists->sortByColumn(0, Qt::AscendingOrder);
   lvBotLists->setEditTriggers(QAbstractItemView::NoEditTriggers);
   SetHint(lvBotLists, "items that were searched by the wizard ...");
   layout->addWidget(lvBotLists, 1);
@@ -578,6 +574,8 @@ void TFmConfig::ReadKarmaData(const std::string& fileName) {
     FDialogs.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
     return;
   }
+  // Kept in the case-blind order of every list of the program.
+  std::stable_sort(ids.begin(), ids.end(), platform::TextLess());
   for (const std::string& id : ids) new QTreeWidgetItem(lvKarmaData, QStringList{ToQ(id)});
 }
 
@@ -592,6 +590,7 @@ void TFmConfig::SearchBotLists() {
     TLongFill fill(lvBotLists, ProgressBar1, 0);
     scan = roster::ScanRosters(FSystemDir, [&](const roster::TBotCharacter& bot) { HarvestBot(bot, lists); });
   }
+  // The listing's case-blind order.
   for (const std::string& file : scan.Files) new QTreeWidgetItem(lvBotLists, QStringList{PathToQ(file)});
   FSkippedLines = scan.SkippedLines;
   laSkipped->setText(ToQ(roster::SkippedReport(scan)));

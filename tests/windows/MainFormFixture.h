@@ -62,11 +62,25 @@ class TTestForm : public windows::TFmMainForm {
   int Harvests = 0;
   int ConfigWindows = 0;
   int ContentChecks = 0;
+  // Off, the configuration window and the content check only count their
+  // runs; on, the real ones run.
+  bool RealWindows = false;
+  windows::TEditBiography EditBiography;
 
  protected:
-  void HarvestRosterReferencesUnseen() override { ++Harvests; }
-  void ShowConfigurationWindow() override { ++ConfigWindows; }
-  void CheckCustomContentUnseen() override { ++ContentChecks; }
+  void HarvestRosterReferencesUnseen() override {
+    ++Harvests;
+    if (RealWindows) windows::TFmMainForm::HarvestRosterReferencesUnseen();
+  }
+  void ShowConfigurationWindow() override {
+    ++ConfigWindows;
+    if (RealWindows) windows::TFmMainForm::ShowConfigurationWindow();
+  }
+  void CheckCustomContentUnseen() override {
+    ++ContentChecks;
+    if (RealWindows) windows::TFmMainForm::CheckCustomContentUnseen();
+  }
+  windows::TEditBiography BiographyEditor() override { return EditBiography; }
 };
 
 // Roster lines in the form the writer gives them, so a file written back
@@ -108,6 +122,7 @@ class MainFormTest : public ::testing::Test {
     std::vector<std::string> args{"/opt/rosterwell/Rosterwell", "/s" + System, "/i" + Ini};
     args.insert(args.end(), extra.begin(), extra.end());
     Form = std::make_unique<TTestForm>(Dialogs, args);
+    Form->RealWindows = RealWindows;
     const bool started = Form->FormCreate();
     if (started) Form->show();
     return started;
@@ -139,6 +154,7 @@ class MainFormTest : public ::testing::Test {
   std::string System;
   std::string Ini;
   TFakeDialogs Dialogs;
+  bool RealWindows = false;  // given to the form Start makes
   std::unique_ptr<TTestForm> Form;
 };
 
