@@ -56,6 +56,20 @@ inline QApplication& TestApp() {
   return *app;
 }
 
+// The non-empty lines of one section of an INI file's lines.
+inline std::vector<std::string> Section(const std::vector<std::string>& lines, const std::string& name) {
+  std::vector<std::string> out;
+  bool in = false;
+  for (const std::string& line : lines) {
+    if (!line.empty() && line.front() == '[') {
+      in = line == "[" + name + "]";
+      continue;
+    }
+    if (in && !line.empty()) out.push_back(line);
+  }
+  return out;
+}
+
 class TTestForm : public windows::TFmMainForm {
  public:
   using windows::TFmMainForm::TFmMainForm;
