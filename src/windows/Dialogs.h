@@ -6,6 +6,7 @@
 // 8-bit text; a carriage return is a line break, as the game's platform
 // wrote its messages.
 
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -68,5 +69,16 @@ class TDialogs {
   // through InputQuery of this object, which must outlive its use.
   void InstallAsInputBoxHandler();
 };
+
+// Runs a window command and shows what it raised in an error box, as the
+// platform's default error report did; the window goes on.
+template <class F>
+void GuardCommand(TDialogs& dialogs, F&& command) {
+  try {
+    command();
+  } catch (const std::exception& e) {
+    dialogs.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
+  }
+}
 
 }  // namespace windows

@@ -48,7 +48,7 @@ namespace {
 
 // The client area the window was laid out for; the platform's fonts may
 // ask for more, never for less.
-constexpr int DesignWidth = 760;
+constexpr int DesignWidth = 900;
 constexpr int DesignHeight = 480;
 // A long fill repaints the window this often, in milliseconds.
 constexpr int RepaintInterval = 100;
@@ -100,7 +100,8 @@ TLongFill::TLongFill(QWidget* view, QProgressBar* progress, int count)
     : FView(view), FProgress(progress), FLastRepaint(0) {
   FView->setUpdatesEnabled(false);
   QApplication::setOverrideCursor(Qt::BusyCursor);
-  FProgress->setRange(0, std::max(count - 1, 0));
+  // A range of 0..0 would show Qt's endless busy bar.
+  FProgress->setRange(0, std::max(count - 1, 1));
   FProgress->setValue(0);
 }
 
@@ -157,7 +158,7 @@ void TFmConfig::BuildControls() {
   layout->addLayout(top);
 
   auto* middle = new QHBoxLayout();
-  middle->addWidget(BuildSourcePages(), 1);
+  middle->addWidget(BuildSourcePages(), 2);
   auto* arrows = new QVBoxLayout();
   buAddSelected = MakeButton(this, "buAddSelected", ">", "Add selected items to list");
   buAddAll = MakeButton(this, "buAddAll", ">>", "Add all items to list");
@@ -167,7 +168,7 @@ void TFmConfig::BuildControls() {
   arrows->addWidget(buAddAll);
   arrows->addStretch(1);
   middle->addLayout(arrows);
-  middle->addWidget(BuildListGroup(), 1);
+  middle->addWidget(BuildListGroup(), 3);
   layout->addLayout(middle, 1);
 
   ProgressBar1 = new QProgressBar(this);
@@ -305,11 +306,7 @@ void TFmConfig::FixWindowSize() {
 
 template <class F>
 void TFmConfig::Guard(F&& command) {
-  try {
-    command();
-  } catch (const std::exception& e) {
-    FDialogs.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
-  }
+  GuardCommand(FDialogs, std::forward<F>(command));
 }
 
 bool TFmConfig::event(QEvent* event) {

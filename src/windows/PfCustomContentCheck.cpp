@@ -21,11 +21,8 @@ namespace {
 constexpr int ListColumns = 3;
 
 void FillBox(QListWidget* box, const roster::TStringList& list) {
-  QStringList rows;
-  rows.reserve(list.Count());
-  for (const std::string& line : list.Lines()) rows << ToQ(line);
   box->clear();
-  box->addItems(rows);
+  box->addItems(LinesToQ(list.Lines()));
 }
 
 }  // namespace
@@ -54,8 +51,7 @@ TFrmCustomContentCheck::TFrmCustomContentCheck(TDialogs& dialogs, QWidget* owner
   foundLayout->addWidget(lbFilesFound);
   layout->addWidget(found);
 
-  FListsGroup = new QGroupBox(this);
-  FListsGroup->setFlat(true);
+  FListsGroup = new QWidget(this);
   new QGridLayout(FListsGroup);
   FListsGroup->layout()->setContentsMargins(0, 0, 0, 0);
   lbSpecies = AddListBox("lbSpecies", " &Species ");
@@ -79,14 +75,8 @@ TFrmCustomContentCheck::TFrmCustomContentCheck(TDialogs& dialogs, QWidget* owner
   bottom->addWidget(laSkipped, 1);
   bottom->addWidget(buCheck);
   layout->addLayout(bottom);
-  connect(buCheck, &QPushButton::clicked, this, [this] {
-    try {
-      CheckContent();
-    } catch (const std::exception& e) {
-      FDialogs.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
-    }
-  });
-  resize(720, 560);
+  connect(buCheck, &QPushButton::clicked, this, [this] { GuardCommand(FDialogs, [this] { CheckContent(); }); });
+  resize(900, 700);
 }
 
 QListWidget* TFrmCustomContentCheck::AddListBox(const char* name, const char* caption) {

@@ -82,7 +82,7 @@ class TFrmCustomContentCheck : public QDialog {
   roster::TUtStringlist FSpecies, FMeshes, FFaces, FSkins, FVoices, FPortraits, FRagdolls, FSkeletons;
   roster::TStringList FTexts;
   int FSkippedLines = 0;
-  QGroupBox* FListsGroup = nullptr;
+  QWidget* FListsGroup = nullptr;  // the nine boxes, three to a row
   int FListCount = 0;
 };
 

@@ -366,11 +366,7 @@ class TFmMainForm : public QMainWindow {
 
 template <class F>
 void TFmMainForm::Guard(F&& command) {
-  try {
-    command();
-  } catch (const std::exception& e) {
-    FDialogs.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
-  }
+  GuardCommand(FDialogs, std::forward<F>(command));
 }
 
 }  // namespace windows

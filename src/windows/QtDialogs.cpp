@@ -14,6 +14,13 @@
 
 namespace windows {
 
+QStringList LinesToQ(const std::vector<std::string>& lines) {
+  QStringList rows;
+  rows.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) rows << ToQ(line);
+  return rows;
+}
+
 QString MessageToQ(const std::string& s) {
   QString q = ToQ(s);
   q.replace(QLatin1String("\r\n"), QLatin1String("\n"));

@@ -2,11 +2,11 @@
 // name when editing, the labels' accelerators, and a refused name that
 // keeps the editor open.
 
+#include <set>
+
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
-#include <set>
 
 #include "FakeDialogs.h"
 #include "MainFormFixture.h"
