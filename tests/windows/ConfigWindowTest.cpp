@@ -289,3 +289,29 @@ TEST_F(ConfigWindow, WizardHarvestsEveryRosterOnceWithoutAskingAboutBadNumbers) 
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ColumnSort, TheSameColumnReversesAndAnotherKeepsTheDirectionForLaterWindowsToo) {
+  TestApp();
+  TFakeDialogs dialogs;
+  const bool before = windows::PackageSortAscending;
+  {
+    TFmConfig window(dialogs);
+    EXPECT_EQ(window.FPackageSortColumn, -1);
+    EXPECT_EQ(window.FDirSortColumn, 0);
+    windows::ColumnClick(2, window.FPackageSortColumn, windows::PackageSortAscending);
+    EXPECT_EQ(windows::PackageSortAscending, before);
+    windows::ColumnClick(2, window.FPackageSortColumn, windows::PackageSortAscending);
+    windows::ColumnClick(0, window.FPackageSortColumn, windows::PackageSortAscending);
+    EXPECT_EQ(window.FPackageSortColumn, 0);
+    EXPECT_EQ(windows::PackageSortAscending, !before);
+  }
+  // The next window sorts as the last one left off.
+  TFmConfig next(dialogs);
+  windows::ColumnClick(1, next.FPackageSortColumn, windows::PackageSortAscending);
+  EXPECT_EQ(windows::PackageSortAscending, !before);
+  windows::PackageSortAscending = before;
+}
+
+}  // namespace

@@ -78,6 +78,31 @@ TEST_F(SetupWindows, SearchPackagesHandsTheListsInAndTakesThemBackHoweverTheWind
   EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
 }
 
+TEST_F(SetupWindows, ABiographyMadeInTheWindowCanBePickedOnceItCloses) {
+  WriteRoster({"[Public]", BotLine("Ann")});
+  ASSERT_TRUE(Start());
+  std::vector<windows::TBiographyEdit> asked;
+  Form->EditBiography = [&](const windows::TBiographyEdit& request) -> std::optional<std::string> {
+    asked.push_back(request);
+    return "XPlayers." + request.BotName + "Bio";
+  };
+  Dialogs.Inputs.push_back(std::string("Ann"));
+  Dialogs.Windows.push_back([](QDialog& dialog) {
+    auto& window = dynamic_cast<TFmConfig&>(dialog);
+    window.show();
+    window.cbListType->setCurrentIndex(windows::ltBiography);
+    window.buNewListItem->click();
+    return TModalResult::mrNone;
+  });
+  Form->miManualPackageSearch->trigger();
+  ASSERT_EQ(asked.size(), 1u);
+  EXPECT_EQ(asked[0].SystemDir, System);
+  // The shown bot's name is proposed for the new biography.
+  EXPECT_EQ(Dialogs.Asked.back().Extra, "Name of the bot :|Ann");
+  EXPECT_TRUE(Holds(Form->Texts().Lines(), "XPlayers.AnnBio"));
+  EXPECT_TRUE(HasRow(Form->cbText, "XPlayers.AnnBio"));
+}
+
 TEST_F(SetupWindows, FirstStartMergesTheRostersWithoutAskingAboutBadNumbers) {
   WriteRoster({"[Public]", BotLine("Ann")});
   WriteRoster({"[Public]", "Player=(DefaultName=\"Zed\",Mesh=Custom.Zed,Tactics=bad)",
