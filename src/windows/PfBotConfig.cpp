@@ -520,8 +520,9 @@ void TFmConfig::EditBiographyRow(bool editExisting) {
   if (!FEditBiography) return;
   TBiographyEdit request;
   request.SystemDir = FSystemDir;
-  if (editExisting) {
-    request.Ref = FBiographyList[SelectedRow()];
+  const int row = SelectedRow();
+  if (editExisting && row >= 0 && row < FBiographyList.Count()) {
+    request.Ref = FBiographyList[row];
     request.EditExisting = true;
   } else {
     // A new biography's key comes from its bot's name ("<Name>Bio").
@@ -534,8 +535,8 @@ void TFmConfig::EditBiographyRow(bool editExisting) {
   // The new reference can be picked as soon as the window closes.
   roster::AddUniqueReference(FBiographyList, *ref);
   ShowBiographyList();
-  const int row = FBiographyList.IndexOf(platform::Trim(*ref));
-  if (row >= 0) lvListContent->setCurrentItem(lvListContent->topLevelItem(row));
+  const int shown = FBiographyList.IndexOf(platform::Trim(*ref));
+  if (shown >= 0) lvListContent->setCurrentItem(lvListContent->topLevelItem(shown));
 }
 
 // ---------------------------------------------------------------- sources
