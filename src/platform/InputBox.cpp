@@ -9,22 +9,14 @@ InputBoxHandler& Handler() {
   static InputBoxHandler handler;
   return handler;
 }
-int& QuietDepth() {
-  static int depth = 0;
-  return depth;
-}
 }  // namespace
 
 void SetInputBoxHandler(InputBoxHandler handler) { Handler() = std::move(handler); }
 
 std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& defaultText) {
-  if (!Handler() || QuietDepth() > 0) return defaultText;
+  if (!Handler()) return defaultText;
   std::optional<std::string> answer = Handler()(caption, prompt, defaultText);
   return answer ? *answer : defaultText;
 }
-
-TQuietInputBox::TQuietInputBox() { ++QuietDepth(); }
-
-TQuietInputBox::~TQuietInputBox() { --QuietDepth(); }
 
 }  // namespace platform

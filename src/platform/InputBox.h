@@ -22,15 +22,4 @@ void SetInputBoxHandler(InputBoxHandler handler);
 // default text, so an unattended caller sees the value it offered.
 std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& defaultText);
 
-// While one lives, InputBox asks nobody and gives back the default text, as
-// Cancel would: for reading files the user did not open, whose unreadable
-// values must fail instead of asking about them.
-class TQuietInputBox {
- public:
-  TQuietInputBox();
-  ~TQuietInputBox();
-  TQuietInputBox(const TQuietInputBox&) = delete;
-  TQuietInputBox& operator=(const TQuietInputBox&) = delete;
-};
-
 }  // namespace platform

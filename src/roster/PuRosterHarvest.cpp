@@ -3,7 +3,6 @@
 #include "platform/AsciiText.h"
 #include "platform/FileError.h"
 #include "platform/Files.h"
-#include "platform/InputBox.h"
 #include "platform/TextFile.h"
 #include "roster/LineParts.h"
 #include "roster/PuSpecies.h"
@@ -29,7 +28,9 @@ void ReadRoster(const std::string& path, const std::function<void(const TBotChar
   for (const std::string& line : lines) {
     if (!platform::StartsText("PLAYER", line)) continue;
     try {
-      bot.SetPlayerLine(std::string(LineValue(line).value_or(line)));
+      // Nobody is asked about a roster they did not open: a number that
+      // cannot be read fails the line.
+      bot.SetPlayerLine(std::string(LineValue(line).value_or(line)), nullptr);
     } catch (const EConvertError&) {
       ++scan.SkippedLines;
       continue;
@@ -42,9 +43,6 @@ void ReadRoster(const std::string& path, const std::function<void(const TBotChar
 
 TRosterScan ScanRosters(const std::string& dir, const std::function<void(const TBotCharacter&)>& onBot) {
   TRosterScan scan;
-  // The model asks for a replacement of an unreadable number; nobody opened
-  // these rosters, so nobody is asked and the line fails instead.
-  const platform::TQuietInputBox quiet;
   for (const std::string& name : platform::ListFiles(dir, "*.upl")) {
     scan.Files.push_back(name);
     ReadRoster(platform::JoinPath(dir, name), onBot, scan);

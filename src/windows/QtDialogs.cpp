@@ -10,9 +10,18 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "platform/FileError.h"
 #include "platform/Files.h"
 
 namespace windows {
+
+std::string PathText(const std::string& path) { return FromQ(PathToQ(path)); }
+
+std::string ErrorText(const std::exception& e) {
+  // The platform's file errors name the file as the file system spells it.
+  if (dynamic_cast<const platform::EFileError*>(&e)) return PathText(e.what());
+  return e.what();
+}
 
 QStringList LinesToQ(const std::vector<std::string>& lines) {
   QStringList rows;
@@ -61,7 +70,8 @@ QString TitleOf(TMsgDlgType type) {
 }
 }  // namespace
 
-TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons,
+                                    TMsgDlgButtons defaultButton) {
   QMessageBox box(IconOf(type), TitleOf(type), MessageToQ(text), QMessageBox::NoButton, FParent);
   QMessageBox::StandardButtons qt;
   if (buttons & mbYes) qt |= QMessageBox::Yes;
@@ -70,6 +80,10 @@ TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, T
   if (buttons & mbCancel) qt |= QMessageBox::Cancel;
   if (!qt) qt = QMessageBox::Ok;
   box.setStandardButtons(qt);
+  if (defaultButton & mbYes) box.setDefaultButton(QMessageBox::Yes);
+  if (defaultButton & mbNo) box.setDefaultButton(QMessageBox::No);
+  if (defaultButton & mbOK) box.setDefaultButton(QMessageBox::Ok);
+  if (defaultButton & mbCancel) box.setDefaultButton(QMessageBox::Cancel);
   switch (box.exec()) {
     case QMessageBox::Yes: return TModalResult::mrYes;
     case QMessageBox::No: return TModalResult::mrNo;

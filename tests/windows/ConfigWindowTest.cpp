@@ -14,7 +14,7 @@
 #include "FakeDialogs.h"
 #include "MainFormFixture.h"
 #include "common/RealData.h"
-#include "roster/PuIntFile.h"
+#include "roster/PuGameFiles.h"
 #include "windows/LineView.h"
 #include "windows/PathEdit.h"
 #include "windows/PfBotConfig.h"
@@ -39,7 +39,7 @@ class ConfigWindow : public ::testing::Test {
     TestApp();
     System = Dir.file("System");
     Dir.write("System/XPlayers.int", "[DecoText]\r\nGorge=\"Big|Green\"\r\nAnn=\"Small\"\r\n");
-    roster::LoadIntFiles(System);
+    roster::GameFiles().LoadIntFiles(System);
     Window = std::make_unique<TFmConfig>(Dialogs);
     Window->SetSystemDir(System);
     Window->SetMeshList(ListOf({"Jugg.JuggMaleA=Gorge", "Jugg.JuggFemaleA=Jugg female", "Aliens.A=A", "X.Y=Y"}));
@@ -52,7 +52,7 @@ class ConfigWindow : public ::testing::Test {
     Window->SetSkeletonList(ListOf({"K.a=Skel a", "K.b=Skel b"}));
     Window->SetBiographyList(ListOf({"XPlayers.Ann", "XPlayers.Gorge"}));
   }
-  void TearDown() override { roster::FreeIntFiles(); }
+  void TearDown() override { roster::GameFiles().FreeIntFiles(); }
 
   void Show(int listType = windows::ltMesh) {
     Window->show();
