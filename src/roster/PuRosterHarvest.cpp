@@ -3,8 +3,7 @@
 #include "platform/AsciiText.h"
 #include "platform/FileError.h"
 #include "platform/Files.h"
-#include "platform/TextFile.h"
-#include "roster/LineParts.h"
+#include "roster/PuRosterDocument.h"
 #include "roster/PuSpecies.h"
 #include "roster/RosterErrors.h"
 
@@ -12,25 +11,26 @@ namespace roster {
 
 namespace {
 
-// Reads one roster's Player lines as Open does: every line whose text
-// begins with "PLAYER" (case ignored) is a bot, parsed from the text after
-// its first "=".
+// Reads one roster as Open does, but nobody is asked about a roster they
+// did not open: a line with a number that cannot be read is left out, and
+// a file that cannot be read or is no roster is counted and passed by.
 void ReadRoster(const std::string& path, const std::function<void(const TBotCharacter&)>& onBot,
                 TRosterScan& scan) {
-  std::vector<std::string> lines;
+  TRosterFile file;
   try {
-    lines = platform::ReadLines(path);
+    file = TRosterFile::Read(path);
   } catch (const platform::EFileError&) {
+    ++scan.UnreadableFiles;
+    return;
+  } catch (const ERosterError&) {
     ++scan.UnreadableFiles;
     return;
   }
   TBotCharacter bot;
-  for (const std::string& line : lines) {
-    if (!platform::StartsText("PLAYER", line)) continue;
+  for (std::size_t i = 0; i < file.Lines.size(); ++i) {
+    if (!file.IsBotLine[i]) continue;
     try {
-      // Nobody is asked about a roster they did not open: a number that
-      // cannot be read fails the line.
-      bot.SetPlayerLine(std::string(LineValue(line).value_or(line)), nullptr);
+      ReadBotLine(bot, file.Lines[i], nullptr);
     } catch (const EConvertError&) {
       ++scan.SkippedLines;
       continue;

@@ -38,10 +38,14 @@ TEST_F(HarvestTest, TwoRostersGiveEachReferenceOnceAndABadNumberSkipsOnlyItsLine
             "Species=xGame.SPECIES_Merc,Text=XPlayers.Default)\r\n"
             "Player=(DefaultName=\"Cy\",Text=XPlayers.Default)\r\n");
   Dir.write("notes.txt", "Player=(Mesh=Not.A.Roster)\r\n");
+  Dir.write("c.upl", std::string("\xFF\xFEP\0l\0", 6));  // UTF-16: no roster of the game's
 
   const roster::TRosterScan scan = Scan();
-  EXPECT_EQ(scan.Files, (Lines{"A.upl", "b.upl"}));
+  EXPECT_EQ(scan.Files, (Lines{"A.upl", "b.upl", "c.upl"}));
   EXPECT_EQ(scan.SkippedLines, 2);
+  EXPECT_EQ(scan.UnreadableFiles, 1);
+  EXPECT_EQ(roster::SkippedReport(scan),
+            "2 roster line(s) held a value that could not be read and were left out. 1 roster(s) could not be read.");
   EXPECT_EQ(Meshes.Lines(), (Lines{"Jugg.JuggMaleA=Jugg.JuggMaleA"}));
   EXPECT_EQ(Voices.Lines(), (Lines{"xGame.MercMaleVoice=xGame.MercMaleVoice"}));
   EXPECT_EQ(Skeletons.Lines(), (Lines{"S.Skel=S.Skel"}));
