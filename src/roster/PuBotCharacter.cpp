@@ -45,6 +45,13 @@ std::string_view ItemsOf(std::string_view line) {
 
 }  // namespace
 
+void TBotCharacter::SetText(const std::string& value) {
+  Text = value;
+  TUtType ref;
+  ref.SetString(Text);
+  Bio_ = BioLines(ref);
+}
+
 TBotCharacter::TBotCharacter() {
   SetPlayerLine(DefaultPlayerLine);
   SetAggressiveness(0.3);
@@ -89,10 +96,7 @@ void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask) {
   // when the line breaks off at a number that cannot be read.
   bool sawText = false;
   const auto followText = [&] {
-    if (sawText) return;
-    TUtType ref;
-    ref.SetString(Text);
-    Bio_ = BioLines(ref);
+    if (!sawText) SetText(Text);
   };
   try {
     ForEachItem(rest, [&](const std::string& item) {

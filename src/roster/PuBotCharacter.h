@@ -107,8 +107,12 @@ class TBotCharacter {
   // The lines of that file.
   std::vector<std::string> PlayerRecordClassLines() const;
 
-  // The biography reference ("Package.Key"); the editor reads and writes
-  // it directly.
+  // Points the bot at another biography ("Package.Key") and resolves its
+  // lines again from the cached .int files, so that GetBio gives what
+  // the reference now names.
+  void SetText(const std::string& value);
+
+  // The biography reference ("Package.Key"); write it through SetText.
   std::string Text;
   // The 0-based roster line the bot came from; -1 for a new bot.
   int LineIndex = -1;

@@ -1,5 +1,6 @@
 #include "roster/PuGameFiles.h"
 
+#include <filesystem>
 #include <memory>
 
 #include "platform/Files.h"
@@ -18,6 +19,20 @@ void TGameFiles::FreeIntFiles() {
   intFiles_.Clear();
   // The cache is gone, so the same folder must load again afterwards.
   lastIntDir_.clear();
+}
+
+bool TGameFiles::RereadIntFile(const std::string& path, const std::string& systemDir) {
+  const std::string name = platform::ExtractFileName(path);
+  const int cached = intFiles_.IndexOf(name);
+  std::error_code ec;
+  const bool gameFile = cached >= 0 ? std::filesystem::equivalent(intFiles_.Object(cached).FileName(), path, ec)
+                                    : std::filesystem::equivalent(platform::ExtractFileDir(path), systemDir, ec);
+  if (!gameFile) return false;
+  if (cached >= 0)
+    intFiles_.Replace(cached, std::make_unique<TIntFile>(path));
+  else
+    intFiles_.Add(name, std::make_unique<TIntFile>(path));
+  return true;
 }
 
 void TGameFiles::LoadUtObjects(const std::string& intFileName) {

@@ -29,6 +29,11 @@ class TGameFiles {
   void LoadIntFiles(const std::string& dir);
   // Frees every cached file; a later load starts afresh.
   void FreeIntFiles();
+  // Reads one .int file again after the editor wrote into it: the cached
+  // file of that name when it is this very file, or a new entry for a file
+  // of `systemDir` not cached yet. A file of the same name elsewhere is
+  // not the game's: nothing changes, and the result is false.
+  bool RereadIntFile(const std::string& path, const std::string& systemDir);
 
   // Adds the objects declared by one cached .int file (named without
   // folder). A name declared before is skipped (the first declaration

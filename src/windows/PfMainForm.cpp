@@ -100,6 +100,9 @@ TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidg
   BuildActions();
   BuildMenus();
   BuildControls();
+  BuildBioCommands();
+  BuildSetupAndAboutCommands();
+  BuildConfigurationCommands();
   BuildFindDialog();
   ConnectHandlers();
   FixWindowSize();
@@ -166,7 +169,6 @@ void TFmMainForm::BuildMenus() {
   mmEditBots->addAction(acPasteAsNewBot);
   mmEditBots->addSeparator();
   mmEditBots->addAction(acFindBotByName);
-  BuildSetupMenu();
 
   ToolBar1 = addToolBar(QStringLiteral("ToolBar1"));
   ToolBar1->setObjectName(QStringLiteral("ToolBar1"));

@@ -41,6 +41,8 @@ class QWidget;
 
 namespace windows {
 
+struct TProgramRun;
+
 extern const char* const ApplicationTitle;  // "Orvy's Rosterwell"
 extern const char* const BotListFilter;     // the roster dialogs' filter
 
@@ -77,6 +79,22 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void acCopyBotExecute();
   void acPasteBotExecute();
   void acPasteAsNewBotExecute();
+
+  // Biographies.
+  void EditBio(const std::string& ref, const std::string& botName, bool editExisting, const std::string& dir);
+  void EditBioText(const std::string& ref, const std::string& botName, const std::string& text,
+                   const std::string& dir);
+  void acEditBioExecute();
+  void acAddBioExecute();
+  void acCopyBioToClipboardExecute();
+  void acCopyBioFromClipboardExecute();
+
+  // UnrealScript export and compilation; the about window.
+  void miExportPlayerRecordClassClick();
+  // False when the compiler could not be started, was cancelled or failed.
+  bool CompilePackages(const std::vector<std::string>& packages);
+  TProgramRun RunUcc(const std::string& compiler, const std::string& config);
+  void mmAboutClick();
 
   // Roster file: thin forwards to the document.
   void LoadBotList(const std::string& fileName);
@@ -186,9 +204,17 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   QAction* acCopyBot = nullptr;
   QAction* acPasteBot = nullptr;
   QAction* acPasteAsNewBot = nullptr;
+
+  QAction* acEditBio = nullptr;
+  QAction* acAddBio = nullptr;
+  QAction* acDelBio = nullptr;
+  QAction* acCopyBioToClipboard = nullptr;
+  QAction* acCopyBioFromClipboard = nullptr;
   QMenu* mmSetup = nullptr;
   QAction* miManualPackageSearch = nullptr;
   QAction* acCustomContentCheck = nullptr;  // on the menu, not visible
+  QAction* miExportPlayerRecordClass = nullptr;
+  QAction* mmAbout = nullptr;
 
  protected:
   // Hooks for the windows that join later. Each is called where that
@@ -251,7 +277,13 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void BuildSkillsPage();
   void BuildDetailsPage();
   void BuildFindDialog();
-  void BuildSetupMenu();
+  void BuildBioCommands();
+  void BuildSetupAndAboutCommands();
+  // After a biography was written: the file read again, the shown bot
+  // pointed at the biography and shown again.
+  void BioWritten(const std::string& fileName, const std::string& ref);
+  // The Setup menu's configuration window and content check.
+  void BuildConfigurationCommands();
   // The configuration window shown, or its harvest run unseen; the lists
   // come back whole either way.
   void RunConfiguration(bool shown);

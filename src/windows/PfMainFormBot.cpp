@@ -400,7 +400,7 @@ void TFmMainForm::SetSkeletonFromControl(roster::TBotCharacter& bot) {
 
 void TFmMainForm::SetTextFromControl(roster::TBotCharacter& bot) {
   const int row = cbText->currentIndex();
-  if (row >= 0 && row < FTexts.Count()) bot.Text = FTexts[row];
+  if (row >= 0 && row < FTexts.Count()) bot.SetText(FTexts[row]);
 }
 
 void TFmMainForm::SetJumpyFromControl(roster::TBotCharacter& bot) { bot.SetJumpy(cbJumpy->isChecked()); }

@@ -132,6 +132,8 @@ void TFmMainForm::UpdateBotCommands() {
   // Commands that need a bot have nothing to work on without one.
   acDeleteBot->setEnabled(FCurrentBot != nullptr);
   acCopyBot->setEnabled(FCurrentBot != nullptr);
+  for (QAction* action : {acEditBio, acAddBio, acCopyBioToClipboard, acCopyBioFromClipboard})
+    action->setEnabled(FCurrentBot != nullptr);
 }
 
 void TFmMainForm::UpdateCaption(const std::string& botName) {

@@ -5,7 +5,6 @@
 
 #include <QAction>
 #include <QMenu>
-#include <QMenuBar>
 
 #include "windows/PfBotConfig.h"
 #include "windows/PfCustomContentCheck.h"
@@ -22,10 +21,11 @@ void Replace(roster::TStringList& target, const roster::TStringList& source) {
 
 }  // namespace
 
-void TFmMainForm::BuildSetupMenu() {
-  mmSetup = menuBar()->addMenu(QStringLiteral("&Setup"));
-  mmSetup->setObjectName(QStringLiteral("mmSetup"));
-  miManualPackageSearch = mmSetup->addAction(QStringLiteral("&Search Packages ..."));
+void TFmMainForm::BuildConfigurationCommands() {
+  // They come first in the Setup menu, before the export.
+  QAction* const first = mmSetup->actions().value(0);
+  miManualPackageSearch = new QAction(QStringLiteral("&Search Packages ..."), this);
+  mmSetup->insertAction(first, miManualPackageSearch);
   miManualPackageSearch->setObjectName(QStringLiteral("miManualPackageSearch"));
   connect(miManualPackageSearch, &QAction::triggered, this, [this] {
     Guard([this] {
@@ -33,7 +33,8 @@ void TFmMainForm::BuildSetupMenu() {
       TakeBackValueLists();
     });
   });
-  acCustomContentCheck = mmSetup->addAction(QStringLiteral("&Check for custom content ..."));
+  acCustomContentCheck = new QAction(QStringLiteral("&Check for custom content ..."), this);
+  mmSetup->insertAction(first, acCustomContentCheck);
   acCustomContentCheck->setObjectName(QStringLiteral("acCustomContentCheck"));
   acCustomContentCheck->setStatusTip(QStringLiteral("Find new custom content & update configuration-file"));
   acCustomContentCheck->setVisible(false);
