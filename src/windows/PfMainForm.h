@@ -231,8 +231,8 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   // The configuration window, shown modally ("Manual package search").
   virtual void ShowConfigurationWindow();
   // What runs the biography editor for the configuration window's
-  // biography list; none until that editor joins.
-  virtual TEditBiography BiographyEditor() { return {}; }
+  // biography list.
+  virtual TEditBiography BiographyEditor();
   // The template menu, built from the value-list file's "TEMPLATES".
   virtual void BuildTemplateMenu() {}
   // Profile windows: one per bot name.
@@ -282,6 +282,9 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   // After a biography was written: the file read again, the shown bot
   // pointed at the biography and shown again.
   void BioWritten(const std::string& fileName, const std::string& ref);
+  // The written .int file read again into the game files; false (and
+  // said) for a file of that name outside the System folder.
+  bool RereadBioFile(const std::string& fileName);
   // The Setup menu's configuration window and content check.
   void BuildConfigurationCommands();
   // The configuration window shown, or its harvest run unseen; the lists

@@ -79,7 +79,7 @@ class TTestForm : public windows::TFmMainForm {
   // Off, the configuration window and the content check only count their
   // runs; on, the real ones run.
   bool RealWindows = false;
-  windows::TEditBiography EditBiography;
+  windows::TEditBiography EditBiography;  // none: the real biography editor
 
  protected:
   void HarvestRosterReferencesUnseen() override {
@@ -94,7 +94,10 @@ class TTestForm : public windows::TFmMainForm {
     ++ContentChecks;
     if (RealWindows) windows::TFmMainForm::CheckCustomContentUnseen();
   }
-  windows::TEditBiography BiographyEditor() override { return EditBiography; }
+  // The test's own stand-in when it sets one, else the real editor.
+  windows::TEditBiography BiographyEditor() override {
+    return EditBiography ? EditBiography : windows::TFmMainForm::BiographyEditor();
+  }
 };
 
 // Roster lines in the form the writer gives them, so a file written back

@@ -6,14 +6,18 @@
 #include <algorithm>
 
 #include <QAction>
+#include <QLineEdit>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 
 #include "MainFormFixture.h"
 #include "platform/Files.h"
+#include "platform/TextFile.h"
+#include "windows/LineView.h"
 #include "windows/PfBotConfig.h"
 #include "windows/PfCustomContentCheck.h"
+#include "windows/PfEditBio.h"
 
 using namespace testing_support;
 using windows::TFmConfig;
@@ -81,26 +85,30 @@ TEST_F(SetupWindows, SearchPackagesHandsTheListsInAndTakesThemBackHoweverTheWind
 TEST_F(SetupWindows, ABiographyMadeInTheWindowCanBePickedOnceItCloses) {
   WriteRoster({"[Public]", BotLine("Ann")});
   ASSERT_TRUE(Start());
-  std::vector<windows::TBiographyEdit> asked;
-  Form->EditBiography = [&](const windows::TBiographyEdit& request) -> std::optional<std::string> {
-    asked.push_back(request);
-    return "XPlayers." + request.BotName + "Bio";
-  };
-  Dialogs.Inputs.push_back(std::string("Ann"));
-  Dialogs.Windows.push_back([](QDialog& dialog) {
+  Dialogs.Inputs.push_back(std::string("Tess"));
+  Dialogs.Windows.push_back([this](QDialog& dialog) {
     auto& window = dynamic_cast<TFmConfig&>(dialog);
     window.show();
     window.cbListType->setCurrentIndex(windows::ltBiography);
+    // The real biography editor, with the key made from the bot's name.
+    Dialogs.Windows.push_back([](QDialog& editor) {
+      auto& bio = dynamic_cast<windows::TFrmEditBio&>(editor);
+      EXPECT_EQ(bio.edName->text(), "TessBio");
+      bio.buOk->click();
+      return TModalResult::mrNone;
+    });
     window.buNewListItem->click();
+    EXPECT_EQ(window.lvListContent->currentItem()->text(0), "XPlayers.TessBio");
+    EXPECT_EQ(window.lvListContent->currentItem()->text(1).toStdString().rfind("Name:  Tess|", 0), 0u);
+    window.close();
     return TModalResult::mrNone;
   });
   Form->miManualPackageSearch->trigger();
-  ASSERT_EQ(asked.size(), 1u);
-  EXPECT_EQ(asked[0].SystemDir, System);
-  // The shown bot's name is proposed for the new biography.
-  EXPECT_EQ(Dialogs.Asked.back().Extra, "Name of the bot :|Ann");
-  EXPECT_TRUE(Holds(Form->Texts().Lines(), "XPlayers.AnnBio"));
-  EXPECT_TRUE(HasRow(Form->cbText, "XPlayers.AnnBio"));
+  EXPECT_EQ(Dialogs.Asked[1].Extra, "Name of the bot :|Ann");  // the shown bot's name proposed
+  EXPECT_TRUE(Holds(Form->Texts().Lines(), "XPlayers.TessBio"));
+  EXPECT_TRUE(HasRow(Form->cbText, "XPlayers.TessBio"));
+  EXPECT_NE(platform::ReadFileBytes(System + "/XPlayers.int").find("TessBio=\"Name:  Tess|"), std::string::npos);
+  EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");  // no bot was pointed at it
 }
 
 TEST_F(SetupWindows, FirstStartMergesTheRostersWithoutAskingAboutBadNumbers) {
