@@ -31,15 +31,7 @@ TFmItemEdit::TFmItemEdit(TDialogs& dialogs, QWidget* owner) : QDialog(owner), FD
   grid->addWidget(laTranslation, 1, 0);
   grid->addWidget(edTranslation, 1, 1);
 
-  buOk = new QPushButton(QStringLiteral("&Ok"), this);
-  buOk->setObjectName(QStringLiteral("buOk"));
-  buOk->setDefault(true);
-  buCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  buCancel->setObjectName(QStringLiteral("buCancel"));
-  auto* buttons = new QHBoxLayout();
-  buttons->addStretch(1);
-  buttons->addWidget(buOk);
-  buttons->addWidget(buCancel);
+  QHBoxLayout* buttons = OkCancelRow(this, buOk, buCancel);
   grid->addLayout(buttons, 2, 0, 1, 2);
   connect(buOk, &QPushButton::clicked, this, &TFmItemEdit::buOkClick);
   connect(buCancel, &QPushButton::clicked, this, &QDialog::reject);

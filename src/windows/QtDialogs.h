@@ -13,6 +13,9 @@
 #include <QStringList>
 #include <QWidget>
 
+class QHBoxLayout;
+class QPushButton;
+
 #include "windows/Dialogs.h"
 
 namespace windows {
@@ -23,6 +26,9 @@ inline QString ToQ(const std::string& s) { return QString::fromLatin1(s.data(), 
 inline std::string FromQ(const QString& s) { return s.toLatin1().toStdString(); }
 // Rows for a list or pick list, one per line.
 QStringList LinesToQ(const std::vector<std::string>& lines);
+// The "&Ok" (default) and "&Cancel" buttons of our dialogs, made in
+// `parent` and right-aligned in the row returned.
+QHBoxLayout* OkCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel);
 // File names are the file system's own bytes, as the command line gives
 // them; a file dialog names a file in the system's encoding, which is not
 // the roster's 8-bit text: a folder with an accented name must still lead
