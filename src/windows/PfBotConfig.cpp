@@ -162,7 +162,6 @@ void TFmConfig::BuildControls() {
   auto* arrows = new QVBoxLayout();
   buAddSelected = MakeButton(this, "buAddSelected", ">", "Add selected items to list");
   buAddAll = MakeButton(this, "buAddAll", ">>", "Add all items to list");
-  for (QPushButton* button : {buAddSelected, buAddAll}) button->setFixedWidth(button->sizeHint().height() * 2);
   arrows->addStretch(1);
   arrows->addWidget(buAddSelected);
   arrows->addWidget(buAddAll);

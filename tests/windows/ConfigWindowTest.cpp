@@ -13,10 +13,12 @@
 
 #include "FakeDialogs.h"
 #include "MainFormFixture.h"
+#include "WindowChecks.h"
 #include "common/RealData.h"
 #include "roster/PuGameFiles.h"
 #include "windows/LineView.h"
 #include "windows/PathEdit.h"
+#include "windows/PfCustomContentCheck.h"
 #include "windows/PfBotConfig.h"
 #include "windows/PfItemEdit.h"
 
@@ -286,6 +288,33 @@ TEST_F(ConfigWindow, WizardHarvestsEveryRosterOnceWithoutAskingAboutBadNumbers) 
   EXPECT_EQ(Window->MeshList().Lines(), meshes);
   EXPECT_EQ(Window->FaceList().Lines(), faces);
   EXPECT_EQ(Window->BiographyList().Count(), 3);
+}
+
+TEST_F(ConfigWindow, EveryListPageAndTheSmallWindowsShowEverythingWhole) {
+  Dir.write("System/a.upl", "[Public]\r\nPlayer=(DefaultName=\"Bad\",Tactics=zz)\r\n"
+                            "Player=(DefaultName=\"Ann\",Mesh=Merc.A,Text=XPlayers.Ann,Ragdoll=BotA)\r\n");
+  Show();
+  Window->buDoUplSearch->click();  // the note on the skipped line shows too
+  for (int type = 0; type < windows::ListTypeCount; ++type) {
+    SCOPED_TRACE(windows::ListTypeNames[type]);
+    Window->cbListType->setCurrentIndex(type);
+    ExpectNothingClipped(*Window, "config-" + std::to_string(type));
+  }
+  Window->PageControl1->setCurrentWidget(Window->taPackageExplorer);
+  ExpectNothingClipped(*Window, "config-packages");
+
+  windows::TFrmCustomContentCheck check(Dialogs);
+  check.SetCheckDir(System);
+  check.AddMeshes(Window->MeshList());
+  check.CheckContent();
+  ExpectNothingClipped(check, "contentcheck");
+
+  windows::TFmItemEdit editor(Dialogs);
+  editor.setWindowTitle(QStringLiteral("Edit item"));
+  editor.SetItemName("PlayerSkins.JuggMaleABodyA");
+  editor.SetItemNameEditable(false);
+  editor.SetTranslation("Gorge");
+  ExpectNothingClipped(editor, "itemedit");
 }
 
 }  // namespace
