@@ -245,7 +245,16 @@ TEST_F(ConfigWindow, KarmaDataListsTheAssetIdsAndAMalformedFileListsNothing) {
   EXPECT_EQ(Window->lvKarmaData->topLevelItem(0)->text(0), "Bot2");
   EXPECT_EQ(Window->lvKarmaData->topLevelItem(1)->text(0), "BotA");
 
-  // ">>" takes every row; Bot2 is there already.
+  // ">" and ">>" take nothing from the wizard page.
+  Window->PageControl1->setCurrentWidget(Window->taWizard);
+  Window->buAddAll->click();
+  EXPECT_EQ(Window->RagDollList().Count(), 1);
+  // On the Karma page ">" takes the selected row, ">>" every row; Bot2 is
+  // there already.
+  Window->PageControl1->setCurrentWidget(Window->taKarmaData);
+  Window->lvKarmaData->setCurrentItem(Window->lvKarmaData->topLevelItem(1));
+  Window->buAddSelected->click();
+  EXPECT_EQ(Window->RagDollList().Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
   Window->buAddAll->click();
   EXPECT_EQ(Window->RagDollList().Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
 
