@@ -62,7 +62,12 @@ EUTScriptTooDeep::EUTScriptTooDeep()
 
 TUTBytecodeReader::TUTBytecodeReader(TUTPackage& package, TUTStream& stream, TUTScriptState& state,
                                      TUTObjectReference self, TUTObjectReference superField)
-    : FPackage(package), FStream(stream), FState(state), FSelf(self), FSuperField(superField) {
+    : FPackage(package),
+      FStream(stream),
+      FState(state),
+      FSelf(self),
+      FSuperField(superField),
+      FSecondGeneration(IsSecondGeneration(package.FileVersion())) {
   if (self != 0) FSelfName = RefName(self);
 }
 
@@ -85,6 +90,8 @@ std::string TUTBytecodeReader::ReadToken(std::uint8_t precedence) {
 std::string TUTBytecodeReader::ReadTokenBody(int token, std::uint8_t precedence) {
   if (token >= 0x70) return ReadNative(token, precedence);
   if (token >= 0x60) return ReadNative((token - 0x60) * 256 + ReadByte(), precedence);
+  if (FSecondGeneration && (token == 0x39 || (token >= 0x40 && token <= 0x45)))
+    return ReadSecondGenerationToken(token, precedence);
   if (token == 0x35 || token >= 0x5B) {
     ReadToken(precedence);
     throw EUnknownUTOpcode(token);
@@ -305,6 +312,42 @@ std::string TUTBytecodeReader::ReadConversionToken(int token, std::uint8_t prece
     default:
       if (token >= 0x52) return "string(" + value + ")";
       return value;  // 0x3A to 0x45 pass their expression on
+  }
+}
+
+// The later engine moved the conversions behind one token that names the
+// conversion in its next byte, and gave the freed codes to dynamic arrays,
+// debugger marks and delegates.
+std::string TUTBytecodeReader::ReadSecondGenerationToken(int token, std::uint8_t precedence) {
+  switch (token) {
+    case 0x39: {
+      const int conversion = ReadByte();
+      if (conversion < 0x39 || conversion > 0x5A) throw EUnknownUTOpcode(conversion);
+      return ReadConversionToken(conversion, precedence);
+    }
+    case 0x40: case 0x41: {
+      const std::string array = ReadToken(precedence);
+      const std::string index = ReadToken(precedence);
+      const std::string count = ReadToken(precedence);
+      return array + (token == 0x40 ? ".Insert(" : ".Remove(") + index + "," + count + ")";
+    }
+    case 0x42:
+      // Version, line, text position and the token it stands before.
+      ReadInteger();
+      ReadInteger();
+      ReadInteger();
+      ReadByte();
+      return {};
+    case 0x43: {
+      ReadRef();  // the delegate property
+      return ReadParameters(ReadName() + "(");
+    }
+    case 0x44:
+      return ReadName();
+    default: {  // 0x45, assigning a delegate
+      const std::string a = ReadToken(precedence);
+      return a + "=" + ReadToken(precedence);
+    }
   }
 }
 

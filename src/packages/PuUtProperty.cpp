@@ -47,6 +47,7 @@ std::string TUTProperty::TypeToString(TUTPropertyType type) {
   if (type >= 0 && type <= 15) return names[type];
   if (type == ptBuffer) return "Buffer";
   if (type == ptWord) return "Word";
+  if (type == ptDelegate) return "Delegate";
   return "";
 }
 

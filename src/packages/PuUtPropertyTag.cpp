@@ -46,7 +46,10 @@ bool TUTPackage::ReadProperty(TUTProperty& property, TUTStream& s) {
       return false;
     }
     const std::uint8_t info = s.ReadByte();
-    const TUTPropertyType type = info & 0x0F;
+    TUTPropertyType type = info & 0x0F;
+    // The later engine stores delegates under the code that fixed-size
+    // strings had before.
+    if (type == ptString && IsSecondGeneration(FFileVersion)) type = ptDelegate;
     const bool arrayFlag = (info & 0x80) != 0;
     std::string structName;
     if (type == ptStruct) {

@@ -119,7 +119,7 @@ TUTPropertyType MemberType(const std::string& className) {
       {"floatproperty", ptFloat},        {"objectproperty", ptObject},    {"classproperty", ptClass},
       {"nameproperty", ptName},          {"strproperty", ptStr},          {"structproperty", ptStruct},
       {"stringproperty", ptString},      {"mapproperty", ptMap},          {"arrayproperty", ptArray},
-      {"fixedarrayproperty", ptFixedArray}};
+      {"fixedarrayproperty", ptFixedArray}, {"delegateproperty", ptDelegate}};
   const std::string lower = platform::LowerCase(className);
   for (const auto& [name, type] : kTypes)
     if (lower == name) return type;
@@ -266,6 +266,15 @@ void FormatUTValue(const TUTValueContext& c, TUTPropertyType type, const std::st
     case ptStruct: {
       TNestingGuard guard;
       FormatStruct(c, hint, elementIndex, out);
+      break;
+    }
+    case ptDelegate: {
+      // The object the delegate is bound to, then its function's name:
+      // default properties show the function alone (OnClick=InternalOnClick).
+      s.ReadCompactIndex();
+      const std::string function = c.Values.GetName(s.ReadNameIndex());
+      out.Variant = function;
+      out.Text = function;
       break;
     }
     case ptWord: {

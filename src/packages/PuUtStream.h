@@ -42,6 +42,11 @@ enum : TUTGameCode {
   gameArmyOperations = 12,
 };
 
+// Packages of the later engine generation (Unreal Tournament 2003 and 2004
+// and the games built on that engine, file version 119 on) give some tag
+// types, script tokens and object layouts a meaning of their own.
+constexpr bool IsSecondGeneration(int fileVersion) { return fileVersion >= 119; }
+
 class TUTStream {
  public:
   // Reads `size` bytes at `data`, which must outlive the stream. `context`
