@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ExactRead.h"
 #include "common/RealData.h"
 #include "packages/PuUtPackages.h"
 #include "packages/PuUtStructs.h"
@@ -13,31 +14,8 @@ using namespace packages;
 
 namespace {
 
-// Export names of records that were not read to their last byte.
-std::vector<std::string>& Leftovers() {
-  static std::vector<std::string> names;
-  return names;
-}
-
-// Reads as T does, then notes when bytes of the record are left over: a
-// reader that gets the layout wrong almost never ends exactly at the end.
-template <class T>
-class TExactRead : public T {
- public:
-  using T::T;
-
- protected:
-  void ReadData() override {
-    T::ReadData();
-    if (this->Buffer().Remaining() != 0)
-      Leftovers().push_back(this->GetFullName() + " (" + std::to_string(this->Buffer().Remaining()) + " left)");
-  }
-};
-
-template <class T>
-void Probe(const char* name) {
-  RegisterUTObjectClass(name, UTObjectClass<TExactRead<T>>());
-}
+using exact_read::Leftovers;
+using exact_read::Probe;
 
 void RegisterProbes() {
   RegisterScriptClasses();
