@@ -120,6 +120,9 @@ class TUTPackage {
   void OpenStream();
   void CloseStream();
   TUTStream& Stream();
+  // The bytes read from the file since it was loaded, tables and object
+  // data alike.
+  std::int64_t FileBytesRead() const;
 
   void DoProgress(std::int64_t done, std::int64_t total);
   std::string QuoteString(const std::string& text) const;
@@ -169,6 +172,7 @@ class TUTPackage {
   std::uint16_t FLicenseeVersion = 0;
   std::uint32_t FPackageFlags = 0;
   int FOpenCount = 0;
+  std::int64_t FClosedBytesRead = 0;  // by the streams opened and closed since the load
   std::vector<std::string> FNames;
   std::vector<std::uint32_t> FNameFlags;
   std::vector<std::unique_ptr<TUTImportTableObjectData>> FImports;

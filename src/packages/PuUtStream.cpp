@@ -12,9 +12,11 @@ namespace packages {
 
 namespace {
 
-// Large enough that a table read rarely refills, small enough that loading
-// a package never pulls in much of the object data around its tables.
-constexpr std::int64_t kWindowSize = 64 * 1024;
+// The file is read in pieces of this size around what is asked for: the
+// tables are read a few bytes at a time and lie in two runs (header and
+// names at the start, imports and exports at the end), so each run costs a
+// handful of reads and at most one piece beyond what it holds.
+constexpr std::int64_t kWindowSize = 4 * 1024;
 
 }  // namespace
 
@@ -28,6 +30,9 @@ std::unique_ptr<TUTStream> TUTStream::OpenFile(const std::string& path) {
   // A folder opens for reading on some systems and reports a size no file has.
   std::FILE* file = platform::FileExists(path) ? std::fopen(path.c_str(), "rb") : nullptr;
   if (!file) throw platform::EFileError("Cannot open file \"" + path + "\"");
+  // The stream keeps a window of its own; a second buffer below it would
+  // read whole blocks around every seek.
+  std::setvbuf(file, nullptr, _IONBF, 0);
   long size = -1;
   if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
   if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
@@ -71,8 +76,10 @@ void TUTStream::Skip(std::int64_t count) {
 }
 
 bool TUTStream::ReadFile(void* buffer, std::int64_t count) {
-  return std::fseek(FFile, static_cast<long>(FPosition), SEEK_SET) == 0 &&
-         std::fread(buffer, 1, static_cast<std::size_t>(count), FFile) == static_cast<std::size_t>(count);
+  if (std::fseek(FFile, static_cast<long>(FPosition), SEEK_SET) != 0) return false;
+  const std::size_t read = std::fread(buffer, 1, static_cast<std::size_t>(count), FFile);
+  FFileBytesRead += static_cast<std::int64_t>(read);
+  return read == static_cast<std::size_t>(count);
 }
 
 void TUTStream::Refill() {
@@ -91,7 +98,7 @@ void TUTStream::Fetch(void* buffer, std::int64_t count) {
   }
   // A read as large as the window (mostly an export's whole data) goes
   // straight into the caller's buffer: through the window it would be
-  // copied twice and stay in memory until the file closes.
+  // read in pieces and copied twice.
   if (count >= kWindowSize) {
     if (!ReadFile(buffer, count)) Fail("File read error");
     return;

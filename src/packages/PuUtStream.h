@@ -72,6 +72,8 @@ class TUTStream {
   std::int64_t Size() const { return FSize; }
   std::int64_t Position() const { return FPosition; }
   std::int64_t Remaining() const { return FSize - FPosition; }
+  // The bytes taken from the file so far; 0 for a stream over memory.
+  std::int64_t FileBytesRead() const { return FFileBytesRead; }
   // Moves to an absolute position within 0..Size.
   void Seek(std::int64_t position);
   void Skip(std::int64_t count);
@@ -121,6 +123,7 @@ class TUTStream {
   std::FILE* FFile = nullptr;
   TUTBytes FWindow;
   std::int64_t FWindowStart = 0;
+  std::int64_t FFileBytesRead = 0;
   const TUTPackage* FPackage = nullptr;
   int FFileVersion = 0;
   int FLicenseeVersion = 0;
