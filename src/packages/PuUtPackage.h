@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "packages/PuUtGames.h"
 #include "packages/PuUtNatives.h"
 #include "packages/PuUtStream.h"
 #include "packages/PuUtTables.h"
@@ -32,9 +33,6 @@ enum : std::uint8_t {
   findPackagePath = 2,
   findClassName = 4,
 };
-
-// The names of the game codes, indexed by code.
-extern const char* const UTGameNames[13];
 
 // A package's cache of enumeration value names per byte property name:
 // the names separated by single blanks, or empty when none was found.

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "packages/PuUtErrors.h"
+#include "packages/PuUtGames.h"
 
 namespace packages {
 
@@ -22,30 +23,6 @@ class TUTPackage;
 
 using TUTBytes = std::vector<std::uint8_t>;
 using TUTGuid = std::array<std::uint8_t, 16>;
-
-// The engine game a package belongs to; it selects the native table and
-// steers some content readers.
-using TUTGameCode = std::uint8_t;
-enum : TUTGameCode {
-  gameUnknown = 0,
-  gameUnreal = 1,
-  gameUnrealTournament = 2,
-  gameWheelOfTime = 3,
-  gameKlingonHonorGuard = 4,
-  gameRune = 5,
-  gameUndying = 6,
-  gameDeusEx = 7,
-  gameXComEnforcer = 8,
-  gameDeepSpaceNine = 9,
-  gameNerf = 10,
-  gameUT2003 = 11,
-  gameArmyOperations = 12,
-};
-
-// Packages of the later engine generation (Unreal Tournament 2003 and 2004
-// and the games built on that engine, file version 119 on) give some tag
-// types, script tokens and object layouts a meaning of their own.
-constexpr bool IsSecondGeneration(int fileVersion) { return fileVersion >= 119; }
 
 class TUTStream {
  public:
