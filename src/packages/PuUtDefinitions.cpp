@@ -281,9 +281,4 @@ TUTObjectReference TUTObjectClassStructProperty::GetStruct() const {
 
 std::string TUTObjectClassStructProperty::GetDeclaration() { return RefName(GetStruct()); }
 
-TUTObjectReference TUTObjectClassDelegateProperty::GetFunction() const {
-  CheckReadObject();
-  return FRef;
-}
-
 }  // namespace packages

@@ -211,10 +211,10 @@ class TUTObjectClassStructProperty : public TUTObjectClassRefProperty {
   std::string GetDeclaration() override;
 };
 
+// Its reference names the function the delegate has the signature of.
 class TUTObjectClassDelegateProperty : public TUTObjectClassRefProperty {
  public:
   using TUTObjectClassRefProperty::TUTObjectClassRefProperty;
-  TUTObjectReference GetFunction() const;
   std::string GetDeclaration() override { return "delegate"; }
 };
 

@@ -48,7 +48,7 @@ struct TUTFoundObject {
   std::unique_ptr<TUTPackage> Child;
 };
 
-class TUTPackage {
+class TUTPackage : public TUTStreamSource {
  public:
   TUTPackage();
   // Loads the file at once; errors reach the caller.
@@ -67,13 +67,13 @@ class TUTPackage {
 
   // Header.
   const std::string& FileName() const { return FFileName; }
-  std::uint16_t FileVersion() const { return FFileVersion; }
+  std::uint16_t FileVersion() const override { return FFileVersion; }
   std::uint16_t LicenseeVersion() const { return FLicenseeVersion; }
   std::uint32_t PackageFlags() const { return FPackageFlags; }
   TUTGameCode Game() const { return FGame; }
 
   // Tables; out-of-range lookups give an empty text or null.
-  int NameCount() const { return static_cast<int>(FNames.size()); }
+  int NameCount() const override { return static_cast<int>(FNames.size()); }
   std::string GetName(int index) const;
   std::uint32_t GetNameFlags(int index) const;
   int ExportCount() const { return static_cast<int>(FExports.size()); }

@@ -50,7 +50,7 @@ void TUTPackage::OpenStream() {
   if (FOpenCount == 0) {
     if (OnFileNotFound && !platform::FileExists(FFileName)) OnFileNotFound(FFileName);
     FStream = TUTStream::OpenFile(FFileName);
-    FStream->SetPackage(this);
+    FStream->SetSource(this);
   }
   ++FOpenCount;
 }
@@ -108,7 +108,7 @@ void TUTPackage::ReadTables(std::int64_t& total) {
   FLicenseeVersion = s.ReadWord();
   FPackageFlags = s.ReadDWord();
   if (FPackageFlags & 0x80000000u) s.Fail("Package flags out of range");
-  s.SetPackage(this);
+  s.SetSource(this);
   TTableLayout t{};
   t.NameCount = ReadNonNegative(s, "Name count");
   t.NameOffset = ReadNonNegative(s, "Name offset");

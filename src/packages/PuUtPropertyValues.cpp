@@ -302,7 +302,7 @@ TUTPropertyValue TUTProperty::GetValue(int elementIndex) {
     return out;
   }
   TUTStream s(Value(), "the value of property " + Name());
-  s.SetPackage(Package());
+  s.SetSource(Package());
   int members = 0;
   const TUTValueContext c{*Package(), *Package(), OwnerObject(), s, Value(), members};
   FormatUTValue(c, Type(), StructName(), Name(), elementIndex, out);

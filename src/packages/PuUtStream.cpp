@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstring>
 
-#include "packages/PuUtPackage.h"
 #include "platform/FileError.h"
 #include "platform/Files.h"
 
@@ -47,17 +46,6 @@ std::unique_ptr<TUTStream> TUTStream::OpenFile(const std::string& path) {
 
 TUTStream::~TUTStream() {
   if (FFile) std::fclose(FFile);
-}
-
-void TUTStream::SetPackage(const TUTPackage* package) {
-  FPackage = package;
-  if (package) SetVersions(package->FileVersion(), package->LicenseeVersion(), package->Game());
-}
-
-void TUTStream::SetVersions(int fileVersion, int licenseeVersion, TUTGameCode game) {
-  FFileVersion = fileVersion;
-  FLicenseeVersion = licenseeVersion;
-  FGame = game;
 }
 
 void TUTStream::Fail(const std::string& what) const {
@@ -225,7 +213,7 @@ std::string TUTStream::ReadFString() {
 }
 
 std::string TUTStream::ReadNameString() {
-  if (FFileVersion < 64) {
+  if (FileVersion() < 64) {
     // Older files end their names with a zero instead of storing a length.
     // The engine's names are short; one as long as the file would be
     // copied into every text that names it, so such a name is refused with
@@ -244,22 +232,9 @@ std::string TUTStream::ReadNameString() {
 
 std::int32_t TUTStream::ReadNameIndex() {
   const std::int32_t index = ReadCompactIndex();
-  if (!FPackage || index < 0 || index >= FPackage->NameCount())
+  if (!FSource || index < 0 || index >= FSource->NameCount())
     Fail("Name index " + std::to_string(index) + " outside the name table");
   return index;
-}
-
-std::string TUTStream::ReadName() {
-  const std::int32_t index = ReadNameIndex();
-  return FPackage->GetName(index);
-}
-
-std::int32_t TUTStream::ReadObjectRef() {
-  const std::int32_t ref = ReadCompactIndex();
-  const bool valid = FPackage && (ref == 0 || (ref > 0 && ref <= FPackage->ExportCount()) ||
-                                  (ref < 0 && std::int64_t(-std::int64_t(ref)) <= FPackage->ImportCount()));
-  if (!valid) Fail("Object reference " + std::to_string(ref) + " outside the tables");
-  return ref;
 }
 
 std::int32_t TUTStream::CheckCount(std::int64_t count, std::int64_t elementSize) const {

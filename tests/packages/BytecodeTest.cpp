@@ -50,7 +50,7 @@ class ScriptPackageFixture {
   // One token read at statement level from `bytes`.
   WalkResult Token(const std::string& bytes, int self = 0, int superField = 0) {
     TUTStream s(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), "script");
-    s.SetPackage(package);
+    s.SetSource(package);
     TUTScriptState state;
     state.ScriptSize = 1000;
     TUTBytecodeReader reader(*package, s, state, self, superField);
@@ -64,7 +64,7 @@ class ScriptPackageFixture {
   // The whole walk of a script of `size` counted bytes.
   WalkResult Script(const std::string& bytes, std::int32_t size) {
     TUTStream s(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), "script");
-    s.SetPackage(package);
+    s.SetSource(package);
     TUTScriptState state;
     state.ScriptSize = size;
     TUTBytecodeReader(*package, s, state).ReadScript();
@@ -242,7 +242,7 @@ TEST_P(WalkErrorTest, RaisesTheReadersOwnError) {
   static ScriptPackageFixture fixture(69);
   const ErrorCase& c = GetParam();
   TUTStream s(reinterpret_cast<const std::uint8_t*>(c.bytes.data()), c.bytes.size(), "script");
-  s.SetPackage(fixture.package);
+  s.SetSource(fixture.package);
   TUTScriptState state;
   state.ScriptSize = 1 << 20;
   TUTBytecodeReader reader(*fixture.package, s, state);
@@ -273,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ScriptWalk, SecondGenerationCastOfNoConversionIsAnUnknownToken) {
   ScriptPackageFixture f(128);
   TUTStream s(reinterpret_cast<const std::uint8_t*>("\x39\x17"), 2, "script");
-  s.SetPackage(f.package);
+  s.SetSource(f.package);
   TUTScriptState state;
   state.ScriptSize = 10;
   TUTBytecodeReader reader(*f.package, s, state);
@@ -332,7 +332,7 @@ TEST(ScriptWalk, LongArgumentListsDoNotGrowTheText) {
   for (int i = 0; i < 20000; ++i) bytes += B({0x00}) + C(variable);
   bytes += B({0x16});
   TUTStream s(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), "script");
-  s.SetPackage(&p);
+  s.SetSource(&p);
   TUTScriptState state;
   state.ScriptSize = 1 << 20;
   const std::string text = TUTBytecodeReader(p, s, state).ReadToken(255);
