@@ -76,8 +76,8 @@ bool TUTPackage::ReadProperty(TUTProperty& property, TUTStream& s) {
       property.SetProperty(this, name, arrayIndex, type, value.data(), value.size(), structName);
     }
     return true;
-  } catch (const EUTPackageError&) {
-    throw EReadingUTProperty(known);
+  } catch (const EUTPackageError& e) {
+    throw EReadingUTProperty(known, e.what());
   }
 }
 

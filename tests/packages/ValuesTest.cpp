@@ -191,6 +191,22 @@ TEST_F(ValueTest, ArrayElementWithoutTagsShowsEmptyBrackets) {
   EXPECT_EQ(l.Find("Arr")->GetValueText(), "([0]=(), [1]=())");
 }
 
+// The message stays the property's; what went wrong, and where, is kept.
+TEST_F(ValueTest, PropertyErrorKeepsItsCause) {
+  const std::string truncated = pw::Compact(sp.w.Name("Size")) + B({0x52, 9}) + "ab";
+  const int broken = sp.w.Export("Broken1", sp.Class("Thing"), truncated);
+  TUTPackage& p = sp.Open();
+  try {
+    p.GetExport(broken - 1)->GetObject().ReadObject(true);
+    FAIL() << "no error";
+  } catch (const EReadingUTProperty& e) {
+    EXPECT_EQ(std::string(e.what()), "Exception reading property Size");
+    EXPECT_EQ(e.Cause(),
+              "Invalid array length: expected 9 elements of 1 bytes, found 2 bytes in export 0 (Broken1) at position 3 "
+              "of 5");
+  }
+}
+
 TEST_F(ValueTest, NegativeStringLengthIsAnError) {
   TUTPropertyList& l = Properties(sp.w.Tag("S", ptStr, pw::Compact(-4) + "a\0b\0", -1) + sp.w.NoneTag());
   EXPECT_THROW(l.Find("S")->GetValueText(), EUTReadError);
