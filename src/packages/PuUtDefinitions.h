@@ -174,6 +174,10 @@ class TUTObjectClassArrayProperty : public TUTObjectClassRefProperty {
   using TUTObjectClassRefProperty::TUTObjectClassRefProperty;
   TUTObjectReference GetInner() const;
   std::string GetDeclaration() override;
+
+ private:
+  // `declaring` holds the arrays whose declarations enclose this one.
+  std::string Declare(std::vector<const TUTObject*>& declaring);
 };
 
 class TUTObjectClassFixedArrayProperty : public TUTObjectClassRefProperty {
