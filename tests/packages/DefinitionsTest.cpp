@@ -220,7 +220,8 @@ TEST_P(FunctionRecordTest, FieldsAfterTheWalkedScript) {
 // in the struct record; 61 has no value after a return token.
 INSTANTIATE_TEST_SUITE_P(Versions, FunctionRecordTest,
                          ::testing::Values(FunctionCase{63, "Old.u"}, FunctionCase{69, "Test.u"},
-                                           FunctionCase{120, "New.u"}, FunctionCase{128, "Newer.u"}));
+                                           FunctionCase{120, "New.u"}, FunctionCase{128, "Newer.u"}),
+                         [](const auto& info) { return "Version" + std::to_string(info.param.version); });
 
 TEST_F(ScriptClasses, FunctionWithAnUnknownTokenKeepsWhatWasReadBeforeIt) {
   TScriptPackage sp;

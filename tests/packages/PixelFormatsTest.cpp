@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TestNames.h"
 #include "packages/PuUtBitmap.h"
 #include "packages/PuUtErrors.h"
 #include "packages/PuUtPixelFormats.h"
@@ -68,7 +69,12 @@ TEST_P(BadBitmapTest, IsRefusedBeforeAllocating) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BadBitmapTest,
                          testing::Values(BadBitmap{0, 4, 8}, BadBitmap{4, -4, 32}, BadBitmap{4, 4, 16},
-                                         BadBitmap{4097, 4096, 8}, BadBitmap{INT_MAX, INT_MAX, 32}));
+                                         BadBitmap{4097, 4096, 8}, BadBitmap{INT_MAX, INT_MAX, 32}),
+                         [](const auto& info) {
+                           const BadBitmap& b = info.param;
+                           return testing_support::TestName(std::to_string(b.width) + " x " + std::to_string(b.height) +
+                                                            " at " + std::to_string(b.bits));
+                         });
 
 struct PixelCase {
   const char* name;

@@ -12,6 +12,7 @@
 #include "ExactRead.h"
 #include "TextureTestSupport.h"
 #include "common/RealData.h"
+#include "common/TestNames.h"
 #include "packages/PngWriter.h"
 #include "packages/PuUtFont.h"
 #include "packages/PuUtPackages.h"
@@ -123,7 +124,11 @@ INSTANTIATE_TEST_SUITE_P(
         LookedAtPixel{"pkg/ut2004/TeamSymbols.utx", "TeamBeaconT", 32, 25, {129, 128, 129, 127}},
         // Grey-green cement, and the dark streak under its bolt.
         LookedAtPixel{"pkg/ut2004/T_Epic2k4BP2.utx", "BP2_Walls_Cement01", 256, 256, {82, 89, 74, 255}},
-        LookedAtPixel{"pkg/ut2004/T_Epic2k4BP2.utx", "BP2_Walls_Cement01", 260, 380, {8, 12, 8, 255}}));
+        LookedAtPixel{"pkg/ut2004/T_Epic2k4BP2.utx", "BP2_Walls_Cement01", 260, 380, {8, 12, 8, 255}}),
+    [](const auto& info) {
+      return testing_support::TestName(std::string(info.param.texture) + " " + std::to_string(info.param.x) + " " +
+                                       std::to_string(info.param.y));
+    });
 
 // Every font of a later-generation font package reads its character table
 // to the last byte, and every character lies inside its page's texture.

@@ -89,7 +89,11 @@ TEST_P(MipLayout, EveryMipDecodesFromItsOwnRecord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(VersionsAndPadding, MipLayout,
-                         testing::Combine(testing::Values(61, 63, 69, 128), testing::Values(0, 3)));
+                         testing::Combine(testing::Values(61, 63, 69, 128), testing::Values(0, 3)),
+                         [](const auto& info) {
+                           return "Version" + std::to_string(std::get<0>(info.param)) + "Padding" +
+                                  std::to_string(std::get<1>(info.param));
+                         });
 
 TEST_F(TextureRead, FormatPropertiesChooseTheDecoders) {
   const std::string dxt1White = std::string("\xFF\xFF", 2) + std::string(6, '\0');
