@@ -108,7 +108,6 @@ void TUTPackage::ReadTables(std::int64_t& total) {
   FLicenseeVersion = s.ReadWord();
   FPackageFlags = s.ReadDWord();
   if (FPackageFlags & 0x80000000u) s.Fail("Package flags out of range");
-  s.SetSource(this);
   TTableLayout t{};
   t.NameCount = ReadNonNegative(s, "Name count");
   t.NameOffset = ReadNonNegative(s, "Name offset");
