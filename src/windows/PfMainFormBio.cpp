@@ -101,6 +101,9 @@ void TFmMainForm::BioWritten(const std::string& fileName, const std::string& ref
                         TMsgDlgType::mtInformation, mbOK);
     return;
   }
+  // Every bot resolves its biography again: others may name the entry
+  // just written, and copy what their memo will show.
+  for (int i = 0; i < BotCount(); ++i) Bot(i).SetText(Bot(i).Text);
   if (FCurrentBot) {
     // Through the roster: a bot pointed at another biography is a change,
     // and every view hears of it.

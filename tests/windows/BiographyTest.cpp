@@ -212,6 +212,21 @@ TEST_F(Biography, CopyGivesTheBiographyThePickListShows) {
   EXPECT_EQ(Dialogs.Clipboard, "A\r\nB\r\n");
 }
 
+TEST_F(Biography, AfterAWriteEveryBotOfThatBiographyCopiesTheNewText) {
+  Form->CurrentBot()->SetText("XPlayers.Gorge");  // Ann shares Gorge's biography
+  Click(1);
+  OnEditor([&](TFrmEditBio& bio) {
+    bio.meBiography->setPlainText("Huge");
+    Dialogs.Answers = {TModalResult::mrYes};
+    bio.buOk->click();
+  });
+  Form->acEditBio->trigger();
+  Click(0);
+  EXPECT_EQ(Memo(Form->meBio), "Huge\n");
+  Form->acCopyBioToClipboard->trigger();
+  EXPECT_EQ(Dialogs.Clipboard, "Huge\r\n");
+}
+
 TEST_F(Biography, MenusListTheCommandsAndNeedAShownBot) {
   const auto texts = [](const QMenu* menu) {
     std::vector<std::string> t;
