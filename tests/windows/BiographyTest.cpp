@@ -187,6 +187,21 @@ TEST_F(Biography, AReferenceWithoutDotMeansXPlayersWhateverItsCase) {
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");
 }
 
+TEST_F(Biography, ANewKeyLosesTheBlanksAroundItSoTheRosterReadsItBack) {
+  OnEditor([&](TFrmEditBio& bio) {
+    bio.edName->setText(" AnnBio2 ");
+    bio.buOk->click();
+  });
+  Form->acAddBio->trigger();
+  EXPECT_NE(XPlayersBytes().find("\r\nAnnBio2=\"Name:  Ann|"), std::string::npos) << XPlayersBytes();
+  EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.AnnBio2");
+  // The roster line read again still names the biography.
+  roster::TBotCharacter again;
+  again.SetPlayerLine(Form->CurrentBot()->GetPlayerLine());
+  EXPECT_EQ(again.GetBio(), Form->CurrentBot()->GetBio());
+  EXPECT_EQ(again.GetBio().front(), "Name:  Ann");
+}
+
 TEST_F(Biography, AFileOfTheSameNameElsewhereDoesNotReplaceTheGamesOwn) {
   const std::string other = Dir.write("Elsewhere/XPlayers.int", "[DecoText]\r\n");
   OnEditor([&](TFrmEditBio& bio) {
