@@ -47,3 +47,22 @@ inline std::string StrippedTexturePackage(const TempDir& dir, const std::string&
 }
 
 }  // namespace testing_support
+
+#include "windows/ConfigPages.h"
+
+namespace testing_support {
+
+// The configuration window as its source pages see it: a list type, a
+// System directory, and every drop recorded.
+class TFakePageHost : public windows::TConfigPageHost {
+ public:
+  int ListType = windows::ltMesh;
+  std::string System = "/game/System";
+  std::vector<std::vector<std::string>> Drops;
+
+  int CurrentListType() const override { return ListType; }
+  std::string SystemDirectory() const override { return System; }
+  void DropLines(const std::vector<std::string>& lines) override { Drops.push_back(lines); }
+};
+
+}  // namespace testing_support
