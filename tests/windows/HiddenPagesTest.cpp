@@ -1,0 +1,189 @@
+// The configuration window's hidden pages: the folder listing (sizes,
+// times and dates sorted by value, dragged names, ">" and ">>") and the
+// .int file page with each of its filters on real files.
+
+#include <filesystem>
+
+#include <QComboBox>
+#include <QDateTime>
+#include <QFile>
+#include <QHeaderView>
+#include <QMimeData>
+#include <QToolButton>
+
+#include "PackageWindowSupport.h"
+#include "roster/PuIntFile.h"
+#include "platform/AsciiText.h"
+#include "windows/DragLines.h"
+#include "windows/PathEdit.h"
+#include "windows/PfConfigDirPage.h"
+#include "windows/PfConfigIntPage.h"
+#include "windows/SourceView.h"
+
+using namespace testing_support;
+
+namespace {
+
+void Stamp(const std::string& path, QDate date, QTime time) {
+  QFile file(QString::fromStdString(path));
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.setFileTime(QDateTime(date, time), QFileDevice::FileModificationTime));
+}
+
+class DirPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestApp();
+    windows::DirSortAscending = true;
+    Dir.write("Files/Readme.txt", "r");
+    Dir.write("Files/Small.bin", "");
+    std::filesystem::resize_file(Dir.file("Files/Small.bin"), 1048575);
+    Dir.write("Files/Big.u", "");
+    std::filesystem::resize_file(Dir.file("Files/Big.u"), 1048576);
+    Dir.write("Files/Sub/Inside.txt", "not listed");
+    Stamp(Dir.file("Files/Readme.txt"), QDate(2001, 5, 3), QTime(9, 0));
+    Stamp(Dir.file("Files/Small.bin"), QDate(2020, 1, 2), QTime(23, 0));
+    Stamp(Dir.file("Files/Big.u"), QDate(1999, 12, 31), QTime(10, 30));
+    Host.System = Dir.file("System");
+    Page = std::make_unique<windows::TConfigDirPage>(Dialogs, Host);
+  }
+  void TearDown() override { windows::DirSortAscending = true; }
+
+  std::vector<std::string> Names() const { return Page->lvDirView->ColumnTexts(0); }
+
+  TempDir Dir;
+  TFakeDialogs Dialogs;
+  TFakePageHost Host;
+  std::unique_ptr<windows::TConfigDirPage> Page;
+};
+
+TEST_F(DirPageTest, ListsTheFolderFilesWithSizesThatSortByValue) {
+  Dialogs.Files.push_back(Dir.file("Files"));
+  Page->deSearchDir->Button()->click();
+  ASSERT_EQ(Dialogs.Asked.size(), 1u);
+  EXPECT_EQ(Dialogs.Asked[0].Kind, "folder");
+  EXPECT_EQ(Dialogs.Asked[0].Text, Host.System);
+  EXPECT_EQ(Dialogs.Asked[0].Extra, "Search directory");
+
+  // Sorted by name at first; the folder "Sub" is not listed.
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Big", "Readme", "Small"}));
+  EXPECT_EQ(Page->lvDirView->ColumnTexts(1), (std::vector<std::string>{".u", ".txt", ".bin"}));
+  EXPECT_EQ(Page->lvDirView->ColumnTexts(2), (std::vector<std::string>{"1024 kb", "1", "1048575"}));
+
+  // The view starts sorted by its first column: the first click there
+  // reverses it.
+  Page->lvDirView->header()->sectionClicked(0);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Small", "Readme", "Big"}));
+  // Sizes, times and dates by value, in the direction now set.
+  Page->lvDirView->header()->sectionClicked(2);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Big", "Small", "Readme"}));
+  Page->lvDirView->header()->sectionClicked(2);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Readme", "Small", "Big"}));
+  Page->lvDirView->header()->sectionClicked(3);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Readme", "Big", "Small"}));
+  Page->lvDirView->header()->sectionClicked(4);
+  EXPECT_EQ(Names(), (std::vector<std::string>{"Big", "Readme", "Small"}));
+
+  // Dragging a row gives its name without extension, twice.
+  windows::TSourceView* view = Page->lvDirView;
+  view->selectionModel()->select(view->Model()->index(1, 0),
+                                 QItemSelectionModel::Select | QItemSelectionModel::Rows);
+  std::unique_ptr<QMimeData> data(view->Model()->mimeData(view->selectionModel()->selectedIndexes()));
+  EXPECT_EQ(windows::DragLinesOf(data.get()), (std::vector<std::string>{"Readme=Readme"}));
+
+  Page->AddSelected();
+  Page->AddAll();
+  ASSERT_EQ(Host.Drops.size(), 2u);
+  EXPECT_EQ(Host.Drops[0], (std::vector<std::string>{"Readme=Readme"}));
+  EXPECT_EQ(Host.Drops[1], (std::vector<std::string>{"Big=Big", "Readme=Readme", "Small=Small"}));
+}
+
+TEST_F(DirPageTest, RagDollListStartsInTheKarmaDataFolder) {
+  Host.ListType = windows::ltRagDoll;
+  Dialogs.Files.push_back(std::nullopt);
+  Page->deSearchDir->Button()->click();
+  EXPECT_EQ(Dialogs.Asked[0].Text, Dir.file("KarmaData"));
+  EXPECT_EQ(Page->deSearchDir->Text(), Dir.file("KarmaData"));
+  EXPECT_EQ(Page->lvDirView->Model()->rowCount(), 0);
+}
+
+TEST(DirPage, SizesOfAMegabyteAndMoreShowInWholeKilobytes) {
+  EXPECT_EQ(windows::FileSizeText(0), "0");
+  EXPECT_EQ(windows::FileSizeText(1048575), "1048575");
+  EXPECT_EQ(windows::FileSizeText(1048576), "1024 kb");
+  EXPECT_EQ(windows::FileSizeText(1049599), "1024 kb");
+  EXPECT_EQ(windows::FileSizeText(5368709120ull), "5242880 kb");
+}
+
+class IntPageTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestApp();
+    Host.System = RealDataPath("int/ut2004");
+    Page = std::make_unique<windows::TConfigIntPage>(Dialogs, Host);
+  }
+
+  void Open(const std::string& file) {
+    Dialogs.Files.push_back(file);
+    Page->feIntFilename->Button()->click();
+  }
+
+  std::vector<std::string> Column(int column) const { return Page->lvIntFiles->ColumnTexts(column); }
+
+  static bool SortedByName(const std::vector<std::string>& names) {
+    return std::is_sorted(names.begin(), names.end(),
+                          [](const std::string& a, const std::string& b) { return platform::CompareText(a, b) < 0; });
+  }
+
+  TFakeDialogs Dialogs;
+  TFakePageHost Host;
+  std::unique_ptr<windows::TConfigIntPage> Page;
+};
+
+TEST_F(IntPageTest, DecoTextOfXPlayersIsTheFilterWhenNoneWasChosen) {
+  REQUIRE_REALDATA("int/ut2004/XPlayers.int");
+  const std::string file = RealDataPath("int/ut2004/XPlayers.int");
+  Open(file);
+  EXPECT_EQ(Dialogs.Asked[0].Text, "*.int");
+  EXPECT_EQ(Dialogs.Asked[0].Extra, RealDataPath("int/ut2004"));
+  EXPECT_EQ(Page->cbIntFilter->currentText(), "DecoText");
+  const std::vector<std::string> names = Column(0);
+  ASSERT_EQ(names.size(), roster::TIntFile(file).ReadDecoText().size());
+  EXPECT_TRUE(SortedByName(names));
+  const auto at = std::find(names.begin(), names.end(), "AlienFemaleAB");
+  ASSERT_NE(at, names.end());
+  EXPECT_EQ(Column(1)[std::size_t(at - names.begin())].substr(0, 16), "\"Name:  Makreth|");
+}
+
+TEST_F(IntPageTest, EachRowOfXGameShowsItsOwnLinesValueUnderEveryFilter) {
+  REQUIRE_REALDATA("int/ut2004/XGame.int");
+  const std::string file = RealDataPath("int/ut2004/XGame.int");
+  Open(file);
+  const roster::TIntFile reference(file);
+
+  Page->cbIntFilter->setCurrentIndex(2);  // "Object"
+  const std::vector<std::string> objects = reference.ReadObjects();
+  ASSERT_EQ(objects.size(), 9u);
+  EXPECT_EQ(Column(0), std::vector<std::string>(9, "Object"));
+  std::vector<std::string> values;
+  for (const std::string& line : objects) values.push_back(line.substr(std::string("Object=").size()));
+  // Rows of one name keep the file's order.
+  EXPECT_EQ(Column(1), values);
+
+  Page->cbIntFilter->setCurrentIndex(0);  // "Public"
+  EXPECT_EQ(Column(0).size(), reference.ReadPublic().size());
+  EXPECT_TRUE(SortedByName(Column(0)));
+  std::vector<std::string> publicObjects;
+  for (std::size_t i = 0; i < Column(0).size(); ++i)
+    if (Column(0)[i] == "Object") publicObjects.push_back(Column(1)[i]);
+  EXPECT_EQ(publicObjects, values);
+
+  Page->cbIntFilter->setCurrentIndex(1);  // "DecoText": XGame.int has none
+  EXPECT_TRUE(Column(0).empty());
+
+  // A file that is not there lists nothing.
+  Page->FillIntFileView(file + ".missing");
+  EXPECT_TRUE(Column(0).empty());
+}
+
+}  // namespace
