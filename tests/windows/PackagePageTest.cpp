@@ -121,30 +121,62 @@ TEST_F(PackagePageTest, FaceListOpensATexturePackageFilteredToItsTextures) {
   EXPECT_EQ(Host.Drops[1][1], two[0]);
 }
 
-TEST_F(PackagePageTest, MeshListPicksTheSkeletalMeshOfAnAnimationPackage) {
+// Per list type: where the dialog starts, what it offers, which class the
+// filter picks once a package is open, and how many rows that shows.
+struct TListTypeCase {
+  const char* Name;
+  int ListType;
+  const char* Package;
+  const char* Mask;
+  const char* Folder;
+  const char* ClassName;
+  int Rows;  // -1: every export
+};
+
+class PackageListTypeTest : public PackagePageTest, public ::testing::WithParamInterface<TListTypeCase> {};
+
+TEST_P(PackageListTypeTest, DialogFolderMaskAndPresetClass) {
+  const TListTypeCase& c = GetParam();
+  REQUIRE_REALDATA(c.Package);
+  Host.ListType = c.ListType;
+  Browse(RealDataPath(c.Package));
+  ASSERT_EQ(Dialogs.Asked.size(), 1u);
+  EXPECT_EQ(Dialogs.Asked[0].Text, c.Mask);
+  EXPECT_EQ(Dialogs.Asked[0].Extra, std::string("/game/System") + c.Folder);
+  EXPECT_EQ(Page->cbPackageFilter->currentText().toStdString(), c.ClassName);
+  EXPECT_EQ(RowCount(), c.Rows >= 0 ? c.Rows : Page->Package()->ExportCount());
+  EXPECT_EQ(FilterEntries()[0], "- show all -");
+}
+
+const TListTypeCase ListTypeCases[] = {
+    {"Mesh", windows::ltMesh, "pkg/ut2004/SniperAnims.ukx", "*.ukx", "/../Animations", "SkeletalMesh", 1},
+    {"Face", windows::ltFace, "pkg/ut2004/T_Epic2k4BP2.utx", "*.utx", "/../Textures", "Texture", 14},
+    {"Skin", windows::ltSkin, "pkg/ut2004/T_Epic2k4BP2.utx", "*.utx", "/../Textures", "Texture", 14},
+    {"Voice", windows::ltVoice, "pkg/ut99/Core.u", "*.u", "", "- no class -", 7},
+    {"Portrait", windows::ltPortrait, "pkg/ut2004/T_Epic2k4BP2.utx", "*.utx", "/../Textures", "Texture", 14},
+    {"Species", windows::ltSpecies, "pkg/ut99/Core.u", "*.u", "", "- no class -", 7},
+    {"RagDoll", windows::ltRagDoll, "pkg/ut99/Core.u", "*.u", "", "- show all -", -1},
+    {"Skeleton", windows::ltSkeleton, "pkg/ut2004/SniperAnims.ukx", "*.ukx", "/../Animations", "SkeletalMesh", 1},
+    {"Biography", windows::ltBiography, "pkg/ut99/Core.u", "*.u", "", "- show all -", -1},
+};
+
+std::string ListTypeName(const ::testing::TestParamInfo<TListTypeCase>& info) { return info.param.Name; }
+
+INSTANTIATE_TEST_SUITE_P(ListTypes, PackageListTypeTest, ::testing::ValuesIn(ListTypeCases), ListTypeName);
+
+TEST_F(PackagePageTest, MeshWithoutGroupIsDraggedAsPackageAndName) {
   REQUIRE_REALDATA("pkg/ut2004/SniperAnims.ukx");
   Host.ListType = windows::ltMesh;
   Browse(RealDataPath("pkg/ut2004/SniperAnims.ukx"));
-  EXPECT_EQ(Dialogs.Asked[0].Text, "*.ukx");
-  EXPECT_EQ(Dialogs.Asked[0].Extra, "/game/System/../Animations");
-  EXPECT_EQ(Page->cbPackageFilter->currentText(), "SkeletalMesh");
-  ASSERT_EQ(RowCount(), 1);
   ClickRow(0);
-  const std::string path = "SniperAnims." + Column(0)[0];
-  EXPECT_EQ(Column(1)[0], "");
-  EXPECT_EQ(DraggedLines(), (std::vector<std::string>{path + "=" + path}));
+  EXPECT_EQ(DraggedLines(), (std::vector<std::string>{"SniperAnims.SniperRifle_1st=SniperAnims.SniperRifle_1st"}));
 }
 
-TEST_F(PackagePageTest, VoiceListShowsTheExportsWithoutClassOfAClassPackage) {
+TEST_F(PackagePageTest, ListTypeChangePresetsItsClassOrKeepsTheChoice) {
   REQUIRE_REALDATA("pkg/ut99/Core.u");
   Host.ListType = windows::ltVoice;
   Browse(RealDataPath("pkg/ut99/Core.u"));
-  EXPECT_EQ(Dialogs.Asked[0].Text, "*.u");
-  EXPECT_EQ(Dialogs.Asked[0].Extra, "/game/System");
-  EXPECT_EQ(Page->cbPackageFilter->currentText(), "- no class -");
-  EXPECT_EQ(RowCount(), 7);
   for (const std::string& c : Column(2)) EXPECT_EQ(c, "");
-  EXPECT_EQ(FilterEntries()[0], "- show all -");
 
   // The rag-doll and biography lists keep the filter's choice; a new list
   // type picks its own class, or shows all when the package has none.
