@@ -7,6 +7,12 @@
 #include <fstream>
 #include <random>
 
+#ifndef _WIN32
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace platform {
 
 namespace fs = std::filesystem;
@@ -55,26 +61,150 @@ std::string TemporaryNameBeside(const std::string& path) {
   return path + suffix;
 }
 
+// Every failed save reads the same way: which file, and why.
+[[noreturn]] void SaveFailed(const std::string& path, const std::string& why) {
+  throw EFileError("Cannot save file \"" + path + "\": " + why);
+}
+
+[[noreturn]] void SaveFailed(const std::string& path, int err) { SaveFailed(path, std::strerror(err)); }
+
+const char* const kReadOnly = "the file is read-only";
+
+}  // namespace
+
+#ifndef _WIN32
+
+namespace {
+
+// The file a save must replace: `path` itself, or for a symbolic link (or a
+// chain of them) the file it finally points at, so that the link stays a
+// link. A relative link target counts from the link's own folder. A link that
+// points nowhere yet is saved at the place it points to.
+std::string FinalTarget(const std::string& path, int& err) {
+  fs::path current = path;
+  for (int hops = 0; hops < 40; ++hops) {
+    struct stat st;
+    if (::lstat(current.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return current.string();
+    std::error_code ec;
+    const fs::path target = fs::read_symlink(current, ec);
+    if (ec) {
+      err = ec.value();
+      return {};
+    }
+    current = target.is_absolute() ? target : current.parent_path() / target;
+  }
+  err = ELOOP;
+  return {};
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  const char* p = bytes.data();
+  std::size_t left = bytes.size();
+  while (left > 0) {
+    const ssize_t n = ::write(fd, p, left);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    p += n;
+    left -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// Makes the rename itself durable. A file system that cannot sync a folder
+// says EINVAL; the file is in place then and the save stands.
+int SyncFolderOf(const std::string& file) {
+  const fs::path parent = fs::path(file).parent_path();
+  const fs::path folder = parent.empty() ? fs::path(".") : parent;
+  const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return errno;
+  const int err = ::fsync(fd) == 0 || errno == EINVAL ? 0 : errno;
+  ::close(fd);
+  return err;
+}
+
 }  // namespace
 
 void WriteFileAtomic(const std::string& path, const std::string& bytes) {
+  int err = 0;
+  const std::string target = FinalTarget(path, err);
+  if (err) SaveFailed(path, err);
+
+  // A file the user marked read-only is not replaced, even though the rename
+  // would be allowed by the folder. Root may write anything, so for root a
+  // file with no write bit for anyone counts as marked read-only.
+  struct stat old;
+  const bool exists = ::stat(target.c_str(), &old) == 0;
+  if (!exists && errno != ENOENT) SaveFailed(path, errno);
+  const bool replacesFile = exists && S_ISREG(old.st_mode);
+  if (replacesFile) {
+    if ((old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) SaveFailed(path, kReadOnly);
+    if (::faccessat(AT_FDCWD, target.c_str(), W_OK, AT_EACCESS) != 0) {
+      if (errno == EACCES) SaveFailed(path, kReadOnly);
+      SaveFailed(path, errno);
+    }
+  }
+
+  // A new file gets the usual 0666 less the umask; a replaced one keeps its
+  // owner (where allowed) and its permission bits, set after the owner
+  // because a change of owner clears the set-id bits.
+  const std::string temp = TemporaryNameBeside(target);
+  const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+  if (fd < 0) SaveFailed(path, errno);
+  int failure = 0;  // errno of the first step that failed
+  const auto check = [&failure](bool done) {
+    if (!done && failure == 0) failure = errno;
+  };
+  if (replacesFile) {
+    if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
+      // Only root may hand a file to someone else; the file becomes this user's.
+    }
+    check(::fchmod(fd, old.st_mode & 07777) == 0);
+  }
+  if (failure == 0) check(WriteAll(fd, bytes));
+  // The data reach the disk before the name points at them.
+  if (failure == 0) check(::fsync(fd) == 0);
+  check(::close(fd) == 0);
+  if (failure == 0) check(::rename(temp.c_str(), target.c_str()) == 0);
+  if (failure != 0) {
+    ::unlink(temp.c_str());
+    SaveFailed(path, failure);
+  }
+  // The new file is in place now, but may not stay there after a crash: say
+  // so: the caller keeps its document modified and a second save costs nothing.
+  err = SyncFolderOf(target);
+  if (err) SaveFailed(path, err);
+}
+
+#else
+
+// On Windows the read-only attribute is the one permission a save has to
+// respect; the rename replaces the file (and a symbolic link, rather than
+// following it).
+void WriteFileAtomic(const std::string& path, const std::string& bytes) {
+  std::error_code ec;
+  const fs::file_status st = fs::status(path, ec);
+  if (fs::is_regular_file(st) && (st.permissions() & fs::perms::owner_write) == fs::perms::none)
+    SaveFailed(path, kReadOnly);
   const std::string temp = TemporaryNameBeside(path);
   std::FILE* f = std::fopen(temp.c_str(), "wb");
-  if (!f) throw EFileError("Cannot create file \"" + path + "\": " + std::strerror(errno));
+  if (!f) SaveFailed(path, errno);
   bool ok = bytes.empty() || std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
   int err = ok ? 0 : errno;
   if (std::fflush(f) != 0 && ok) { ok = false; err = errno; }
   if (std::fclose(f) != 0 && ok) { ok = false; err = errno; }
   if (ok) {
-    std::error_code ec;
     fs::rename(temp, path, ec);
     if (!ec) return;
     err = ec.value();
   }
   std::error_code ignored;
   fs::remove(temp, ignored);
-  throw EFileError("Cannot write file \"" + path + "\": " + std::strerror(err));
+  SaveFailed(path, err);
 }
+
+#endif
 
 void WriteLines(const std::string& path, const std::vector<std::string>& lines) {
   std::string text;

@@ -20,9 +20,12 @@ std::vector<std::string> SplitLines(const std::string& text);
 // The file's lines (ReadFileBytes, then SplitLines).
 std::vector<std::string> ReadLines(const std::string& path);
 
-// Writes the bytes to a temporary file beside `path`, flushes it and renames
-// it over `path`, so that a failed save leaves the old file as it was and no
-// half-written file behind. EFileError names the file on any failure.
+// Writes the bytes to a temporary file beside `path`, syncs it to the disk
+// and renames it over `path`, so that a failed save leaves the old file as it
+// was and no half-written file behind. A symbolic link is followed to the
+// file it points at and stays a link; a replaced file keeps its permissions
+// (and owner where allowed); a read-only file is refused, not replaced.
+// EFileError on any failure: "Cannot save file "<path>": <why>".
 void WriteFileAtomic(const std::string& path, const std::string& bytes);
 
 // Writes every line followed by CR LF, atomically.
