@@ -241,8 +241,10 @@ void TFmTextureViewer::buShowTextureClick() {
     Image1->SetMessage(QStringLiteral("Not a texture."));
     return;
   }
-  if (const packages::TUTBitmap* mip = FirstMipWithPixels(*FCurrentObject))
-    Image1->SetImage(BitmapToImage(*mip));
+  if (const packages::TUTBitmap* mip = FirstMipWithPixels(*FCurrentObject)) {
+    const bool masked = packages::VariantToInteger(FCurrentObject->GetProperties().GetValue("bMasked")) != 0;
+    Image1->SetImage(BitmapToImage(*mip, masked));
+  }
   else
     Image1->SetMessage(QStringLiteral("This texture has no pixel data."));
 }

@@ -103,6 +103,8 @@ TSourceView::TSourceView(const QStringList& headers, bool& ascending, int sortCo
 void TSourceView::SetRows(std::vector<TSourceRow> rows) {
   FModel->SetRows(std::move(rows));
   SortAgain();
+  // Wide enough for the rows in sight, so names are read whole.
+  for (int column = 0; column + 1 < FModel->columnCount(); ++column) resizeColumnToContents(column);
 }
 
 void TSourceView::ColumnClick(int column) {

@@ -8,7 +8,7 @@
 
 namespace windows {
 
-QImage BitmapToImage(const packages::TUTBitmap& bitmap) {
+QImage BitmapToImage(const packages::TUTBitmap& bitmap, bool masked) {
   QImage image(bitmap.Width(), bitmap.Height(), QImage::Format_ARGB32);
   const packages::TUTPalette* palette = bitmap.Palette();
   for (std::int32_t y = 0; y < bitmap.Height(); ++y) {
@@ -18,7 +18,9 @@ QImage BitmapToImage(const packages::TUTBitmap& bitmap) {
       switch (bitmap.BitsPerPixel()) {
         case 8: {
           const std::uint8_t index = in[x];
-          if (palette) {
+          if (masked && index == 0) {
+            out[x] = qRgba(0, 0, 0, 0);
+          } else if (palette) {
             const packages::TUTPaletteEntry& e = palette->Entries[index];
             out[x] = qRgb(e.Red, e.Green, e.Blue);
           } else {
@@ -67,8 +69,7 @@ void TTextureImage::Clear() {
 
 QRect TTextureImage::ImageRect() const {
   if (FImage.isNull()) return {};
-  const QSize room = rect().size().boundedTo(FImage.size() * 2);
-  const QSize size = FImage.size().scaled(room, Qt::KeepAspectRatio);
+  const QSize size = FImage.size().scaled(rect().size(), Qt::KeepAspectRatio);
   QRect r(QPoint(0, 0), size);
   r.moveCenter(rect().center());
   return r;
@@ -91,6 +92,7 @@ void TTextureImage::paintEvent(QPaintEvent*) {
       painter.fillRect(x, y, cell, cell, dark ? QColor(153, 153, 153) : QColor(102, 102, 102));
     }
   painter.restore();
+  // Enlarged texels stay sharp squares; reduced images are smoothed.
   painter.setRenderHint(QPainter::SmoothPixmapTransform, target.width() < FImage.width());
   painter.drawImage(target, FImage);
 }

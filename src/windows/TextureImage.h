@@ -17,8 +17,9 @@ class TUTObject;
 namespace windows {
 
 // 8-bit pixels through the bitmap's palette (grey levels without one),
-// 24-bit and 32-bit pixels as blue, green, red (and alpha) bytes.
-QImage BitmapToImage(const packages::TUTBitmap& bitmap);
+// 24-bit and 32-bit pixels as blue, green, red (and alpha) bytes. In a
+// masked texture palette entry 0 is see-through, as the game draws it.
+QImage BitmapToImage(const packages::TUTBitmap& bitmap, bool masked = false);
 
 // The first mip map of a read texture that came with pixel data: the main
 // set first, then the compressed one. Null for an object that is not a
@@ -40,7 +41,7 @@ class TTextureImage : public QWidget {
   const QImage& Image() const { return FImage; }
   const QString& Message() const { return FMessage; }
   // Where the image is drawn: the largest rectangle of its aspect that
-  // fits the widget, centred; never larger than twice the image.
+  // fits the widget, centred.
   QRect ImageRect() const;
 
   QSize sizeHint() const override { return {160, 160}; }

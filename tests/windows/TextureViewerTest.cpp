@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "PackageWindowSupport.h"
+#include "packages/PuUtBitmap.h"
 #include "packages/PuUtPackages.h"
 #include "packages/PuUtPropertyType.h"
 #include "packages/PuUtTextBuffer.h"
@@ -177,6 +178,42 @@ TEST_F(TextureViewerTest, PropertyThatCannotBeShownGetsItsErrorInItsOwnRow) {
   EXPECT_EQ(props[1].rfind("BadName: ", 0), 0u) << props[1];
   EXPECT_EQ(props[2], "After (Int) = 2");
   EXPECT_EQ(props[3], "None");
+}
+
+TEST_F(TextureViewerTest, MaskedPaletteTextureShowsEntryZeroSeeThrough) {
+  REQUIRE_REALDATA("pkg/ut2004_mod/SmileSkins.utx");
+  ASSERT_TRUE(Open(RealDataPath("pkg/ut2004_mod/SmileSkins.utx")));
+  Select(Row("17_TONGUE2"));
+  Viewer->buShowTexture->click();
+  const QImage& image = Viewer->Image1->Image();
+  ASSERT_EQ(image.size(), QSize(16, 16));
+  EXPECT_EQ(qAlpha(image.pixel(0, 0)), 0);
+  EXPECT_EQ(qAlpha(image.pixel(8, 8)), 255);
+}
+
+// Pixel bytes reach the image in the right channels at every depth.
+TEST(TextureImage, BitmapChannelsAndPaletteReachTheImage) {
+  packages::TUTBitmap rgba(2, 1, 32);
+  const std::uint8_t bgra[] = {10, 20, 30, 40, 1, 2, 3, 255};
+  std::copy(std::begin(bgra), std::end(bgra), rgba.Pixels().begin());
+  QImage image = windows::BitmapToImage(rgba);
+  EXPECT_EQ(image.pixel(0, 0), qRgba(30, 20, 10, 40));
+  EXPECT_EQ(image.pixel(1, 0), qRgba(3, 2, 1, 255));
+
+  packages::TUTBitmap rgb(1, 1, 24);
+  rgb.Pixels()[0] = 7, rgb.Pixels()[1] = 8, rgb.Pixels()[2] = 9;
+  EXPECT_EQ(windows::BitmapToImage(rgb).pixel(0, 0), qRgb(9, 8, 7));
+
+  packages::TUTBitmap indexed(2, 1, 8);
+  indexed.Pixels()[0] = 0, indexed.Pixels()[1] = 200;
+  EXPECT_EQ(windows::BitmapToImage(indexed).pixel(1, 0), qRgb(200, 200, 200));  // no palette: grey
+  auto palette = std::make_unique<packages::TUTPalette>();
+  palette->Entries[0] = {1, 2, 3};
+  palette->Entries[200] = {50, 60, 70};
+  indexed.SetPalette(std::move(palette));
+  EXPECT_EQ(windows::BitmapToImage(indexed).pixel(1, 0), qRgb(50, 60, 70));
+  EXPECT_EQ(windows::BitmapToImage(indexed).pixel(0, 0), qRgb(1, 2, 3));
+  EXPECT_EQ(qAlpha(windows::BitmapToImage(indexed, true).pixel(0, 0)), 0);
 }
 
 TEST_F(TextureViewerTest, TextureWithoutPixelDataSaysSoInPlaceOfABlackSquare) {
