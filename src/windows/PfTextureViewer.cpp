@@ -205,7 +205,7 @@ void TFmTextureViewer::btn_extractClick() {
   std::string proposal = entry->GetObjectName() + ".txt";
   if (const std::string group = entry->GetPackagePath(); !group.empty()) proposal = group + "." + proposal;
   const std::optional<std::string> chosen =
-      FDialogs.SaveFileName({"Extract text buffer", FExtractDir, proposal, TextFileFilter});
+      FDialogs.SaveFileName({"Extract text buffer", FExtractDir, proposal, TextFileFilter, false});
   if (!chosen) return;
   if (platform::FileExists(*chosen) &&
       FDialogs.MessageDlg(*chosen + " already exists.\rReplace it ?", TMsgDlgType::mtConfirmation, mbYes | mbNo) !=

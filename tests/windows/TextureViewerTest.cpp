@@ -169,6 +169,8 @@ TEST_F(TextureViewerTest, PropertyThatCannotBeShownGetsItsErrorInItsOwnRow) {
   w.Export("Broken", thing,
            w.IntTag("Before", 1) + w.Tag("BadName", packages::ptName, package_writer::Compact(5000)) +
                w.IntTag("After", 2) + w.NoneTag());
+  const int cut = w.Export("Cut", thing, w.IntTag("Lost", 1) + w.NoneTag());
+  w.ExportAt(cut).SerialSize = 1 << 20;  // claims data far beyond the file's end
   ASSERT_TRUE(Open(w.Write(Dir.file("Broken.u"))));
   Select(0);
   const std::vector<std::string> props = Properties();
@@ -178,6 +180,14 @@ TEST_F(TextureViewerTest, PropertyThatCannotBeShownGetsItsErrorInItsOwnRow) {
   EXPECT_EQ(props[1].rfind("BadName: ", 0), 0u) << props[1];
   EXPECT_EQ(props[2], "After (Int) = 2");
   EXPECT_EQ(props[3], "None");
+
+  // An object that cannot be read at all: its error alone, nothing left of
+  // the object shown before.
+  Select(1);
+  ASSERT_EQ(Properties().size(), 1u) << ::testing::PrintToString(Properties());
+  EXPECT_NE(Properties()[0].find("Cut"), std::string::npos) << Properties()[0];
+  Select(0);
+  EXPECT_EQ(Properties().size(), 4u);
 }
 
 TEST_F(TextureViewerTest, MaskedPaletteTextureShowsEntryZeroSeeThrough) {
