@@ -3,6 +3,7 @@
 // .int file page with each of its filters on real files.
 
 #include <filesystem>
+#include <set>
 
 #include <QComboBox>
 #include <QDateTime>
@@ -155,35 +156,61 @@ TEST_F(IntPageTest, DecoTextOfXPlayersIsTheFilterWhenNoneWasChosen) {
   EXPECT_EQ(Column(1)[std::size_t(at - names.begin())].substr(0, 16), "\"Name:  Makreth|");
 }
 
-TEST_F(IntPageTest, EachRowOfXGameShowsItsOwnLinesValueUnderEveryFilter) {
+TEST_F(IntPageTest, ObjectLinesOfXGameEachShowTheirOwnValueInFileOrder) {
   REQUIRE_REALDATA("int/ut2004/XGame.int");
   const std::string file = RealDataPath("int/ut2004/XGame.int");
   Open(file);
-  const roster::TIntFile reference(file);
-
   Page->cbIntFilter->setCurrentIndex(2);  // "Object"
-  const std::vector<std::string> objects = reference.ReadObjects();
+  const std::vector<std::string> objects = roster::TIntFile(file).ReadObjects();
   ASSERT_EQ(objects.size(), 9u);
   EXPECT_EQ(Column(0), std::vector<std::string>(9, "Object"));
   std::vector<std::string> values;
   for (const std::string& line : objects) values.push_back(line.substr(std::string("Object=").size()));
-  // Rows of one name keep the file's order.
   EXPECT_EQ(Column(1), values);
-
-  Page->cbIntFilter->setCurrentIndex(0);  // "Public"
-  EXPECT_EQ(Column(0).size(), reference.ReadPublic().size());
-  EXPECT_TRUE(SortedByName(Column(0)));
-  std::vector<std::string> publicObjects;
-  for (std::size_t i = 0; i < Column(0).size(); ++i)
-    if (Column(0)[i] == "Object") publicObjects.push_back(Column(1)[i]);
-  EXPECT_EQ(publicObjects, values);
-
-  Page->cbIntFilter->setCurrentIndex(1);  // "DecoText": XGame.int has none
-  EXPECT_TRUE(Column(0).empty());
 
   // A file that is not there lists nothing.
   Page->FillIntFileView(file + ".missing");
   EXPECT_TRUE(Column(0).empty());
 }
+
+// Every filter on both real files: one row per line, sorted by name, each
+// row with the value of its own line.
+struct TIntCase {
+  const char* File;
+  int Filter;  // "Public", "DecoText", "Object"
+};
+
+class IntFilterTest : public IntPageTest, public ::testing::WithParamInterface<TIntCase> {};
+
+TEST_P(IntFilterTest, RowsAreTheLinesSortedByName) {
+  const TIntCase& c = GetParam();
+  REQUIRE_REALDATA(c.File);
+  const std::string file = RealDataPath(c.File);
+  Open(file);
+  Page->cbIntFilter->setCurrentIndex(c.Filter);
+  const roster::TIntFile reference(file);
+  const std::vector<std::string> lines =
+      c.Filter == 0 ? reference.ReadPublic() : (c.Filter == 1 ? reference.ReadDecoText() : reference.ReadObjects());
+  std::multiset<std::pair<std::string, std::string>> expected, shown;
+  for (const std::string& line : lines) {
+    const std::size_t eq = line.find('=');
+    expected.emplace(line.substr(0, eq), eq == std::string::npos ? "" : line.substr(eq + 1));
+  }
+  for (std::size_t i = 0; i < Column(0).size(); ++i) shown.emplace(Column(0)[i], Column(1)[i]);
+  EXPECT_EQ(shown, expected);
+  EXPECT_TRUE(SortedByName(Column(0)));
+}
+
+std::string IntCaseName(const ::testing::TestParamInfo<TIntCase>& info) {
+  static const char* const filters[] = {"Public", "DecoText", "Object"};
+  const std::string file = std::filesystem::path(info.param.File).stem().string();
+  return file + "_" + filters[info.param.Filter];
+}
+
+INSTANTIATE_TEST_SUITE_P(RealFiles, IntFilterTest,
+                         ::testing::Values(TIntCase{"int/ut2004/XPlayers.int", 0}, TIntCase{"int/ut2004/XPlayers.int", 1},
+                                           TIntCase{"int/ut2004/XPlayers.int", 2}, TIntCase{"int/ut2004/XGame.int", 0},
+                                           TIntCase{"int/ut2004/XGame.int", 1}, TIntCase{"int/ut2004/XGame.int", 2}),
+                         IntCaseName);
 
 }  // namespace
