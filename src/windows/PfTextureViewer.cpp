@@ -40,6 +40,28 @@ TFmTextureViewer::TFmTextureViewer(TDialogs& dialogs, QWidget* parent) : QDialog
   setWindowTitle(QStringLiteral("FmTextureViewer"));
   setSizeGripEnabled(true);
 
+  Splitter1 = new QSplitter(Qt::Horizontal, this);
+  object_list = MakeReportView({QStringLiteral("Object"), QStringLiteral("Class")}, Splitter1);
+  properties = MakeReportView({QStringLiteral("Properties")}, Splitter1);
+  object_list->header()->resizeSection(0, 200);
+  Splitter1->addWidget(object_list);
+  Splitter1->addWidget(properties);
+  Splitter1->setStretchFactor(1, 1);
+  Splitter1->setSizes({330, 450});
+
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(BuildTopPanel());
+  layout->addWidget(Splitter1, 1);
+  resize(800, 560);
+
+  connect(btn_open, &QPushButton::clicked, this, &TFmTextureViewer::btn_openClick);
+  connect(btn_extract, &QPushButton::clicked, this, &TFmTextureViewer::btn_extractClick);
+  connect(buShowTexture, &QPushButton::clicked, this, &TFmTextureViewer::buShowTextureClick);
+  connect(buSearch, &QPushButton::clicked, this, &TFmTextureViewer::buSearchClick);
+  connect(object_list, &QTreeWidget::itemSelectionChanged, this, &TFmTextureViewer::object_listSelectItem);
+}
+
+QWidget* TFmTextureViewer::BuildTopPanel() {
   auto* top = new QWidget(this);
   btn_open = new QPushButton(QStringLiteral("&Open file ..."), top);
   btn_extract = new QPushButton(QStringLiteral("E&xtract ..."), top);
@@ -65,30 +87,11 @@ TFmTextureViewer::TFmTextureViewer(TDialogs& dialogs, QWidget* parent) : QDialog
   left->addLayout(search);
   left->addWidget(StaticText1);
   left->addStretch(1);
-  auto* topLayout = new QHBoxLayout(top);
-  topLayout->setContentsMargins(0, 0, 0, 0);
-  topLayout->addLayout(left, 1);
-  topLayout->addWidget(Image1, 0, Qt::AlignRight | Qt::AlignVCenter);
-
-  Splitter1 = new QSplitter(Qt::Horizontal, this);
-  object_list = MakeReportView({QStringLiteral("Object"), QStringLiteral("Class")}, Splitter1);
-  properties = MakeReportView({QStringLiteral("Properties")}, Splitter1);
-  object_list->header()->resizeSection(0, 200);
-  Splitter1->addWidget(object_list);
-  Splitter1->addWidget(properties);
-  Splitter1->setStretchFactor(1, 1);
-  Splitter1->setSizes({330, 450});
-
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(top);
-  layout->addWidget(Splitter1, 1);
-  resize(800, 560);
-
-  connect(btn_open, &QPushButton::clicked, this, &TFmTextureViewer::btn_openClick);
-  connect(btn_extract, &QPushButton::clicked, this, &TFmTextureViewer::btn_extractClick);
-  connect(buShowTexture, &QPushButton::clicked, this, &TFmTextureViewer::buShowTextureClick);
-  connect(buSearch, &QPushButton::clicked, this, &TFmTextureViewer::buSearchClick);
-  connect(object_list, &QTreeWidget::itemSelectionChanged, this, &TFmTextureViewer::object_listSelectItem);
+  auto* layout = new QHBoxLayout(top);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addLayout(left, 1);
+  layout->addWidget(Image1, 0, Qt::AlignRight | Qt::AlignVCenter);
+  return top;
 }
 
 TFmTextureViewer::~TFmTextureViewer() {

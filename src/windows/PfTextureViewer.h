@@ -67,6 +67,7 @@ class TFmTextureViewer : public QDialog {
   QTreeWidget* properties;
 
  private:
+  QWidget* BuildTopPanel();
   // Gives the current object's read back and forgets it; its properties
   // and picture go with it.
   void ReleaseCurrentObject();
