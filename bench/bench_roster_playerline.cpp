@@ -10,7 +10,7 @@
 #include <benchmark/benchmark.h>
 
 #include "roster/PuBotCharacter.h"
-#include "roster/PuIntFile.h"
+#include "roster/PuGameFiles.h"
 #include "roster/PuUtTypes.h"
 
 namespace {
@@ -75,11 +75,11 @@ class IntFolder {
 void BM_Load200IntFiles(benchmark::State& state) {
   const IntFolder folder;
   for (auto _ : state) {
-    roster::FreeIntFiles();
-    roster::LoadIntFiles(folder.path());
-    benchmark::DoNotOptimize(roster::IntFileList().Count());
+    roster::GameFiles().FreeIntFiles();
+    roster::GameFiles().LoadIntFiles(folder.path());
+    benchmark::DoNotOptimize(roster::GameFiles().IntFiles().Count());
   }
-  roster::FreeIntFiles();
+  roster::GameFiles().FreeIntFiles();
   state.SetItemsProcessed(state.iterations() * 200);
 }
 BENCHMARK(BM_Load200IntFiles)->Unit(benchmark::kMillisecond);

@@ -13,29 +13,10 @@
 #include <benchmark/benchmark.h>
 
 #include "platform/TextFile.h"
-#include "windows/Dialogs.h"
 #include "windows/PfMainForm.h"
+#include "BenchDialogs.h"
 
 namespace {
-
-// Every file dialog chooses the one roster; every question is answered Yes.
-class TBenchDialogs : public windows::TDialogs {
- public:
-  std::string File;
-  windows::TModalResult MessageDlg(const std::string&, windows::TMsgDlgType, windows::TMsgDlgButtons) override {
-    return windows::TModalResult::mrYes;
-  }
-  std::optional<std::string> InputQuery(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> OpenFileName(const windows::TFileDialogRequest&) override { return File; }
-  std::optional<std::string> SaveFileName(const windows::TFileDialogRequest&) override { return File; }
-  std::optional<std::string> SelectDirectory(const std::string&, const std::string&) override { return std::nullopt; }
-  windows::TModalResult ShowModal(QDialog&) override { return windows::TModalResult::mrCancel; }
-  std::optional<std::string> ClipboardText() override { return std::nullopt; }
-  void SetClipboardText(const std::string&) override {}
-  void Halt(int) override {}
-};
 
 struct TBench {
   std::filesystem::path Dir;

@@ -7,18 +7,17 @@
 #include <string>
 #include <string_view>
 
-#include "roster/PuIntFile.h"
+#include "roster/PuGameFiles.h"
 #include "roster/PuSpecies.h"
-#include "roster/PuUtObject.h"
 #include "roster/PuUtStringlist.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-  roster::FreeUtObjects();
-  roster::FreeIntFiles();
+  roster::GameFiles().FreeUtObjects();
+  roster::GameFiles().FreeIntFiles();
   auto file = std::make_unique<roster::TIntFile>(roster::TIntFile::FromBytes("/g/XGame.int", bytes));
   const roster::TIntFile& f = *file;
-  roster::IntFileList().Add("XGame.int", std::move(file));
+  roster::GameFiles().IntFiles().Add("XGame.int", std::move(file));
 
   for (const std::string& name : f.SectionNames()) {
     for (const std::string& line : f.ReadSectionLines(name)) {
@@ -31,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   f.ReadDecoText();
   for (const std::string& line : f.ReadObjects())
     if (line.rfind("Object=", 0) != 0) std::abort();
-  roster::LoadAllUtObjects();
+  roster::GameFiles().LoadAllUtObjects();
   roster::TUtStringlist species;
   for (const std::string& name : f.SectionNames()) roster::AddSpeciesName("xGame." + name, species);
   return 0;

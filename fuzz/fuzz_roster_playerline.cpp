@@ -12,7 +12,7 @@
 #include <string>
 
 #include "roster/PuBotCharacter.h"
-#include "roster/PuIntFile.h"
+#include "roster/PuGameFiles.h"
 #include "roster/RosterErrors.h"
 
 namespace {
@@ -27,7 +27,7 @@ std::string SaveAndLoad(const std::string& line) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static const bool cached = [] {
-    roster::IntFileList().Add("XPlayers.int", std::make_unique<roster::TIntFile>(roster::TIntFile::FromBytes(
+    roster::GameFiles().IntFiles().Add("XPlayers.int", std::make_unique<roster::TIntFile>(roster::TIntFile::FromBytes(
                                                   "XPlayers.int", "[DecoText]\nDefault=\"A|B|\"\nX=\"\"\n")));
     return true;
   }();

@@ -20,7 +20,37 @@ namespace {
 
 std::vector<std::string> BioLines(const TUtType& ref) { return platform::SplitLines(ref.AsIntText()); }
 
+// The keys of the record's fields, in the order the reader tests them. No
+// key begins another, so an item matches one key at most; the game accepts
+// an item that merely begins with a key ("MeshName=") as well.
+constexpr std::string_view ItemKeys[] = {
+    "DefaultName", "Mesh",           "Species", "BodySkin", "FaceSkin", "Portrait", "Voice",
+    "Text",        "Sex",            "Menu",    "Aggressiveness", "CombatStyle", "FavoriteWeapon", "bJumpy",
+    "StrafingAbility", "Tactics",    "Accuracy", "Ragdoll", "Skeleton", "ReactionTime",
+};
+
+bool IsKnownItem(std::string_view item) {
+  for (std::string_view key : ItemKeys)
+    if (platform::StartsText(key, item)) return true;
+  return false;
+}
+
+// The items' part of a PlayerLine: after the first "(", without the
+// closing ")".
+std::string_view ItemsOf(std::string_view line) {
+  const std::size_t open = line.find('(');
+  if (open != std::string_view::npos) line.remove_prefix(open + 1);
+  return WithoutClosingParenthesis(line);
+}
+
 }  // namespace
+
+void TBotCharacter::SetText(const std::string& value) {
+  Text = value;
+  TUtType ref;
+  ref.SetString(Text);
+  Bio_ = BioLines(ref);
+}
 
 TBotCharacter::TBotCharacter() {
   SetPlayerLine(DefaultPlayerLine);
@@ -58,24 +88,24 @@ void TBotCharacter::Reset() {
   SetSkeleton("");
 }
 
-void TBotCharacter::SetPlayerLine(const std::string& s) {
+void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask) {
   Reset();
-  std::string_view rest = s;
-  const std::size_t open = rest.find('(');
-  if (open != std::string_view::npos) rest.remove_prefix(open + 1);
-  rest = WithoutClosingParenthesis(rest);
+  const std::string_view rest = ItemsOf(s);
   // Without a Text item the bot has the default biography reference, and
   // its biography must follow it rather than stay the previous bot's, also
   // when the line breaks off at a number that cannot be read.
   bool sawText = false;
   const auto followText = [&] {
-    if (sawText) return;
-    TUtType ref;
-    ref.SetString(Text);
-    Bio_ = BioLines(ref);
+    if (!sawText) SetText(Text);
   };
   try {
-    ForEachItem(rest, [&](const std::string& item) { ApplyItem(item, sawText); });
+    ForEachItem(rest, [&](const std::string& item) {
+      try {
+        ApplyItem(item, sawText, ask);
+      } catch (const EConvertError& e) {
+        throw EItemError(e.what(), item);
+      }
+    });
   } catch (const EConvertError&) {
     followText();
     throw;
@@ -83,11 +113,18 @@ void TBotCharacter::SetPlayerLine(const std::string& s) {
   followText();
 }
 
-void TBotCharacter::ApplyItem(const std::string& item, bool& sawText) {
+std::vector<std::string> TBotCharacter::UnknownItems(const std::string& s) {
+  std::vector<std::string> items;
+  ForEachItem(ItemsOf(s), [&items](const std::string& item) {
+    if (!item.empty() && !IsKnownItem(item)) items.push_back(item);
+  });
+  return items;
+}
+
+void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuery* ask) {
   TUtType v;
   v.SetString(ValuePart(item));
-  // No key begins another, so an item matches one key at most; the game
-  // accepts an item that merely begins with a key ("MeshName=") as well.
+  // The keys are those of ItemKeys, in its order.
   const auto is = [&item](std::string_view key) { return platform::StartsText(key, item); };
   if (is("DefaultName")) SetDefaultName(v.AsString());
   if (is("Mesh")) SetMesh(v.AsString());
@@ -103,16 +140,16 @@ void TBotCharacter::ApplyItem(const std::string& item, bool& sawText) {
   }
   if (is("Sex")) SetSex(v.AsString());
   if (is("Menu")) SetMenu(v.AsString());
-  if (is("Aggressiveness")) SetAggressiveness(v.AsFloat());
-  if (is("CombatStyle")) SetCombatStyle(v.AsFloat());
+  if (is("Aggressiveness")) SetAggressiveness(v.AsFloat(ask));
+  if (is("CombatStyle")) SetCombatStyle(v.AsFloat(ask));
   if (is("FavoriteWeapon")) SetFavoriteWeapon(v.AsString());
-  if (is("bJumpy")) SetJumpy(v.AsBoolean());
-  if (is("StrafingAbility")) SetStrafingAbility(v.AsFloat());
-  if (is("Tactics")) SetTactics(v.AsFloat());
-  if (is("Accuracy")) SetAccuracy(v.AsFloat());
+  if (is("bJumpy")) SetJumpy(v.AsBoolean(ask));
+  if (is("StrafingAbility")) SetStrafingAbility(v.AsFloat(ask));
+  if (is("Tactics")) SetTactics(v.AsFloat(ask));
+  if (is("Accuracy")) SetAccuracy(v.AsFloat(ask));
   if (is("Ragdoll")) SetRagdoll(v.AsString());
   if (is("Skeleton")) SetSkeleton(v.AsString());
-  if (is("ReactionTime")) SetReactionTime(v.AsFloat());
+  if (is("ReactionTime")) SetReactionTime(v.AsFloat(ask));
 }
 
 std::string TBotCharacter::GetPlayerLine() const {

@@ -8,7 +8,19 @@
 #include <string>
 #include <vector>
 
+#include "roster/RosterErrors.h"
+
 namespace roster {
+
+class TInputQuery;
+
+// An item of a PlayerLine whose number could not be read. The message is
+// the number's own; Item is the whole item as the line holds it.
+class EItemError : public EConvertError {
+ public:
+  EItemError(const std::string& message, std::string item) : EConvertError(message), Item(std::move(item)) {}
+  std::string Item;
+};
 
 // The line a new bot is made from (its key "species" is lower case as the
 // game's own default is).
@@ -20,10 +32,15 @@ class TBotCharacter {
   TBotCharacter();
 
   // Resets the record and reads a PlayerLine ("Player=(...)" or the part
-  // from "(" on). A number that cannot be read goes through TUtType::AsFloat
-  // and may raise EConvertError, leaving the fields read so far.
-  void SetPlayerLine(const std::string& s);
+  // from "(" on). A number that cannot be read is offered through `ask`
+  // (TUtType::AsFloat) and may raise EItemError, leaving the fields read so
+  // far.
+  void SetPlayerLine(const std::string& s, TInputQuery* ask = nullptr);
   std::string GetPlayerLine() const;
+
+  // The items of a PlayerLine that no field of the record takes, in their
+  // order, each trimmed as the reader trims it; empty items are left out.
+  static std::vector<std::string> UnknownItems(const std::string& s);
 
   bool GetJumpy() const { return bJumpy_; }
   double GetReactionTime() const { return ReactionTime_; }
@@ -90,15 +107,19 @@ class TBotCharacter {
   // The lines of that file.
   std::vector<std::string> PlayerRecordClassLines() const;
 
-  // The biography reference ("Package.Key"); the editor reads and writes
-  // it directly.
+  // Points the bot at another biography ("Package.Key") and resolves its
+  // lines again from the cached .int files, so that GetBio gives what
+  // the reference now names.
+  void SetText(const std::string& value);
+
+  // The biography reference ("Package.Key"); write it through SetText.
   std::string Text;
   // The 0-based roster line the bot came from; -1 for a new bot.
   int LineIndex = -1;
 
  private:
   void Reset();
-  void ApplyItem(const std::string& item, bool& sawText);
+  void ApplyItem(const std::string& item, bool& sawText, TInputQuery* ask);
 
   bool bJumpy_ = false;
   double ReactionTime_ = 0;

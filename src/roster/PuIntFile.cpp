@@ -7,14 +7,7 @@
 
 namespace roster {
 
-std::unique_ptr<TIntFileList> IntFiles;
-
 namespace {
-
-std::string& LastIntDirValue() {
-  static std::string dir;
-  return dir;
-}
 
 // Some editors save the game's .int files as UTF-16LE with a byte-order
 // mark; the game's own are 8-bit. Narrow such text to 8 bits so that its
@@ -128,26 +121,5 @@ std::vector<std::string> TIntFile::SectionNames() const {
   for (const TSection& s : sections_) names.push_back(s.Name);
   return names;
 }
-
-TIntFileList& IntFileList() {
-  if (!IntFiles) IntFiles = std::make_unique<TIntFileList>();
-  return *IntFiles;
-}
-
-void LoadIntFiles(const std::string& dir) {
-  if (dir == LastIntDirValue()) return;
-  TIntFileList& cache = IntFileList();
-  for (const std::string& name : platform::ListFiles(dir, "*.int"))
-    if (cache.IndexOf(name) < 0) cache.Add(name, std::make_unique<TIntFile>(platform::JoinPath(dir, name)));
-  LastIntDirValue() = dir;
-}
-
-void FreeIntFiles() {
-  IntFiles.reset();
-  // The cache is gone, so the same folder must load again afterwards.
-  LastIntDirValue().clear();
-}
-
-const std::string& LastIntDir() { return LastIntDirValue(); }
 
 }  // namespace roster

@@ -59,20 +59,4 @@ class TIntFile {
 // The cache: file names as found on disk (no folder), each with its file.
 using TIntFileList = TSortedOwnerList<TIntFile>;
 
-// Null until first used through IntFileList; FreeIntFiles frees it.
-extern std::unique_ptr<TIntFileList> IntFiles;
-
-// The cache, created on first use.
-TIntFileList& IntFileList();
-
-// Loads every "*.int" file of `dir` (case ignored) whose name is not cached
-// yet. A second call with the same directory does nothing.
-void LoadIntFiles(const std::string& dir);
-
-// Frees every cached file and the cache; a later load starts afresh.
-void FreeIntFiles();
-
-// The directory LoadIntFiles last loaded; empty at start.
-const std::string& LastIntDir();
-
 }  // namespace roster

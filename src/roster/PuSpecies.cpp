@@ -1,6 +1,7 @@
 #include "roster/PuSpecies.h"
 
 #include "platform/Files.h"
+#include "roster/PuGameFiles.h"
 #include "roster/PuUtTypes.h"
 
 namespace roster {
@@ -8,7 +9,7 @@ namespace roster {
 void AddSpeciesName(const std::string& speciesRef, TStringList& list) {
   const std::size_t dot = speciesRef.find('.');
   if (dot == std::string::npos) return;
-  const TIntFile* file = IntFileList().Find(speciesRef.substr(0, dot + 1) + "INT");
+  const TIntFile* file = GameFiles().IntFiles().Find(speciesRef.substr(0, dot + 1) + "INT");
   if (!file) return;
   AddSpeciesFromIntFile(*file, speciesRef.substr(dot + 1), list);
 }

@@ -42,20 +42,4 @@ class TMyUtObject {
 // The declared objects keyed by their Name.
 using TUtObjectList = TSortedOwnerList<TMyUtObject>;
 
-// Null until first used through UtObjectList; FreeUtObjects frees it.
-extern std::unique_ptr<TUtObjectList> UtObjects;
-
-// The list, created on first use.
-TUtObjectList& UtObjectList();
-
-// Adds the objects declared by one cached .int file (named without folder).
-// A name declared before is skipped (the first declaration wins), as is an
-// object without a name.
-void LoadUtObjects(const std::string& intFileName);
-
-// LoadUtObjects for every cached .int file, in cache order.
-void LoadAllUtObjects();
-
-void FreeUtObjects();
-
 }  // namespace roster

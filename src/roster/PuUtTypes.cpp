@@ -4,9 +4,8 @@
 
 #include "platform/AsciiText.h"
 #include "platform/FixedText.h"
-#include "platform/InputBox.h"
 #include "roster/LineParts.h"
-#include "roster/PuIntFile.h"
+#include "roster/PuGameFiles.h"
 #include "roster/RosterErrors.h"
 
 namespace roster {
@@ -95,27 +94,29 @@ void TUtType::SetBoolean(bool b) {
 
 std::string TUtType::AsString() const { return Kind == utkString ? Unquote(Value) : Value; }
 
-double TUtType::AsFloat() const {
+double TUtType::AsFloat(TInputQuery* ask) const {
   if (!Value.empty() && Value.front() == '+') {
     const std::string_view rest = std::string_view(Value).substr(1);
     if (const auto v = ReadFloat(rest)) return *v;
     throw NotAFloat(rest);
   }
   if (const auto v = ReadFloat(Value)) return *v;
-  const std::string answer = platform::InputBox("Illegal floating-point value detected!", "Value :", Value);
+  std::optional<std::string> typed;
+  if (ask) typed = ask->InputQuery("Illegal floating-point value detected!", "Value :", Value);
+  const std::string answer = typed.value_or(Value);  // Cancel gives back the offered text
   if (const auto v = ReadFloat(answer)) return *v;
   throw NotAFloat(answer);
 }
 
-bool TUtType::AsBoolean() const {
+bool TUtType::AsBoolean(TInputQuery* ask) const {
   if (const auto i = ReadInteger(Value)) return (static_cast<std::uint32_t>(*i) & 0xFFu) != 0;
-  return AsFloat() != 0;
+  return AsFloat(ask) != 0;
 }
 
 std::string TUtType::AsIntString() const {
   const std::size_t dot = Value.find('.');
   if (dot == std::string::npos) return Value;
-  const TIntFile* file = IntFileList().Find(Value.substr(0, dot) + ".int");
+  const TIntFile* file = GameFiles().IntFiles().Find(Value.substr(0, dot) + ".int");
   if (!file) return Value;
   const std::optional<std::string> text = file->ReadValue("DecoText", std::string_view(Value).substr(dot + 1));
   if (!text) return Value;

@@ -11,6 +11,19 @@
 
 namespace roster {
 
+// Whoever reads a roster may be asked for a number it cannot read. The
+// model asks through this question; the editor answers it with an input
+// box, a batch reader may leave it out (no asker: the offered text comes
+// back unchanged).
+class TInputQuery {
+ public:
+  virtual ~TInputQuery() = default;
+  // Caption, prompt and the offered text in; the typed text, or nothing
+  // when the user cancelled.
+  virtual std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                                const std::string& text) = 0;
+};
+
 // What the last setter of a TUtType stored.
 enum : std::uint8_t {
   utkNone = 0,
@@ -53,11 +66,11 @@ class TUtType {
   // Kind text: one pair of surrounding double quotes removed.
   std::string AsString() const;
   // The number; a value that cannot be read is offered to the user through
-  // platform::InputBox ("Illegal floating-point value detected!"), unless
-  // it starts with "+". Raises EConvertError when no number comes of it.
-  double AsFloat() const;
+  // `ask` ("Illegal floating-point value detected!"), unless it starts with
+  // "+". Raises EConvertError when no number comes of it.
+  double AsFloat(TInputQuery* ask = nullptr) const;
   // An integer whose lowest 8 bits are not all zero, or a non-zero number.
-  bool AsBoolean() const;
+  bool AsBoolean(TInputQuery* ask = nullptr) const;
   // The value read as a TextRef ("Package.Key") and resolved through the
   // DecoText section of the cached Package.int; the value itself when it
   // cannot be resolved.

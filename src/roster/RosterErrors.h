@@ -27,4 +27,11 @@ class EExportError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
+// A roster file that cannot be opened as one, or may not be written (the
+// game's own roster). Nothing of the document changed.
+class ERosterError : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
 }  // namespace roster

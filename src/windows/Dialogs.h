@@ -9,6 +9,8 @@
 #include <optional>
 #include <string>
 
+#include "roster/PuUtTypes.h"
+
 class QDialog;
 
 namespace windows {
@@ -33,20 +35,27 @@ struct TFileDialogRequest {
   bool ConfirmOverwrite = true;
 };
 
-class TDialogs {
+// It also answers the roster model's question for a number it cannot read
+// (roster::TInputQuery) with its input box.
+class TDialogs : public roster::TInputQuery {
  public:
-  virtual ~TDialogs() = default;
 
   // A message box with its type and buttons; the answer is the button
   // pressed (closing the box counts as Cancel, or as OK when that is the
   // only button).
-  virtual TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) = 0;
+  // `defaultButton` is the one Enter presses; 0 leaves the choice to the
+  // platform.
+  virtual TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons,
+                                  TMsgDlgButtons defaultButton) = 0;
+  TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+    return MessageDlg(text, type, buttons, 0);
+  }
   // The plain box: no icon, an OK button.
   void ShowMessage(const std::string& text) { MessageDlg(text, TMsgDlgType::mtCustom, mbOK); }
 
   // The typed text, or nothing on Cancel.
-  virtual std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
-                                                const std::string& text) = 0;
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& text) override = 0;
 
   // The chosen path, or nothing on Cancel.
   virtual std::optional<std::string> OpenFileName(const TFileDialogRequest& request) = 0;
@@ -67,10 +76,6 @@ class TDialogs {
   // Ends the process at once with that exit code. A test double records the
   // code and returns, so callers stop their own work right after the call.
   virtual void Halt(int exitCode) = 0;
-
-  // Routes the model's replacement-number question (platform::InputBox)
-  // through InputQuery of this object, which must outlive its use.
-  void InstallAsInputBoxHandler();
 };
 
 }  // namespace windows

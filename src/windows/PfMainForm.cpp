@@ -25,11 +25,13 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include <limits>
+
 #include "platform/AsciiText.h"
+#include "platform/FileError.h"
 #include "platform/Files.h"
 #include "platform/Registry.h"
-#include "roster/PuIntFile.h"
-#include "roster/PuUtObject.h"
+#include "roster/PuGameFiles.h"
 #include "windows/QtDialogs.h"
 
 namespace windows {
@@ -90,18 +92,24 @@ void MarkBoldRed(QWidget* widget) {
 
 }  // namespace
 
-std::string RemoveKeyPart(const std::string& line) {
-  const std::size_t eq = line.find('=');
-  return eq == std::string::npos ? line : line.substr(eq + 1);
+std::string PathText(const std::string& path) { return FromQ(PathToQ(path)); }
+
+std::string ErrorText(const std::exception& e) {
+  // The platform's file errors name the file as the file system spells it.
+  if (dynamic_cast<const platform::EFileError*>(&e)) return PathText(e.what());
+  return e.what();
 }
 
 TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidget* parent)
-    : QMainWindow(parent), FDialogs(dialogs), FArgs(std::move(args)) {
+    : QMainWindow(parent), FDialogs(dialogs), FArgs(std::move(args)), FRoster(std::string(), &dialogs) {
+  FRoster.AddObserver(*this);
   setObjectName(QStringLiteral("FmMainForm"));
   setWindowTitle(QStringLiteral("TFmMainForm"));
   BuildActions();
   BuildMenus();
   BuildControls();
+  BuildBioCommands();
+  BuildSetupAndAboutCommands();
   BuildFindDialog();
   ConnectHandlers();
   FixWindowSize();
@@ -110,9 +118,10 @@ TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidg
 }
 
 TFmMainForm::~TFmMainForm() {
+  FRoster.RemoveObserver(*this);
   CloseAllProfiles();
-  roster::FreeIntFiles();
-  roster::FreeUtObjects();
+  roster::GameFiles().FreeIntFiles();
+  roster::GameFiles().FreeUtObjects();
 }
 
 void TFmMainForm::BuildActions() {
@@ -275,6 +284,9 @@ void TFmMainForm::BuildDetailsPage() {
   form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
   edDefaultName = new QLineEdit(tsBio);
   edDefaultName->setObjectName(QStringLiteral("edDefaultName"));
+  // A name of any length is shown whole: a cut name written back would
+  // change the bot by merely looking at it.
+  edDefaultName->setMaxLength(std::numeric_limits<int>::max());
   form->addRow(MakeLabel(tsBio, "&Name", edDefaultName), edDefaultName);
   struct TPickRow {
     QComboBox** combo;
@@ -375,9 +387,16 @@ void TFmMainForm::closeEvent(QCloseEvent* event) {
 }
 
 bool TFmMainForm::ConfirmLosingChanges() {
-  if (!FModified) return true;
+  if (!Modified()) return true;
   return FDialogs.MessageDlg("Botlist has changed, but it has not been saved.  Exit now?",
                              TMsgDlgType::mtConfirmation, mbYes | mbNo) == TModalResult::mrYes;
+}
+
+bool TFmMainForm::ConfirmDiscardingChanges() {
+  if (!Modified()) return true;
+  // Enter alone must not throw the user's work away.
+  return FDialogs.MessageDlg("Botlist has changed, but it has not been saved.  Discard the changes?",
+                             TMsgDlgType::mtConfirmation, mbYes | mbNo, mbNo) == TModalResult::mrYes;
 }
 
 void TFmMainForm::Halt(int exitCode) {
@@ -397,13 +416,14 @@ bool TFmMainForm::FormCreate() {
   ReadCommandLine(rosterName);
   if (platform::Trim(FSystemDir).empty()) FSystemDir = platform::GetGameSystemDir();
   if (!SettleSystemDir()) return false;
+  FRoster.SetSystemDir(FSystemDir);
 
   Guard([this] { InitValueLists(FSystemDir); });
   if (FHalted) return false;
   if (platform::Trim(rosterName).empty()) rosterName = DefaultBotListFileName();
-  OpenStartRoster(rosterName);
+  const std::optional<std::string> failure = OpenStartRoster(rosterName);
   if (FHalted) return false;
-  return AskForNewRosterWhenEmpty(rosterName);
+  return AskForNewRosterWhenEmpty(rosterName, failure);
 }
 
 void TFmMainForm::ReadCommandLine(std::string& rosterName) {
@@ -435,27 +455,35 @@ bool TFmMainForm::SettleSystemDir() {
   return false;
 }
 
-void TFmMainForm::OpenStartRoster(const std::string& rosterName) {
+std::optional<std::string> TFmMainForm::OpenStartRoster(const std::string& rosterName) {
+  std::optional<std::string> failure;
   // The game's files may be spelled in any case ("XPlayersL1.upl").
   const std::optional<std::string> found = platform::FindPathIgnoringCase(rosterName);
-  if (found && platform::FileExists(*found)) {
-    Guard([&] { LoadBotList(*found); });
-  } else {
-    ClearBots();
+  const bool there = found && platform::FileExists(*found);
+  if (there) {
+    try {
+      LoadBotList(*found);
+    } catch (const std::exception& e) {
+      failure = ErrorText(e);
+    }
   }
-  FSaveDialogFileName = platform::ExtractFileName(FFileName);
+  if (!there || failure) FRoster.Clear();
+  FSaveDialogFileName = platform::ExtractFileName(FileName());
   RefreshBotListBox();
   SelectFirstBot();
-  if (FHalted) return;
-  FNewListCounter = 1;
+  if (FHalted) return failure;
   UpdateBotCommands();
+  UpdateSaveEnabled();
+  return failure;
 }
 
-bool TFmMainForm::AskForNewRosterWhenEmpty(const std::string& rosterName) {
+bool TFmMainForm::AskForNewRosterWhenEmpty(const std::string& rosterName, const std::optional<std::string>& failure) {
   if (lbBotList->count() > 0) return true;
+  // A roster that could not be read says why, not that it was empty.
+  const std::string why = failure ? "\"" + PathText(rosterName) + "\" was not opened.\r" + *failure
+                                  : "File was not found or empty.\r\r\"" + PathText(rosterName) + "\"";
   const TModalResult answer =
-      FDialogs.MessageDlg("File was not found or empty.\r\r\"" + rosterName + "\"\r\rContinue with new botlist ?",
-                          TMsgDlgType::mtWarning, mbYes | mbNo);
+      FDialogs.MessageDlg(why + "\r\rContinue with new botlist ?", TMsgDlgType::mtWarning, mbYes | mbNo);
   if (answer != TModalResult::mrYes) {
     Halt(404);
     return false;

@@ -2,8 +2,9 @@
 
 // The editor's one long-lived window: the roster list on the left, the bot's
 // skills and looks on two pages on the right, and the roster commands.
-// Every command works on the roster `FBots`, the value lists behind the pick
-// lists and the bot shown in the controls, `FCurrentBot`.
+// It is a view of the roster document `FRoster`: it shows the bots, asks the
+// user, and hands every change to the document. The value lists behind the
+// pick lists and the bot shown in the controls, `FCurrentBot`, are its own.
 
 #include <bitset>
 #include <exception>
@@ -16,6 +17,7 @@
 
 #include "platform/IniFile.h"
 #include "roster/PuBotCharacter.h"
+#include "roster/PuRosterDocument.h"
 #include "roster/PuUtStringlist.h"
 #include "roster/StringList.h"
 #include "windows/Dialogs.h"
@@ -38,11 +40,16 @@ class QWidget;
 
 namespace windows {
 
+struct TProgramRun;
+
+// A file-system path as the program's 8-bit text, for messages: letters
+// outside that code page show as "?".
+std::string PathText(const std::string& path);
+// An error's message as the program shows it.
+std::string ErrorText(const std::exception& e);
+
 extern const char* const ApplicationTitle;  // "Orvy's Rosterwell"
 extern const char* const BotListFilter;     // the roster dialogs' filter
-
-// The line without everything up to and including its first "=".
-std::string RemoveKeyPart(const std::string& line);
 
 // The editing controls that write into a bot, in the order they are shown.
 enum TBotControl {
@@ -51,7 +58,7 @@ enum TBotControl {
   bcTactics, bcAccuracy, bcReactionTime, bcControlCount
 };
 
-class TFmMainForm : public QMainWindow {
+class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   Q_OBJECT
 
  public:
@@ -78,9 +85,25 @@ class TFmMainForm : public QMainWindow {
   void acPasteBotExecute();
   void acPasteAsNewBotExecute();
 
-  // Roster file.
+  // Biographies.
+  void EditBio(const std::string& ref, const std::string& botName, bool editExisting, const std::string& dir);
+  void EditBioText(const std::string& ref, const std::string& botName, const std::string& text,
+                   const std::string& dir);
+  void acEditBioExecute();
+  void acAddBioExecute();
+  void acCopyBioToClipboardExecute();
+  void acCopyBioFromClipboardExecute();
+
+  // UnrealScript export and compilation; the about window.
+  void miExportPlayerRecordClassClick();
+  // False when the compiler could not be started, was cancelled or failed.
+  bool CompilePackages(const std::vector<std::string>& packages);
+  TProgramRun RunUcc(const std::string& compiler, const std::string& config);
+  void mmAboutClick();
+
+  // Roster file: thin forwards to the document.
   void LoadBotList(const std::string& fileName);
-  void SaveBotList(const std::string& fileName) const;
+  void SaveBotList(const std::string& fileName);
   std::string DefaultBotListFileName() const;
   std::string NewBotListFileName();
 
@@ -109,16 +132,20 @@ class TFmMainForm : public QMainWindow {
   void ClearDetails();
   void UpdateCaption(const std::string& botName);
 
+  // The roster the window shows; the later windows work on it too.
+  roster::TRosterDocument& Roster() { return FRoster; }
+  const roster::TRosterDocument& Roster() const { return FRoster; }
+
   // What tests and the later windows read.
-  int BotCount() const { return static_cast<int>(FBots.size()); }
-  roster::TBotCharacter& Bot(int index) const { return *FBots.at(static_cast<std::size_t>(index)).Bot; }
-  const std::string& BotKey(int index) const { return FBots.at(static_cast<std::size_t>(index)).Key; }
+  int BotCount() const { return FRoster.Count(); }
+  roster::TBotCharacter& Bot(int index) const { return FRoster.Bot(index); }
+  const std::string& BotKey(int index) const { return FRoster.Key(index); }
   roster::TBotCharacter* CurrentBot() const { return FCurrentBot; }
-  const std::string& FileName() const { return FFileName; }
+  const std::string& FileName() const { return FRoster.FileName(); }
   const std::string& SystemDir() const { return FSystemDir; }
   const std::string& IniFileName() const { return FIniFileName; }
-  bool Modified() const { return FModified; }
-  bool IsNewList() const { return FIsNewList; }
+  bool Modified() const { return FRoster.Modified(); }
+  bool IsNewList() const { return FRoster.IsNewList(); }
   int MissingCount() const { return FMissingCount; }
   const roster::TUtStringlist& Meshes() const { return FMeshes; }
   const roster::TUtStringlist& Skins() const { return FSkins; }
@@ -183,6 +210,15 @@ class TFmMainForm : public QMainWindow {
   QAction* acPasteBot = nullptr;
   QAction* acPasteAsNewBot = nullptr;
 
+  QAction* acEditBio = nullptr;
+  QAction* acAddBio = nullptr;
+  QAction* acDelBio = nullptr;
+  QAction* acCopyBioToClipboard = nullptr;
+  QAction* acCopyBioFromClipboard = nullptr;
+  QMenu* mmSetup = nullptr;
+  QAction* miExportPlayerRecordClass = nullptr;
+  QAction* mmAbout = nullptr;
+
  protected:
   // Hooks for the windows that join later. Each is called where that
   // window's work belongs; the main window's own steps around it (taking
@@ -214,20 +250,10 @@ class TFmMainForm : public QMainWindow {
   void showEvent(QShowEvent* event) override;
 
  private:
-  struct TBotEntry {
-    std::string Key;  // the name the bot had when it entered the roster
-    std::unique_ptr<roster::TBotCharacter> Bot;
-
-    static TBotEntry Of(std::unique_ptr<roster::TBotCharacter> bot) {
-      std::string key = bot->GetDefaultName();
-      return TBotEntry{std::move(key), std::move(bot)};
-    }
-    static TBotEntry FromLine(const std::string& playerLine) {
-      auto bot = std::make_unique<roster::TBotCharacter>();
-      bot->SetPlayerLine(playerLine);
-      return Of(std::move(bot));
-    }
-  };
+  // What the roster tells its views.
+  void BotDeleted(roster::TBotCharacter& bot) override;
+  void RosterReplaced() override;
+  void ModifiedChanged(bool modified) override;
   using TSetter = void (TFmMainForm::*)(roster::TBotCharacter&);
   // A pick list that writes a reference into a bot: its control, the value
   // list behind it, the row 0 standing for no value (if it has one) and the
@@ -251,27 +277,39 @@ class TFmMainForm : public QMainWindow {
   void BuildSkillsPage();
   void BuildDetailsPage();
   void BuildFindDialog();
+  void BuildBioCommands();
+  void BuildSetupAndAboutCommands();
+  // After a biography was written: the file read again, the shown bot
+  // pointed at the biography and shown again.
+  void BioWritten(const std::string& fileName, const std::string& ref);
   void ConnectHandlers();
   void FixWindowSize();
 
   void ReadCommandLine(std::string& rosterName);
   bool SettleSystemDir();
-  void OpenStartRoster(const std::string& rosterName);
-  bool AskForNewRosterWhenEmpty(const std::string& rosterName);
+  // The start roster; the reason it could not be read, if so.
+  std::optional<std::string> OpenStartRoster(const std::string& rosterName);
+  bool AskForNewRosterWhenEmpty(const std::string& rosterName, const std::optional<std::string>& failure);
   void Halt(int exitCode);
   // Runs a command and shows what it raised, as the platform's default
   // error report did.
   template <class F>
   void Guard(F&& command);
 
-  void ClearBots();
   bool IsDefaultBotList(const std::string& fileName) const;
   void UpdateSaveEnabled();
   void UpdateBotCommands();
   bool ConfirmLosingChanges();
+  // New and Open: whether unsaved changes may be dropped ("No" by default).
+  bool ConfirmDiscardingChanges();
+  // Writes the roster; false (and the user told why) when it was not.
+  bool WriteRoster(const std::string& fileName);
   void SelectRow(int row);
   void ShowBotAt(int index);
-  int FindBotByKey(const std::string& name) const;
+  // The row whose bot the controls show: the current row when it is
+  // selected, else the shown bot while it stays selected, else the first
+  // selected row; -1 when nothing is selected.
+  int RowToShow() const;
   // The shown bot's place in the roster; -1 when no bot is shown.
   int CurrentIndex() const;
 
@@ -316,16 +354,12 @@ class TFmMainForm : public QMainWindow {
   bool FHalted = false;
 
   int FMissingCount = 0;
-  int FNewListCounter = 1;
   std::unique_ptr<platform::TIniFile> FIni;
-  std::string FFileName;
-  bool FIsNewList = false;
   bool FControlsReady = true;
-  bool FModified = false;
   roster::TBotCharacter FClipBot;
+  roster::TRosterDocument FRoster;
   roster::TBotCharacter* FCurrentBot = nullptr;
   roster::TStringList FTexts{true, roster::TDuplicates::dupIgnore};
-  std::vector<TBotEntry> FBots;
   roster::TUtStringlist FMenu{false};
   roster::TUtStringlist FSpecies{false};
   roster::TUtStringlist FSex{false};
@@ -356,7 +390,7 @@ void TFmMainForm::Guard(F&& command) {
   try {
     command();
   } catch (const std::exception& e) {
-    FDialogs.MessageDlg(e.what(), TMsgDlgType::mtError, mbOK);
+    FDialogs.MessageDlg(ErrorText(e), TMsgDlgType::mtError, mbOK);
   }
 }
 

@@ -25,8 +25,6 @@ namespace windows {
 
 namespace {
 
-std::string UpperLine(const roster::TBotCharacter& bot) { return platform::UpperCase(bot.GetPlayerLine()); }
-
 // The reference of row `row` of a pick list whose rows start `offset` rows
 // after the list's lines; nothing for no row, a placeholder or a stale row.
 std::optional<std::string> ReferenceAt(const roster::TStringList& list, int row, int offset) {
@@ -55,7 +53,11 @@ void TFmMainForm::ConnectHandlers() {
   command(acPasteBot, &TFmMainForm::acPasteBotExecute);
   command(acPasteAsNewBot, &TFmMainForm::acPasteAsNewBotExecute);
 
+  // The bot shown follows the selection: moving the current row alone
+  // (Ctrl+arrows, Ctrl+End) shows nothing new, so every edit reaches the
+  // bots that are highlighted, the shown one among them.
   connect(lbBotList, &QListWidget::currentRowChanged, this, [this] { Guard([this] { lbBotListClick(); }); });
+  connect(lbBotList, &QListWidget::itemSelectionChanged, this, [this] { Guard([this] { lbBotListClick(); }); });
   connect(lbBotList, &QListWidget::itemDoubleClicked, this, [this] { Guard([this] { lbBotListDblClick(); }); });
   // The pop-up menus fill as the commands that use them join.
   const auto popup = [this](QWidget* widget, QMenu* menu) {
@@ -90,23 +92,34 @@ void TFmMainForm::ConnectHandlers() {
 
 // ---------------------------------------------------------------- showing
 
+int TFmMainForm::RowToShow() const {
+  const auto selected = [this](int row) {
+    return row >= 0 && row < lbBotList->count() && row < BotCount() && lbBotList->item(row)->isSelected();
+  };
+  if (selected(lbBotList->currentRow())) return lbBotList->currentRow();
+  if (selected(CurrentIndex())) return CurrentIndex();
+  for (int row = 0; row < lbBotList->count(); ++row)
+    if (selected(row)) return row;
+  return -1;
+}
+
 void TFmMainForm::lbBotListClick() {
+  // The position names the bot, not its text: two bots may share a name,
+  // and a pasted name may differ from the bot's key.
+  const int row = RowToShow();
+  if (FCurrentBot && row == CurrentIndex()) return;  // it is shown already
   if (FCurrentBot) {
-    const std::string before = UpperLine(*FCurrentBot);
     ApplyAllControls(*FCurrentBot);
-    if (UpperLine(*FCurrentBot) != before) FModified = true;
+    FRoster.BotChanged(*FCurrentBot);
   }
-  // The clicked position names the bot, not its text: two bots may share a
-  // name, and a pasted name may differ from the bot's key.
-  const int row = lbBotList->currentRow();
-  if (row < 0 || row >= BotCount()) {
+  if (row < 0) {
     // Nothing is current: the blank bot's values must never be written
     // into the bot shown before.
     FCurrentBot = nullptr;
     const roster::TBotCharacter blank;
     ShowCharacter(blank);
   } else {
-    FCurrentBot = FBots[static_cast<std::size_t>(row)].Bot.get();
+    FCurrentBot = &Bot(row);
     ShowCharacter(*FCurrentBot);
   }
   UpdateBotCommands();
@@ -148,7 +161,9 @@ void TFmMainForm::ShowReference(TBotControl control, const std::string& value, c
   const roster::TStringList& list = this->*pick.List;
   const int offset = pick.Placeholder ? 1 : 0;
   const int line = value.empty() ? -1 : list.IndexOfName(value);
-  const int row = line >= 0 ? line + offset : 0;
+  // A value the list cannot show is shown as no row, never as another
+  // value's row; only an empty value has a row of its own, row 0.
+  const int row = line >= 0 ? line + offset : (value.empty() && pick.NoneAtRowZero() ? 0 : -1);
   combo->setCurrentIndex(row < combo->count() ? row : -1);
   if (!value.empty() && line < 0) report.append("\r").append(label).append(value);
 
@@ -180,7 +195,7 @@ void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
     // also when an error leaves early.
     const QScopedValueRollback notReady(FControlsReady, false);
     edDefaultName->setText(ToQ(bot.GetDefaultName()));
-    FUnshown.reset(bcName);
+    FUnshown.set(bcName, FromQ(edDefaultName->text()) != bot.GetDefaultName());
     ShowReference(bcMesh, bot.GetMesh(), "Playermodel = ", report);
     ShowReference(bcSpecies, bot.GetSpecies(), "Species = ", report);
     ShowReference(bcBodySkin, bot.GetBodySkin(), "Bodyskin = ", report);
@@ -188,7 +203,7 @@ void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
     ShowReference(bcPortrait, bot.GetPortrait(), "Portrait = ", report);
 
     const int text = bot.Text.empty() ? -1 : FTexts.IndexOf(bot.Text);
-    cbText->setCurrentIndex(text >= 0 ? text : FTexts.IndexOf("xPlayers.Default"));
+    cbText->setCurrentIndex(text);
     if (!bot.Text.empty() && text < 0) report.append("\rBiography-reference = ").append(bot.Text);
     FUnshown.set(bcText, text < 0 || FTexts[text] != bot.Text);
     ShowBioText();
@@ -296,9 +311,8 @@ void TFmMainForm::ApplyToSelected(TBotControl control, TSetter setter) {
     for (int i = 0; i < lbBotList->count() && i < BotCount(); ++i) {
       if (!lbBotList->item(i)->isSelected()) continue;
       roster::TBotCharacter& bot = Bot(i);
-      const std::string before = UpperLine(bot);
       (this->*setter)(bot);
-      if (UpperLine(bot) != before) FModified = true;
+      FRoster.BotChanged(bot);
     }
     CharacterChanged(FCurrentBot);
   }
@@ -309,18 +323,17 @@ void TFmMainForm::edStatChange() {
   if (!FControlsReady || !FCurrentBot) return;
   FUnshown.reset(bcName);
   const std::string oldName = FCurrentBot->GetDefaultName();
-  // Compared exactly: a name typed in other letter case is still the
-  // user's change, and Exit must not drop it unasked.
-  const std::string before = FCurrentBot->GetPlayerLine();
   ApplyAllControls(*FCurrentBot);
-  const std::string& newName = FCurrentBot->GetDefaultName();
+  const std::string newName = FCurrentBot->GetDefaultName();
+  // Compared exactly: a name typed in other letter case is still the
+  // user's change. A rename is a change like any other: Exit must not lose
+  // it unasked.
   if (newName != oldName) {
-    FBots.at(static_cast<std::size_t>(CurrentIndex())).Key = newName;
+    FRoster.Rename(*FCurrentBot, newName);
     RenameProfile(oldName, newName);
     RefreshBotListBox();  // keeps the selection, so later edits still reach the bot
   }
-  // A rename is a change like any other: Exit must not lose it unasked.
-  if (FCurrentBot->GetPlayerLine() != before) FModified = true;
+  FRoster.BotChanged(*FCurrentBot);
   CharacterChanged(FCurrentBot);
 }
 
@@ -387,7 +400,7 @@ void TFmMainForm::SetSkeletonFromControl(roster::TBotCharacter& bot) {
 
 void TFmMainForm::SetTextFromControl(roster::TBotCharacter& bot) {
   const int row = cbText->currentIndex();
-  if (row >= 0 && row < FTexts.Count()) bot.Text = FTexts[row];
+  if (row >= 0 && row < FTexts.Count()) bot.SetText(FTexts[row]);
 }
 
 void TFmMainForm::SetJumpyFromControl(roster::TBotCharacter& bot) { bot.SetJumpy(cbJumpy->isChecked()); }

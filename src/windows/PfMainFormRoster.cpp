@@ -1,9 +1,6 @@
 // The roster as a whole: reading and writing the .upl file, and the
 // commands of the File and Edit bots menus.
 
-#include <filesystem>
-#include <system_error>
-
 #include <QAction>
 #include <QDialog>
 #include <QLineEdit>
@@ -13,7 +10,7 @@
 
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
-#include "platform/TextFile.h"
+#include "platform/FileError.h"
 #include "platform/Version.h"
 #include "windows/PfMainForm.h"
 #include "windows/QtDialogs.h"
@@ -23,127 +20,82 @@ namespace windows {
 // ---------------------------------------------------------------- the file
 
 void TFmMainForm::LoadBotList(const std::string& fileName) {
-  // Everything is read into a list of its own first: a line that cannot be
-  // parsed leaves the roster, its file name and its state as they were.
-  const std::vector<std::string> lines = platform::ReadLines(fileName);
-  std::vector<TBotEntry> bots;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    if (!platform::StartsText("PLAYER", lines[i])) continue;
-    bots.push_back(TBotEntry::FromLine(RemoveKeyPart(lines[i])));
-    bots.back().Bot->LineIndex = static_cast<int>(i);
-  }
-  ClearBots();
-  FCurrentBot = nullptr;
-  FBots = std::move(bots);
-  FFileName = fileName;
+  // On failure the document keeps the roster it had.
+  FRoster.Load(fileName);
   UpdateSaveEnabled();
 }
 
-void TFmMainForm::SaveBotList(const std::string& fileName) const {
-  // Each loaded bot goes back to the line it came from, so the game's own
-  // order and any hand-made grouping survive; other lines are not kept.
-  std::vector<std::string> out{"[Public]"};
-  bool blankBeforeNew = true;
-  for (const TBotEntry& entry : FBots) {
-    const int index = entry.Bot->LineIndex;
-    if (index != -1) {
-      blankBeforeNew = true;
-      while (static_cast<long long>(out.size()) < index) out.emplace_back();
-    } else if (blankBeforeNew) {
-      blankBeforeNew = false;
-      out.emplace_back();
-    }
-    out.push_back(entry.Bot->GetPlayerLine());
+void TFmMainForm::SaveBotList(const std::string& fileName) { FRoster.Save(fileName); }
+
+std::string TFmMainForm::DefaultBotListFileName() const { return FRoster.DefaultBotListFileName(); }
+
+bool TFmMainForm::IsDefaultBotList(const std::string& fileName) const { return FRoster.IsDefaultBotList(fileName); }
+
+std::string TFmMainForm::NewBotListFileName() { return FRoster.NewBotListFileName(); }
+
+void TFmMainForm::UpdateSaveEnabled() { acSaveBotlist->setEnabled(!IsDefaultBotList(FileName())); }
+
+bool TFmMainForm::WriteRoster(const std::string& fileName) {
+  try {
+    SaveBotList(fileName);
+  } catch (const platform::EFileError& e) {
+    // The roster stays modified: nothing of it reached the file.
+    FDialogs.MessageDlg("The botlist was not saved.\r" + ErrorText(e), TMsgDlgType::mtError, mbOK);
+    return false;
   }
-  platform::WriteLines(fileName, out);
+  FDialogs.ShowMessage("Botlist saved as :\r" + PathText(fileName));
+  return true;
 }
-
-std::string TFmMainForm::DefaultBotListFileName() const { return platform::JoinPath(FSystemDir, "xplayersL1.upl"); }
-
-bool TFmMainForm::IsDefaultBotList(const std::string& fileName) const {
-  const std::string game = DefaultBotListFileName();
-  if (platform::SameText(fileName, game)) return true;
-  if (fileName.empty()) return false;
-  // The same file under another spelling of its path (a relative or
-  // roundabout System folder, a link) is still the game's own roster and
-  // must not be overwritten, also while it is not there yet.
-  std::error_code ec;
-  const std::filesystem::path chosen = std::filesystem::weakly_canonical(fileName, ec);
-  const std::filesystem::path own = ec ? std::filesystem::path() : std::filesystem::weakly_canonical(game, ec);
-  if (!ec && platform::SameText(chosen.string(), own.string())) return true;
-  const std::optional<std::string> onDisk = platform::FindPathIgnoringCase(game);
-  return onDisk && std::filesystem::equivalent(fileName, *onDisk, ec);
-}
-
-std::string TFmMainForm::NewBotListFileName() {
-  std::string name;
-  do {
-    name = platform::JoinPath(FSystemDir, "NewList_" + std::to_string(FNewListCounter) + ".Upl");
-    ++FNewListCounter;
-  } while (platform::FileExists(name));
-  return name;
-}
-
-void TFmMainForm::UpdateSaveEnabled() { acSaveBotlist->setEnabled(!IsDefaultBotList(FFileName)); }
 
 void TFmMainForm::acSaveBotlistExecute() {
-  if (!IsDefaultBotList(FFileName)) {
-    SaveBotList(FFileName);
-    FModified = false;
-    FDialogs.ShowMessage("Botlist saved as :\r" + FFileName);
-    UpdateCaption(FCurrentBot ? FCurrentBot->GetDefaultName() : std::string());
+  if (!IsDefaultBotList(FileName())) {
+    WriteRoster(FileName());
   } else {
     // The game's own roster is never overwritten.
-    FFileName = NewBotListFileName();
     acSaveAsBotlistExecute();
   }
+  UpdateCaption(FCurrentBot ? FCurrentBot->GetDefaultName() : std::string());
   UpdateSaveEnabled();
 }
 
 void TFmMainForm::acSaveAsBotlistExecute() {
-  const std::string onEntry = FFileName;
-  bool written = false;
-  try {
-    if (!platform::SameText(FSaveDialogFileName, DefaultBotListFileName())) {
-      FFileName = NewBotListFileName();
-      if (!FIsNewList) FSaveDialogFileName = FFileName;
-    }
-    TFileDialogRequest request{"Save Characterlist as ...", platform::ExtractFileDir(FFileName),
-                               FSaveDialogFileName, BotListFilter};
-    if (std::optional<std::string> chosen = FDialogs.SaveFileName(request)) {
-      FSaveDialogFileName = *chosen;
-      if (!IsDefaultBotList(*chosen)) {
-        SaveBotList(*chosen);
-        written = true;
-        FModified = false;
-        // The file just written is the roster from now on: a later Save
-        // goes there.
-        FFileName = *chosen;
-        FDialogs.ShowMessage("Botlist saved as :\r" + *chosen);
-      } else {
-        FDialogs.ShowMessage("Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
-      }
-    }
-  } catch (...) {
-    FFileName = onEntry;
-    UpdateSaveEnabled();
-    throw;
+  std::string proposal = FileName();
+  if (!platform::SameText(FSaveDialogFileName, DefaultBotListFileName())) {
+    proposal = NewBotListFileName();
+    if (!IsNewList()) FSaveDialogFileName = proposal;
   }
-  if (!written) FFileName = onEntry;
+  const TFileDialogRequest request{"Save Characterlist as ...", platform::ExtractFileDir(proposal),
+                                   FSaveDialogFileName, BotListFilter};
+  if (std::optional<std::string> chosen = FDialogs.SaveFileName(request)) {
+    if (IsDefaultBotList(*chosen)) {
+      FDialogs.ShowMessage("Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
+    } else if (WriteRoster(*chosen)) {
+      // The file just written is the roster from now on: a later Save goes
+      // there, and the caption names it.
+      FSaveDialogFileName = *chosen;
+    }
+  }
   UpdateCaption(FCurrentBot ? FCurrentBot->GetDefaultName() : std::string());
   UpdateSaveEnabled();
 }
 
 // ---------------------------------------------------------------- the list
 
-void TFmMainForm::ClearBots() {
-  CloseAllProfiles();
+void TFmMainForm::RosterReplaced() {
   // The rows go with their bots: a selection left over from the old roster
   // must not pick bots of the next one.
+  FCurrentBot = nullptr;
+  CloseAllProfiles();
   const QSignalBlocker blocker(lbBotList);
   lbBotList->clear();
-  FBots.clear();
 }
+
+void TFmMainForm::BotDeleted(roster::TBotCharacter& bot) {
+  CloseProfile(FRoster.Key(FRoster.IndexOf(bot)));
+  if (FCurrentBot == &bot) FCurrentBot = nullptr;
+}
+
+void TFmMainForm::ModifiedChanged(bool) { UpdateCaption(FCurrentBot ? FCurrentBot->GetDefaultName() : std::string()); }
 
 void TFmMainForm::RefreshBotListBox() {
   const QSignalBlocker blocker(lbBotList);
@@ -157,7 +109,7 @@ void TFmMainForm::RefreshBotListBox() {
   }
   QStringList names;
   names.reserve(BotCount());
-  for (const TBotEntry& entry : FBots) names << ToQ(entry.Bot->GetDefaultName());
+  for (int i = 0; i < BotCount(); ++i) names << ToQ(Bot(i).GetDefaultName());
   lbBotList->clear();
   lbBotList->addItems(names);
 }
@@ -180,54 +132,49 @@ void TFmMainForm::UpdateBotCommands() {
   // Commands that need a bot have nothing to work on without one.
   acDeleteBot->setEnabled(FCurrentBot != nullptr);
   acCopyBot->setEnabled(FCurrentBot != nullptr);
+  for (QAction* action : {acEditBio, acAddBio, acCopyBioToClipboard, acCopyBioFromClipboard})
+    action->setEnabled(FCurrentBot != nullptr);
 }
 
 void TFmMainForm::UpdateCaption(const std::string& botName) {
-  std::string caption = std::string(ApplicationTitle) + " (" + platform::GetVersionString() + ") - " +
-                        FSaveDialogFileName + " - " + botName;
-  if (FModified) caption += " *";
-  setWindowTitle(ToQ(caption));
+  // The file that is open, named as the file system spells it.
+  QString caption = ToQ(std::string(ApplicationTitle) + " (" + platform::GetVersionString() + ") - ") +
+                    PathToQ(platform::ExtractFileName(FileName())) + ToQ(" - " + botName);
+  if (Modified()) caption += QStringLiteral(" *");
+  setWindowTitle(caption);
 }
 
-int TFmMainForm::CurrentIndex() const {
-  for (int i = 0; i < BotCount(); ++i)
-    if (FBots[static_cast<std::size_t>(i)].Bot.get() == FCurrentBot) return i;
-  return -1;
-}
-
-int TFmMainForm::FindBotByKey(const std::string& name) const {
-  for (int i = 0; i < BotCount(); ++i)
-    if (platform::SameText(FBots[static_cast<std::size_t>(i)].Key, name)) return i;
-  return -1;
-}
+int TFmMainForm::CurrentIndex() const { return FCurrentBot ? FRoster.IndexOf(*FCurrentBot) : -1; }
 
 // ---------------------------------------------------------------- commands
 
 void TFmMainForm::acNewBotListExecute() {
-  if (!ConfirmLosingChanges()) return;
-  ClearBots();
-  FCurrentBot = nullptr;
+  if (!ConfirmDiscardingChanges()) return;
+  FRoster.New();
   RefreshBotListBox();
-  FIsNewList = true;
-  FFileName = NewBotListFileName();
-  FSaveDialogFileName = FFileName;
+  FSaveDialogFileName = FileName();
   UpdateSaveEnabled();
   ClearDetails();
   acAddBotExecute();
 }
 
 void TFmMainForm::acOpenBotlistExecute() {
-  if (!ConfirmLosingChanges()) return;
+  if (!ConfirmDiscardingChanges()) return;
   if (FOpenDialogInitialDir.empty() && platform::DirectoryExists(FSystemDir)) FOpenDialogInitialDir = FSystemDir;
   TFileDialogRequest request{"Open Characterlist ...", FOpenDialogInitialDir, "", BotListFilter};
   const std::optional<std::string> chosen = FDialogs.OpenFileName(request);
   if (!chosen) return;
   FOpenDialogInitialDir = platform::ExtractFileDir(*chosen);
-  LoadBotList(*chosen);  // on failure nothing below runs and nothing changed
-  FModified = false;
-  FIsNewList = false;
+  try {
+    LoadBotList(*chosen);
+  } catch (const std::exception& e) {
+    // Nothing changed: the roster shown stays, and so does its file.
+    FDialogs.MessageDlg("\"" + PathText(*chosen) + "\" was not opened.\r" + ErrorText(e), TMsgDlgType::mtError,
+                        mbOK);
+    return;
+  }
   ClearDetails();
-  FSaveDialogFileName = platform::ExtractFileName(FFileName);
+  FSaveDialogFileName = platform::ExtractFileName(FileName());
   RefreshBotListBox();
   SelectFirstBot();
   UpdateCaption(FCurrentBot ? FCurrentBot->GetDefaultName() : std::string());
@@ -237,26 +184,20 @@ void TFmMainForm::acOpenBotlistExecute() {
 void TFmMainForm::acCloseExecute() { close(); }
 
 void TFmMainForm::acAddBotExecute() {
-  auto bot = std::make_unique<roster::TBotCharacter>();
-  bot->SetDefaultName("BOT" + std::to_string(BotCount() + 1));
-  FBots.push_back(TBotEntry::Of(std::move(bot)));
+  FRoster.Add();
   RefreshBotListBox();
   SelectRow(BotCount() - 1);
   lbBotListClick();
-  FModified = true;
   CharacterChanged(FCurrentBot);
 }
 
 void TFmMainForm::acDeleteBotExecute() {
   const int index = CurrentIndex();
   if (index < 0) return;
-  CloseProfile(BotKey(index));
-  FCurrentBot = nullptr;
-  FBots.erase(FBots.begin() + index);
+  FRoster.Delete(*FCurrentBot);  // the bot shown is gone with it
   RefreshBotListBox();
   if (BotCount() > 0) SelectRow(index >= 1 ? index - 1 : 0);
   lbBotListClick();
-  FModified = true;
   if (FCurrentBot)
     CharacterChanged(FCurrentBot);
   else
@@ -271,7 +212,7 @@ void TFmMainForm::acFindBotByNameExecute() {
 
 void TFmMainForm::FindDialog1Find() {
   const std::string text = FromQ(edFindText->text());
-  const int index = FindBotByKey(text);
+  const int index = FRoster.Find(text);
   if (index >= 0) {
     SelectRow(index);
     lbBotListClick();
@@ -290,7 +231,7 @@ void TFmMainForm::acCopyBotExecute() {
 void TFmMainForm::ShowBotAt(int index) {
   // The record was changed as a whole: show it without writing the old
   // control values back into it first.
-  FCurrentBot = FBots.at(static_cast<std::size_t>(index)).Bot.get();
+  FCurrentBot = &Bot(index);
   SelectRow(index);
   ShowCharacter(*FCurrentBot);
   UpdateBotCommands();
@@ -301,20 +242,16 @@ void TFmMainForm::acPasteBotExecute() {
     acPasteAsNewBotExecute();  // nothing to paste over
     return;
   }
-  FCurrentBot->SetPlayerLine(FClipBot.GetPlayerLine());
   // The key follows the pasted name, as a rename through the name field
   // does, so Find reaches the bot under the name it shows.
-  const int index = CurrentIndex();
-  FBots.at(static_cast<std::size_t>(index)).Key = FCurrentBot->GetDefaultName();
+  FRoster.Paste(*FCurrentBot, FClipBot.GetPlayerLine());
   RefreshBotListBox();
-  FModified = true;
-  ShowBotAt(index);
+  ShowBotAt(CurrentIndex());
 }
 
 void TFmMainForm::acPasteAsNewBotExecute() {
-  FBots.push_back(TBotEntry::FromLine(FClipBot.GetPlayerLine()));
+  FRoster.PasteAsNew(FClipBot.GetPlayerLine());
   RefreshBotListBox();
-  FModified = true;
   ShowBotAt(BotCount() - 1);
 }
 

@@ -9,9 +9,8 @@
 
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
-#include "roster/PuIntFile.h"
+#include "roster/PuGameFiles.h"
 #include "roster/PuSpecies.h"
-#include "roster/PuUtObject.h"
 #include "windows/PfMainForm.h"
 #include "windows/PuBuiltInTables.h"
 #include "windows/QtDialogs.h"
@@ -62,7 +61,7 @@ void TFmMainForm::InitValueLists(const std::string& dir) {
   for (const TPickList& pick : PickLists()) (this->*pick.List).Clear();
   FTexts.Clear();
   if (!dir.empty()) {
-    roster::LoadIntFiles(dir);
+    roster::GameFiles().LoadIntFiles(dir);
     LoadBioTexts();
   }
   if (!platform::FileExists(FIniFileName)) {
@@ -142,9 +141,9 @@ void TFmMainForm::TakeBackValueLists() {
 // ---------------------------------------------------------------- built-in
 
 void TFmMainForm::FillWeaponsFromIntObjects() {
-  roster::LoadAllUtObjects();
+  roster::GameFiles().LoadAllUtObjects();
   FWeapons.Clear();
-  const roster::TUtObjectList& objects = roster::UtObjectList();
+  const roster::TUtObjectList& objects = roster::GameFiles().UtObjects();
   for (int i = 0; i < objects.Count(); ++i) {
     const roster::TMyUtObject& object = objects.Object(i);
     if (object.GetMetaClass() != "Engine.Weapon") continue;  // exact: the game's own spelling
@@ -179,7 +178,7 @@ void TFmMainForm::FillDefaultMenu() { AddRows(FMenu, BuiltInMenu()); }
 
 void TFmMainForm::LoadBioTexts() {
   FTexts.Clear();
-  const roster::TIntFileList& files = roster::IntFileList();
+  const roster::TIntFileList& files = roster::GameFiles().IntFiles();
   for (int i = 0; i < files.Count(); ++i) {
     const std::string& name = files.Name(i);
     const std::size_t dot = name.find('.');

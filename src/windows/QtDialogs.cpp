@@ -54,7 +54,8 @@ QString TitleOf(TMsgDlgType type) {
 }
 }  // namespace
 
-TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) {
+TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons,
+                                    TMsgDlgButtons defaultButton) {
   QMessageBox box(IconOf(type), TitleOf(type), MessageToQ(text), QMessageBox::NoButton, FParent);
   QMessageBox::StandardButtons qt;
   if (buttons & mbYes) qt |= QMessageBox::Yes;
@@ -63,6 +64,10 @@ TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, T
   if (buttons & mbCancel) qt |= QMessageBox::Cancel;
   if (!qt) qt = QMessageBox::Ok;
   box.setStandardButtons(qt);
+  if (defaultButton & mbYes) box.setDefaultButton(QMessageBox::Yes);
+  if (defaultButton & mbNo) box.setDefaultButton(QMessageBox::No);
+  if (defaultButton & mbOK) box.setDefaultButton(QMessageBox::Ok);
+  if (defaultButton & mbCancel) box.setDefaultButton(QMessageBox::Cancel);
   switch (box.exec()) {
     case QMessageBox::Yes: return TModalResult::mrYes;
     case QMessageBox::No: return TModalResult::mrNo;

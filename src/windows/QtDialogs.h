@@ -37,7 +37,9 @@ class TQtDialogs : public TDialogs {
   // The boxes are modal to `parent` once it is set.
   void SetParent(QWidget* parent) { FParent = parent; }
 
-  TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons) override;
+  using TDialogs::MessageDlg;
+  TModalResult MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons,
+                          TMsgDlgButtons defaultButton) override;
   std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
                                         const std::string& text) override;
   std::optional<std::string> OpenFileName(const TFileDialogRequest& request) override;

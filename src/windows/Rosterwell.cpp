@@ -29,7 +29,6 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QString::fromLatin1(windows::ApplicationTitle));
 
   windows::TQtDialogs dialogs;
-  dialogs.InstallAsInputBoxHandler();
 
   // Parameter 0 is the program's own full path: the value-list file is
   // named after it.

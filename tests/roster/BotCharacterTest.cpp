@@ -112,12 +112,19 @@ TEST_F(BotCharacterTest, BiographyFollowsTheTextReference) {
 
 TEST_F(BotCharacterTest, UnreadableNumberAsksOrRaisesKeepingEarlierFields) {
   AnswerInputBoxes({"0.5", std::nullopt});
-  EXPECT_EQ(Parsed("Player=(Accuracy=high)").GetAccuracy(), 0.5);
   TBotCharacter bot;
-  EXPECT_THROW(bot.SetPlayerLine("Player=(DefaultName=\"B\",Tactics=+x,Sex=Female)"), roster::EConvertError);
+  bot.SetPlayerLine("Player=(Accuracy=high)", &Ask);
+  EXPECT_EQ(bot.GetAccuracy(), 0.5);
+  EXPECT_THROW(bot.SetPlayerLine("Player=(DefaultName=\"B\",Tactics=+x,Sex=Female)", &Ask), roster::EConvertError);
   EXPECT_EQ(bot.GetDefaultName(), "B");
   EXPECT_EQ(bot.GetSex(), "Male");
-  EXPECT_THROW(bot.SetPlayerLine("Player=(Accuracy=)"), roster::EConvertError);
+  // The error names the item it could not read.
+  try {
+    bot.SetPlayerLine("Player=(DefaultName=\"C\", Accuracy= ,Sex=Female)", &Ask);
+    ADD_FAILURE() << "no error raised";
+  } catch (const roster::EItemError& e) {
+    EXPECT_EQ(e.Item, "Accuracy=");
+  }
   EXPECT_EQ(asked_.size(), 2u);
 }
 

@@ -2,7 +2,7 @@
 
 #include "../common/TempDir.h"
 #include "RosterTestSupport.h"
-#include "roster/PuIntFile.h"
+#include "roster/PuGameFiles.h"
 
 using roster::TIntFile;
 using Lines = std::vector<std::string>;
@@ -57,11 +57,11 @@ TEST_F(IntFileCacheTest, LoadsEachNameOnceWhateverItsCaseOrFolder) {
   game.write("readme.txt", "[DecoText]\n");
   other.write("xplayers.int", "[DecoText]\nDefault=second\n");
   other.write("New.int", "");
-  roster::LoadIntFiles(game.path());
-  const roster::TIntFileList& cache = roster::IntFileList();
+  roster::GameFiles().LoadIntFiles(game.path());
+  const roster::TIntFileList& cache = roster::GameFiles().IntFiles();
   ASSERT_EQ(cache.Count(), 2);
   EXPECT_EQ(cache.Name(1), "XPlayers.INT");
-  roster::LoadIntFiles(other.path());
+  roster::GameFiles().LoadIntFiles(other.path());
   EXPECT_EQ(cache.Count(), 3);
   EXPECT_EQ(cache.Find("xplayers.int")->ReadString("DecoText", "Default", ""), "first");
   EXPECT_THROW(CacheIntFile("XGAME.INT", ""), roster::EStringListError);
@@ -70,13 +70,13 @@ TEST_F(IntFileCacheTest, LoadsEachNameOnceWhateverItsCaseOrFolder) {
 TEST_F(IntFileCacheTest, SameDirectoryAgainReadsNothingUntilFreed) {
   testing_support::TempDir game;
   game.write("A.int", "");
-  roster::LoadIntFiles(game.path());
+  roster::GameFiles().LoadIntFiles(game.path());
   game.write("B.int", "");
-  roster::LoadIntFiles(game.path());
-  EXPECT_EQ(roster::IntFileList().Count(), 1);
-  roster::FreeIntFiles();
-  roster::LoadIntFiles(game.path());
-  EXPECT_EQ(roster::IntFileList().Count(), 2);
+  roster::GameFiles().LoadIntFiles(game.path());
+  EXPECT_EQ(roster::GameFiles().IntFiles().Count(), 1);
+  roster::GameFiles().FreeIntFiles();
+  roster::GameFiles().LoadIntFiles(game.path());
+  EXPECT_EQ(roster::GameFiles().IntFiles().Count(), 2);
   EXPECT_TRUE(TIntFile(game.file("missing.int")).SectionNames().empty());
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 
-// Shared set-up of the roster tests: the model keeps process-wide caches
-// and one input-box hook, so every test starts and ends with them empty.
+// Shared set-up of the roster tests: the game files are the process's own,
+// so every test starts and ends with them empty; questions the model asks
+// go to Ask, which answers from a script.
 
 #include <optional>
 #include <string>
@@ -9,9 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/InputBox.h"
-#include "roster/PuIntFile.h"
-#include "roster/PuUtObject.h"
+#include "roster/PuGameFiles.h"
+#include "roster/PuUtTypes.h"
 
 namespace roster_test {
 
@@ -22,32 +22,35 @@ class RosterTest : public ::testing::Test {
 
   // Puts a file made of `bytes` in the .int cache under `name`.
   static void CacheIntFile(const std::string& name, const std::string& bytes) {
-    roster::IntFileList().Add(name, std::make_unique<roster::TIntFile>(roster::TIntFile::FromBytes(name, bytes)));
+    roster::GameFiles().IntFiles().Add(name, std::make_unique<roster::TIntFile>(roster::TIntFile::FromBytes(name, bytes)));
   }
 
-  // Answers every input box with the next of `answers` (nothing = Cancel)
-  // and records what was asked.
-  void AnswerInputBoxes(std::vector<std::optional<std::string>> answers) {
-    answers_ = std::move(answers);
-    platform::SetInputBoxHandler([this](const std::string& caption, const std::string& prompt,
-                                        const std::string& defaultText) -> std::optional<std::string> {
-      asked_.push_back(caption + "|" + prompt + "|" + defaultText);
-      if (answers_.empty()) return std::nullopt;
-      auto answer = answers_.front();
-      answers_.erase(answers_.begin());
+  // Ask answers every question with the next of `answers` (nothing =
+  // Cancel) and records what was asked in asked_.
+  void AnswerInputBoxes(std::vector<std::optional<std::string>> answers) { Ask.Answers = std::move(answers); }
+
+  struct TScriptedAsk : roster::TInputQuery {
+    explicit TScriptedAsk(std::vector<std::string>& asked) : Asked(&asked) {}
+    std::vector<std::optional<std::string>> Answers;
+    std::vector<std::string>* Asked;
+    std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                          const std::string& text) override {
+      Asked->push_back(caption + "|" + prompt + "|" + text);
+      if (Answers.empty()) return std::nullopt;
+      auto answer = Answers.front();
+      Answers.erase(Answers.begin());
       return answer;
-    });
-  }
+    }
+  };
 
   std::vector<std::string> asked_;
+  TScriptedAsk Ask{asked_};
 
  private:
   static void Clean() {
-    roster::FreeUtObjects();
-    roster::FreeIntFiles();
-    platform::SetInputBoxHandler({});
+    roster::GameFiles().FreeUtObjects();
+    roster::GameFiles().FreeIntFiles();
   }
-  std::vector<std::optional<std::string>> answers_;
 };
 
 }  // namespace roster_test

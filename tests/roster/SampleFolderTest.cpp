@@ -18,9 +18,8 @@ class SampleFolderTest : public roster_test::RosterTest {};
 
 TEST_F(SampleFolderTest, EveryBotReadsAndAllItsReferencesResolve) {
   const std::string system = std::string(ROSTERWELL_SAMPLES_DIR) + "/System";
-  AnswerInputBoxes({});
-  roster::LoadIntFiles(system);
-  roster::LoadAllUtObjects();
+  roster::GameFiles().LoadIntFiles(system);
+  roster::GameFiles().LoadAllUtObjects();
   const std::string bytes = platform::ReadFileBytes(system + "/xplayersL1.upl");
   const auto lines = platform::SplitLines(bytes);
   ASSERT_EQ(lines.front(), "[Public]");
@@ -33,7 +32,7 @@ TEST_F(SampleFolderTest, EveryBotReadsAndAllItsReferencesResolve) {
     EXPECT_NE(bot.GetBio().front(), bot.Text) << bot.GetDefaultName();
     roster::AddSpeciesName(bot.GetSpecies(), species);
     EXPECT_NE(species.IndexOfName(bot.GetSpecies()), -1) << bot.GetSpecies();
-    const roster::TMyUtObject* weapon = roster::UtObjectList().Find(bot.GetFavoriteWeapon());
+    const roster::TMyUtObject* weapon = roster::GameFiles().UtObjects().Find(bot.GetFavoriteWeapon());
     ASSERT_NE(weapon, nullptr) << bot.GetFavoriteWeapon();
     EXPECT_EQ(weapon->GetMetaClass(), "Engine.Weapon");
     EXPECT_FALSE(weapon->ItemName.empty());

@@ -66,7 +66,7 @@ TEST(UtStringlistTest, BuildsReferenceLinesAndRefusesRepeats) {
 class SpeciesTest : public roster_test::RosterTest {};
 
 TEST_F(SpeciesTest, TakesTheNameFromTheCachedFileUnderTheFilesOwnCase) {
-  roster::IntFileList().Add("XGame.int", std::make_unique<roster::TIntFile>(roster::TIntFile::FromBytes(
+  roster::GameFiles().IntFiles().Add("XGame.int", std::make_unique<roster::TIntFile>(roster::TIntFile::FromBytes(
                                              "/game/System/XGame.int",
                                              "[SPECIES_Jugg]\nSpeciesName=\"Juggernaut\"\n[SPECIES_Merc]\nOther=1\n"
                                              "[SPECIES_Odd]\nSpeciesName=\"\n[SPECIES_Bare]\nSpeciesName=Bare\n")));

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "RosterTestSupport.h"
-#include "roster/PuUtObject.h"
 
 using roster::TMyUtObject;
 
@@ -39,9 +38,9 @@ TEST_F(UtObjectsTest, CollectsObjectsWithTheirItemNames) {
                "[Public]\nObject=(Name=XWeapons.FlakCannon,Class=Class,MetaClass=Engine.Weapon,Destription=\"Boom\")\n"
                "Object=(Name=XWeapons.Unnamed)\nObject=(Name=XWeapons.Odd)\n"
                "[FlakCannon]\nItemName=\"Flak Cannon\"\n[Unnamed]\nDescription=x\n[Odd]\nItemName=\"\n");
-  roster::LoadUtObjects("XWeapons.int");
-  roster::LoadUtObjects("Nowhere.int");
-  const roster::TUtObjectList& objects = roster::UtObjectList();
+  roster::GameFiles().LoadUtObjects("XWeapons.int");
+  roster::GameFiles().LoadUtObjects("Nowhere.int");
+  const roster::TUtObjectList& objects = roster::GameFiles().UtObjects();
   ASSERT_EQ(objects.Count(), 3);
   const TMyUtObject* flak = objects.Find("xweapons.flakcannon");
   ASSERT_NE(flak, nullptr);
@@ -55,8 +54,8 @@ TEST_F(UtObjectsTest, FirstDeclarationWinsAndLoadingGoesOn) {
   CacheIntFile("A.int", "[Public]\nObject=(Name=Pkg.Gun,MetaClass=Engine.Weapon)\n[Gun]\nItemName=First\n");
   CacheIntFile("B.int",
                "[Public]\nObject=(Name=PKG.GUN,MetaClass=Other)\nObject=(Class=Class)\nObject=(Name=Pkg.Later)\n");
-  roster::LoadAllUtObjects();
-  const roster::TUtObjectList& objects = roster::UtObjectList();
+  roster::GameFiles().LoadAllUtObjects();
+  const roster::TUtObjectList& objects = roster::GameFiles().UtObjects();
   ASSERT_EQ(objects.Count(), 2);
   EXPECT_EQ(objects.Find("Pkg.Gun")->GetMetaClass(), "Engine.Weapon");
   EXPECT_NE(objects.Find("Pkg.Later"), nullptr);

@@ -77,9 +77,9 @@ class UtTypeAskTest : public roster_test::RosterTest {};
 
 TEST_F(UtTypeAskTest, PlusSignedTextIsReadOrRaisesWithoutAsking) {
   AnswerInputBoxes({"1"});
-  EXPECT_DOUBLE_EQ(Text("+0.3").AsFloat(), 0.3);
+  EXPECT_DOUBLE_EQ(Text("+0.3").AsFloat(&Ask), 0.3);
   try {
-    Text("+abc").AsFloat();
+    Text("+abc").AsFloat(&Ask);
     FAIL() << "no error raised";
   } catch (const roster::EConvertError& e) {
     EXPECT_STREQ(e.what(), "'abc' is not a valid floating point value");
@@ -90,11 +90,11 @@ TEST_F(UtTypeAskTest, PlusSignedTextIsReadOrRaisesWithoutAsking) {
 TEST_F(UtTypeAskTest, UnreadableTextAsksAndReadsTheAnswerWithAPoint) {
   roster_test::CommaLocale comma;
   AnswerInputBoxes({"0.75", "-1", std::nullopt, "still bad"});
-  EXPECT_DOUBLE_EQ(Text("fast").AsFloat(), 0.75);
-  EXPECT_DOUBLE_EQ(Text("").AsFloat(), -1);  // nothing after "=" asks too
-  EXPECT_THROW(Text("fast").AsFloat(), roster::EConvertError);
+  EXPECT_DOUBLE_EQ(Text("fast").AsFloat(&Ask), 0.75);
+  EXPECT_DOUBLE_EQ(Text("").AsFloat(&Ask), -1);  // nothing after "=" asks too
+  EXPECT_THROW(Text("fast").AsFloat(&Ask), roster::EConvertError);
   try {
-    Text("fast").AsFloat();
+    Text("fast").AsFloat(&Ask);
     FAIL() << "no error raised";
   } catch (const roster::EConvertError& e) {
     EXPECT_STREQ(e.what(), "'still bad' is not a valid floating point value");
@@ -109,9 +109,9 @@ TEST_F(UtTypeAskTest, BooleanTakesTheLowByteOrANonZeroNumber) {
   for (const auto& [text, expected] : std::vector<std::pair<const char*, bool>>{
            {"1", true}, {"2", true}, {"0", false}, {"256", false}, {"-1", true}, {"1.5", true}, {"0.0", false},
            {"+257", true}, {"3000000000", true}})
-    EXPECT_EQ(Text(text).AsBoolean(), expected) << text;
+    EXPECT_EQ(Text(text).AsBoolean(&Ask), expected) << text;
   EXPECT_TRUE(asked_.empty());
-  EXPECT_FALSE(Text("True").AsBoolean());  // the answer "0" decides
+  EXPECT_FALSE(Text("True").AsBoolean(&Ask));  // the answer "0" decides
   EXPECT_EQ(asked_.size(), 1u);
 }
 

@@ -26,6 +26,7 @@ struct TAsked {
   windows::TMsgDlgType Type = windows::TMsgDlgType::mtCustom;
   windows::TMsgDlgButtons Buttons = 0;
   std::string Extra;  // input box: prompt; file dialogs: initial folder
+  windows::TMsgDlgButtons DefaultButton = 0;
 };
 
 class TFakeDialogs : public windows::TDialogs {
@@ -47,9 +48,10 @@ class TFakeDialogs : public windows::TDialogs {
   std::vector<TAsked> Asked;
   std::optional<int> ExitCode;
 
-  windows::TModalResult MessageDlg(const std::string& text, windows::TMsgDlgType type,
-                                   windows::TMsgDlgButtons buttons) override {
-    Asked.push_back({"message", text, type, buttons, ""});
+  using windows::TDialogs::MessageDlg;
+  windows::TModalResult MessageDlg(const std::string& text, windows::TMsgDlgType type, windows::TMsgDlgButtons buttons,
+                                   windows::TMsgDlgButtons defaultButton) override {
+    Asked.push_back({"message", text, type, buttons, "", defaultButton});
     if (!Answers.empty()) {
       const windows::TModalResult answer = Answers.front();
       Answers.pop_front();

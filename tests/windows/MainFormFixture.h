@@ -105,7 +105,7 @@ class MainFormTest : public ::testing::Test {
 
   // Starts the editor; false when it halted.
   bool Start(std::vector<std::string> extra = {}) {
-    std::vector<std::string> args{"/opt/rosterwell/Rosterwell", "/s" + System, "/i" + Ini};
+    std::vector<std::string> args{Program, "/s" + System, "/i" + Ini};
     args.insert(args.end(), extra.begin(), extra.end());
     Form = std::make_unique<TTestForm>(Dialogs, args);
     const bool started = Form->FormCreate();
@@ -136,6 +136,7 @@ class MainFormTest : public ::testing::Test {
   std::vector<std::string> Lines(const std::string& path) { return platform::ReadLines(path); }
 
   TempDir Dir;
+  std::string Program = "/opt/rosterwell/Rosterwell";  // the program's own path
   std::string System;
   std::string Ini;
   TFakeDialogs Dialogs;

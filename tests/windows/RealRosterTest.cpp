@@ -1,22 +1,23 @@
 // The game's own roster with its .int files: clicking through every bot
-// and saving under a new name changes nothing but the dropped lines.
+// and saving under a new name changes nothing; one edit changes one line.
 
 #include <filesystem>
 
 #include <QAction>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QSpinBox>
 
 #include "MainFormFixture.h"
 #include "common/RealData.h"
 #include "platform/AsciiText.h"
-#include "roster/PuBotCharacter.h"
 
 using namespace testing_support;
 using windows::TModalResult;
 
 using RealRoster = MainFormTest;
 
-TEST_F(RealRoster, ClickingThroughAndSavingKeepsEveryBotOnItsLine) {
+TEST_F(RealRoster, ClickingThroughChangesNothingAndAnEditReachesTheBotShown) {
   REQUIRE_REALDATA("upl/ut2004_stock/xplayersL1.upl");
   REQUIRE_REALDATA("int/ut2004");
   namespace fs = std::filesystem;
@@ -46,19 +47,39 @@ TEST_F(RealRoster, ClickingThroughAndSavingKeepsEveryBotOnItsLine) {
   EXPECT_FALSE(Form->acSaveBotlist->isEnabled());  // the game's roster
   Form->acSaveAsBotlist->trigger();
   EXPECT_EQ(platform::ReadFileBytes(roster), original);
+  // Looking at every bot changed none: the file comes back byte for byte,
+  // its line ends aside.
+  std::string crlf;
+  for (const std::string& line : platform::SplitLines(original)) crlf += line + "\r\n";
+  EXPECT_EQ(platform::ReadFileBytes(saved), crlf);
 
+  // Brock clicked, the current row moved on to Lauren without selecting
+  // her: Brock stays shown, and the edit goes to him alone.
+  const int brock = Form->Roster().Find("Brock");
+  ASSERT_EQ(Form->Roster().Find("Lauren"), brock + 1);
+  Click(brock);
+  SendKey(Form->lbBotList, Qt::Key_Down, QString(), Qt::ControlModifier);
+  EXPECT_EQ(Form->lbBotList->currentRow(), brock + 1);
+  EXPECT_EQ(Form->edDefaultName->text(), "Brock");
+  EXPECT_TRUE(Form->windowTitle().endsWith(" - Brock"));
+  const std::string lauren = Form->Bot(brock + 1).GetPlayerLine();
+  Form->edTactics->setFocus();
+  Form->edTactics->selectAll();
+  SendText(Form->edTactics, "444");
+  SendKey(Form->edTactics, Qt::Key_Tab);
+  SendKey(Form.get(), Qt::Key_S, QString(), Qt::ControlModifier);
+  EXPECT_EQ(Form->Bot(brock).GetTactics(), 4.44);
+  EXPECT_EQ(Form->Bot(brock + 1).GetPlayerLine(), lauren);
+  Form->acSaveBotlist->trigger();
   const std::vector<std::string> in = platform::SplitLines(original);
   const std::vector<std::string> out = Lines(saved);
-  ASSERT_LE(out.size(), in.size());
-  EXPECT_EQ(out[0], "[Public]");
-  for (std::size_t i = 1; i < in.size(); ++i) {
-    if (!platform::StartsText("PLAYER", in[i])) {
-      EXPECT_TRUE(i >= out.size() || out[i].empty()) << "line " << i;
-      continue;
+  ASSERT_EQ(out.size(), in.size());
+  for (std::size_t i = 0; i < in.size(); ++i) {
+    if (static_cast<int>(i) == Form->Bot(brock).LineIndex) {
+      EXPECT_NE(out[i].find("Tactics=+4.44"), std::string::npos) << out[i];
+      EXPECT_TRUE(out[i].ends_with(",Race=\"Mercenary\",BotUse=1)")) << out[i];
+    } else {
+      EXPECT_EQ(out[i], in[i]) << "line " << i;
     }
-    roster::TBotCharacter parsed;
-    parsed.SetPlayerLine(in[i].substr(in[i].find('=') + 1));
-    ASSERT_LT(i, out.size());
-    EXPECT_EQ(out[i], parsed.GetPlayerLine()) << "line " << i;
   }
 }

@@ -10,7 +10,6 @@
 
 #include "MainFormFixture.h"
 #include "platform/Files.h"
-#include "platform/InputBox.h"
 
 using namespace testing_support;
 using windows::TModalResult;
@@ -35,7 +34,7 @@ class RosterRoad : public MainFormTest {
 
 }  // namespace
 
-TEST_F(RosterRoad, OpenEditSaveKeepsEachBotOnItsLine) {
+TEST_F(RosterRoad, OpenEditSaveKeepsEveryLineAtItsPlace) {
   const std::string path = Dir.write(
       "Mine/mine.upl", "[Public]\r\n" + BotLine("Gorge") + "\r\n; brutes\r\n" + BotLine("Cyclops") +
                            "\n\n;loners\r" + BotLine("Frostbite") + "\r\n[Other]\r\nKey=Value\r\n");
@@ -81,8 +80,10 @@ TEST_F(RosterRoad, OpenEditSaveKeepsEachBotOnItsLine) {
   };
   std::string gorge = alien(BotLine("Gorge"));
   gorge.replace(gorge.find("Aggressiveness=+0.3"), 19, "Aggressiveness=+0.35");
-  EXPECT_EQ(platform::ReadFileBytes(path), "[Public]\r\n" + gorge + "\r\n\r\n" + alien(BotLine("Cyclops")) +
-                                               "\r\n\r\n\r\n" + alien(BotLine("FrostbiteX")) + "\r\n");
+  // Comments and the other section stay where they were.
+  EXPECT_EQ(platform::ReadFileBytes(path), "[Public]\r\n" + gorge + "\r\n; brutes\r\n" + alien(BotLine("Cyclops")) +
+                                               "\r\n\r\n;loners\r\n" + alien(BotLine("FrostbiteX")) +
+                                               "\r\n[Other]\r\nKey=Value\r\n");
 }
 
 TEST_F(RosterRoad, SaveLayoutPutsNewBotsAfterOneEmptyLine) {
@@ -103,8 +104,9 @@ TEST_F(RosterRoad, SaveLayoutPutsNewBotsAfterOneEmptyLine) {
                            "Aggressiveness=+0.3,CombatStyle=+0.2,Menu=\"SP\")";
   std::string bot4 = bot3;
   bot4.replace(bot4.find("BOT3"), 4, "BOT4");
-  // A bot from line 0 comes right after the header.
-  EXPECT_EQ(Lines(path), (std::vector<std::string>{"[Public]", BotLine("Zero"), "", BotLine("Three"), "", bot3, bot4}));
+  // A file without a header gets one; the deleted bot's line stays empty.
+  EXPECT_EQ(Lines(path),
+            (std::vector<std::string>{"[Public]", BotLine("Zero"), "", "", BotLine("Three"), "", bot3, bot4}));
 }
 
 TEST_F(RosterRoad, ClicksAndDeleteGoByPositionNotByName) {
@@ -239,7 +241,6 @@ TEST_F(RosterRoad, FindCopyAndPaste) {
 }
 
 TEST_F(RosterRoad, AnUnreadableNumberIsAskedForThroughTheSameDialogs) {
-  Dialogs.InstallAsInputBoxHandler();
   const std::string path =
       Dir.write("odd.upl", "[Public]\r\nPlayer=(DefaultName=\"Odd\",Accuracy=abc,Tactics=1.5)\r\n");
   Dialogs.Inputs = {"0.5"};
@@ -250,7 +251,6 @@ TEST_F(RosterRoad, AnUnreadableNumberIsAskedForThroughTheSameDialogs) {
   ASSERT_EQ(Form->BotCount(), 1);
   EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.5);
   EXPECT_EQ(Form->edTactics->value(), 150);
-  platform::SetInputBoxHandler({});
 }
 
 TEST_F(RosterRoad, ABotReachedByACommandIsTheOnlyOneSelected) {

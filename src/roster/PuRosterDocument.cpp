@@ -1,0 +1,318 @@
+#include "roster/PuRosterDocument.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <stdexcept>
+#include <system_error>
+#include <utility>
+
+#include "platform/AsciiText.h"
+#include "platform/Files.h"
+#include "platform/TextFile.h"
+#include "roster/LineParts.h"
+#include "roster/PuUtTypes.h"
+
+namespace roster {
+
+namespace {
+
+bool IsBotLine(std::string_view line) { return platform::StartsText("PLAYER", line); }
+
+bool IsRosterHeader(std::string_view line) {
+  // Some editors put a UTF-8 byte-order mark before the first line.
+  if (line.starts_with("\xEF\xBB\xBF")) line.remove_prefix(3);
+  return platform::SameText(platform::Trim(line), "[Public]");
+}
+
+bool IsSectionHeader(std::string_view line) {
+  const std::string trimmed = platform::Trim(line);
+  return !trimmed.empty() && trimmed.front() == '[';
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// The roster's line of a record that changed: its PlayerLine with the items
+// of its old line that the record does not know.
+std::string WithUnknownItems(std::string line, const std::string& oldLine) {
+  const std::vector<std::string> unknown = TBotCharacter::UnknownItems(std::string(LineValue(oldLine).value_or("")));
+  if (unknown.empty()) return line;
+  line.pop_back();  // ")"
+  for (const std::string& item : unknown) line.append(",").append(item);
+  line.push_back(')');
+  return line;
+}
+
+}  // namespace
+
+TRosterDocument::TRosterDocument(std::string systemDir, TInputQuery* ask)
+    : systemDir_(std::move(systemDir)), ask_(ask) {}
+
+TRosterDocument::~TRosterDocument() = default;
+
+void TRosterDocument::AddObserver(TRosterObserver& observer) { observers_.push_back(&observer); }
+
+void TRosterDocument::RemoveObserver(TRosterObserver& observer) {
+  observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer), observers_.end());
+}
+
+template <class F>
+void TRosterDocument::Notify(F&& call) {
+  // An observer may remove itself (or another) while it is told.
+  const std::vector<TRosterObserver*> observers = observers_;
+  for (TRosterObserver* observer : observers)
+    if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) call(*observer);
+}
+
+void TRosterDocument::SetModified(bool modified) {
+  if (modified_ == modified) return;
+  modified_ = modified;
+  Notify([modified](TRosterObserver& o) { o.ModifiedChanged(modified); });
+}
+
+// ---------------------------------------------------------------- the file
+
+void TRosterDocument::Load(const std::string& fileName) {
+  const std::string bytes = platform::ReadFileBytes(fileName);
+  if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
+    throw ERosterError(Quoted(fileName) + " is UTF-16 text, and a roster is 8-bit text. It was not opened.");
+  std::vector<std::string> lines = platform::SplitLines(bytes);
+  std::vector<bool> isBotLine(lines.size(), false);
+  std::vector<TEntry> bots;
+  bool hasHeader = false;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    hasHeader = hasHeader || IsRosterHeader(lines[i]);
+    if (!IsBotLine(lines[i])) continue;
+    isBotLine[i] = true;
+    auto bot = std::make_unique<TBotCharacter>();
+    try {
+      bot->SetPlayerLine(std::string(LineValue(lines[i]).value_or(lines[i])), ask_);
+    } catch (const EItemError& e) {
+      throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(bot->GetDefaultName()) + " on line " +
+                         std::to_string(i + 1) + " has an item that cannot be read:\r" + e.Item + "\r" + e.what());
+    }
+    bot->LineIndex = static_cast<int>(i);
+    std::string line = bot->GetPlayerLine();
+    std::string key = bot->GetDefaultName();
+    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), line});
+  }
+  if (!bytes.empty() && !hasHeader && bots.empty())
+    throw ERosterError(Quoted(fileName) +
+                       " is not a roster: it holds no [Public] section and no Player line. It was not opened.");
+  Replace(std::move(bots), std::move(lines), std::move(isBotLine));
+  fileName_ = fileName;
+  isNewList_ = false;
+}
+
+std::string TRosterDocument::LineOf(const TEntry& entry) const {
+  const std::string line = entry.Bot->GetPlayerLine();
+  if (entry.Line < 0) return line;
+  const std::string& asRead = lines_[static_cast<std::size_t>(entry.Line)];
+  return line == entry.ReadAs ? asRead : WithUnknownItems(line, asRead);
+}
+
+std::vector<std::string> TRosterDocument::Lines() const { return Compose(nullptr); }
+
+std::vector<std::string> TRosterDocument::Compose(std::vector<std::size_t>* places) const {
+  constexpr std::size_t none = static_cast<std::size_t>(-1);
+  std::vector<std::size_t> owner(lines_.size(), none);
+  std::vector<std::size_t> added;
+  for (std::size_t b = 0; b < bots_.size(); ++b) {
+    if (bots_[b].Line >= 0)
+      owner[static_cast<std::size_t>(bots_[b].Line)] = b;
+    else
+      added.push_back(b);
+  }
+  if (places) places->assign(bots_.size(), none);
+  // New bots follow the file's last bot line; without one, they end the
+  // roster section, or the file.
+  const auto last = std::find(isBotLine_.rbegin(), isBotLine_.rend(), true);
+  std::ptrdiff_t insertAfter = static_cast<std::ptrdiff_t>(isBotLine_.rend() - last) - 1;
+  const auto header = std::find_if(lines_.begin(), lines_.end(), [](const std::string& l) { return IsRosterHeader(l); });
+  if (insertAfter < 0) {
+    insertAfter = static_cast<std::ptrdiff_t>(lines_.size()) - 1;
+    if (header != lines_.end()) {
+      const auto next = std::find_if(header + 1, lines_.end(), [](const std::string& l) { return IsSectionHeader(l); });
+      insertAfter = (next - lines_.begin()) - 1;
+    }
+  }
+
+  std::vector<std::string> out;
+  if (header == lines_.end()) out.emplace_back("[Public]");
+  // A deleted bot leaves its line empty while anything follows it.
+  std::size_t pendingEmpty = 0;
+  const auto put = [&](std::string line) {
+    out.insert(out.end(), pendingEmpty, std::string());
+    pendingEmpty = 0;
+    out.push_back(std::move(line));
+  };
+  const auto putBot = [&](std::size_t b) {
+    put(LineOf(bots_[b]));
+    if (places) (*places)[b] = out.size() - 1;
+  };
+  const auto putAdded = [&] {
+    if (added.empty()) return;
+    // The empty line before them may be the line of a deleted bot.
+    if (pendingEmpty > 0) --pendingEmpty;
+    put(std::string());
+    for (std::size_t b : added) putBot(b);
+  };
+  if (insertAfter < 0) putAdded();
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    if (!isBotLine_[i])
+      put(lines_[i]);
+    else if (owner[i] != none)
+      putBot(owner[i]);
+    else
+      ++pendingEmpty;
+    if (static_cast<std::ptrdiff_t>(i) == insertAfter) putAdded();
+  }
+  return out;
+}
+
+void TRosterDocument::Save(const std::string& fileName) {
+  if (IsDefaultBotList(fileName))
+    throw ERosterError("Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
+  std::vector<std::size_t> places;
+  std::vector<std::string> lines = Compose(&places);
+  platform::WriteLines(fileName, lines);
+  // The file just written is what the bots were read from from now on.
+  std::vector<bool> isBotLine(lines.size(), false);
+  for (std::size_t b = 0; b < bots_.size(); ++b) {
+    TEntry& entry = bots_[b];
+    isBotLine[places[b]] = true;
+    entry.Line = entry.Bot->LineIndex = static_cast<int>(places[b]);
+    entry.ReadAs = entry.Seen = entry.Bot->GetPlayerLine();
+  }
+  lines_ = std::move(lines);
+  isBotLine_ = std::move(isBotLine);
+  fileName_ = fileName;
+  SetModified(false);
+}
+
+void TRosterDocument::Replace(std::vector<TEntry> bots, std::vector<std::string> lines, std::vector<bool> isBotLine) {
+  // The old records live until everyone has heard that they are gone.
+  std::vector<TEntry> old = std::exchange(bots_, std::move(bots));
+  lines_ = std::move(lines);
+  isBotLine_ = std::move(isBotLine);
+  Notify([](TRosterObserver& o) { o.RosterReplaced(); });
+  SetModified(false);
+}
+
+void TRosterDocument::New() {
+  std::string name = NewBotListFileName();
+  Replace({}, {}, {});
+  fileName_ = std::move(name);
+  isNewList_ = true;
+}
+
+void TRosterDocument::Clear() {
+  Replace({}, {}, {});
+  fileName_.clear();
+  isNewList_ = false;
+}
+
+std::string TRosterDocument::DefaultBotListFileName() const {
+  return platform::JoinPath(systemDir_, "xplayersL1.upl");
+}
+
+bool TRosterDocument::IsDefaultBotList(const std::string& fileName) const {
+  const std::string game = DefaultBotListFileName();
+  if (platform::SameText(fileName, game)) return true;
+  if (fileName.empty()) return false;
+  // The same file under another spelling of its path (a relative or
+  // roundabout System folder, a link) is still the game's own roster and
+  // must not be overwritten, also while it is not there yet.
+  std::error_code ec;
+  const std::filesystem::path chosen = std::filesystem::weakly_canonical(fileName, ec);
+  const std::filesystem::path own = ec ? std::filesystem::path() : std::filesystem::weakly_canonical(game, ec);
+  if (!ec && platform::SameText(chosen.string(), own.string())) return true;
+  const std::optional<std::string> onDisk = platform::FindPathIgnoringCase(game);
+  return onDisk && std::filesystem::equivalent(fileName, *onDisk, ec);
+}
+
+std::string TRosterDocument::NewBotListFileName() {
+  std::string name;
+  do {
+    name = platform::JoinPath(systemDir_, "NewList_" + std::to_string(newListCounter_) + ".Upl");
+    ++newListCounter_;
+  } while (platform::FileExists(name));
+  return name;
+}
+
+// ---------------------------------------------------------------- the bots
+
+int TRosterDocument::IndexOf(const TBotCharacter& bot) const {
+  for (std::size_t i = 0; i < bots_.size(); ++i)
+    if (bots_[i].Bot.get() == &bot) return static_cast<int>(i);
+  return -1;
+}
+
+TRosterDocument::TEntry& TRosterDocument::EntryOf(const TBotCharacter& bot) {
+  const int index = IndexOf(bot);
+  if (index < 0) throw std::logic_error("the bot is not in this roster");
+  return bots_[static_cast<std::size_t>(index)];
+}
+
+int TRosterDocument::Find(std::string_view name) const {
+  for (std::size_t i = 0; i < bots_.size(); ++i)
+    if (platform::SameText(bots_[i].Key, name)) return static_cast<int>(i);
+  return -1;
+}
+
+TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot) {
+  TBotCharacter& added = *bot;
+  std::string key = bot->GetDefaultName();
+  std::string line = bot->GetPlayerLine();
+  bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}});
+  Notify([&added](TRosterObserver& o) { o.BotAdded(added); });
+  SetModified(true);
+  return added;
+}
+
+TBotCharacter& TRosterDocument::Add() {
+  auto bot = std::make_unique<TBotCharacter>();
+  bot->SetDefaultName("BOT" + std::to_string(Count() + 1));
+  return Append(std::move(bot));
+}
+
+TBotCharacter& TRosterDocument::PasteAsNew(const std::string& playerLine) {
+  auto bot = std::make_unique<TBotCharacter>();
+  bot->SetPlayerLine(playerLine, ask_);
+  return Append(std::move(bot));
+}
+
+void TRosterDocument::Paste(TBotCharacter& bot, const std::string& playerLine) {
+  TEntry& entry = EntryOf(bot);
+  TBotCharacter pasted;
+  pasted.SetPlayerLine(playerLine, ask_);  // a line that fails leaves the bot as it was
+  pasted.LineIndex = bot.LineIndex;
+  bot = std::move(pasted);
+  entry.Key = bot.GetDefaultName();
+  BotChanged(bot);
+}
+
+void TRosterDocument::Delete(TBotCharacter& bot) {
+  const int index = IndexOf(bot);
+  if (index < 0) return;
+  Notify([&bot](TRosterObserver& o) { o.BotDeleted(bot); });
+  bots_.erase(bots_.begin() + index);
+  SetModified(true);
+}
+
+void TRosterDocument::Rename(TBotCharacter& bot, const std::string& newName) {
+  TEntry& entry = EntryOf(bot);
+  bot.SetDefaultName(newName);
+  entry.Key = newName;
+  BotChanged(bot);
+}
+
+void TRosterDocument::BotChanged(TBotCharacter& bot) {
+  TEntry& entry = EntryOf(bot);
+  std::string line = bot.GetPlayerLine();
+  if (line == entry.Seen) return;
+  entry.Seen = std::move(line);
+  SetModified(true);
+  Notify([&bot](TRosterObserver& o) { o.BotChanged(bot); });
+}
+
+}  // namespace roster

@@ -1,0 +1,154 @@
+#pragma once
+
+// One open roster (.upl file): its bots, the file's other lines around
+// them, its file name and whether it has unsaved changes. The editor's
+// windows are views of it: they read the bots, make their edits through
+// the record's setters or the operations below, and hear of every change
+// through TRosterObserver.
+//
+// Saving keeps what nobody touched: a bot whose record did not change since
+// it was read is written back with its line exactly as read; a changed bot
+// gets its PlayerLine followed by the items of its old line that the
+// record does not know (Race=, BotUse=, ...), in their order; every other
+// line of the file stays at its place. New bots follow the last bot of the
+// file after one empty line.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "roster/PuBotCharacter.h"
+
+namespace roster {
+
+class TInputQuery;
+
+// Hears what happens to a roster. Every call comes after the change,
+// except BotDeleted, which comes while the record still exists.
+class TRosterObserver {
+ public:
+  virtual ~TRosterObserver() = default;
+  // A bot's record changed (BotChanged, Paste, Rename).
+  virtual void BotChanged(TBotCharacter& bot) { (void)bot; }
+  // A bot joined the roster at its end (Add, PasteAsNew).
+  virtual void BotAdded(TBotCharacter& bot) { (void)bot; }
+  // A bot is about to be freed; drop every reference to it.
+  virtual void BotDeleted(TBotCharacter& bot) { (void)bot; }
+  // Every bot was replaced (Load, New, Clear); drop every reference.
+  virtual void RosterReplaced() {}
+  virtual void ModifiedChanged(bool modified) { (void)modified; }
+};
+
+class TRosterDocument {
+ public:
+  // `systemDir` is the game's System folder, whose own roster is never
+  // written; `ask` is asked for numbers the reader cannot read (none:
+  // such a number fails the load).
+  explicit TRosterDocument(std::string systemDir = {}, TInputQuery* ask = nullptr);
+  ~TRosterDocument();
+  TRosterDocument(const TRosterDocument&) = delete;
+  TRosterDocument& operator=(const TRosterDocument&) = delete;
+
+  void SetSystemDir(const std::string& dir) { systemDir_ = dir; }
+  const std::string& SystemDir() const { return systemDir_; }
+  void SetInputQuery(TInputQuery* ask) { ask_ = ask; }
+
+  // Observers are not owned; one must be removed before it is destroyed.
+  void AddObserver(TRosterObserver& observer);
+  void RemoveObserver(TRosterObserver& observer);
+
+  // ---- the file
+  // Reads the roster. Raises platform::EFileError when the file cannot be
+  // read and ERosterError for what is no roster (UTF-16 text; bytes
+  // without a "[Public]" line and without a Player line) or for a number
+  // nobody could read (the message names the bot, its line and the item).
+  // On any error the document stays as it was.
+  void Load(const std::string& fileName);
+  // Writes the roster and makes `fileName` its file. Raises ERosterError
+  // for the game's own roster and platform::EFileError when the file
+  // cannot be written; either way the document stays as it was, modified
+  // included.
+  void Save(const std::string& fileName);
+  // The lines Save writes, each to be followed by CR LF.
+  std::vector<std::string> Lines() const;
+  // An empty roster under the next free new-roster name (IsNewList).
+  void New();
+  // An empty roster without a file name.
+  void Clear();
+
+  const std::string& FileName() const { return fileName_; }
+  bool IsNewList() const { return isNewList_; }
+  // Unsaved changes: a bot added, deleted or pasted, or a bot whose
+  // PlayerLine changed in any byte (BotChanged, Rename), since the last
+  // Load, Save, New or Clear.
+  bool Modified() const { return modified_; }
+
+  // The game's own roster, SystemDir/"xplayersL1.upl".
+  std::string DefaultBotListFileName() const;
+  // Whether `fileName` is the game's own roster, however the path is
+  // spelled (letter case, "..", links), also while it does not exist.
+  bool IsDefaultBotList(const std::string& fileName) const;
+  // SystemDir/"NewList_<n>.Upl" for the next n whose file does not exist;
+  // n only grows.
+  std::string NewBotListFileName();
+
+  // ---- the bots, in roster order. Records stay at their address for as
+  // long as they are in the roster.
+  int Count() const { return static_cast<int>(bots_.size()); }
+  TBotCharacter& Bot(int index) const { return *bots_.at(static_cast<std::size_t>(index)).Bot; }
+  // The name the bot had when it entered the roster or was last renamed.
+  const std::string& Key(int index) const { return bots_.at(static_cast<std::size_t>(index)).Key; }
+  // The bot's place; -1 for a record not in this roster.
+  int IndexOf(const TBotCharacter& bot) const;
+  // The first bot whose key is `name` without regard to case; -1 if none.
+  int Find(std::string_view name) const;
+
+  // A new bot named "BOT<count + 1>" at the end.
+  TBotCharacter& Add();
+  // A new bot made from a PlayerLine, at the end, keyed by its name.
+  TBotCharacter& PasteAsNew(const std::string& playerLine);
+  // The bot takes a whole PlayerLine; its key follows the pasted name.
+  void Paste(TBotCharacter& bot, const std::string& playerLine);
+  // Frees the bot (BotDeleted first).
+  void Delete(TBotCharacter& bot);
+  // Gives the bot a new name, key included.
+  void Rename(TBotCharacter& bot, const std::string& newName);
+  // To be called after a bot was edited through its setters: when its
+  // PlayerLine differs from the one last seen, the roster is modified and
+  // the observers hear of it.
+  void BotChanged(TBotCharacter& bot);
+
+ private:
+  struct TEntry {
+    std::string Key;
+    std::unique_ptr<TBotCharacter> Bot;
+    std::string Seen;    // its PlayerLine when the document last looked
+    int Line = -1;       // its line in lines_; -1 while it is not in the file
+    std::string ReadAs;  // its PlayerLine right after that line was read
+  };
+  TEntry& EntryOf(const TBotCharacter& bot);
+  TBotCharacter& Append(std::unique_ptr<TBotCharacter> bot);
+  std::string LineOf(const TEntry& entry) const;
+  // The lines to write; `places` (if given) gets each bot's line number.
+  std::vector<std::string> Compose(std::vector<std::size_t>* places) const;
+  void Replace(std::vector<TEntry> bots, std::vector<std::string> lines, std::vector<bool> isBotLine);
+  void SetModified(bool modified);
+  template <class F>
+  void Notify(F&& call);
+
+  std::string systemDir_;
+  TInputQuery* ask_ = nullptr;
+  std::vector<TRosterObserver*> observers_;
+  std::vector<TEntry> bots_;
+  // The file's lines as read or last written, and which of them are bot
+  // lines (a bot's own, or one whose bot was deleted since).
+  std::vector<std::string> lines_;
+  std::vector<bool> isBotLine_;
+  std::string fileName_;
+  bool isNewList_ = false;
+  bool modified_ = false;
+  int newListCounter_ = 1;
+};
+
+}  // namespace roster
