@@ -13,30 +13,12 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchDialogs.h"
 #include "packages/PackageWriter.h"
 #include "windows/ConfigPages.h"
-#include "windows/Dialogs.h"
 #include "windows/PfConfigPackagePage.h"
 
 namespace {
-
-class TBenchDialogs : public windows::TDialogs {
- public:
-  windows::TModalResult MessageDlg(const std::string& text, windows::TMsgDlgType, windows::TMsgDlgButtons) override {
-    std::fprintf(stderr, "%s\n", text.c_str());
-    std::abort();
-  }
-  std::optional<std::string> InputQuery(const std::string&, const std::string&, const std::string&) override {
-    return std::nullopt;
-  }
-  std::optional<std::string> OpenFileName(const windows::TFileDialogRequest&) override { return std::nullopt; }
-  std::optional<std::string> SaveFileName(const windows::TFileDialogRequest&) override { return std::nullopt; }
-  std::optional<std::string> SelectDirectory(const std::string&, const std::string&) override { return std::nullopt; }
-  windows::TModalResult ShowModal(QDialog&) override { return windows::TModalResult::mrCancel; }
-  std::optional<std::string> ClipboardText() override { return std::nullopt; }
-  void SetClipboardText(const std::string&) override {}
-  void Halt(int) override {}
-};
 
 class TBenchHost : public windows::TConfigPageHost {
  public:

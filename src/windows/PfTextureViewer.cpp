@@ -211,8 +211,8 @@ void TFmTextureViewer::btn_extractClick() {
       FDialogs.SaveFileName({"Extract text buffer", FExtractDir, proposal, TextFileFilter, false});
   if (!chosen) return;
   if (platform::FileExists(*chosen) &&
-      FDialogs.MessageDlg(*chosen + " already exists.\rReplace it ?", TMsgDlgType::mtConfirmation, mbYes | mbNo) !=
-          TModalResult::mrYes)
+      FDialogs.MessageDlg(*chosen + " already exists.\rReplace it ?", TMsgDlgType::mtConfirmation, mbYes | mbNo,
+                          mbNo) != TModalResult::mrYes)
     return;
   try {
     text->SaveToFile(*chosen);
