@@ -71,21 +71,38 @@ void TRosterDocument::SetModified(bool modified) {
 
 // ---------------------------------------------------------------- the file
 
-void TRosterDocument::Load(const std::string& fileName) {
+TRosterFile TRosterFile::Read(const std::string& fileName) {
   const std::string bytes = platform::ReadFileBytes(fileName);
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
     throw ERosterError(Quoted(fileName) + " is UTF-16 text, and a roster is 8-bit text. It was not opened.");
-  std::vector<std::string> lines = platform::SplitLines(bytes);
-  std::vector<bool> isBotLine(lines.size(), false);
-  std::vector<TEntry> bots;
+  TRosterFile file;
+  file.Lines = platform::SplitLines(bytes);
+  file.IsBotLine.resize(file.Lines.size(), false);
   bool hasHeader = false;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    hasHeader = hasHeader || IsRosterHeader(lines[i]);
-    if (!IsBotLine(lines[i])) continue;
-    isBotLine[i] = true;
+  bool hasBots = false;
+  for (std::size_t i = 0; i < file.Lines.size(); ++i) {
+    hasHeader = hasHeader || IsRosterHeader(file.Lines[i]);
+    file.IsBotLine[i] = roster::IsBotLine(file.Lines[i]);
+    hasBots = hasBots || file.IsBotLine[i];
+  }
+  if (!bytes.empty() && !hasHeader && !hasBots)
+    throw ERosterError(Quoted(fileName) +
+                       " is not a roster: it holds no [Public] section and no Player line. It was not opened.");
+  return file;
+}
+
+void ReadBotLine(TBotCharacter& bot, const std::string& line, TInputQuery* ask) {
+  bot.SetPlayerLine(std::string(LineValue(line).value_or(line)), ask);
+}
+
+void TRosterDocument::Load(const std::string& fileName) {
+  TRosterFile file = TRosterFile::Read(fileName);
+  std::vector<TEntry> bots;
+  for (std::size_t i = 0; i < file.Lines.size(); ++i) {
+    if (!file.IsBotLine[i]) continue;
     auto bot = std::make_unique<TBotCharacter>();
     try {
-      bot->SetPlayerLine(std::string(LineValue(lines[i]).value_or(lines[i])), ask_);
+      ReadBotLine(*bot, file.Lines[i], ask_);
     } catch (const EItemError& e) {
       throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(bot->GetDefaultName()) + " on line " +
                          std::to_string(i + 1) + " has an item that cannot be read:\r" + e.Item + "\r" + e.what());
@@ -95,10 +112,7 @@ void TRosterDocument::Load(const std::string& fileName) {
     std::string key = bot->GetDefaultName();
     bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), line});
   }
-  if (!bytes.empty() && !hasHeader && bots.empty())
-    throw ERosterError(Quoted(fileName) +
-                       " is not a roster: it holds no [Public] section and no Player line. It was not opened.");
-  Replace(std::move(bots), std::move(lines), std::move(isBotLine));
+  Replace(std::move(bots), std::move(file.Lines), std::move(file.IsBotLine));
   fileName_ = fileName;
   isNewList_ = false;
 }

@@ -40,6 +40,23 @@ class TRosterObserver {
   virtual void ModifiedChanged(bool modified) { (void)modified; }
 };
 
+// A roster file's lines as Load reads them, and which are bot lines
+// (Player lines, the key's case ignored). Load and the harvest of a
+// folder's rosters both read through it, so they take the same lines for
+// bots. Raises platform::EFileError when the file cannot be read and
+// ERosterError for UTF-16 text and for bytes without a "[Public]" line and
+// without a Player line.
+struct TRosterFile {
+  std::vector<std::string> Lines;
+  std::vector<bool> IsBotLine;
+  static TRosterFile Read(const std::string& fileName);
+};
+
+// Parses one bot line into `bot` (the text after its first "="); a number
+// that cannot be read is offered to `ask`, and without one it raises
+// EItemError.
+void ReadBotLine(TBotCharacter& bot, const std::string& line, TInputQuery* ask);
+
 class TRosterDocument {
  public:
   // `systemDir` is the game's System folder, whose own roster is never

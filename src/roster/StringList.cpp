@@ -41,6 +41,11 @@ int TStringList::FindSorted(std::string_view s, bool& found) const {
 
 void TStringList::Clear() { lines_.clear(); }
 
+void TStringList::Delete(int index) {
+  if (index < 0 || index >= Count()) throw std::out_of_range("List index out of bounds");
+  lines_.erase(lines_.begin() + index);
+}
+
 void TStringList::SetStrings(int index, const std::string& s) {
   if (index < 0 || index >= Count()) throw std::out_of_range("List index out of bounds");
   if (!sorted_) {

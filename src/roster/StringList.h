@@ -32,6 +32,8 @@ class TStringList {
   virtual int Add(const std::string& s);
 
   void Clear();
+  // Removes one line; an index outside the list is std::out_of_range.
+  void Delete(int index);
 
   int Count() const { return static_cast<int>(lines_.size()); }
   const std::string& operator[](int index) const { return lines_.at(static_cast<std::size_t>(index)); }

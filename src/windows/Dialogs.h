@@ -6,6 +6,7 @@
 // 8-bit text; a carriage return is a line break, as the game's platform
 // wrote its messages.
 
+#include <exception>
 #include <optional>
 #include <string>
 
@@ -77,5 +78,22 @@ class TDialogs : public roster::TInputQuery {
   // code and returns, so callers stop their own work right after the call.
   virtual void Halt(int exitCode) = 0;
 };
+
+// A file-system path as the program's 8-bit text, for messages: letters
+// outside that code page show as "?".
+std::string PathText(const std::string& path);
+// An error's message as the program shows it.
+std::string ErrorText(const std::exception& e);
+
+// Runs a window command and shows what it raised in an error box, as the
+// platform's default error report did; the window goes on.
+template <class F>
+void GuardCommand(TDialogs& dialogs, F&& command) {
+  try {
+    command();
+  } catch (const std::exception& e) {
+    dialogs.MessageDlg(ErrorText(e), TMsgDlgType::mtError, mbOK);
+  }
+}
 
 }  // namespace windows

@@ -62,15 +62,7 @@ TFrmEditBio::TFrmEditBio(TDialogs& dialogs, QWidget* parent) : QDialog(parent), 
   const QFontMetrics metrics(meBiography->font());
   meBiography->setMinimumSize(metrics.horizontalAdvance(QLatin1Char('x')) * 48, metrics.lineSpacing() * 10);
 
-  buOk = new QPushButton(QStringLiteral("&Ok"), this);
-  buOk->setObjectName(QStringLiteral("buOk"));
-  buOk->setDefault(true);
-  buCancel = new QPushButton(QStringLiteral("&Cancel"), this);
-  buCancel->setObjectName(QStringLiteral("buCancel"));
-  auto* buttons = new QHBoxLayout();
-  buttons->addStretch(1);
-  buttons->addWidget(buOk);
-  buttons->addWidget(buCancel);
+  QHBoxLayout* buttons = OkCancelRow(this, buOk, buCancel);
 
   grid->addWidget(laName, 0, 0);
   grid->addWidget(edName, 0, 1);

@@ -92,14 +92,6 @@ void MarkBoldRed(QWidget* widget) {
 
 }  // namespace
 
-std::string PathText(const std::string& path) { return FromQ(PathToQ(path)); }
-
-std::string ErrorText(const std::exception& e) {
-  // The platform's file errors name the file as the file system spells it.
-  if (dynamic_cast<const platform::EFileError*>(&e)) return PathText(e.what());
-  return e.what();
-}
-
 TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidget* parent)
     : QMainWindow(parent), FDialogs(dialogs), FArgs(std::move(args)), FRoster(std::string(), &dialogs) {
   FRoster.AddObserver(*this);
@@ -110,6 +102,7 @@ TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidg
   BuildControls();
   BuildBioCommands();
   BuildSetupAndAboutCommands();
+  BuildConfigurationCommands();
   BuildFindDialog();
   ConnectHandlers();
   FixWindowSize();

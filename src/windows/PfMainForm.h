@@ -21,6 +21,7 @@
 #include "roster/PuUtStringlist.h"
 #include "roster/StringList.h"
 #include "windows/Dialogs.h"
+#include "windows/PfBotConfig.h"
 
 class QAction;
 class QCheckBox;
@@ -41,12 +42,6 @@ class QWidget;
 namespace windows {
 
 struct TProgramRun;
-
-// A file-system path as the program's 8-bit text, for messages: letters
-// outside that code page show as "?".
-std::string PathText(const std::string& path);
-// An error's message as the program shows it.
-std::string ErrorText(const std::exception& e);
 
 extern const char* const ApplicationTitle;  // "Orvy's Rosterwell"
 extern const char* const BotListFilter;     // the roster dialogs' filter
@@ -216,6 +211,8 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   QAction* acCopyBioToClipboard = nullptr;
   QAction* acCopyBioFromClipboard = nullptr;
   QMenu* mmSetup = nullptr;
+  QAction* miManualPackageSearch = nullptr;
+  QAction* acCustomContentCheck = nullptr;  // on the menu, not visible
   QAction* miExportPlayerRecordClass = nullptr;
   QAction* mmAbout = nullptr;
 
@@ -227,12 +224,15 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   //
   // The custom content check run unseen at the very first start: adds the
   // references the System directory's rosters use to the value lists.
-  virtual void CheckCustomContentUnseen() {}
+  virtual void CheckCustomContentUnseen();
   // The configuration window's roster harvest, run unseen the first time a
   // shown bot has references missing from the value lists.
-  virtual void HarvestRosterReferencesUnseen() {}
+  virtual void HarvestRosterReferencesUnseen();
   // The configuration window, shown modally ("Manual package search").
-  virtual void ShowConfigurationWindow() {}
+  virtual void ShowConfigurationWindow();
+  // What runs the biography editor for the configuration window's
+  // biography list.
+  virtual TEditBiography BiographyEditor();
   // The template menu, built from the value-list file's "TEMPLATES".
   virtual void BuildTemplateMenu() {}
   // Profile windows: one per bot name.
@@ -282,6 +282,16 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   // After a biography was written: the file read again, the shown bot
   // pointed at the biography and shown again.
   void BioWritten(const std::string& fileName, const std::string& ref);
+  // The written .int file read again into the game files; false (and
+  // said) for a file of that name outside the System folder.
+  bool RereadBioFile(const std::string& fileName);
+  // The Setup menu's configuration window and content check.
+  void BuildConfigurationCommands();
+  // The configuration window shown, or its harvest run unseen; the lists
+  // come back whole either way.
+  void RunConfiguration(bool shown);
+  // The custom content check shown, or run unseen.
+  void RunContentCheck(bool shown);
   void ConnectHandlers();
   void FixWindowSize();
 
@@ -387,11 +397,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
 
 template <class F>
 void TFmMainForm::Guard(F&& command) {
-  try {
-    command();
-  } catch (const std::exception& e) {
-    FDialogs.MessageDlg(ErrorText(e), TMsgDlgType::mtError, mbOK);
-  }
+  GuardCommand(FDialogs, std::forward<F>(command));
 }
 
 }  // namespace windows

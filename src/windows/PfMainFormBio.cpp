@@ -91,16 +91,19 @@ void TFmMainForm::EditBioText(const std::string& ref, const std::string& botName
   if (editor.SaveBio()) BioWritten(editor.FileName(), editor.GetTextRef());
 }
 
-void TFmMainForm::BioWritten(const std::string& fileName, const std::string& ref) {
+bool TFmMainForm::RereadBioFile(const std::string& fileName) {
   // The game reads its .int files from the System folder only: a file of
   // the same name chosen elsewhere neither replaces the one read at start
   // nor becomes the bot's biography.
-  if (!roster::GameFiles().RereadIntFile(fileName, FSystemDir)) {
-    FDialogs.MessageDlg("The biography was written into\r" + PathText(fileName) + "\rwhich is not the game's " +
-                            platform::ExtractFileName(fileName) + ": the bot keeps its biography.",
-                        TMsgDlgType::mtInformation, mbOK);
-    return;
-  }
+  if (roster::GameFiles().RereadIntFile(fileName, FSystemDir)) return true;
+  FDialogs.MessageDlg("The biography was written into\r" + PathText(fileName) + "\rwhich is not the game's " +
+                          platform::ExtractFileName(fileName) + ": the bot keeps its biography.",
+                      TMsgDlgType::mtInformation, mbOK);
+  return false;
+}
+
+void TFmMainForm::BioWritten(const std::string& fileName, const std::string& ref) {
+  if (!RereadBioFile(fileName)) return;
   if (FCurrentBot) {
     // Through the roster: a bot pointed at another biography is a change,
     // and every view hears of it.
@@ -109,6 +112,19 @@ void TFmMainForm::BioWritten(const std::string& fileName, const std::string& ref
   }
   LoadBioTexts();
   if (FCurrentBot) ShowCharacter(*FCurrentBot);
+}
+
+TEditBiography TFmMainForm::BiographyEditor() {
+  // The configuration window's biography list: the editor as the biography
+  // commands run it. The written file is read again; the window itself
+  // adds the reference to its list, and no bot is pointed at it.
+  return [this](const TBiographyEdit& request) -> std::optional<std::string> {
+    TFrmEditBio editor(FDialogs, this);
+    SetUpEditor(editor, request.Ref, request.BotName, request.EditExisting, request.SystemDir);
+    FDialogs.ShowModal(editor);
+    if (!editor.Written() || !RereadBioFile(editor.FileName())) return std::nullopt;
+    return editor.GetTextRef();
+  };
 }
 
 }  // namespace windows

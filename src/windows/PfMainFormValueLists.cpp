@@ -42,11 +42,8 @@ QStringList DisplayRows(const roster::TStringList& list) {
 
 // Biography references are shown as they stand.
 void FillBioTextRows(QComboBox* combo, const roster::TStringList& texts) {
-  QStringList rows;
-  rows.reserve(texts.Count());
-  for (const std::string& line : texts.Lines()) rows << ToQ(line);
   combo->clear();
-  combo->addItems(rows);
+  combo->addItems(LinesToQ(texts.Lines()));
 }
 
 // Sections of the value-list file, in the order they are written.

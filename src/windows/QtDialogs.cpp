@@ -6,13 +6,44 @@
 #include <QClipboard>
 #include <QDialog>
 #include <QFileDialog>
+#include <QHBoxLayout>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
+#include "platform/FileError.h"
 #include "platform/Files.h"
 
 namespace windows {
+
+std::string PathText(const std::string& path) { return FromQ(PathToQ(path)); }
+
+std::string ErrorText(const std::exception& e) {
+  // The platform's file errors name the file as the file system spells it.
+  if (dynamic_cast<const platform::EFileError*>(&e)) return PathText(e.what());
+  return e.what();
+}
+
+QHBoxLayout* OkCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel) {
+  ok = new QPushButton(QStringLiteral("&Ok"), parent);
+  ok->setObjectName(QStringLiteral("buOk"));
+  ok->setDefault(true);
+  cancel = new QPushButton(QStringLiteral("&Cancel"), parent);
+  cancel->setObjectName(QStringLiteral("buCancel"));
+  auto* row = new QHBoxLayout();
+  row->addStretch(1);
+  row->addWidget(ok);
+  row->addWidget(cancel);
+  return row;
+}
+
+QStringList LinesToQ(const std::vector<std::string>& lines) {
+  QStringList rows;
+  rows.reserve(static_cast<qsizetype>(lines.size()));
+  for (const std::string& line : lines) rows << ToQ(line);
+  return rows;
+}
 
 QString MessageToQ(const std::string& s) {
   QString q = ToQ(s);

@@ -3,11 +3,18 @@
 // The real dialogs: Qt message boxes, input boxes, file dialogs and the
 // system clipboard.
 
+#include <string>
+#include <vector>
+
 #include <QByteArray>
 #include <QFile>
 #include <QPointer>
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+
+class QHBoxLayout;
+class QPushButton;
 
 #include "windows/Dialogs.h"
 
@@ -17,6 +24,11 @@ namespace windows {
 // character, so names with accented letters survive a round trip.
 inline QString ToQ(const std::string& s) { return QString::fromLatin1(s.data(), qsizetype(s.size())); }
 inline std::string FromQ(const QString& s) { return s.toLatin1().toStdString(); }
+// Rows for a list or pick list, one per line.
+QStringList LinesToQ(const std::vector<std::string>& lines);
+// The "&Ok" (default) and "&Cancel" buttons of our dialogs, made in
+// `parent` and right-aligned in the row returned.
+QHBoxLayout* OkCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel);
 // File names are the file system's own bytes, as the command line gives
 // them; a file dialog names a file in the system's encoding, which is not
 // the roster's 8-bit text: a folder with an accented name must still lead

@@ -227,7 +227,8 @@ TEST_F(Biography, MenusListTheCommandsAndNeedAShownBot) {
   std::vector<std::string> bar;
   for (const QAction* a : Form->menuBar()->actions()) bar.push_back(a->text().toStdString());
   EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&Edit bots", "&Setup", "&About"}));
-  EXPECT_EQ(texts(Form->mmSetup), std::vector<std::string>{"Export PlayerRecordClass ..."});
+  EXPECT_EQ(texts(Form->mmSetup), (std::vector<std::string>{"&Search Packages ...", "&Check for custom content ...",
+                                                            "Export PlayerRecordClass ..."}));
   EXPECT_FALSE(Form->acDelBio->isEnabled());
   EXPECT_TRUE(Form->acEditBio->isEnabled());
 

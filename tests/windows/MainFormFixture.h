@@ -56,17 +56,48 @@ inline QApplication& TestApp() {
   return *app;
 }
 
+// The non-empty lines of one section of an INI file's lines.
+inline std::vector<std::string> Section(const std::vector<std::string>& lines, const std::string& name) {
+  std::vector<std::string> out;
+  bool in = false;
+  for (const std::string& line : lines) {
+    if (!line.empty() && line.front() == '[') {
+      in = line == "[" + name + "]";
+      continue;
+    }
+    if (in && !line.empty()) out.push_back(line);
+  }
+  return out;
+}
+
 class TTestForm : public windows::TFmMainForm {
  public:
   using windows::TFmMainForm::TFmMainForm;
   int Harvests = 0;
   int ConfigWindows = 0;
   int ContentChecks = 0;
+  // Off, the configuration window and the content check only count their
+  // runs; on, the real ones run.
+  bool RealWindows = false;
+  windows::TEditBiography EditBiography;  // none: the real biography editor
 
  protected:
-  void HarvestRosterReferencesUnseen() override { ++Harvests; }
-  void ShowConfigurationWindow() override { ++ConfigWindows; }
-  void CheckCustomContentUnseen() override { ++ContentChecks; }
+  void HarvestRosterReferencesUnseen() override {
+    ++Harvests;
+    if (RealWindows) windows::TFmMainForm::HarvestRosterReferencesUnseen();
+  }
+  void ShowConfigurationWindow() override {
+    ++ConfigWindows;
+    if (RealWindows) windows::TFmMainForm::ShowConfigurationWindow();
+  }
+  void CheckCustomContentUnseen() override {
+    ++ContentChecks;
+    if (RealWindows) windows::TFmMainForm::CheckCustomContentUnseen();
+  }
+  // The test's own stand-in when it sets one, else the real editor.
+  windows::TEditBiography BiographyEditor() override {
+    return EditBiography ? EditBiography : windows::TFmMainForm::BiographyEditor();
+  }
 };
 
 // Roster lines in the form the writer gives them, so a file written back
@@ -108,6 +139,7 @@ class MainFormTest : public ::testing::Test {
     std::vector<std::string> args{Program, "/s" + System, "/i" + Ini};
     args.insert(args.end(), extra.begin(), extra.end());
     Form = std::make_unique<TTestForm>(Dialogs, args);
+    Form->RealWindows = RealWindows;
     const bool started = Form->FormCreate();
     if (started) Form->show();
     return started;
@@ -140,6 +172,7 @@ class MainFormTest : public ::testing::Test {
   std::string System;
   std::string Ini;
   TFakeDialogs Dialogs;
+  bool RealWindows = false;  // given to the form Start makes
   std::unique_ptr<TTestForm> Form;
 };
 

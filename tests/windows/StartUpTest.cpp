@@ -91,21 +91,6 @@ TEST_F(StartUp, BlankValueListNameReportsTheFailedWriteAndGoesOn) {
   EXPECT_EQ(Form->Meshes().Count(), 31);
 }
 
-namespace {
-std::vector<std::string> Section(const std::vector<std::string>& lines, const std::string& name) {
-  std::vector<std::string> out;
-  bool in = false;
-  for (const std::string& line : lines) {
-    if (!line.empty() && line.front() == '[') {
-      in = line == "[" + name + "]";
-      continue;
-    }
-    if (in && !line.empty()) out.push_back(line);
-  }
-  return out;
-}
-}  // namespace
-
 TEST_F(StartUp, FirstStartWritesTheBuiltInTablesAndTheNextStartShowsTheSame) {
   WriteRoster({"[Public]", BotLine("Gorge")});
   ASSERT_TRUE(Start());

@@ -1,0 +1,238 @@
+#pragma once
+
+// The configuration window: the user extends nine of the main window's value
+// lists, by hand (New, Edit, Delete item) or from source pages on the left
+// (package explorer, Karma data, roster harvest). It works on copies: the
+// main window hands the lists in, and takes all nine back whole when the
+// window closes, however it was closed.
+//
+// Source pages built elsewhere (the package explorer and the hidden
+// directory and .int pages) use only this public interface:
+// - `ListType()`: the list type the user chose (TListType, -1 for none);
+//   `ListTypeChanged` is emitted on every change, the first show included,
+//   before the list of the new type is shown.
+// - `AddLines(lines)`: adds "name=translation" lines to the list shown, the
+//   very path a drop takes, with its duplicate check.
+// - `lvListContent`: the drop target; it takes drags that carry a
+//   TMyDragObject (LineView.h). A source view that is a TLineView with
+//   DragLines set is all a page needs for dragging.
+// - `SetLineSource(page, source)`: what ">" (selected rows) and ">>" (all
+//   rows) take from that page while it is the active one.
+// - `TLongFill`: the busy cursor and progress bar of a long fill.
+// - `SystemDir()`, `ColumnClick` with the two process-wide sort directions.
+// - The pages `taPackageExplorer`, `taDirectorySearch`, `taIntFileContent`
+//   stand empty with a vertical layout for the page's own widget.
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include <QDialog>
+
+#include "roster/StringList.h"
+#include "windows/Dialogs.h"
+
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QStatusBar;
+class QTabWidget;
+class QTreeWidget;
+
+namespace windows {
+
+class TLineView;
+class TPathEdit;
+
+enum TListType {
+  ltMesh, ltFace, ltSkin, ltVoice, ltPortrait, ltSpecies, ltRagDoll, ltSkeleton, ltBiography, ListTypeCount
+};
+
+// "Mesh", "Face", "Skin", "Voice", "Portrait", "Species", "RagDoll",
+// "Skeleton", "Biography (reference)".
+extern const char* const ListTypeNames[ListTypeCount];
+
+// Sort directions of the package view and the directory view. They belong
+// to the process: a window opened later sorts as the last one left off.
+extern bool PackageSortAscending;
+extern bool DirSortAscending;
+// A click on `column` of a view sorted by `sortColumn` (-1: unsorted): the
+// same column again reverses the direction, another keeps it; the clicked
+// column becomes the sort column.
+void ColumnClick(int column, int& sortColumn, bool& ascending);
+
+// A long fill of a view: the view is locked and the busy cursor and the
+// progress bar show until the object goes. Step repaints now and then but
+// takes no user input, so row k of the view stays line k of its list.
+class TLongFill {
+ public:
+  TLongFill(QWidget* view, QProgressBar* progress, int count);
+  ~TLongFill();
+  TLongFill(const TLongFill&) = delete;
+  TLongFill& operator=(const TLongFill&) = delete;
+  void Step(int index);
+
+ private:
+  QWidget* FView;
+  QProgressBar* FProgress;
+  long long FLastRepaint;
+};
+
+// What the biography editor is asked to do for the biography list.
+struct TBiographyEdit {
+  std::string Ref;        // the reference to edit (empty: a new one in XPlayers)
+  std::string BotName;    // non-empty: a new biography for this bot, key "<BotName>Bio"
+  std::string SystemDir;
+  bool EditExisting = false;  // the key may not be changed
+};
+// Runs the biography editor and gives the reference it wrote, or nothing
+// when it was cancelled or wrote nothing; it refreshes the .int cache
+// itself.
+using TEditBiography = std::function<std::optional<std::string>(const TBiographyEdit&)>;
+
+class TFmConfig : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit TFmConfig(TDialogs& dialogs, QWidget* owner = nullptr);
+  ~TFmConfig() override;
+
+  void SetSystemDir(const std::string& dir) { FSystemDir = dir; }
+  const std::string& SystemDir() const { return FSystemDir; }
+  // The name proposed for a new biography's bot (the bot shown in the
+  // main window).
+  void SetBotName(const std::string& name) { FBotName = name; }
+  // Unset, the biography list can only be looked at and trimmed.
+  void SetEditBiography(TEditBiography edit);
+
+  // Each appends every line of the given list; the caller keeps its list.
+  void SetMeshList(const roster::TStringList& list) { Append(FMeshList, list); }
+  void SetFaceList(const roster::TStringList& list) { Append(FFaceList, list); }
+  void SetSkinList(const roster::TStringList& list) { Append(FSkinList, list); }
+  void SetVoiceList(const roster::TStringList& list) { Append(FVoiceList, list); }
+  void SetPortraitList(const roster::TStringList& list) { Append(FPortraitList, list); }
+  void SetSpeciesList(const roster::TStringList& list) { Append(FSpeciesList, list); }
+  void SetRagDollList(const roster::TStringList& list) { Append(FRagDollList, list); }
+  void SetSkeletonList(const roster::TStringList& list) { Append(FSkeletonList, list); }
+  void SetBiographyList(const roster::TStringList& list) { Append(FBiographyList, list); }
+
+  // The lists as the window leaves them; read after it closed.
+  const roster::TStringList& MeshList() const { return FMeshList; }
+  const roster::TStringList& FaceList() const { return FFaceList; }
+  const roster::TStringList& SkinList() const { return FSkinList; }
+  const roster::TStringList& VoiceList() const { return FVoiceList; }
+  const roster::TStringList& PortraitList() const { return FPortraitList; }
+  const roster::TStringList& SpeciesList() const { return FSpeciesList; }
+  const roster::TStringList& RagDollList() const { return FRagDollList; }
+  const roster::TStringList& SkeletonList() const { return FSkeletonList; }
+  const roster::TStringList& BiographyList() const { return FBiographyList; }
+  // The list of a type; nothing for none.
+  roster::TStringList* ListOf(int listType);
+
+  // The list type chosen in cbListType; -1 before the first show.
+  int ListType() const;
+  // Adds "name=translation" lines (a line without "=" is its own
+  // translation) to the list shown, as a drop does. A name the list holds
+  // already (case ignored), an empty one or one that cannot be a list line
+  // is left out. Gives the number of lines added.
+  int AddLines(const std::vector<std::string>& lines);
+  // The lines a source page gives for ">" (false: selected rows) and ">>"
+  // (true: all rows).
+  using TLineSource = std::function<std::vector<std::string>(bool allRows)>;
+  void SetLineSource(QWidget* page, TLineSource source);
+
+  void ShowList(int listType);
+  void ShowNameList(roster::TStringList* list);
+  void ShowBiographyList();
+  // Adds a row; with `addToList` set and a list shown, the line too.
+  void AddListRow(const std::string& name, bool addToList, const std::string& translation);
+  // The roster harvest of the wizard page; also the main window's unseen run.
+  void SearchBotLists();
+  // Roster lines the last harvest skipped, and rosters it could not read.
+  int SkippedLines() const { return FSkippedLines; }
+
+  // The item commands, as the buttons run them.
+  void buNewListItemClick();
+  void buEditListItemClick();
+  void buDeleteListItemClick();
+  void buAddSelectedClick();
+  void buAddAllClick();
+  void buDoUplSearchClick() { SearchBotLists(); }
+  // Reads a Karma data file into lvKarmaData, as the file edit's
+  // after-dialog step does; a file that does not parse is reported and
+  // lists nothing.
+  void ReadKarmaData(const std::string& fileName);
+
+  QLabel* laListType = nullptr;
+  QComboBox* cbListType = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QWidget* taPackageExplorer = nullptr;
+  QWidget* taKarmaData = nullptr;
+  QWidget* taDirectorySearch = nullptr;
+  QWidget* taWizard = nullptr;
+  QWidget* taIntFileContent = nullptr;
+  QPushButton* buAddSelected = nullptr;
+  QPushButton* buAddAll = nullptr;
+  QGroupBox* gbListContent = nullptr;
+  QPushButton* buNewListItem = nullptr;
+  QPushButton* buEditListItem = nullptr;
+  QPushButton* buDeleteListItem = nullptr;
+  TLineView* lvListContent = nullptr;
+  QProgressBar* ProgressBar1 = nullptr;
+  QStatusBar* StatusBar1 = nullptr;
+  // Karma data page.
+  TPathEdit* feKarmaData = nullptr;
+  TLineView* lvKarmaData = nullptr;
+  // Wizard page.
+  QPushButton* buDoUplSearch = nullptr;
+  QTreeWidget* lvBotLists = nullptr;
+  QLabel* laSkipped = nullptr;
+
+  // Sort columns of the package view (-1: unsorted) and directory view.
+  int FPackageSortColumn = -1;
+  int FDirSortColumn = 0;
+
+ signals:
+  void ListTypeChanged(int listType);
+
+ protected:
+  void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  static void Append(roster::TStringList& target, const roster::TStringList& source);
+  void BuildControls();
+  QWidget* BuildSourcePages();
+  QWidget* BuildKarmaPage();
+  QWidget* BuildWizardPage();
+  QWidget* BuildListGroup();
+  void FixWindowSize();
+  void rgListClick();
+  void UpdateItemButtons();
+  void feKarmaDataBeforeDialog(std::string& name, bool& action);
+  void EditBiographyRow(bool editExisting);
+  void EditItemRow(int row);
+  void NewItem();
+  bool ShowingBiographies() const { return FCurrentList == &FBiographyList; }
+  int SelectedRow() const;
+  std::string ItemCheck(const std::string& name, const std::string& translation, bool isNew) const;
+  void SetPageShown(QWidget* page, bool shown);
+  template <class F>
+  void Guard(F&& command);
+
+  TDialogs& FDialogs;
+  std::string FSystemDir;
+  std::string FBotName;
+  TEditBiography FEditBiography;
+  roster::TStringList FMeshList, FFaceList, FSkinList, FVoiceList, FPortraitList, FSpeciesList, FRagDollList,
+      FSkeletonList, FBiographyList;
+  roster::TStringList* FCurrentList = nullptr;
+  int FLastListType = -1;
+  int FSkippedLines = 0;
+  std::vector<std::pair<QWidget*, TLineSource>> FLineSources;
+};
+
+}  // namespace windows
