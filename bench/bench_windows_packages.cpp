@@ -16,6 +16,7 @@
 #include "BenchDialogs.h"
 #include "packages/PackageWriter.h"
 #include "windows/ConfigPages.h"
+#include "windows/PfBotConfig.h"
 #include "windows/PfConfigPackagePage.h"
 
 namespace {
@@ -24,7 +25,6 @@ class TBenchHost : public windows::TConfigPageHost {
  public:
   int CurrentListType() const override { return windows::ltFace; }
   std::string SystemDirectory() const override { return "/game/System"; }
-  void DropLines(const std::vector<std::string>&) override {}
 };
 
 void StartQt() {
@@ -87,7 +87,8 @@ void BM_OpenAndFill(benchmark::State& state) {
   }
   TBenchDialogs dialogs;
   TBenchHost host;
-  windows::TConfigPackagePage page(dialogs, host);
+  int sortColumn = -1;
+  windows::TConfigPackagePage page(dialogs, host, sortColumn);
   page.resize(600, 400);
   page.show();
   for (auto _ : state) {
@@ -108,7 +109,8 @@ void BM_RefillView(benchmark::State& state) {
   }
   TBenchDialogs dialogs;
   TBenchHost host;
-  windows::TConfigPackagePage page(dialogs, host);
+  int sortColumn = -1;
+  windows::TConfigPackagePage page(dialogs, host, sortColumn);
   page.resize(600, 400);
   page.show();
   page.OpenPackage(path);

@@ -16,16 +16,6 @@ std::vector<std::string> TConfigSourcePage::AllLines() const {
   return FSourceView ? FSourceView->AllLines() : std::vector<std::string>();
 }
 
-void TConfigSourcePage::AddSelected() {
-  const std::vector<std::string> lines = SelectedLines();
-  if (!lines.empty()) FHost.DropLines(lines);
-}
-
-void TConfigSourcePage::AddAll() {
-  const std::vector<std::string> lines = AllLines();
-  if (!lines.empty()) FHost.DropLines(lines);
-}
-
 std::string AbsolutePath(const std::string& path) {
   std::error_code ec;
   std::filesystem::path p = std::filesystem::absolute(std::filesystem::path(path), ec);

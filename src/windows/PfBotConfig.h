@@ -6,8 +6,9 @@
 // main window hands the lists in, and takes all nine back whole when the
 // window closes, however it was closed.
 //
-// Source pages built elsewhere (the package explorer and the hidden
-// directory and .int pages) use only this public interface:
+// The source pages built apart (the package explorer and the hidden
+// directory and .int pages, PfConfig*Page) see the window as a
+// TConfigPageHost (ConfigPages.h); the window gives them this:
 // - `ListType()`: the list type the user chose (TListType, -1 for none);
 //   `ListTypeChanged` is emitted on every change, the first show included,
 //   before the list of the new type is shown.
@@ -31,6 +32,7 @@
 #include <QDialog>
 
 #include "roster/StringList.h"
+#include "windows/ConfigPages.h"
 #include "windows/Dialogs.h"
 
 class QComboBox;
@@ -44,6 +46,9 @@ class QTreeWidget;
 
 namespace windows {
 
+class TConfigDirPage;
+class TConfigIntPage;
+class TConfigPackagePage;
 class TLineView;
 class TPathEdit;
 
@@ -93,7 +98,7 @@ struct TBiographyEdit {
 // itself.
 using TEditBiography = std::function<std::optional<std::string>(const TBiographyEdit&)>;
 
-class TFmConfig : public QDialog {
+class TFmConfig : public QDialog, public TConfigPageHost {
   Q_OBJECT
 
  public:
@@ -134,6 +139,9 @@ class TFmConfig : public QDialog {
 
   // The list type chosen in cbListType; -1 before the first show.
   int ListType() const;
+  // What the source pages ask of the window.
+  int CurrentListType() const override { return ListType(); }
+  std::string SystemDirectory() const override { return FSystemDir; }
   // Adds "name=translation" lines (a line without "=" is its own
   // translation) to the list shown, as a drop does. A name the list holds
   // already (case ignored), an empty one or one that cannot be a list line
@@ -170,10 +178,13 @@ class TFmConfig : public QDialog {
   QComboBox* cbListType = nullptr;
   QTabWidget* PageControl1 = nullptr;
   QWidget* taPackageExplorer = nullptr;
+  TConfigPackagePage* PackagePage = nullptr;
   QWidget* taKarmaData = nullptr;
   QWidget* taDirectorySearch = nullptr;
+  TConfigDirPage* DirectoryPage = nullptr;
   QWidget* taWizard = nullptr;
   QWidget* taIntFileContent = nullptr;
+  TConfigIntPage* IntFilePage = nullptr;
   QPushButton* buAddSelected = nullptr;
   QPushButton* buAddAll = nullptr;
   QGroupBox* gbListContent = nullptr;
@@ -206,6 +217,7 @@ class TFmConfig : public QDialog {
   static void Append(roster::TStringList& target, const roster::TStringList& source);
   void BuildControls();
   QWidget* BuildSourcePages();
+  void AddSourcePage(QWidget* tab, TConfigSourcePage* page);
   QWidget* BuildKarmaPage();
   QWidget* BuildWizardPage();
   QWidget* BuildListGroup();

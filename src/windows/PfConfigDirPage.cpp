@@ -11,18 +11,17 @@
 
 #include "platform/Files.h"
 #include "windows/PathEdit.h"
+#include "windows/PfBotConfig.h"
 #include "windows/QtDialogs.h"
 
 namespace windows {
-
-bool DirSortAscending = true;
 
 std::string FileSizeText(std::uint64_t size) {
   if (size < 1048576) return std::to_string(size);
   return std::to_string(size / 1024) + " kb";
 }
 
-TConfigDirPage::TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, QWidget* parent)
+TConfigDirPage::TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, QWidget* parent)
     : TConfigSourcePage(host, parent) {
   Label1 = new QLabel(QStringLiteral("&Directory"), this);
   deSearchDir = new TPathEdit(dialogs, TPathEdit::TKind::Directory, this);
@@ -31,7 +30,7 @@ TConfigDirPage::TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, QWidget
   Label1->setBuddy(deSearchDir->Edit());
   lvDirView = new TSourceView({QStringLiteral("Filename"), QStringLiteral("Extension"), QStringLiteral("Size"),
                                QStringLiteral("Time"), QStringLiteral("Date")},
-                              DirSortAscending, 0, this);
+                              sortColumn, DirSortAscending, this);
   lvDirView->Model()->DragLine = [](const TSourceRow& row) { return row.Cells[0] + "=" + row.Cells[0]; };
   FSourceView = lvDirView;
 

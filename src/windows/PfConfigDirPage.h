@@ -16,9 +16,6 @@ namespace windows {
 
 class TPathEdit;
 
-// The direction of the folder view, kept from one window to the next.
-extern bool DirSortAscending;
-
 // A file size as the folder view shows it: bytes below 1048576, else
 // whole kilobytes followed by " kb".
 std::string FileSizeText(std::uint64_t size);
@@ -27,7 +24,9 @@ class TConfigDirPage : public TConfigSourcePage {
   Q_OBJECT
 
  public:
-  TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, QWidget* parent = nullptr);
+  // `sortColumn`: the window's sort column of the folder view; the
+  // direction is the process's DirSortAscending.
+  TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, QWidget* parent = nullptr);
 
   void deSearchDirBeforeDialog(std::string& name, bool& action);
   void deSearchDirAfterDialog(std::string& name, bool& action);

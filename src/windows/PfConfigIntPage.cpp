@@ -25,7 +25,7 @@ TConfigIntPage::TConfigIntPage(TDialogs& dialogs, TConfigPageHost& host, QWidget
   cbIntFilter = new QComboBox(this);
   cbIntFilter->addItems({QStringLiteral("Public"), QStringLiteral("DecoText"), QStringLiteral("Object")});
   cbIntFilter->setCurrentIndex(-1);
-  lvIntFiles = new TSourceView({QString(), QString()}, FAscending, 0, this);
+  lvIntFiles = new TSourceView({QString(), QString()}, FSortColumn, FAscending, this);
   lvIntFiles->setSelectionMode(QAbstractItemView::SingleSelection);
   lvIntFiles->header()->setSectionsClickable(false);
   lvIntFiles->header()->setSortIndicatorShown(false);

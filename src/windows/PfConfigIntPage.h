@@ -39,6 +39,8 @@ class TConfigIntPage : public QWidget {
 
  private:
   TConfigPageHost& FHost;
+  // Always by key, A to Z.
+  int FSortColumn = 0;
   bool FAscending = true;
 };
 

@@ -11,14 +11,13 @@
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "windows/PathEdit.h"
+#include "windows/PfBotConfig.h"
 #include "windows/QtDialogs.h"
 
 namespace windows {
 
 const char* const ShowAllClasses = "- show all -";
 const char* const NoClass = "- no class -";
-
-bool PackageSortAscending = true;
 
 namespace {
 
@@ -56,7 +55,7 @@ std::string FilterClassOf(const std::string& className) {
 
 }  // namespace
 
-TConfigPackagePage::TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host, QWidget* parent)
+TConfigPackagePage::TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, QWidget* parent)
     : TConfigSourcePage(host, parent), FDialogs(dialogs), FPackage(std::make_unique<packages::TUTPackage>()) {
   Label1 = new QLabel(QStringLiteral("&Package :"), this);
   fePackageName = new TPathEdit(dialogs, TPathEdit::TKind::File, this);
@@ -69,7 +68,7 @@ TConfigPackagePage::TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host,
   Label2->setBuddy(cbPackageFilter);
   lvPackageContent = new TSourceView(
       {QStringLiteral("Name"), QStringLiteral("Group"), QStringLiteral("Class"), QStringLiteral("Parent")},
-      PackageSortAscending, -1, this);
+      sortColumn, PackageSortAscending, this);
   lvPackageContent->setToolTip(QStringLiteral("Contents of the package"));
   lvPackageContent->Model()->DragLine = [this](const TSourceRow& row) {
     const std::string path = GetObjectPath(row.Data);

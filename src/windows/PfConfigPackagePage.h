@@ -28,14 +28,13 @@ class TPathEdit;
 extern const char* const ShowAllClasses;  // "- show all -"
 extern const char* const NoClass;         // "- no class -"
 
-// The direction of the package view, kept from one window to the next.
-extern bool PackageSortAscending;
-
 class TConfigPackagePage : public TConfigSourcePage {
   Q_OBJECT
 
  public:
-  TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host, QWidget* parent = nullptr);
+  // `sortColumn`: the window's sort column of the package view; the
+  // direction is the process's PackageSortAscending.
+  TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, QWidget* parent = nullptr);
   ~TConfigPackagePage() override;
 
   void fePackageNameBeforeDialog(std::string& name, bool& action);

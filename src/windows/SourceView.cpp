@@ -5,7 +5,8 @@
 #include <QHeaderView>
 
 #include "platform/AsciiText.h"
-#include "windows/DragLines.h"
+#include "windows/LineView.h"
+#include "windows/PfBotConfig.h"
 #include "windows/QtDialogs.h"
 
 namespace windows {
@@ -76,16 +77,18 @@ void TSourceTableModel::sort(int column, Qt::SortOrder order) {
   emit layoutChanged();
 }
 
-QStringList TSourceTableModel::mimeTypes() const { return {QString::fromLatin1(DragLinesMimeType)}; }
+QStringList TSourceTableModel::mimeTypes() const { return {QString::fromLatin1(TMyDragObject::MimeType)}; }
 
 QMimeData* TSourceTableModel::mimeData(const QModelIndexList& indexes) const {
   std::vector<int> rows;
   for (const QModelIndex& index : indexes) rows.push_back(index.row());
-  return MakeDragLines(LinesOf(rows));
+  std::vector<std::string> lines = LinesOf(rows);
+  if (lines.empty()) return nullptr;
+  return new TMyDragObject(std::move(lines));
 }
 
-TSourceView::TSourceView(const QStringList& headers, bool& ascending, int sortColumn, QWidget* parent)
-    : QTreeView(parent), FModel(new TSourceTableModel(headers, this)), FAscending(ascending), FSortColumn(sortColumn) {
+TSourceView::TSourceView(const QStringList& headers, int& sortColumn, bool& ascending, QWidget* parent)
+    : QTreeView(parent), FModel(new TSourceTableModel(headers, this)), FSortColumn(sortColumn), FAscending(ascending) {
   setModel(FModel);
   setRootIsDecorated(false);
   setUniformRowHeights(true);
@@ -108,8 +111,7 @@ void TSourceView::SetRows(std::vector<TSourceRow> rows) {
 }
 
 void TSourceView::ColumnClick(int column) {
-  if (column == FSortColumn) FAscending = !FAscending;
-  FSortColumn = column;
+  windows::ColumnClick(column, FSortColumn, FAscending);
   SortAgain();
 }
 

@@ -62,10 +62,10 @@ class TSourceView : public QTreeView {
   Q_OBJECT
 
  public:
-  // `ascending` is the direction, kept by the caller (the package and
-  // folder views keep theirs for the whole process); `sortColumn` the
-  // column sorted by at first, -1 for none.
-  TSourceView(const QStringList& headers, bool& ascending, int sortColumn, QWidget* parent);
+  // The sort column (-1 for none) and the direction are kept by the
+  // caller: the configuration window holds the columns, the process the
+  // directions of the package and folder views.
+  TSourceView(const QStringList& headers, int& sortColumn, bool& ascending, QWidget* parent);
 
   TSourceTableModel* Model() const { return FModel; }
   // Replaces the rows and sorts them by the sort column, or by the first
@@ -86,8 +86,8 @@ class TSourceView : public QTreeView {
 
  private:
   TSourceTableModel* FModel;
+  int& FSortColumn;
   bool& FAscending;
-  int FSortColumn;
 };
 
 }  // namespace windows

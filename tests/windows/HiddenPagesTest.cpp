@@ -15,7 +15,6 @@
 #include "PackageWindowSupport.h"
 #include "roster/PuIntFile.h"
 #include "platform/AsciiText.h"
-#include "windows/DragLines.h"
 #include "windows/PathEdit.h"
 #include "windows/PfConfigDirPage.h"
 #include "windows/PfConfigIntPage.h"
@@ -46,7 +45,7 @@ class DirPageTest : public ::testing::Test {
     Stamp(Dir.file("Files/Small.bin"), QDate(2020, 1, 2), QTime(23, 0));
     Stamp(Dir.file("Files/Big.u"), QDate(1999, 12, 31), QTime(10, 30));
     Host.System = Dir.file("System");
-    Page = std::make_unique<windows::TConfigDirPage>(Dialogs, Host);
+    Page = std::make_unique<windows::TConfigDirPage>(Dialogs, Host, SortColumn);
   }
   void TearDown() override { windows::DirSortAscending = true; }
 
@@ -55,6 +54,7 @@ class DirPageTest : public ::testing::Test {
   TempDir Dir;
   TFakeDialogs Dialogs;
   TFakePageHost Host;
+  int SortColumn = 0;
   std::unique_ptr<windows::TConfigDirPage> Page;
 };
 
@@ -89,14 +89,8 @@ TEST_F(DirPageTest, ListsTheFolderFilesWithSizesThatSortByValue) {
   windows::TSourceView* view = Page->lvDirView;
   view->selectionModel()->select(view->Model()->index(1, 0),
                                  QItemSelectionModel::Select | QItemSelectionModel::Rows);
-  std::unique_ptr<QMimeData> data(view->Model()->mimeData(view->selectionModel()->selectedIndexes()));
-  EXPECT_EQ(windows::DragLinesOf(data.get()), (std::vector<std::string>{"Readme=Readme"}));
-
-  Page->AddSelected();
-  Page->AddAll();
-  ASSERT_EQ(Host.Drops.size(), 2u);
-  EXPECT_EQ(Host.Drops[0], (std::vector<std::string>{"Readme=Readme"}));
-  EXPECT_EQ(Host.Drops[1], (std::vector<std::string>{"Big=Big", "Readme=Readme", "Small=Small"}));
+  EXPECT_EQ(DraggedLines(*view), (std::vector<std::string>{"Readme=Readme"}));
+  EXPECT_EQ(Page->AllLines(), (std::vector<std::string>{"Big=Big", "Readme=Readme", "Small=Small"}));
 }
 
 TEST_F(DirPageTest, RagDollListStartsInTheKarmaDataFolder) {

@@ -12,7 +12,6 @@
 #include "PackageWindowSupport.h"
 #include "packages/PuUtPackage.h"
 #include "platform/AsciiText.h"
-#include "windows/DragLines.h"
 #include "windows/PathEdit.h"
 #include "windows/PfConfigPackagePage.h"
 
@@ -26,7 +25,7 @@ class PackagePageTest : public ::testing::Test {
   void SetUp() override {
     TestApp();
     windows::PackageSortAscending = true;
-    Page = std::make_unique<TConfigPackagePage>(Dialogs, Host);
+    Page = std::make_unique<TConfigPackagePage>(Dialogs, Host, SortColumn);
     Page->resize(700, 500);
     Page->show();
   }
@@ -53,13 +52,7 @@ class PackagePageTest : public ::testing::Test {
     SendClick(view->viewport(), view->visualRect(view->Model()->index(row, 0)).center(), modifiers);
   }
 
-  // What a drag of the selection carries, as the view's drag start asks
-  // the model for it.
-  std::vector<std::string> DraggedLines() const {
-    windows::TSourceView* view = Page->lvPackageContent;
-    std::unique_ptr<QMimeData> data(view->Model()->mimeData(view->selectionModel()->selectedIndexes()));
-    return windows::DragLinesOf(data.get());
-  }
+  std::vector<std::string> DraggedLines() const { return testing_support::DraggedLines(*Page->lvPackageContent); }
 
   void PickFilter(const std::string& entry) {
     Page->cbPackageFilter->setCurrentIndex(Page->cbPackageFilter->findText(QString::fromStdString(entry)));
@@ -68,6 +61,7 @@ class PackagePageTest : public ::testing::Test {
   TempDir Dir;
   TFakeDialogs Dialogs;
   TFakePageHost Host;
+  int SortColumn = -1;
   std::unique_ptr<TConfigPackagePage> Page;
 };
 
@@ -112,13 +106,11 @@ TEST_F(PackagePageTest, FaceListOpensATexturePackageFilteredToItsTextures) {
   EXPECT_NE(two[0].find("." + names[1] + "="), std::string::npos) << two[0];
   EXPECT_NE(two[1].find("." + names[3] + "="), std::string::npos) << two[1];
 
-  // ">" moves the selection, ">>" every row, selected or not.
-  Page->AddSelected();
-  Page->AddAll();
-  ASSERT_EQ(Host.Drops.size(), 2u);
-  EXPECT_EQ(Host.Drops[0], two);
-  ASSERT_EQ(Host.Drops[1].size(), 14u);
-  EXPECT_EQ(Host.Drops[1][1], two[0]);
+  // ">" takes the selection, ">>" every row, selected or not.
+  EXPECT_EQ(Page->SelectedLines(), two);
+  const std::vector<std::string> all = Page->AllLines();
+  ASSERT_EQ(all.size(), 14u);
+  EXPECT_EQ(all[1], two[0]);
 }
 
 // Per list type: where the dialog starts, what it offers, which class the
@@ -253,9 +245,10 @@ TEST_P(PackageSortTest, ClickSortsAndASecondClickReverses) {
   const int other = (column + 1) % 4;
   Page->lvPackageContent->header()->sectionClicked(other);
   EXPECT_TRUE(ordered(Column(other), -1));
-  TConfigPackagePage next(Dialogs, Host);
+  int nextColumn = -1;
+  TConfigPackagePage next(Dialogs, Host, nextColumn);
   EXPECT_FALSE(next.lvPackageContent->Ascending());
-  EXPECT_EQ(next.lvPackageContent->SortColumn(), -1);
+  EXPECT_EQ(SortColumn, other);
 }
 
 std::string ColumnName(const ::testing::TestParamInfo<int>& info) {

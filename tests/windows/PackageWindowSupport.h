@@ -48,21 +48,33 @@ inline std::string StrippedTexturePackage(const TempDir& dir, const std::string&
 
 }  // namespace testing_support
 
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
+#include <QMimeData>
+
 #include "windows/ConfigPages.h"
+#include "windows/LineView.h"
+#include "windows/PfBotConfig.h"
 
 namespace testing_support {
 
-// The configuration window as its source pages see it: a list type, a
-// System directory, and every drop recorded.
+// The configuration window as its source pages see it: a list type and a
+// System directory.
 class TFakePageHost : public windows::TConfigPageHost {
  public:
   int ListType = windows::ltMesh;
   std::string System = "/game/System";
-  std::vector<std::vector<std::string>> Drops;
 
   int CurrentListType() const override { return ListType; }
   std::string SystemDirectory() const override { return System; }
-  void DropLines(const std::vector<std::string>& lines) override { Drops.push_back(lines); }
 };
+
+// What a drag of the view's selection carries, as the view's drag start
+// asks its model for it; empty when it would carry nothing.
+inline std::vector<std::string> DraggedLines(const QAbstractItemView& view) {
+  std::unique_ptr<QMimeData> data(view.model()->mimeData(view.selectionModel()->selectedIndexes()));
+  const auto* carried = qobject_cast<const windows::TMyDragObject*>(data.get());
+  return carried ? carried->Items() : std::vector<std::string>();
+}
 
 }  // namespace testing_support

@@ -1,0 +1,158 @@
+// The source pages inside the configuration window: the package explorer
+// following the list type, ">" and ">>" on each page, a drag from the
+// package view dropped on the value list, and the hidden pages.
+
+#include <QComboBox>
+#include <QDropEvent>
+#include <QHeaderView>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QTreeWidget>
+
+#include "PackageWindowSupport.h"
+#include "windows/PathEdit.h"
+#include "windows/PfBotConfig.h"
+#include "windows/PfConfigDirPage.h"
+#include "windows/PfConfigIntPage.h"
+#include "windows/PfConfigPackagePage.h"
+
+using namespace testing_support;
+using windows::TFmConfig;
+using Lines = std::vector<std::string>;
+
+namespace {
+
+class ConfigSourcePages : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    TestApp();
+    windows::PackageSortAscending = true;
+    windows::DirSortAscending = true;
+    System = Dir.file("System");
+    Window = std::make_unique<TFmConfig>(Dialogs);
+    Window->SetSystemDir(System);
+    roster::TStringList faces;
+    faces.Add("F.a=Face a");
+    Window->SetFaceList(faces);
+    Window->show();
+  }
+  void TearDown() override {
+    windows::PackageSortAscending = true;
+    windows::DirSortAscending = true;
+  }
+
+  void ChooseList(int listType) { Window->cbListType->setCurrentIndex(listType); }
+
+  void BrowsePackage(const std::string& path) {
+    Dialogs.Files.push_back(path);
+    Window->PackagePage->fePackageName->Button()->click();
+  }
+
+  void SelectPackageRow(int row) {
+    windows::TSourceView* view = Window->PackagePage->lvPackageContent;
+    view->selectionModel()->select(view->Model()->index(row, 0),
+                                   QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  }
+
+  // A drag entering the value list and dropped on it, as a real one does.
+  void DropOnList(const QMimeData& data) {
+    QWidget* target = Window->lvListContent->viewport();
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    ASSERT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+  }
+
+  static Lines LinesOf(const roster::TStringList& list) {
+    Lines lines;
+    for (int i = 0; i < list.Count(); ++i) lines.push_back(list[i]);
+    return lines;
+  }
+
+  TempDir Dir;
+  std::string System;
+  TFakeDialogs Dialogs;
+  std::unique_ptr<TFmConfig> Window;
+};
+
+TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
+  REQUIRE_REALDATA("pkg/ut2004/T_Epic2k4BP2.utx");
+  ChooseList(windows::ltFace);
+  Window->PageControl1->setCurrentWidget(Window->taPackageExplorer);
+  BrowsePackage(RealDataPath("pkg/ut2004/T_Epic2k4BP2.utx"));
+  EXPECT_EQ(Dialogs.Asked[0].Extra, System + "/../Textures");
+  windows::TSourceView* view = Window->PackagePage->lvPackageContent;
+  ASSERT_EQ(view->Model()->rowCount(), 14);
+
+  // ">": the selected row, its path as name and translation.
+  SelectPackageRow(0);
+  const Lines first = Window->PackagePage->SelectedLines();
+  Window->buAddSelected->click();
+  EXPECT_EQ(LinesOf(Window->FaceList()), (Lines{"F.a=Face a", first[0]}));
+  EXPECT_EQ(Window->lvListContent->topLevelItemCount(), 2);
+
+  // ">>": every row; the one added already is not added again.
+  Window->buAddAll->click();
+  const Lines faces = LinesOf(Window->FaceList());
+  ASSERT_EQ(faces.size(), 15u);
+  EXPECT_EQ(std::count(faces.begin(), faces.end(), first[0]), 1);
+
+  // A drag from the package view dropped on the list of another type.
+  ChooseList(windows::ltSkin);
+  EXPECT_EQ(Window->PackagePage->cbPackageFilter->currentText(), "Texture");
+  Window->PageControl1->setCurrentWidget(Window->taPackageExplorer);
+  SelectPackageRow(3);
+  std::unique_ptr<QMimeData> data(view->Model()->mimeData(view->selectionModel()->selectedIndexes()));
+  ASSERT_NE(data, nullptr);
+  DropOnList(*data);
+  EXPECT_EQ(LinesOf(Window->SkinList()), Window->PackagePage->SelectedLines());
+
+  // The mesh list starts with its own class, which this package lacks.
+  ChooseList(windows::ltMesh);
+  EXPECT_EQ(Window->PackagePage->cbPackageFilter->currentText(), "- show all -");
+  EXPECT_EQ(view->Model()->rowCount(), 18);
+
+  // On the wizard page the buttons take nothing.
+  Window->PageControl1->setCurrentWidget(Window->taWizard);
+  Window->buAddAll->click();
+  EXPECT_EQ(Window->MeshList().Count(), 0);
+
+  // The view's sort column is the window's.
+  view->header()->sectionClicked(2);
+  EXPECT_EQ(Window->FPackageSortColumn, 2);
+}
+
+TEST_F(ConfigSourcePages, HiddenDirectoryPageFeedsTheRagDollList) {
+  Dir.write("KarmaData/Bot.ka", "<x/>");
+  Dir.write("KarmaData/Readme.txt", "r");
+  ChooseList(windows::ltRagDoll);
+  const int tab = Window->PageControl1->indexOf(Window->taDirectorySearch);
+  EXPECT_FALSE(Window->PageControl1->isTabVisible(tab));
+  EXPECT_FALSE(Window->PageControl1->isTabVisible(Window->PageControl1->indexOf(Window->taIntFileContent)));
+  ASSERT_NE(Window->IntFilePage, nullptr);
+
+  // Nothing in the program shows the page; the test does, to reach it.
+  Window->PageControl1->setTabVisible(tab, true);
+  Window->PageControl1->setCurrentWidget(Window->taDirectorySearch);
+  Dialogs.Files.push_back(Dir.file("KarmaData"));
+  Window->DirectoryPage->deSearchDir->Button()->click();
+  EXPECT_EQ(Dialogs.Asked.back().Text, Dir.file("KarmaData"));
+  windows::TSourceView* view = Window->DirectoryPage->lvDirView;
+  ASSERT_EQ(view->Model()->rowCount(), 2);
+
+  view->selectionModel()->select(view->Model()->index(1, 0),
+                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  Window->buAddSelected->click();
+  EXPECT_EQ(LinesOf(Window->RagDollList()), (Lines{"Readme=Readme"}));
+  Window->buAddAll->click();
+  EXPECT_EQ(LinesOf(Window->RagDollList()), (Lines{"Readme=Readme", "Bot=Bot"}));
+
+  view->header()->sectionClicked(0);
+  EXPECT_EQ(Window->FDirSortColumn, 0);
+  EXPECT_FALSE(windows::DirSortAscending);
+  EXPECT_EQ(view->ColumnTexts(0), (Lines{"Readme", "Bot"}));
+}
+
+}  // namespace
