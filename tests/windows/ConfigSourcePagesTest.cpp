@@ -3,13 +3,12 @@
 // package view dropped on the value list, and the hidden pages.
 
 #include <QComboBox>
-#include <QDropEvent>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QToolButton>
-#include <QTreeWidget>
 
+#include "ConfigWindowFixture.h"
 #include "PackageWindowSupport.h"
 #include "windows/PathEdit.h"
 #include "windows/PfBotConfig.h"
@@ -19,27 +18,21 @@
 
 using namespace testing_support;
 using windows::TFmConfig;
-using Lines = std::vector<std::string>;
 
 namespace {
 
-class ConfigSourcePages : public ::testing::Test {
+class ConfigSourcePages : public ConfigWindow {
  protected:
   void SetUp() override {
-    TestApp();
+    ConfigWindow::SetUp();
     windows::PackageSortAscending = true;
     windows::DirSortAscending = true;
-    System = Dir.file("System");
-    Window = std::make_unique<TFmConfig>(Dialogs);
-    Window->SetSystemDir(System);
-    roster::TStringList faces;
-    faces.Add("F.a=Face a");
-    Window->SetFaceList(faces);
     Window->show();
   }
   void TearDown() override {
     windows::PackageSortAscending = true;
     windows::DirSortAscending = true;
+    ConfigWindow::TearDown();
   }
 
   void ChooseList(int listType) { Window->cbListType->setCurrentIndex(listType); }
@@ -49,20 +42,9 @@ class ConfigSourcePages : public ::testing::Test {
     Window->PackagePage->fePackageName->Button()->click();
   }
 
-  void SelectPackageRow(int row) {
-    windows::TSourceView* view = Window->PackagePage->lvPackageContent;
+  void SelectRow(windows::TSourceView* view, int row) {
     view->selectionModel()->select(view->Model()->index(row, 0),
                                    QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-  }
-
-  // A drag entering the value list and dropped on it, as a real one does.
-  void DropOnList(const QMimeData& data) {
-    QWidget* target = Window->lvListContent->viewport();
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    ASSERT_TRUE(enter.isAccepted());
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
   }
 
   static Lines LinesOf(const roster::TStringList& list) {
@@ -70,11 +52,6 @@ class ConfigSourcePages : public ::testing::Test {
     for (int i = 0; i < list.Count(); ++i) lines.push_back(list[i]);
     return lines;
   }
-
-  TempDir Dir;
-  std::string System;
-  TFakeDialogs Dialogs;
-  std::unique_ptr<TFmConfig> Window;
 };
 
 TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
@@ -87,7 +64,7 @@ TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
   ASSERT_EQ(view->Model()->rowCount(), 14);
 
   // ">": the selected row, its path as name and translation.
-  SelectPackageRow(0);
+  SelectRow(view, 0);
   const Lines first = Window->PackagePage->SelectedLines();
   Window->buAddSelected->click();
   EXPECT_EQ(LinesOf(Window->FaceList()), (Lines{"F.a=Face a", first[0]}));
@@ -103,11 +80,11 @@ TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
   ChooseList(windows::ltSkin);
   EXPECT_EQ(Window->PackagePage->cbPackageFilter->currentText(), "Texture");
   Window->PageControl1->setCurrentWidget(Window->taPackageExplorer);
-  SelectPackageRow(3);
+  SelectRow(view, 3);
   std::unique_ptr<QMimeData> data(view->Model()->mimeData(view->selectionModel()->selectedIndexes()));
   ASSERT_NE(data, nullptr);
-  DropOnList(*data);
-  EXPECT_EQ(LinesOf(Window->SkinList()), Window->PackagePage->SelectedLines());
+  EXPECT_TRUE(Drop(*data));
+  EXPECT_EQ(LinesOf(Window->SkinList()), (Lines{"S.a=Skin a", "S.b=Skin b", Window->PackagePage->SelectedLines()[0]}));
 
   // The mesh list starts with its own class, which this package lacks.
   ChooseList(windows::ltMesh);
@@ -117,7 +94,7 @@ TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
   // On the wizard page the buttons take nothing.
   Window->PageControl1->setCurrentWidget(Window->taWizard);
   Window->buAddAll->click();
-  EXPECT_EQ(Window->MeshList().Count(), 0);
+  EXPECT_EQ(Window->MeshList().Count(), 4);
 
   // The view's sort column is the window's.
   view->header()->sectionClicked(2);
@@ -142,12 +119,11 @@ TEST_F(ConfigSourcePages, HiddenDirectoryPageFeedsTheRagDollList) {
   windows::TSourceView* view = Window->DirectoryPage->lvDirView;
   ASSERT_EQ(view->Model()->rowCount(), 2);
 
-  view->selectionModel()->select(view->Model()->index(1, 0),
-                                 QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+  SelectRow(view, 1);
   Window->buAddSelected->click();
-  EXPECT_EQ(LinesOf(Window->RagDollList()), (Lines{"Readme=Readme"}));
+  EXPECT_EQ(LinesOf(Window->RagDollList()), (Lines{"Bot2=Bot2", "Readme=Readme"}));
   Window->buAddAll->click();
-  EXPECT_EQ(LinesOf(Window->RagDollList()), (Lines{"Readme=Readme", "Bot=Bot"}));
+  EXPECT_EQ(LinesOf(Window->RagDollList()), (Lines{"Bot2=Bot2", "Readme=Readme", "Bot=Bot"}));
 
   view->header()->sectionClicked(0);
   EXPECT_EQ(Window->FDirSortColumn, 0);
