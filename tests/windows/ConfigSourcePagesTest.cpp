@@ -10,6 +10,7 @@
 
 #include "ConfigWindowFixture.h"
 #include "PackageWindowSupport.h"
+#include "WindowChecks.h"
 #include "windows/PathEdit.h"
 #include "windows/PfBotConfig.h"
 #include "windows/PfConfigDirPage.h"
@@ -62,6 +63,7 @@ TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
   EXPECT_EQ(Dialogs.Asked[0].Extra, System + "/../Textures");
   windows::TSourceView* view = Window->PackagePage->lvPackageContent;
   ASSERT_EQ(view->Model()->rowCount(), 14);
+  ExpectNothingClipped(*Window, "config-explorer");
 
   // ">": the selected row, its path as name and translation.
   SelectRow(view, 0);
@@ -129,6 +131,24 @@ TEST_F(ConfigSourcePages, HiddenDirectoryPageFeedsTheRagDollList) {
   EXPECT_EQ(Window->FDirSortColumn, 0);
   EXPECT_FALSE(windows::DirSortAscending);
   EXPECT_EQ(view->ColumnTexts(0), (Lines{"Readme", "Bot"}));
+}
+
+// The hidden pages, were they shown, would fit the room a page has in the
+// window (shown in the window with the others, their tabs would not).
+TEST_F(ConfigSourcePages, HiddenPagesFitThePageRoomOfTheWindow) {
+  Window->PageControl1->setCurrentWidget(Window->taPackageExplorer);
+  QApplication::processEvents();
+  const QSize room = Window->taPackageExplorer->size();
+  TFakePageHost host;
+  host.System = Dir.path();
+  int column = 0;
+  windows::TConfigDirPage directory(Dialogs, host, column);
+  directory.resize(room);
+  directory.FillDirView(Dir.path());
+  ExpectNothingClipped(directory, "config-directory");
+  windows::TConfigIntPage intFile(Dialogs, host);
+  intFile.resize(room);
+  ExpectNothingClipped(intFile, "config-intfile");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "PackageWindowSupport.h"
+#include "WindowChecks.h"
 #include "packages/PuUtBitmap.h"
 #include "packages/PuUtPackages.h"
 #include "packages/PuUtPropertyType.h"
@@ -75,6 +76,7 @@ TEST_F(TextureViewerTest, PaletteTextureListsPropertiesAndShowsItsFirstMip) {
   Viewer->buShowTexture->click();
   EXPECT_EQ(Viewer->Image1->Image().size(), QSize(64, 64));
   EXPECT_TRUE(Viewer->Image1->Message().isEmpty());
+  ExpectNothingClipped(*Viewer, "viewer-palette");
 
   // Extract on a texture writes nothing and asks nothing.
   const std::size_t asked = Dialogs.Asked.size();
@@ -106,6 +108,7 @@ TEST_F(TextureViewerTest, SearchFindsATextureByNameAndItsCompressedMipShows) {
   EXPECT_GE(image.width(), 64);
   // Decoded colours, not the zeroed pixels of an undecoded mip.
   EXPECT_NE(image.pixel(image.width() / 2, image.height() / 2) & 0xFFFFFF, 0u);
+  ExpectNothingClipped(*Viewer, "viewer-dxt");
 
   // A name that names nothing changes nothing.
   Viewer->Edit1->setText("NoSuchTexture");
