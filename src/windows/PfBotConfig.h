@@ -6,23 +6,16 @@
 // main window hands the lists in, and takes all nine back whole when the
 // window closes, however it was closed.
 //
-// The source pages built apart (the package explorer and the hidden
-// directory and .int pages, PfConfig*Page) see the window as a
-// TConfigPageHost (ConfigPages.h); the window gives them this:
-// - `ListType()`: the list type the user chose (TListType, -1 for none);
-//   `ListTypeChanged` is emitted on every change, the first show included,
-//   before the list of the new type is shown.
-// - `AddLines(lines)`: adds "name=translation" lines to the list shown, the
-//   very path a drop takes, with its duplicate check.
-// - `lvListContent`: the drop target; it takes drags that carry a
-//   TMyDragObject (LineView.h). A source view that is a TLineView with
-//   DragLines set is all a page needs for dragging.
-// - `SetLineSource(page, source)`: what ">" (selected rows) and ">>" (all
-//   rows) take from that page while it is the active one.
-// - `TLongFill`: the busy cursor and progress bar of a long fill.
-// - `SystemDir()`, `ColumnClick` with the two process-wide sort directions.
-// - The pages `taPackageExplorer`, `taDirectorySearch`, `taIntFileContent`
-//   stand empty with a vertical layout for the page's own widget.
+// The source pages built apart (PfConfigPackagePage, PfConfigDirPage,
+// PfConfigIntPage) sit in the tabs taPackageExplorer, taDirectorySearch and
+// taIntFileContent and see the window as a TConfigPageHost (ConfigPages.h):
+// its list type and System directory. The package page follows
+// `ListTypeChanged`, emitted on every change of the list type, the first
+// show included. The package and folder views drag a TMyDragObject
+// (LineView.h) onto `lvListContent`, whose drop goes through `AddLines`
+// with its duplicate check, and hand ">" and ">>" their lines through
+// `SetLineSource`. Their sort columns are FPackageSortColumn and
+// FDirSortColumn, moved by `ColumnClick` with the process-wide directions.
 
 #include <functional>
 #include <optional>
