@@ -144,7 +144,7 @@ TEST_F(ConfigSourcePages, HiddenPagesFitThePageRoomOfTheWindow) {
   int column = 0;
   windows::TConfigDirPage directory(Dialogs, host, column);
   directory.resize(room);
-  directory.FillDirView(Dir.path());
+  directory.FillDirView(System);
   ExpectNothingClipped(directory, "config-directory");
   windows::TConfigIntPage intFile(Dialogs, host);
   intFile.resize(room);
