@@ -6,13 +6,12 @@
 #include "packages/PuUtNumberText.h"
 #include "packages/PuUtObjectReading.h"
 #include "packages/PuUtPackage.h"
+#include "packages/PuUtTokens.h"
 #include "platform/AsciiText.h"
 
 namespace packages {
 
 namespace {
-
-constexpr int kEndOfScript = 0x47;
 
 // Upper-case hexadecimal, zero-padded to at least `digits` digits.
 std::string Hex(unsigned value, int digits) {
@@ -62,7 +61,12 @@ EUTScriptTooDeep::EUTScriptTooDeep()
 
 TUTBytecodeReader::TUTBytecodeReader(TUTPackage& package, TUTStream& stream, TUTScriptState& state,
                                      TUTObjectReference self, TUTObjectReference superField)
-    : FPackage(package), FStream(stream), FState(state), FSelf(self), FSuperField(superField) {
+    : FPackage(package),
+      FStream(stream),
+      FState(state),
+      FSelf(self),
+      FSuperField(superField),
+      FSecondGeneration(IsSecondGeneration(package.FileVersion())) {
   if (self != 0) FSelfName = RefName(self);
 }
 
@@ -76,26 +80,30 @@ std::string TUTBytecodeReader::ReadToken(std::uint8_t precedence) {
   // Packages of the second engine generation close every script with the
   // byte 0x47, counted in the script's length. Older scripts never end on
   // it, since there it converts an operand that would have to follow.
-  if (token == kEndOfScript && FState.TokenDepth == 1 && FState.ScriptBytesRead == FState.ScriptSize) return {};
+  if (token == exEndOfScript && FState.TokenDepth == 1 && FState.ScriptBytesRead == FState.ScriptSize) return {};
   std::string text = ReadTokenBody(token, precedence);
   if (text.size() > kMaxTextLength) text.resize(kMaxTextLength);
   return text;
 }
 
 std::string TUTBytecodeReader::ReadTokenBody(int token, std::uint8_t precedence) {
-  if (token >= 0x70) return ReadNative(token, precedence);
-  if (token >= 0x60) return ReadNative((token - 0x60) * 256 + ReadByte(), precedence);
-  if (token == 0x35 || token >= 0x5B) {
+  if (token >= exFirstNative) return ReadNative(token, precedence);
+  if (token >= exExtendedNative) return ReadNative((token - exExtendedNative) * 256 + ReadByte(), precedence);
+  if (FSecondGeneration &&
+      (token == exPrimitiveCast || (token >= exDynArrayInsert && token <= exLetDelegate)))
+    return ReadSecondGenerationToken(token, precedence);
+  if (token == exUnused35 || token >= exFirstUnused) {
     ReadToken(precedence);
     throw EUnknownUTOpcode(token);
   }
-  if (token >= 0x39) return ReadConversionToken(token, precedence);
+  if (token >= exFirstConversion) return ReadConversionToken(token, precedence);
   switch (token) {
-    case 0x04: case 0x05: case 0x06: case 0x07: case 0x08: case 0x09: case 0x0A: case 0x0C: case 0x0D:
-    case 0x2F: case 0x30: case 0x31:
+    case exReturn: case exSwitch: case exJump: case exJumpIfNot: case exStop: case exAssert: case exCase:
+    case exLabelTable: case exGotoLabel: case exIterator: case exIteratorPop: case exIteratorNext:
       return ReadControlToken(token, precedence);
-    case 0x1D: case 0x1E: case 0x1F: case 0x20: case 0x21: case 0x22: case 0x23: case 0x24: case 0x25:
-    case 0x26: case 0x27: case 0x28: case 0x2A: case 0x2C: case 0x34:
+    case exIntConst: case exFloatConst: case exStringConst: case exObjectConst: case exNameConst:
+    case exRotationConst: case exVectorConst: case exByteConst: case exIntZero: case exIntOne: case exTrue:
+    case exFalse: case exNoObject: case exIntConstByte: case exUnicodeStringConst:
       return ReadConstantToken(token);
     default:
       return ReadReferenceToken(token, precedence);
@@ -105,35 +113,35 @@ std::string TUTBytecodeReader::ReadTokenBody(int token, std::uint8_t precedence)
 // Variables, calls and the tokens that pass an expression on.
 std::string TUTBytecodeReader::ReadReferenceToken(int token, std::uint8_t precedence) {
   switch (token) {
-    case 0x00: case 0x01: case 0x29:
+    case exLocalVariable: case exInstanceVariable: case exNativeParm:
       return RefName(ReadRef());
-    case 0x02:
+    case exDefaultVariable:
       return "Default." + RefName(ReadRef());
-    case 0x03: case 0x36: {
+    case exVariableOfExpression: case exStructMember: {
       const std::string member = RefName(ReadRef());
       return ReadToken(precedence) + "." + member;
     }
-    case 0x0B:
+    case exNothing:
       return {};
-    case 0x0E: case 0x2D: case 0x2B: case 0x18: {
-      if (token == 0x2B) ReadByte();
-      if (token == 0x18) ReadWord();
+    case exEatString: case exBoolVariable: case exResizeString: case exSkip: {
+      if (token == exResizeString) ReadByte();
+      if (token == exSkip) ReadWord();
       return ReadToken(precedence);
     }
-    case 0x15:
+    case exEndParmValue:
       // At statement level it ends a default-parameter block by itself.
       return FState.TokenDepth == 1 ? std::string() : ReadToken(precedence);
-    case 0x16:
+    case exEndFunctionParms:
       return ")";
-    case 0x17:
+    case exSelf:
       return "self";
-    case 0x1B:
+    case exVirtualFunction:
       return ReadParameters(ReadName() + "(");
-    case 0x1C: {
+    case exFinalFunction: {
       const TUTObjectReference function = ReadRef();
       return ReadParameters(CallPrefix(function) + RefName(function) + "(");
     }
-    case 0x38:
+    case exGlobalFunction:
       return ReadParameters("Global." + ReadName() + "(");
     default:
       return ReadCompositeToken(token, precedence);
@@ -144,21 +152,21 @@ std::string TUTBytecodeReader::ReadReferenceToken(int token, std::uint8_t preced
 // that combine expressions.
 std::string TUTBytecodeReader::ReadCompositeToken(int token, std::uint8_t precedence) {
   switch (token) {
-    case 0x14:
+    case exLetBool:
       if (FPackage.FileVersion() == 61 && FState.ScriptBytesRead == 1) {
         ReadVersion61Header();
         return {};
       }
       [[fallthrough]];
-    case 0x0F: {
+    case exLet: {
       const std::string a = ReadToken(precedence);
       return a + "=" + ReadToken(precedence);
     }
-    case 0x10: case 0x1A: {
+    case exDynArrayElement: case exArrayElement: {
       const std::string a = ReadToken(precedence);
       return ReadToken(precedence) + "[" + a + "]";
     }
-    case 0x11: {
+    case exNew: {
       std::string text = "new (" + ReadToken(precedence);
       for (int i = 0; i < 3; ++i) {
         const std::string part = ReadToken(precedence);
@@ -166,70 +174,70 @@ std::string TUTBytecodeReader::ReadCompositeToken(int token, std::uint8_t preced
       }
       return text + ")";
     }
-    case 0x12: case 0x19: {
+    case exClassContext: case exContext: {
       const std::string object = ReadToken(precedence);
       ReadWord();
       ReadByte();
       return object + "." + ReadToken(precedence);
     }
-    case 0x13: {
+    case exMetaCast: {
       const std::string cls = RefName(ReadRef());
       return "Class<" + cls + ">(" + ReadToken(precedence) + ")";
     }
-    case 0x2E: {
+    case exDynamicCast: {
       const std::string cls = RefName(ReadRef());
       return cls + "(" + ReadToken(precedence) + ")";
     }
-    case 0x32: case 0x33: {
+    case exStructCmpEq: case exStructCmpNe: {
       ReadRef();
       const std::string a = ReadToken(precedence);
-      return a + (token == 0x32 ? "==" : "!=") + ReadToken(precedence);
+      return a + (token == exStructCmpEq ? "==" : "!=") + ReadToken(precedence);
     }
-    case 0x37:
+    case exLength:
       return ReadToken(precedence) + ".Length";
     default:
-      throw EUnknownUTOpcode(token);  // every token below 0x39 is handled before
+      throw EUnknownUTOpcode(token);  // every token below the conversions is handled before
   }
 }
 
 std::string TUTBytecodeReader::ReadControlToken(int token, std::uint8_t precedence) {
   switch (token) {
-    case 0x04: {
+    case exReturn: {
       if (FPackage.FileVersion() <= 61) return "return";
       const std::string value = ReadToken(precedence);
       return value.empty() ? "return" : "return " + value;
     }
-    case 0x05: {
+    case exSwitch: {
       ReadByte();
       std::string value = ReadToken(precedence);
       if (value.empty() || value.front() != '(') value = "(" + value + ")";
       return "switch " + value + " {";
     }
-    case 0x06:
+    case exJump:
       return "goto JL" + Hex(ReadWord(), 4);
-    case 0x07: {
+    case exJumpIfNot: {
       const unsigned offset = ReadWord();
       return "if (! " + ReadToken(precedence) + " ) goto JL" + Hex(offset, 4);
     }
-    case 0x08:
+    case exStop:
       return "stop";
-    case 0x09:
+    case exAssert:
       ReadWord();
       return "assert (" + ReadToken(precedence) + ")";
-    case 0x0A:
+    case exCase:
       if (ReadWord() == 0xFFFF) return "default:";
       return "case " + ReadToken(precedence) + ":";
-    case 0x0C:
+    case exLabelTable:
       ReadLabelTable();
       return {};
-    case 0x0D:
+    case exGotoLabel:
       return "goto (" + ReadToken(precedence) + ")";
-    case 0x2F: {
+    case exIterator: {
       const std::string iterator = ReadToken(precedence);
       ReadWord();
       return "foreach " + iterator + " {";
     }
-    case 0x30:
+    case exIteratorPop:
       return "}";
     default:
       return "continue";
@@ -238,49 +246,49 @@ std::string TUTBytecodeReader::ReadControlToken(int token, std::uint8_t preceden
 
 std::string TUTBytecodeReader::ReadConstantToken(int token) {
   switch (token) {
-    case 0x1D:
+    case exIntConst:
       return std::to_string(ReadInteger());
-    case 0x1E:
+    case exFloatConst:
       return FormatUTFloat(ReadFloat());
-    case 0x1F: {
+    case exStringConst: {
       const std::string text = FStream.ReadZString();
       Count(static_cast<std::int64_t>(text.size()) + 1);
       return FPackage.QuoteString(text);
     }
-    case 0x20: {
+    case exObjectConst: {
       // A reference to nothing has no class to name: it shows as Class''.
       const TUTObjectReference ref = ReadRef();
       std::string cls = ReferenceClassName(FPackage, ref);
       if (cls.empty()) cls = "Class";
       return cls + "'" + RefName(ref) + "'";
     }
-    case 0x21:
+    case exNameConst:
       return "'" + ReadName() + "'";
-    case 0x22: {
+    case exRotationConst: {
       const std::int32_t pitch = ReadInteger();
       const std::int32_t yaw = ReadInteger();
       const std::int32_t roll = ReadInteger();
       return "rot(" + std::to_string(pitch) + "," + std::to_string(yaw) + "," + std::to_string(roll) + ")";
     }
-    case 0x23: {
+    case exVectorConst: {
       const double x = ReadFloat();
       const double y = ReadFloat();
       const double z = ReadFloat();
       return "vect(" + FormatUTFloat(x) + "," + FormatUTFloat(y) + "," + FormatUTFloat(z) + ")";
     }
-    case 0x24: case 0x2C:
+    case exByteConst: case exIntConstByte:
       return std::to_string(ReadByte());
-    case 0x25:
+    case exIntZero:
       return "0";
-    case 0x26:
+    case exIntOne:
       return "1";
-    case 0x27:
+    case exTrue:
       return "True";
-    case 0x28:
+    case exFalse:
       return "False";
-    case 0x2A:
+    case exNoObject:
       return "None";
-    default: {  // 0x34, a wide string
+    default: {  // exUnicodeStringConst
       std::u16string text;
       for (std::uint16_t unit = ReadWord(); unit != 0; unit = ReadWord()) text.push_back(static_cast<char16_t>(unit));
       // The text only has to be told apart from ")": characters beyond
@@ -293,18 +301,54 @@ std::string TUTBytecodeReader::ReadConstantToken(int token) {
 }
 
 std::string TUTBytecodeReader::ReadConversionToken(int token, std::uint8_t precedence) {
+  // The type each conversion code turns its operand into, from
+  // exFirstConversion on. Conversions among byte, int, bool and float show
+  // their operand alone.
+  static const char* const kTargets[exLastConversion - exFirstConversion + 1] = {
+      "vector",                                                        // 0x39
+      "", "", "", "", "", "", "", "", "", "", "", "",                  // 0x3A to 0x45
+      "name", "bool", "bool", "byte", "int", "bool", "float",          // 0x46 to 0x4C
+      "vector", "rotator", "bool", "rotator", "bool",                  // 0x4D to 0x51
+      "string", "string", "string", "string", "string", "string", "string", "string",  // 0x52 to 0x59
+      "name"};                                                         // 0x5A
   const std::string value = ReadToken(precedence);
+  const char* target = kTargets[token - exFirstConversion];
+  return *target ? std::string(target) + "(" + value + ")" : value;
+}
+
+// The later engine moved the conversions behind one token that names the
+// conversion in its next byte, and gave the freed codes to dynamic arrays,
+// debugger marks and delegates.
+std::string TUTBytecodeReader::ReadSecondGenerationToken(int token, std::uint8_t precedence) {
   switch (token) {
-    case 0x39: case 0x4D: return "vector(" + value + ")";
-    case 0x46: case 0x5A: return "name(" + value + ")";
-    case 0x47: case 0x48: case 0x4B: case 0x4F: case 0x51: return "bool(" + value + ")";
-    case 0x49: return "byte(" + value + ")";
-    case 0x4A: return "int(" + value + ")";
-    case 0x4C: return "float(" + value + ")";
-    case 0x4E: case 0x50: return "rotator(" + value + ")";
-    default:
-      if (token >= 0x52) return "string(" + value + ")";
-      return value;  // 0x3A to 0x45 pass their expression on
+    case exPrimitiveCast: {
+      const int conversion = ReadByte();
+      if (conversion < exFirstConversion || conversion > exLastConversion) throw EUnknownUTOpcode(conversion);
+      return ReadConversionToken(conversion, precedence);
+    }
+    case exDynArrayInsert: case exDynArrayRemove: {
+      const std::string array = ReadToken(precedence);
+      const std::string index = ReadToken(precedence);
+      const std::string count = ReadToken(precedence);
+      return array + (token == exDynArrayInsert ? ".Insert(" : ".Remove(") + index + "," + count + ")";
+    }
+    case exDebugInfo:
+      // Version, line, text position and the token it stands before.
+      ReadInteger();
+      ReadInteger();
+      ReadInteger();
+      ReadByte();
+      return {};
+    case exDelegateFunction: {
+      ReadRef();  // the delegate property
+      return ReadParameters(ReadName() + "(");
+    }
+    case exDelegateProperty:
+      return ReadName();
+    default: {  // exLetDelegate
+      const std::string a = ReadToken(precedence);
+      return a + "=" + ReadToken(precedence);
+    }
   }
 }
 
@@ -320,7 +364,7 @@ std::string TUTBytecodeReader::ReadParameters(std::string text) {
 }
 
 std::string TUTBytecodeReader::ReadNative(int index, std::uint8_t precedence) {
-  if (index < 0x70) throw EInvalidUTNativeIndex(index);
+  if (index < exFirstNative) throw EInvalidUTNativeIndex(index);
   const TNativeFunction* row = FindNative(FPackage.NativeFunctions(), index);
   if (!row) return ReadParameters("UnknownFunction" + std::to_string(index) + "(");
   const std::string name = (platform::SameText(row->Name, FSelfName) ? "Super." : "") + row->Name;

@@ -70,6 +70,7 @@ class TUTBytecodeReader {
   std::string ReadControlToken(int token, std::uint8_t precedence);
   std::string ReadConstantToken(int token);
   std::string ReadConversionToken(int token, std::uint8_t precedence);
+  std::string ReadSecondGenerationToken(int token, std::uint8_t precedence);
   std::string ReadParameters(std::string text);
   std::string ReadNative(int index, std::uint8_t precedence);
   // `name` is the row's name as the call shows it, "Super." prefix included.
@@ -93,6 +94,7 @@ class TUTBytecodeReader {
   TUTObjectReference FSelf;
   TUTObjectReference FSuperField;
   std::string FSelfName;  // compared without regard to case
+  bool FSecondGeneration;
 };
 
 }  // namespace packages

@@ -104,14 +104,10 @@ namespace {
 constexpr std::uint32_t CPF_Net = 0x00000020;
 constexpr std::uint32_t CPF_CommentString = 0x02000000;
 
-// Array declarations being rendered: an array whose inner property leads
-// back to one of them, or nests deeper than any script declares, is shown
-// by name instead of recursing without end.
+// An array whose inner property leads back to an array being declared
+// around it, or nests deeper than any script declares, is shown by name
+// instead of recursing without end.
 constexpr std::size_t kMaxArrayNesting = 32;
-std::vector<const TUTObject*>& ArraysBeingDeclared() {
-  static std::vector<const TUTObject*> arrays;
-  return arrays;
-}
 
 }  // namespace
 
@@ -210,8 +206,12 @@ TUTObjectReference TUTObjectClassArrayProperty::GetInner() const {
 }
 
 std::string TUTObjectClassArrayProperty::GetDeclaration() {
+  std::vector<const TUTObject*> declaring;
+  return Declare(declaring);
+}
+
+std::string TUTObjectClassArrayProperty::Declare(std::vector<const TUTObject*>& declaring) {
   const TUTObjectReference inner = GetInner();
-  auto& declaring = ArraysBeingDeclared();
   auto* property = ExportObjectAs<TUTObjectClassProperty>(GetOwner(), inner);
   // An inner property that is not a property export of this package (an
   // import, nothing, another kind of object) or that leads back into this
@@ -220,15 +220,12 @@ std::string TUTObjectClassArrayProperty::GetDeclaration() {
       std::find(declaring.begin(), declaring.end(), property) != declaring.end())
     return "array<" + RefName(inner) + ">";
   TUTObjectUse use(*property);
+  auto* array = dynamic_cast<TUTObjectClassArrayProperty*>(property);
+  if (!array) return "array<" + property->GetDeclaration() + ">";
   declaring.push_back(this);
-  try {
-    const std::string text = "array<" + property->GetDeclaration() + ">";
-    declaring.pop_back();
-    return text;
-  } catch (...) {
-    declaring.pop_back();
-    throw;
-  }
+  const std::string text = "array<" + array->Declare(declaring) + ">";
+  declaring.pop_back();
+  return text;
 }
 
 TUTObjectReference TUTObjectClassFixedArrayProperty::GetInner() const {
@@ -280,10 +277,5 @@ TUTObjectReference TUTObjectClassStructProperty::GetStruct() const {
 }
 
 std::string TUTObjectClassStructProperty::GetDeclaration() { return RefName(GetStruct()); }
-
-TUTObjectReference TUTObjectClassDelegateProperty::GetFunction() const {
-  CheckReadObject();
-  return FRef;
-}
 
 }  // namespace packages

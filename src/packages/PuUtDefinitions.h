@@ -174,6 +174,10 @@ class TUTObjectClassArrayProperty : public TUTObjectClassRefProperty {
   using TUTObjectClassRefProperty::TUTObjectClassRefProperty;
   TUTObjectReference GetInner() const;
   std::string GetDeclaration() override;
+
+ private:
+  // `declaring` holds the arrays whose declarations enclose this one.
+  std::string Declare(std::vector<const TUTObject*>& declaring);
 };
 
 class TUTObjectClassFixedArrayProperty : public TUTObjectClassRefProperty {
@@ -211,10 +215,10 @@ class TUTObjectClassStructProperty : public TUTObjectClassRefProperty {
   std::string GetDeclaration() override;
 };
 
+// Its reference names the function the delegate has the signature of.
 class TUTObjectClassDelegateProperty : public TUTObjectClassRefProperty {
  public:
   using TUTObjectClassRefProperty::TUTObjectClassRefProperty;
-  TUTObjectReference GetFunction() const;
   std::string GetDeclaration() override { return "delegate"; }
 };
 

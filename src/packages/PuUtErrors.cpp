@@ -7,8 +7,8 @@ EInvalidUTPackage::EInvalidUTPackage() : EUTPackageError("ERROR! This isn't an U
 EProcessingUTPackage::EProcessingUTPackage(const std::string& fileName, const std::string& cause)
     : EUTPackageError("Exception processing package " + fileName + "\r\n" + cause) {}
 
-EReadingUTProperty::EReadingUTProperty(const std::string& propertyName)
-    : EUTPackageError("Exception reading property " + propertyName) {}
+EReadingUTProperty::EReadingUTProperty(const std::string& propertyName, std::string cause)
+    : EUTPackageError("Exception reading property " + propertyName), FCause(std::move(cause)) {}
 
 EUTObjectNotRead::EUTObjectNotRead(const std::string& objectName)
     : EUTPackageError(objectName + ": ReadObject was not called for this object!") {}

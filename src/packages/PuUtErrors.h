@@ -33,10 +33,16 @@ class EProcessingUTPackage : public EUTPackageError {
   EProcessingUTPackage(const std::string& fileName, const std::string& cause);
 };
 
-// A property tag could not be read; names the property as far as it was known.
+// A property tag could not be read; names the property as far as it was
+// known. The message of the error that stopped the read (what was read,
+// in which export, at which position) is kept as its cause.
 class EReadingUTProperty : public EUTPackageError {
  public:
-  explicit EReadingUTProperty(const std::string& propertyName);
+  explicit EReadingUTProperty(const std::string& propertyName, std::string cause = "");
+  const std::string& Cause() const { return FCause; }
+
+ private:
+  std::string FCause;
 };
 
 // A content accessor was used on an object whose data were never read: a

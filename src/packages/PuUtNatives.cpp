@@ -282,10 +282,10 @@ const TNativeFunctions NativesNerf =
     Derive(NativesDefault, {548, 549, 550, 551, 552, 1033},
            {{737, "SetTrace"}, {738, "GetTrace"}, {739, "SetConfigString"}, {740, "GetConfigString"}}, {});
 
-const TNativeFunctions& NativesForGame(int gameCode) {
-  if (const TNativeFunctions* table = GameSpecificNatives(gameCode)) return *table;
-  if (gameCode == 11) return NativesUT2003;
-  if (gameCode == 10) return NativesNerf;
+const TNativeFunctions& NativesForGame(TUTGameCode game) {
+  if (const TNativeFunctions* table = GameSpecificNatives(game)) return *table;
+  if (game == gameUT2003) return NativesUT2003;
+  if (game == gameNerf) return NativesNerf;
   return NativesDefault;
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "packages/PuUtGames.h"
+
 namespace packages {
 
 enum TNativeFunctionKind : std::uint8_t {
@@ -34,7 +36,7 @@ extern const TNativeFunctions NativesNerf;
 extern const TNativeFunctions NativesUT2003;
 
 // The table a game code selects; NativesDefault for any code without one.
-const TNativeFunctions& NativesForGame(int gameCode);
+const TNativeFunctions& NativesForGame(TUTGameCode game);
 
 // The first row whose Index is `index`, scanning from the first row; null
 // when there is none.

@@ -2,14 +2,14 @@
 
 namespace packages {
 
-const TNativeFunctions* GameSpecificNatives(int gameCode) {
-  switch (gameCode) {
-    case 3: return &NativesWheelOfTime;
-    case 4: return &NativesKlingonHonorGuard;
-    case 5: return &NativesRune;
-    case 6: return &NativesUndying;
-    case 7: return &NativesDeusEx;
-    // 9, Deep Space Nine: no public list of its natives exists; the caller
+const TNativeFunctions* GameSpecificNatives(TUTGameCode game) {
+  switch (game) {
+    case gameWheelOfTime: return &NativesWheelOfTime;
+    case gameKlingonHonorGuard: return &NativesKlingonHonorGuard;
+    case gameRune: return &NativesRune;
+    case gameUndying: return &NativesUndying;
+    case gameDeusEx: return &NativesDeusEx;
+    // Deep Space Nine: no public list of its natives exists; the caller
     // falls back to NativesDefault.
     default: return nullptr;
   }

@@ -17,6 +17,6 @@ extern const TNativeFunctions NativesDeusEx;
 
 // The table of one of those games, or null when the game code names none
 // of them (or its table is not known).
-const TNativeFunctions* GameSpecificNatives(int gameCode);
+const TNativeFunctions* GameSpecificNatives(TUTGameCode game);
 
 }  // namespace packages

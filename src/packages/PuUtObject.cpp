@@ -39,7 +39,7 @@ void TUTObject::BufferData() {
   FSerialOffset = e.SerialOffset;
   FData = std::move(data);
   FBuffer.emplace(FData, "export " + std::to_string(FExportIndex) + " (" + e.GetObjectName() + ")");
-  FBuffer->SetPackage(&FPackage);
+  FBuffer->SetSource(&FPackage);
   FBuffered = true;
 }
 

@@ -7,20 +7,6 @@
 
 namespace packages {
 
-const char* const UTGameNames[13] = {"Unknown",
-                                     "Unreal",
-                                     "Unreal Tournament",
-                                     "The Wheel of Time",
-                                     "Klingon Honor Guard",
-                                     "Rune",
-                                     "Quillon's Undying",
-                                     "Deus Ex",
-                                     "XCom Enforcer",
-                                     "Star Trek: Deep Space Nine",
-                                     "Nerf Arena Blast",
-                                     "Unreal Tournament 2003",
-                                     "Army Operations"};
-
 TUTPackage::TUTPackage() = default;
 
 TUTPackage::TUTPackage(const std::string& fileName, TUTGameCode game) : FGame(game) {

@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "packages/PuUtGames.h"
 #include "packages/PuUtNatives.h"
 #include "packages/PuUtStream.h"
 #include "packages/PuUtTables.h"
@@ -33,9 +34,6 @@ enum : std::uint8_t {
   findClassName = 4,
 };
 
-// The names of the game codes, indexed by code.
-extern const char* const UTGameNames[13];
-
 // A package's cache of enumeration value names per byte property name:
 // the names separated by single blanks, or empty when none was found.
 using TUTEnumCache = std::map<std::string, std::string, platform::TextLessIgnoringCase>;
@@ -50,7 +48,7 @@ struct TUTFoundObject {
   std::unique_ptr<TUTPackage> Child;
 };
 
-class TUTPackage {
+class TUTPackage : public TUTStreamSource {
  public:
   TUTPackage();
   // Loads the file at once; errors reach the caller.
@@ -69,13 +67,13 @@ class TUTPackage {
 
   // Header.
   const std::string& FileName() const { return FFileName; }
-  std::uint16_t FileVersion() const { return FFileVersion; }
+  std::uint16_t FileVersion() const override { return FFileVersion; }
   std::uint16_t LicenseeVersion() const { return FLicenseeVersion; }
   std::uint32_t PackageFlags() const { return FPackageFlags; }
   TUTGameCode Game() const { return FGame; }
 
   // Tables; out-of-range lookups give an empty text or null.
-  int NameCount() const { return static_cast<int>(FNames.size()); }
+  int NameCount() const override { return static_cast<int>(FNames.size()); }
   std::string GetName(int index) const;
   std::uint32_t GetNameFlags(int index) const;
   int ExportCount() const { return static_cast<int>(FExports.size()); }
@@ -120,6 +118,9 @@ class TUTPackage {
   void OpenStream();
   void CloseStream();
   TUTStream& Stream();
+  // The bytes read from the file since it was loaded, tables and object
+  // data alike.
+  std::int64_t FileBytesRead() const;
 
   void DoProgress(std::int64_t done, std::int64_t total);
   std::string QuoteString(const std::string& text) const;
@@ -169,6 +170,7 @@ class TUTPackage {
   std::uint16_t FLicenseeVersion = 0;
   std::uint32_t FPackageFlags = 0;
   int FOpenCount = 0;
+  std::int64_t FClosedBytesRead = 0;  // by the streams opened and closed since the load
   std::vector<std::string> FNames;
   std::vector<std::uint32_t> FNameFlags;
   std::vector<std::unique_ptr<TUTImportTableObjectData>> FImports;

@@ -3,6 +3,7 @@
 // table's offset before anything is sized by it.
 
 #include <limits>
+#include <optional>
 
 #include "packages/PuUtPackage.h"
 #include "platform/Files.h"
@@ -41,20 +42,28 @@ void SeekTable(TUTStream& s, std::int32_t offset, std::int32_t count, std::int64
 struct TUTPackage::TTableLayout {
   std::int32_t NameCount, NameOffset, ExportCount, ExportOffset, ImportCount, ImportOffset;
   std::int32_t HeritageCount = 0, HeritageOffset = 0;
+  // Newer files: the header's GUID, which stands in as the heritage.
+  std::optional<TUTGuid> Guid;
 };
 
 void TUTPackage::OpenStream() {
   if (FOpenCount == 0) {
     if (OnFileNotFound && !platform::FileExists(FFileName)) OnFileNotFound(FFileName);
     FStream = TUTStream::OpenFile(FFileName);
-    FStream->SetPackage(this);
+    FStream->SetSource(this);
   }
   ++FOpenCount;
 }
 
 void TUTPackage::CloseStream() {
   if (FOpenCount <= 0) return;
-  if (--FOpenCount == 0) FStream.reset();
+  if (--FOpenCount > 0) return;
+  FClosedBytesRead += FStream->FileBytesRead();
+  FStream.reset();
+}
+
+std::int64_t TUTPackage::FileBytesRead() const {
+  return FClosedBytesRead + (FStream ? FStream->FileBytesRead() : 0);
 }
 
 TUTStream& TUTPackage::Stream() {
@@ -63,6 +72,7 @@ TUTStream& TUTPackage::Stream() {
 }
 
 void TUTPackage::ReadPackage() {
+  FClosedBytesRead = 0;
   std::int64_t total = 100;
   DoProgress(0, total);
   bool opened = false;
@@ -98,7 +108,6 @@ void TUTPackage::ReadTables(std::int64_t& total) {
   FLicenseeVersion = s.ReadWord();
   FPackageFlags = s.ReadDWord();
   if (FPackageFlags & 0x80000000u) s.Fail("Package flags out of range");
-  s.SetPackage(this);
   TTableLayout t{};
   t.NameCount = ReadNonNegative(s, "Name count");
   t.NameOffset = ReadNonNegative(s, "Name offset");
@@ -131,7 +140,7 @@ void TUTPackage::ReadTableBody(TUTStream& s, TTableLayout& t, std::int64_t& tota
     // as the one heritage entry.
     t.HeritageCount = 1;
     t.HeritageOffset = static_cast<std::int32_t>(s.Position());
-    s.ReadGUID();
+    t.Guid = s.ReadGUID();
     const std::int32_t generations = s.CheckCount(ReadNonNegative(s, "Generation count"), 8);
     FGenerations.reserve(static_cast<std::size_t>(generations));
     for (std::int32_t i = 0; i < generations; ++i) {
@@ -182,10 +191,12 @@ void TUTPackage::ReadTableBody(TUTStream& s, TTableLayout& t, std::int64_t& tota
     DoProgress(++done, total);
   }
 
-  SeekTable(s, t.HeritageOffset, t.HeritageCount, kGuidSize);
+  // The GUID was read with the header: going back for it would read the
+  // start of the file once more.
+  if (!t.Guid) SeekTable(s, t.HeritageOffset, t.HeritageCount, kGuidSize);
   FHeritage.reserve(static_cast<std::size_t>(t.HeritageCount));
   for (std::int32_t i = 0; i < t.HeritageCount; ++i) {
-    FHeritage.push_back(s.ReadGUID());
+    FHeritage.push_back(t.Guid ? *t.Guid : s.ReadGUID());
     DoProgress(++done, total);
   }
 }

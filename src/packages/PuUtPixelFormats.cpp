@@ -57,7 +57,7 @@ BlockAlpha DXT3Alpha(const std::uint8_t* block) {
   for (int row = 0; row < 4; ++row) {
     const std::uint16_t bits = Word(block + 2 * row);
     for (int column = 0; column < 4; ++column)
-      alpha[row * 4 + column] = static_cast<std::uint8_t>(((bits >> (4 * column)) & 0x0F) * 16);
+      alpha[row * 4 + column] = static_cast<std::uint8_t>(((bits >> (4 * column)) & 0x0F) * 17);
   }
   return alpha;
 }
@@ -187,9 +187,18 @@ void DecodeMipPixels(TUTTextureFormat format, std::span<const std::uint8_t> data
   }
 }
 
+namespace {
+
+// A channel of `bits` bits spread over 0..255 by repeating its top bits
+// below it, so that its largest value is 255, not 248 or 252.
+std::uint8_t Expand(unsigned value, int bits) {
+  return static_cast<std::uint8_t>((value << (8 - bits)) | (value >> (2 * bits - 8)));
+}
+
+}  // namespace
+
 std::uint32_t DecodeColor565(std::uint16_t color) {
-  return MakeRGBA(static_cast<std::uint8_t>((color & 0x1F) * 8), static_cast<std::uint8_t>(((color >> 5) & 0x3F) * 4),
-                  static_cast<std::uint8_t>((color >> 11) * 8), 255);
+  return MakeRGBA(Expand(color & 0x1F, 5), Expand((color >> 5) & 0x3F, 6), Expand(color >> 11, 5), 255);
 }
 
 std::array<std::uint32_t, 4> BlockColorTable(std::uint16_t c0, std::uint16_t c1, bool allowTransparent) {

@@ -44,8 +44,8 @@ std::int64_t MipDataBytesNeeded(TUTTextureFormat format, std::int32_t width, std
 void DecodeMipPixels(TUTTextureFormat format, std::span<const std::uint8_t> data, TUTBitmap& bitmap);
 
 // The pieces of block decoding, open to tests.
-// A 5-6-5 colour as blue, green, red and alpha 255, each channel shifted up,
-// not scaled: 0xFFFF gives 248, 252, 248.
+// A 5-6-5 colour as blue, green, red and alpha 255, each channel spread
+// over the full range by bit replication: 0xFFFF gives 255, 255, 255.
 std::uint32_t DecodeColor565(std::uint16_t color);
 // The four colours of a block; DXT1 blocks with c0 <= c1 use three colours
 // and a transparent black.

@@ -47,6 +47,7 @@ std::string TUTProperty::TypeToString(TUTPropertyType type) {
   if (type >= 0 && type <= 15) return names[type];
   if (type == ptBuffer) return "Buffer";
   if (type == ptWord) return "Word";
+  if (type == ptDelegate) return "Delegate";
   return "";
 }
 
@@ -65,11 +66,16 @@ void TUTProperty::SetProperty(TUTPackage* package, const std::string& name, std:
 std::string TUTProperty::GetTypeName() { return FStructName.empty() ? TypeToString(FType) : FStructName; }
 
 std::string TUTProperty::GetDescription() {
+  int nesting = 0;
+  return GetDescription(nesting);
+}
+
+std::string TUTProperty::GetDescription(int& nesting) {
   if (!FValid) return "";
   std::string text = FName;
   if (FArrayIndex > -1) text += "[" + std::to_string(FArrayIndex) + "]";
   if (FType != ptNone) {
-    const TUTPropertyValue value = GetValue(-1);
+    const TUTPropertyValue value = GetValue(-1, nesting);
     text += " (" + value.TypeName + ") = " + value.Text;
   }
   return text;

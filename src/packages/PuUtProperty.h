@@ -70,6 +70,12 @@ class TUTProperty {
 
   static std::string TypeToString(TUTPropertyType type);
 
+  // GetDescription and GetValue for a property met inside the value of
+  // another (an element of an array): `nesting` counts the values being
+  // formatted around it, so that values nested in values stay bounded.
+  std::string GetDescription(int& nesting);
+  TUTPropertyValue GetValue(int elementIndex, int& nesting);
+
   void SetOwner(TUTObject* object) { FOwnerObject = object; }
   void SetArrayIndex(std::int32_t index) { FArrayIndex = index; }
 

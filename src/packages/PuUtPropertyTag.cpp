@@ -46,7 +46,10 @@ bool TUTPackage::ReadProperty(TUTProperty& property, TUTStream& s) {
       return false;
     }
     const std::uint8_t info = s.ReadByte();
-    const TUTPropertyType type = info & 0x0F;
+    TUTPropertyType type = info & 0x0F;
+    // The later engine stores delegates under the code that fixed-size
+    // strings had before.
+    if (type == ptString && IsSecondGeneration(FFileVersion)) type = ptDelegate;
     const bool arrayFlag = (info & 0x80) != 0;
     std::string structName;
     if (type == ptStruct) {
@@ -73,8 +76,8 @@ bool TUTPackage::ReadProperty(TUTProperty& property, TUTStream& s) {
       property.SetProperty(this, name, arrayIndex, type, value.data(), value.size(), structName);
     }
     return true;
-  } catch (const EUTPackageError&) {
-    throw EReadingUTProperty(known);
+  } catch (const EUTPackageError& e) {
+    throw EReadingUTProperty(known, e.what());
   }
 }
 

@@ -25,8 +25,9 @@ enum : TUTPropertyType {
   ptStr = 13,
   ptMap = 14,
   ptFixedArray = 15,
-  ptBuffer = 256,  // raw bytes; also tags of an unknown type
-  ptWord = 257,    // two-byte unsigned value
+  ptBuffer = 256,    // raw bytes; also tags of an unknown type
+  ptWord = 257,      // two-byte unsigned value
+  ptDelegate = 258,  // code 7 of later-generation packages: an object and its function's name
 };
 
 }  // namespace packages

@@ -24,7 +24,6 @@ namespace {
 // arrays and structures again; a crafted value must not nest deeper than
 // any real script type does.
 constexpr int kMaxNesting = 32;
-int gNesting = 0;
 
 // Members of defined structures may read no bytes at all (an empty
 // structure, a raw member at the end), so a few definitions holding
@@ -34,13 +33,16 @@ constexpr int kMaxMembers = 10000;
 
 class TNestingGuard {
  public:
-  TNestingGuard() {
-    if (gNesting >= kMaxNesting) throw EUTReadError("Property values nested deeper than 32 levels");
-    ++gNesting;
+  explicit TNestingGuard(int& nesting) : FNesting(nesting) {
+    if (FNesting >= kMaxNesting) throw EUTReadError("Property values nested deeper than 32 levels");
+    ++FNesting;
   }
-  ~TNestingGuard() { --gNesting; }
+  ~TNestingGuard() { --FNesting; }
   TNestingGuard(const TNestingGuard&) = delete;
   TNestingGuard& operator=(const TNestingGuard&) = delete;
+
+ private:
+  int& FNesting;
 };
 
 std::string ObjectText(const TUTPackage& package, TUTObjectReference ref, bool asClass) {
@@ -80,7 +82,7 @@ void FormatArray(const TUTValueContext& c, TUTPropertyValue& out) {
   for (int i = 0; i < count; ++i) {
     std::string element;
     while (c.Values.ReadProperty(*scratch, s) && scratch->Type() != ptNone)
-      element += scratch->GetDescription() + ", ";
+      element += scratch->GetDescription(c.Nesting) + ", ";
     list += "[" + std::to_string(i) + "]=" + Bracketed(element) + ", ";
   }
   out.Text = Bracketed(list);
@@ -119,7 +121,7 @@ TUTPropertyType MemberType(const std::string& className) {
       {"floatproperty", ptFloat},        {"objectproperty", ptObject},    {"classproperty", ptClass},
       {"nameproperty", ptName},          {"strproperty", ptStr},          {"structproperty", ptStruct},
       {"stringproperty", ptString},      {"mapproperty", ptMap},          {"arrayproperty", ptArray},
-      {"fixedarrayproperty", ptFixedArray}};
+      {"fixedarrayproperty", ptFixedArray}, {"delegateproperty", ptDelegate}};
   const std::string lower = platform::LowerCase(className);
   for (const auto& [name, type] : kTypes)
     if (lower == name) return type;
@@ -168,7 +170,7 @@ TUTObjectClassStruct* FindStructDefinition(TUTPackage& package, const TUTObject*
 
 bool FormatDefinedMembers(const TUTValueContext& c, TUTObjectClassStruct& definition, int elementIndex,
                           std::string& list, TUTPropertyValue& out) {
-  const TUTValueContext inner{c.Values, definition.GetOwner(), &definition, c.Stream, c.Bytes, c.Members};
+  const TUTValueContext inner{c.Values, definition.GetOwner(), &definition, c.Stream, c.Bytes, c.Members, c.Nesting};
   int member = 0;
   return ForEachMember(definition, [&](TUTObjectClassProperty& property) {
     const TUTPropertyType type = MemberType(property.GetClassName());
@@ -259,13 +261,22 @@ void FormatUTValue(const TUTValueContext& c, TUTPropertyType type, const std::st
       break;
     }
     case ptArray: {
-      TNestingGuard guard;
+      TNestingGuard guard(c.Nesting);
       FormatArray(c, out);
       break;
     }
     case ptStruct: {
-      TNestingGuard guard;
+      TNestingGuard guard(c.Nesting);
       FormatStruct(c, hint, elementIndex, out);
+      break;
+    }
+    case ptDelegate: {
+      // The object the delegate is bound to, then its function's name:
+      // default properties show the function alone (OnClick=InternalOnClick).
+      s.ReadCompactIndex();
+      const std::string function = c.Values.GetName(s.ReadNameIndex());
+      out.Variant = function;
+      out.Text = function;
       break;
     }
     case ptWord: {
@@ -286,6 +297,11 @@ void FormatUTValue(const TUTValueContext& c, TUTPropertyType type, const std::st
 }
 
 TUTPropertyValue TUTProperty::GetValue(int elementIndex) {
+  int nesting = 0;
+  return GetValue(elementIndex, nesting);
+}
+
+TUTPropertyValue TUTProperty::GetValue(int elementIndex, int& nesting) {
   TUTPropertyValue out;
   if (!Valid() || !Package()) {
     out.Variant = std::string("0");
@@ -293,9 +309,9 @@ TUTPropertyValue TUTProperty::GetValue(int elementIndex) {
     return out;
   }
   TUTStream s(Value(), "the value of property " + Name());
-  s.SetPackage(Package());
+  s.SetSource(Package());
   int members = 0;
-  const TUTValueContext c{*Package(), *Package(), OwnerObject(), s, Value(), members};
+  const TUTValueContext c{*Package(), *Package(), OwnerObject(), s, Value(), members, nesting};
   FormatUTValue(c, Type(), StructName(), Name(), elementIndex, out);
   return out;
 }

@@ -4,7 +4,6 @@
 #include <bit>
 #include <cstring>
 
-#include "packages/PuUtPackage.h"
 #include "platform/FileError.h"
 #include "platform/Files.h"
 
@@ -12,9 +11,11 @@ namespace packages {
 
 namespace {
 
-// Large enough that a table read rarely refills, small enough that loading
-// a package never pulls in much of the object data around its tables.
-constexpr std::int64_t kWindowSize = 64 * 1024;
+// The file is read in pieces of this size around what is asked for: the
+// tables are read a few bytes at a time and lie in two runs (header and
+// names at the start, imports and exports at the end), so each run costs a
+// handful of reads and at most one piece beyond what it holds.
+constexpr std::int64_t kWindowSize = 4 * 1024;
 
 }  // namespace
 
@@ -28,6 +29,9 @@ std::unique_ptr<TUTStream> TUTStream::OpenFile(const std::string& path) {
   // A folder opens for reading on some systems and reports a size no file has.
   std::FILE* file = platform::FileExists(path) ? std::fopen(path.c_str(), "rb") : nullptr;
   if (!file) throw platform::EFileError("Cannot open file \"" + path + "\"");
+  // The stream keeps a window of its own; a second buffer below it would
+  // read whole blocks around every seek.
+  std::setvbuf(file, nullptr, _IONBF, 0);
   long size = -1;
   if (std::fseek(file, 0, SEEK_END) == 0) size = std::ftell(file);
   if (size < 0 || std::fseek(file, 0, SEEK_SET) != 0) {
@@ -42,17 +46,6 @@ std::unique_ptr<TUTStream> TUTStream::OpenFile(const std::string& path) {
 
 TUTStream::~TUTStream() {
   if (FFile) std::fclose(FFile);
-}
-
-void TUTStream::SetPackage(const TUTPackage* package) {
-  FPackage = package;
-  if (package) SetVersions(package->FileVersion(), package->LicenseeVersion(), package->Game());
-}
-
-void TUTStream::SetVersions(int fileVersion, int licenseeVersion, TUTGameCode game) {
-  FFileVersion = fileVersion;
-  FLicenseeVersion = licenseeVersion;
-  FGame = game;
 }
 
 void TUTStream::Fail(const std::string& what) const {
@@ -71,8 +64,10 @@ void TUTStream::Skip(std::int64_t count) {
 }
 
 bool TUTStream::ReadFile(void* buffer, std::int64_t count) {
-  return std::fseek(FFile, static_cast<long>(FPosition), SEEK_SET) == 0 &&
-         std::fread(buffer, 1, static_cast<std::size_t>(count), FFile) == static_cast<std::size_t>(count);
+  if (std::fseek(FFile, static_cast<long>(FPosition), SEEK_SET) != 0) return false;
+  const std::size_t read = std::fread(buffer, 1, static_cast<std::size_t>(count), FFile);
+  FFileBytesRead += static_cast<std::int64_t>(read);
+  return read == static_cast<std::size_t>(count);
 }
 
 void TUTStream::Refill() {
@@ -91,7 +86,7 @@ void TUTStream::Fetch(void* buffer, std::int64_t count) {
   }
   // A read as large as the window (mostly an export's whole data) goes
   // straight into the caller's buffer: through the window it would be
-  // copied twice and stay in memory until the file closes.
+  // read in pieces and copied twice.
   if (count >= kWindowSize) {
     if (!ReadFile(buffer, count)) Fail("File read error");
     return;
@@ -218,7 +213,7 @@ std::string TUTStream::ReadFString() {
 }
 
 std::string TUTStream::ReadNameString() {
-  if (FFileVersion < 64) {
+  if (FileVersion() < 64) {
     // Older files end their names with a zero instead of storing a length.
     // The engine's names are short; one as long as the file would be
     // copied into every text that names it, so such a name is refused with
@@ -237,22 +232,9 @@ std::string TUTStream::ReadNameString() {
 
 std::int32_t TUTStream::ReadNameIndex() {
   const std::int32_t index = ReadCompactIndex();
-  if (!FPackage || index < 0 || index >= FPackage->NameCount())
+  if (!FSource || index < 0 || index >= FSource->NameCount())
     Fail("Name index " + std::to_string(index) + " outside the name table");
   return index;
-}
-
-std::string TUTStream::ReadName() {
-  const std::int32_t index = ReadNameIndex();
-  return FPackage->GetName(index);
-}
-
-std::int32_t TUTStream::ReadObjectRef() {
-  const std::int32_t ref = ReadCompactIndex();
-  const bool valid = FPackage && (ref == 0 || (ref > 0 && ref <= FPackage->ExportCount()) ||
-                                  (ref < 0 && std::int64_t(-std::int64_t(ref)) <= FPackage->ImportCount()));
-  if (!valid) Fail("Object reference " + std::to_string(ref) + " outside the tables");
-  return ref;
 }
 
 std::int32_t TUTStream::CheckCount(std::int64_t count, std::int64_t elementSize) const {

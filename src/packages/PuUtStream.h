@@ -18,28 +18,19 @@
 
 namespace packages {
 
-class TUTPackage;
-
 using TUTBytes = std::vector<std::uint8_t>;
 using TUTGuid = std::array<std::uint8_t, 16>;
 
-// The engine game a package belongs to; it selects the native table and
-// steers some content readers.
-using TUTGameCode = std::uint8_t;
-enum : TUTGameCode {
-  gameUnknown = 0,
-  gameUnreal = 1,
-  gameUnrealTournament = 2,
-  gameWheelOfTime = 3,
-  gameKlingonHonorGuard = 4,
-  gameRune = 5,
-  gameUndying = 6,
-  gameDeusEx = 7,
-  gameXComEnforcer = 8,
-  gameDeepSpaceNine = 9,
-  gameNerf = 10,
-  gameUT2003 = 11,
-  gameArmyOperations = 12,
+// What a stream over a package's data needs of the package: the file
+// version that selects the form of name strings, and the size of the name
+// table that name indexes are checked against.
+class TUTStreamSource {
+ public:
+  virtual std::uint16_t FileVersion() const = 0;
+  virtual int NameCount() const = 0;
+
+ protected:
+  ~TUTStreamSource() = default;
 };
 
 class TUTStream {
@@ -54,19 +45,17 @@ class TUTStream {
   TUTStream(const TUTStream&) = delete;
   TUTStream& operator=(const TUTStream&) = delete;
 
-  // What the encodings depend on, copied from the package; the package also
-  // resolves name reads. Without a package, ReadName fails.
-  void SetPackage(const TUTPackage* package);
-  const TUTPackage* Package() const { return FPackage; }
-  int FileVersion() const { return FFileVersion; }
-  int LicenseeVersion() const { return FLicenseeVersion; }
-  TUTGameCode Game() const { return FGame; }
-  void SetVersions(int fileVersion, int licenseeVersion, TUTGameCode game);
+  // The package whose data the stream reads, asked at each read that
+  // depends on it; without one, name strings take the oldest form and name
+  // indexes fail.
+  void SetSource(const TUTStreamSource* source) { FSource = source; }
+  std::uint16_t FileVersion() const { return FSource ? FSource->FileVersion() : 0; }
 
-  const std::string& Context() const { return FContext; }
   std::int64_t Size() const { return FSize; }
   std::int64_t Position() const { return FPosition; }
   std::int64_t Remaining() const { return FSize - FPosition; }
+  // The bytes taken from the file so far; 0 for a stream over memory.
+  std::int64_t FileBytesRead() const { return FFileBytesRead; }
   // Moves to an absolute position within 0..Size.
   void Seek(std::int64_t position);
   void Skip(std::int64_t count);
@@ -91,11 +80,8 @@ class TUTStream {
   std::string ReadFString();       // as ReadSizedString without its last byte
   std::string ReadNameString();    // the name-table form of FileVersion
 
-  // A compact name index and its name; an index outside the name table fails.
+  // A compact name index; one outside the name table fails.
   std::int32_t ReadNameIndex();
-  std::string ReadName();
-  // A compact object reference; one outside the tables fails.
-  std::int32_t ReadObjectRef();
 
   // `count` elements of `elementSize` bytes must fit in what remains;
   // "Invalid array length" otherwise (negative counts too).
@@ -116,10 +102,8 @@ class TUTStream {
   std::FILE* FFile = nullptr;
   TUTBytes FWindow;
   std::int64_t FWindowStart = 0;
-  const TUTPackage* FPackage = nullptr;
-  int FFileVersion = 0;
-  int FLicenseeVersion = 0;
-  TUTGameCode FGame = gameUnknown;
+  std::int64_t FFileBytesRead = 0;
+  const TUTStreamSource* FSource = nullptr;
 };
 
 // The compact index encoding read from a byte buffer at `position`, which

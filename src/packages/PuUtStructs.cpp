@@ -6,6 +6,13 @@ namespace {
 
 constexpr std::uint32_t FUNC_Net = 0x00000040;
 
+// The word a struct record keeps between TextPos and ScriptSize: every
+// package has it from version 120 on, and the UT2003 line (licensee 25 and
+// later) from version 119.
+bool HasWordBeforeScriptSize(const TUTPackage& p) {
+  return p.FileVersion() >= 120 || (p.FileVersion() >= 119 && p.LicenseeVersion() >= 25);
+}
+
 // `count` compact values, the count first checked against the data.
 std::vector<std::int32_t> ReadCompactList(TUTStream& s) {
   const std::int32_t count = s.CheckCount(s.ReadCompactIndex());
@@ -53,8 +60,10 @@ void TUTObjectClassStruct::ReadData() {
   FriendlyName = ReadNameText(s);
   Line = s.ReadInteger();
   TextPos = s.ReadInteger();
-  if (GetOwner().FileVersion() >= 120) s.ReadDWord();
+  if (HasWordBeforeScriptSize(GetOwner())) s.ReadDWord();
   ScriptSize = s.ReadInteger();
+  // A record read with the wrong layout shows here first.
+  if (ScriptSize < 0) s.Fail("Negative script size " + std::to_string(ScriptSize));
   ScriptBytesRead = 0;
   TokenDepth = 0;
 }

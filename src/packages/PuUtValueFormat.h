@@ -31,6 +31,9 @@ struct TUTValueContext {
   // Structure members formatted so far for this value, shared by all
   // nesting levels.
   int& Members;
+  // Arrays and structures being formatted around the value, counted over
+  // the whole read, array elements included.
+  int& Nesting;
 };
 
 // The value of `type` at the stream's position into `out`; `hint` is the

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "common/TestNames.h"
+
 namespace packages {
 namespace {
 
@@ -27,7 +29,11 @@ INSTANTIATE_TEST_SUITE_P(Values, BuiltInEnumTest,
                                            EnumCase{"ESPARKTYPE", 20, ",SPARK_CustomCloud"},
                                            EnumCase{"ESparkType", 28, "SPARK_Sprinkler"},
                                            EnumCase{"ESparkType", 29, ""},
-                                           EnumCase{"EMissing", 0, ""}));
+                                           EnumCase{"EMissing", 0, ""}),
+                         [](const auto& info) {
+                           return testing_support::TestName(std::string(info.param.enumName) + " " +
+                                                            std::to_string(info.param.value));
+                         });
 
 TEST(BuiltInEnumRegistryTest, FirstRowOfANameWinsAndResetDropsAdditions) {
   RegisterEnum("ESheerAxis", {"Other"});

@@ -50,7 +50,7 @@ class ScriptPackageFixture {
   // One token read at statement level from `bytes`.
   WalkResult Token(const std::string& bytes, int self = 0, int superField = 0) {
     TUTStream s(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), "script");
-    s.SetPackage(package);
+    s.SetSource(package);
     TUTScriptState state;
     state.ScriptSize = 1000;
     TUTBytecodeReader reader(*package, s, state, self, superField);
@@ -64,7 +64,7 @@ class ScriptPackageFixture {
   // The whole walk of a script of `size` counted bytes.
   WalkResult Script(const std::string& bytes, std::int32_t size) {
     TUTStream s(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), "script");
-    s.SetPackage(package);
+    s.SetSource(package);
     TUTScriptState state;
     state.ScriptSize = size;
     TUTBytecodeReader(*package, s, state).ReadScript();
@@ -100,14 +100,23 @@ class TokenTest : public ::testing::TestWithParam<TokenCase> {
 };
 ScriptPackageFixture* TokenTest::fixture = nullptr;
 
-TEST_P(TokenTest, RendersAndCounts) {
-  const TokenCase& c = GetParam();
-  const Refs& r = fixture->r;
-  const WalkResult w = fixture->Token(c.bytes(r), c.self ? c.self(r) : 0, c.superField ? c.superField(r) : 0);
+void ExpectToken(ScriptPackageFixture& fixture, const TokenCase& c) {
+  const Refs& r = fixture.r;
+  const WalkResult w = fixture.Token(c.bytes(r), c.self ? c.self(r) : 0, c.superField ? c.superField(r) : 0);
   EXPECT_EQ(w.text, c.text);
   EXPECT_EQ(w.counted, c.counted);
   EXPECT_EQ(w.consumed, c.consumed < 0 ? c.counted : c.consumed);
 }
+
+TEST_P(TokenTest, RendersAndCounts) { ExpectToken(*fixture, GetParam()); }
+
+// The same walk in a package of the later engine generation.
+class SecondGenerationTokenTest : public TokenTest {
+ protected:
+  static void SetUpTestSuite() { fixture = new ScriptPackageFixture(128); }
+};
+
+TEST_P(SecondGenerationTokenTest, RendersAndCounts) { ExpectToken(*fixture, GetParam()); }
 
 const TokenCase kTokens[] = {
     // Natives 144 "*" (16) and 146 "+" (20): the tighter-bound sum nested
@@ -170,6 +179,10 @@ const TokenCase kTokens[] = {
      "Max(vector(self),name(self),int(self),string(self))", 10, -1},
     {"Skip", [](auto&) { return B({0x18, 0x05, 0x00, 0x27}); }, "True", 4, -1},
     {"Assignment", [](auto& r) { return B({0x0F, 0x00}) + C(r.health) + B({0x26}); }, "Health=1", 7, 4},
+    // Codes the later engine gave new meanings keep their old ones here.
+    {"ConversionCodesPassTheirOperandOn", [](auto&) { return B({0xFA, 0x44, 0x2C, 0x0F, 0x45, 0x27, 0x16}); },
+     "Max(15,True)", 7, -1},
+    {"ConversionByItsOwnCode", [](auto&) { return B({0x39, 0x4A, 0x17}); }, "vector(int(self))", 3, -1},
     {"FirstTokenAssignsBoolInVersion69", [](auto& r) { return B({0x14, 0x00}) + C(r.health) + B({0x27}); },
      "Health=True", 7, 4},
     // Calls to a function of the same name: the call prefix.
@@ -188,6 +201,34 @@ const TokenCase kTokens[] = {
 INSTANTIATE_TEST_SUITE_P(Walk, TokenTest, ::testing::ValuesIn(kTokens),
                          [](const auto& info) { return std::string(info.param.name); });
 
+// Tokens of the later engine generation: conversions behind one token that
+// names them, dynamic array edits, debugger marks and delegates.
+const TokenCase kSecondGenerationTokens[] = {
+    // Bytes as a UT2004 GUI page stores "__OnClose__Delegate = InternalOnClose".
+    {"LetDelegate", [](auto& r) { return B({0x45, 0x01}) + C(r.health) + B({0x44}) + C(r.foo); }, "Health=Foo", 11,
+     5},
+    {"DelegatePropertyCountsFourForItsName", [](auto& r) { return B({0x44}) + C(r.foo); }, "Foo", 5, 2},
+    {"DelegateCall", [](auto& r) { return B({0x43}) + C(r.health) + C(r.foo) + I(1) + B({0x16}); }, "Foo(1)", 15,
+     9},
+    {"ArrayInsert", [](auto& r) { return B({0x40, 0x00}) + C(r.health) + B({0x25, 0x26}); }, "Health.Insert(0,1)", 8,
+     5},
+    {"ArrayRemove", [](auto& r) { return B({0x41, 0x00}) + C(r.health) + B({0x25, 0x26}); }, "Health.Remove(0,1)", 8,
+     5},
+    {"DebugInfo", [](auto&) { return B({0x42}) + pw::Int(100) + pw::Int(12) + pw::Int(345) + B({0x0F}); }, "", 14, -1},
+    {"ConversionNamedByTheNextByte", [](auto&) { return B({0x39, 0x4A, 0x17}); }, "int(self)", 3, -1},
+    // Float to int, a code that is a delegate token on its own.
+    {"ConversionOfADelegateCode", [](auto&) { return B({0x39, 0x44}) + pw::Byte(0x1E) + pw::Float(2); }, "2.00", 7,
+     -1},
+    {"ConversionsInAnArgumentList",
+     [](auto&) { return B({0xFA, 0x39, 0x40, 0x27, 0x39, 0x53, 0x26, 0x16}); }, "Max(True,string(1))", 8, -1},
+    // Tokens the generations share.
+    {"Assignment", [](auto& r) { return B({0x0F, 0x00}) + C(r.health) + B({0x26}); }, "Health=1", 7, 4},
+    {"Length", [](auto& r) { return B({0x37, 0x00}) + C(r.health); }, "Health.Length", 6, 3},
+};
+
+INSTANTIATE_TEST_SUITE_P(Walk, SecondGenerationTokenTest, ::testing::ValuesIn(kSecondGenerationTokens),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 struct ErrorCase {
   const char* name;
   std::string bytes;
@@ -201,7 +242,7 @@ TEST_P(WalkErrorTest, RaisesTheReadersOwnError) {
   static ScriptPackageFixture fixture(69);
   const ErrorCase& c = GetParam();
   TUTStream s(reinterpret_cast<const std::uint8_t*>(c.bytes.data()), c.bytes.size(), "script");
-  s.SetPackage(fixture.package);
+  s.SetSource(fixture.package);
   TUTScriptState state;
   state.ScriptSize = 1 << 20;
   TUTBytecodeReader reader(*fixture.package, s, state);
@@ -228,6 +269,17 @@ INSTANTIATE_TEST_SUITE_P(
         // Prefix "!" on itself, nested far deeper than any compiler would.
         ErrorCase{"NestingCap", std::string(5000, '\x81'), "Script tokens nested deeper than 1000", 1000}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ScriptWalk, SecondGenerationCastOfNoConversionIsAnUnknownToken) {
+  ScriptPackageFixture f(128);
+  TUTStream s(reinterpret_cast<const std::uint8_t*>("\x39\x17"), 2, "script");
+  s.SetSource(f.package);
+  TUTScriptState state;
+  state.ScriptSize = 10;
+  TUTBytecodeReader reader(*f.package, s, state);
+  EXPECT_THROW(reader.ReadScript(), EUnknownUTOpcode);
+  EXPECT_EQ(state.ScriptBytesRead, 2);
+}
 
 TEST(ScriptWalk, StopsAtTheStoredLengthAndMayOvershootIt) {
   ScriptPackageFixture f(69);
@@ -280,7 +332,7 @@ TEST(ScriptWalk, LongArgumentListsDoNotGrowTheText) {
   for (int i = 0; i < 20000; ++i) bytes += B({0x00}) + C(variable);
   bytes += B({0x16});
   TUTStream s(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size(), "script");
-  s.SetPackage(&p);
+  s.SetSource(&p);
   TUTScriptState state;
   state.ScriptSize = 1 << 20;
   const std::string text = TUTBytecodeReader(p, s, state).ReadToken(255);

@@ -1,6 +1,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 
+#include "ExactRead.h"
 #include "ScriptPackageBuilder.h"
 #include "packages/PuUtFont.h"
 #include "packages/PuUtStructs.h"
@@ -219,7 +220,8 @@ TEST_P(FunctionRecordTest, FieldsAfterTheWalkedScript) {
 // in the struct record; 61 has no value after a return token.
 INSTANTIATE_TEST_SUITE_P(Versions, FunctionRecordTest,
                          ::testing::Values(FunctionCase{63, "Old.u"}, FunctionCase{69, "Test.u"},
-                                           FunctionCase{120, "New.u"}, FunctionCase{128, "Newer.u"}));
+                                           FunctionCase{120, "New.u"}, FunctionCase{128, "Newer.u"}),
+                         [](const auto& info) { return "Version" + std::to_string(info.param.version); });
 
 TEST_F(ScriptClasses, FunctionWithAnUnknownTokenKeepsWhatWasReadBeforeIt) {
   TScriptPackage sp;
@@ -303,7 +305,12 @@ struct ClassCase {
 
 class ClassRecordTest : public ::testing::TestWithParam<ClassCase> {
  protected:
-  void SetUp() override { RegisterScriptClasses(); }
+  void SetUp() override {
+    RegisterScriptClasses();
+    exact_read::Probe<TUTObjectClassClass>("");
+    exact_read::Leftovers().clear();
+  }
+  void TearDown() override { RegisterScriptClasses(); }
 };
 
 TEST_P(ClassRecordTest, FieldsByVersionThenDefaultProperties) {
@@ -314,6 +321,8 @@ TEST_P(ClassRecordTest, FieldsByVersionThenDefaultProperties) {
   TUTPackage& p = sp.Open("MyPackage.u");
   auto* cls = ReadExport<TUTObjectClassClass>(p, c);
   ASSERT_NE(cls, nullptr);
+  EXPECT_EQ(exact_read::Leftovers(), std::vector<std::string>());
+  EXPECT_EQ(cls->ScriptSize, 0);
   EXPECT_EQ(cls->ClassFlags, 0x80000002u);
   EXPECT_EQ(cls->ClassGuid[15], 7);
   ASSERT_EQ(cls->Dependencies.size(), 1u);
@@ -326,9 +335,16 @@ TEST_P(ClassRecordTest, FieldsByVersionThenDefaultProperties) {
   EXPECT_EQ(cls->GetProperties().Find("Health")->GetValueText(), "100");
 }
 
+// UT2003 wrote the struct record's extra word from version 119 on, other
+// games of the engine only from 120.
 INSTANTIATE_TEST_SUITE_P(Versions, ClassRecordTest,
                          ::testing::Values(ClassCase{61, 0}, ClassCase{69, 0}, ClassCase{100, 25},
-                                           ClassCase{128, 29}));
+                                           ClassCase{119, 0}, ClassCase{119, 27}, ClassCase{120, 0},
+                                           ClassCase{128, 29}),
+                         [](const auto& info) {
+                           return "Version" + std::to_string(info.param.version) + "Licensee" +
+                                  std::to_string(info.param.licensee);
+                         });
 
 TEST_F(ScriptClasses, UndyingClassesCarryOneMoreWord) {
   // Version 85 to 116 with licensee 0 and no known import is Undying.
@@ -392,6 +408,20 @@ const BrokenCase kBroken[] = {
     {"TextLengthNegative", "TextBuffer", [](auto& sp) { return TextBuffer(sp, -100); }, "Invalid array length"},
     {"FontPageBeyondTheData", "Font", [](auto& sp) { return FontPage(sp, 1000000); }, "Invalid array length"},
     {"FontPageNegative", "Font", [](auto& sp) { return FontPage(sp, -3); }, "Invalid array length"},
+    {"FunctionScriptSizeNegative", "Function",
+     [](auto& sp) {
+       TStructRecord r;
+       r.ScriptSize = -1;
+       return sp.Function(r);
+     },
+     "Negative script size -1"},
+    {"StateScriptSizeNegative", "State",
+     [](auto& sp) {
+       TStructRecord r;
+       r.ScriptSize = -5;
+       return sp.Struct(r) + std::string(24, '\0');
+     },
+     "Negative script size -5"},
     {"KerningBeyondTheData", "Font",
      [](auto& sp) { return sp.w.NoneTag() + pw::Byte(0) + pw::Int(0) + pw::Compact(50) + "AB"; },
      "Invalid array length"},

@@ -29,7 +29,6 @@ struct FontCase {
   std::uint16_t version;
   std::size_t kerningPairs;
   bool kerningFlag;
-  std::int32_t extraIndex;
 };
 
 class FontVersionTest : public ::testing::TestWithParam<FontCase> {
@@ -37,12 +36,12 @@ class FontVersionTest : public ::testing::TestWithParam<FontCase> {
   void SetUp() override { RegisterUTObjectClass("Font", UTObjectClass<TUTObjectClassFont>()); }
 };
 
+// The first engine generation's pages of characters.
 TEST_P(FontVersionTest, TailByFileVersion) {
   const FontCase& c = GetParam();
   TScriptPackage sp(c.version);
   std::string data = sp.w.NoneTag() + pw::Byte(2) + Page(-1, 3) + Page(-2, 4, 100) + pw::Int(77);
-  if (c.version >= 119) data += pw::Compact(5) + pw::Int(1) + pw::Int(2);
-  if (c.version >= 69 && c.version < 119) data += pw::Compact(1) + "AV" + pw::Int(1);
+  if (c.version >= 69) data += pw::Compact(1) + "AV" + pw::Int(1);
   const int f = sp.w.Export("Small", sp.Class("Font"), data);
   TUTPackage& p = sp.Open("Fonts.utx");
   auto* font = script_builder::ReadExport<TUTObjectClassFont>(p, f);
@@ -53,7 +52,6 @@ TEST_P(FontVersionTest, TailByFileVersion) {
   EXPECT_EQ(font->Characters[3].X, 100);
   EXPECT_EQ(font->Characters[6].H, 9);
   EXPECT_EQ(font->PagesTrailer, 77);
-  EXPECT_EQ(font->ExtraIndex, c.extraIndex);
   EXPECT_EQ(font->KerningPairs.size(), c.kerningPairs);
   EXPECT_EQ(font->KerningFlag, c.kerningFlag);
   if (c.kerningPairs) {
@@ -63,8 +61,66 @@ TEST_P(FontVersionTest, TailByFileVersion) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Versions, FontVersionTest,
-                         ::testing::Values(FontCase{68, 0, false, 0}, FontCase{69, 1, true, 0},
-                                           FontCase{118, 1, true, 0}, FontCase{119, 0, false, 5}));
+                         ::testing::Values(FontCase{68, 0, false}, FontCase{69, 1, true}, FontCase{118, 1, true}),
+                         [](const auto& info) { return "Version" + std::to_string(info.param.version); });
+
+// The later generation's table: characters that name their page, then the
+// pages' textures, the kerning, the remapped character codes and a flag.
+std::string CharacterTable(const std::vector<int>& pagesOfCharacters, const std::vector<int>& textures) {
+  std::string out = pw::Compact(static_cast<int>(pagesOfCharacters.size()));
+  for (std::size_t i = 0; i < pagesOfCharacters.size(); ++i)
+    out += pw::Int(static_cast<int>(10 * i)) + pw::Int(2) + pw::Int(8) + pw::Int(9) +
+           pw::Byte(static_cast<std::uint8_t>(pagesOfCharacters[i]));
+  out += pw::Compact(static_cast<int>(textures.size()));
+  for (int t : textures) out += pw::Compact(t);
+  return out + pw::Int(-2) + pw::Compact(2) + pw::Word(0xE9) + pw::Word('e') + pw::Word(0x2019) + pw::Word('\'') +
+         pw::Int(1);
+}
+
+class SecondGenerationFontTest : public ::testing::TestWithParam<std::uint16_t> {
+ protected:
+  void SetUp() override { RegisterUTObjectClass("Font", UTObjectClass<TUTObjectClassFont>()); }
+};
+
+TEST_P(SecondGenerationFontTest, CharacterTableWithItsPages) {
+  TScriptPackage sp(GetParam());
+  const int page0 = sp.w.Export("Page0", sp.Class("Texture"));
+  const int page1 = sp.w.Export("Page1", sp.Class("Texture"));
+  const int f = sp.w.Export("Medium", sp.Class("Font"), sp.w.NoneTag() + CharacterTable({0, 1, 1}, {page0, page1}));
+  TUTPackage& p = sp.Open("Fonts.utx");
+  auto* font = script_builder::ReadExport<TUTObjectClassFont>(p, f);
+  ASSERT_EQ(font->Characters.size(), 3u);
+  EXPECT_EQ(font->Characters[0].Texture, page0);
+  EXPECT_EQ(font->Characters[1].Texture, page1);
+  EXPECT_EQ(font->Characters[2].Texture, page1);
+  EXPECT_EQ(font->Characters[2].X, 20);
+  EXPECT_EQ(font->Characters[2].Y, 2);
+  EXPECT_EQ(font->Characters[2].W, 8);
+  EXPECT_EQ(font->Characters[2].H, 9);
+  EXPECT_EQ(font->Textures, (std::vector<TUTObjectReference>{page0, page1}));
+  EXPECT_EQ(font->Kerning, -2);
+  ASSERT_EQ(font->CharRemap.size(), 2u);
+  EXPECT_EQ(font->CharRemap[1].From, 0x2019);
+  EXPECT_EQ(font->CharRemap[1].To, '\'');
+  EXPECT_TRUE(font->IsRemapped);
+  EXPECT_TRUE(font->KerningPairs.empty());
+}
+
+TEST_P(SecondGenerationFontTest, CharacterOnAPageWithoutTextureIsAnError) {
+  TScriptPackage sp(GetParam());
+  const int page0 = sp.w.Export("Page0", sp.Class("Texture"));
+  const int f = sp.w.Export("Medium", sp.Class("Font"), sp.w.NoneTag() + CharacterTable({0, 1}, {page0}));
+  TUTPackage& p = sp.Open("Fonts.utx");
+  try {
+    p.GetExport(f - 1)->GetObject().ReadObject(true);
+    FAIL() << "no error";
+  } catch (const EUTReadError& e) {
+    EXPECT_NE(std::string(e.what()).find("Font character 1 on page 1 of 1"), std::string::npos) << e.what();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Versions, SecondGenerationFontTest, ::testing::Values(119, 127),
+                         [](const auto& info) { return "Version" + std::to_string(info.param); });
 
 TEST_F(FontAndText, FontPagesGrowPastAnyFixedRoom) {
   TScriptPackage sp;

@@ -79,7 +79,10 @@ TEST_P(GameNativesTest, EveryRowMatchesItsSourceList) {
   EXPECT_EQ(row, c.table->size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Games, GameNativesTest, ::testing::ValuesIn(kTables));
+INSTANTIATE_TEST_SUITE_P(Games, GameNativesTest, ::testing::ValuesIn(kTables), [](const auto& info) {
+  const std::string file = info.param.listFile;
+  return file.substr(0, file.find('.'));
+});
 
 TEST(GameNativesTest, KlingonDollarSitsAt228) {
   EXPECT_EQ(FindNative(NativesKlingonHonorGuard, 112), nullptr);

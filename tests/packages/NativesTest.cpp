@@ -47,7 +47,12 @@ INSTANTIATE_TEST_SUITE_P(
                       NativeCase{&NativesDefault, 549, "-", nfBinaryOperator, 20},
                       NativeCase{&NativesNerf, 740, "GetConfigString", nfFunction, 0},
                       NativeCase{&NativesUT2003, 3971, "AutonomousPhysics", nfFunction, 0},
-                      NativeCase{&NativesUT2003, 111, nullptr, 0, 0}));
+                      NativeCase{&NativesUT2003, 111, nullptr, 0, 0}),
+    [](const auto& info) {
+      const TNativeFunctions* t = info.param.table;
+      const std::string table = t == &NativesUT2003 ? "UT2003" : t == &NativesNerf ? "Nerf" : "Default";
+      return table + "_" + std::to_string(info.param.index);
+    });
 
 TEST(NativeTables, SizesOrderAndSelection) {
   EXPECT_EQ(NativesUT2003.size(), 232u);

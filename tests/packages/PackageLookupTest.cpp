@@ -2,6 +2,7 @@
 
 #include "PackageWriter.h"
 #include "common/TempDir.h"
+#include "common/TestNames.h"
 #include "packages/PuUtPackages.h"
 
 using namespace packages;
@@ -157,7 +158,11 @@ INSTANTIATE_TEST_SUITE_P(
                       GameCase{"Mod.u", 25, 118, 1, {}, gameUT2003},
                       GameCase{"Mod.u", 28, 118, 1, {"Botpack"}, gameUT2003},
                       GameCase{"Mod.u", 17, 118, 1, {}, gameArmyOperations},
-                      GameCase{"Mod.u", 27, 118, 1, {}, gameUnknown}));
+                      GameCase{"Mod.u", 27, 118, 1, {}, gameUnknown}),
+    [](const auto& info) {
+      return testing_support::TestName(std::string(UTGameNames[info.param.game]) + " from " + info.param.fileName,
+                                       info.index);
+    });
 
 TEST(GameDetection, AGivenGameSkipsDetectionAndAnEmptyPackageHasNoNatives) {
   TempDir dir;

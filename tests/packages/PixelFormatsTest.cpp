@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "common/TestNames.h"
 #include "packages/PuUtBitmap.h"
 #include "packages/PuUtErrors.h"
 #include "packages/PuUtPixelFormats.h"
@@ -68,7 +69,12 @@ TEST_P(BadBitmapTest, IsRefusedBeforeAllocating) {
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BadBitmapTest,
                          testing::Values(BadBitmap{0, 4, 8}, BadBitmap{4, -4, 32}, BadBitmap{4, 4, 16},
-                                         BadBitmap{4097, 4096, 8}, BadBitmap{INT_MAX, INT_MAX, 32}));
+                                         BadBitmap{4097, 4096, 8}, BadBitmap{INT_MAX, INT_MAX, 32}),
+                         [](const auto& info) {
+                           const BadBitmap& b = info.param;
+                           return testing_support::TestName(std::to_string(b.width) + " x " + std::to_string(b.height) +
+                                                            " at " + std::to_string(b.bits));
+                         });
 
 struct PixelCase {
   const char* name;
@@ -107,17 +113,46 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(BlockColorTest, ThreeColourModeOnlyForDXT1WithoutDescendingColours) {
-  // Channels are shifted up, not scaled to 255.
-  EXPECT_EQ(DecodeColor565(0xFFFF), MakeRGBA(248, 252, 248, 255));
-  // 0xF800 is red 248; 0x001F is blue 248.
+  // 0xF800 is red 255; 0x001F is blue 255.
   const auto four = BlockColorTable(0xF800, 0x001F, true);
-  EXPECT_EQ(four[2], MakeRGBA(82, 0, 165, 255));
-  EXPECT_EQ(four[3], MakeRGBA(165, 0, 82, 255));
+  EXPECT_EQ(four[2], MakeRGBA(85, 0, 170, 255));
+  EXPECT_EQ(four[3], MakeRGBA(170, 0, 85, 255));
   const auto three = BlockColorTable(0x001F, 0xF800, true);
-  EXPECT_EQ(three[2], MakeRGBA(124, 0, 124, 255));
+  EXPECT_EQ(three[2], MakeRGBA(127, 0, 127, 255));
   EXPECT_EQ(three[3], 0u);
   const auto withAlphaPart = BlockColorTable(0x001F, 0xF800, false);
-  EXPECT_EQ(withAlphaPart[3], MakeRGBA(82, 0, 165, 255));
+  EXPECT_EQ(withAlphaPart[3], MakeRGBA(85, 0, 170, 255));
+}
+
+// Each channel reaches both ends of the range: the lowest value is 0, the
+// highest 255 (not 248 or 252), and the values between repeat their top
+// bits below them.
+struct ChannelCase {
+  const char* name;
+  std::uint16_t color;
+  std::uint32_t expected;
+};
+
+class Color565Test : public testing::TestWithParam<ChannelCase> {};
+
+TEST_P(Color565Test, SpreadsOverTheFullRange) { EXPECT_EQ(DecodeColor565(GetParam().color), GetParam().expected); }
+
+INSTANTIATE_TEST_SUITE_P(
+    EndPoints, Color565Test,
+    testing::Values(ChannelCase{"Black", 0x0000, MakeRGBA(0, 0, 0, 255)},
+                    ChannelCase{"White", 0xFFFF, MakeRGBA(255, 255, 255, 255)},
+                    ChannelCase{"Blue31", 0x001F, MakeRGBA(255, 0, 0, 255)},
+                    ChannelCase{"Green63", 0x07E0, MakeRGBA(0, 255, 0, 255)},
+                    ChannelCase{"Red31", 0xF800, MakeRGBA(0, 0, 255, 255)},
+                    // 16 -> 10000 100; 32 -> 100000 10; 1 -> 00001 000.
+                    ChannelCase{"Middle", (1 << 11) | (32 << 5) | 16, MakeRGBA(132, 130, 8, 255)}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(BlockColorTest, InterpolatedEntriesFollowTheExpandedEndPoints) {
+  // White and black: a third and two thirds of 255.
+  const auto table = BlockColorTable(0xFFFF, 0x0000, false);
+  EXPECT_EQ(table[2], MakeRGBA(170, 170, 170, 255));
+  EXPECT_EQ(table[3], MakeRGBA(85, 85, 85, 255));
 }
 
 TEST(BlockAlphaTest, DXT5TablesForBothOrders) {
@@ -133,13 +168,13 @@ TEST(BlockDecodeTest, DXT1WithEqualColoursMakesIndexThreeTransparentBlack) {
   const TUTBitmap bitmap = Decode(tfDXT1, 4, 4, block);
   const std::uint8_t* row = bitmap.ScanLine(0);
   EXPECT_EQ(Bytes(row, row + 16),
-            (Bytes{248, 252, 248, 255, 248, 252, 248, 255, 248, 252, 248, 255, 0, 0, 0, 0}));
+            (Bytes{255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 255, 0, 0, 0, 0}));
 }
 
 TEST(BlockDecodeTest, SmallMipsTakeOneBlockAndWriteOnlyTheirPixels) {
   // Index 1 (colour 1, white) everywhere.
   const Bytes block{0, 0, 0xFF, 0xFF, 0x55, 0x55, 0x55, 0x55};
-  const Bytes white{248, 252, 248, 255};
+  const Bytes white{255, 255, 255, 255};
   EXPECT_EQ(PixelsOf(Decode(tfDXT1, 1, 1, block)), white);
   EXPECT_EQ(PixelsOf(Decode(tfDXT1, 2, 2, block)), Repeat(white, 4));
 }
@@ -156,7 +191,7 @@ TEST(BlockDecodeTest, BlocksRunLeftToRightThenDown) {
   EXPECT_EQ(blueAt(0, 0), 8);
   EXPECT_EQ(blueAt(7, 3), 16);
   EXPECT_EQ(blueAt(3, 4), 24);
-  EXPECT_EQ(blueAt(4, 7), 32);
+  EXPECT_EQ(blueAt(4, 7), 33);
 }
 
 TEST(BlockDecodeTest, DXT3TakesOneNibblePerPixelLowestFirst) {
@@ -164,11 +199,18 @@ TEST(BlockDecodeTest, DXT3TakesOneNibblePerPixelLowestFirst) {
   const Bytes block{0x1F, 0x80, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF, 0, 0, 0, 0, 0, 0};
   const TUTBitmap bitmap = Decode(tfDXT3, 4, 4, block);
   const std::uint8_t* row = bitmap.ScanLine(0);
-  EXPECT_EQ(row[3], 240);
-  EXPECT_EQ(row[7], 16);
+  EXPECT_EQ(row[3], 255);
+  EXPECT_EQ(row[7], 17);
   EXPECT_EQ(row[11], 0);
-  EXPECT_EQ(row[15], 128);
-  EXPECT_EQ(row[0], 248);
+  EXPECT_EQ(row[15], 136);
+  EXPECT_EQ(row[0], 255);
+}
+
+TEST(BlockDecodeTest, FullyOpaqueDXT3BlockIsOpaque) {
+  Bytes block(8, 0xFF);
+  const Bytes color{0x00, 0xF8, 0x00, 0xF8, 0, 0, 0, 0};  // red everywhere
+  block.insert(block.end(), color.begin(), color.end());
+  EXPECT_EQ(PixelsOf(Decode(tfDXT3, 4, 4, block)), Repeat({0, 0, 255, 255}, 16));
 }
 
 TEST(BlockDecodeTest, DXT5IndexesRunThreeBitsPerPixelOverTwoGroups) {
@@ -184,7 +226,7 @@ TEST(BlockDecodeTest, DXT5IndexesRunThreeBitsPerPixelOverTwoGroups) {
   EXPECT_EQ(alphaAt(0, 2), 218);
   EXPECT_EQ(alphaAt(3, 3), 109);
   // Index 3 with ascending colours is a colour, not transparent black.
-  EXPECT_EQ(bitmap.ScanLine(0)[0], 165);
+  EXPECT_EQ(bitmap.ScanLine(0)[0], 170);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "ExactRead.h"
 #include "common/RealData.h"
 #include "packages/PuUtPackages.h"
 #include "packages/PuUtStructs.h"
@@ -13,31 +14,8 @@ using namespace packages;
 
 namespace {
 
-// Export names of records that were not read to their last byte.
-std::vector<std::string>& Leftovers() {
-  static std::vector<std::string> names;
-  return names;
-}
-
-// Reads as T does, then notes when bytes of the record are left over: a
-// reader that gets the layout wrong almost never ends exactly at the end.
-template <class T>
-class TExactRead : public T {
- public:
-  using T::T;
-
- protected:
-  void ReadData() override {
-    T::ReadData();
-    if (this->Buffer().Remaining() != 0)
-      Leftovers().push_back(this->GetFullName() + " (" + std::to_string(this->Buffer().Remaining()) + " left)");
-  }
-};
-
-template <class T>
-void Probe(const char* name) {
-  RegisterUTObjectClass(name, UTObjectClass<TExactRead<T>>());
-}
+using exact_read::Leftovers;
+using exact_read::Probe;
 
 void RegisterProbes() {
   RegisterScriptClasses();
@@ -55,6 +33,7 @@ void RegisterProbes() {
   Probe<TUTObjectClassStructProperty>("StructProperty");
   Probe<TUTObjectClassStrProperty>("StrProperty");
   Probe<TUTObjectClassArrayProperty>("ArrayProperty");
+  Probe<TUTObjectClassDelegateProperty>("DelegateProperty");
   Probe<TUTObjectClassStruct>("Struct");
   Probe<TUTObjectClassFunction>("Function");
   Probe<TUTObjectClassState>("State");
@@ -66,6 +45,10 @@ struct ScriptPackage {
                     // its own classes, PointerProperty among them, that the reader does not know)
   int walks;        // functions, states and classes, each walked to its exact length
   int properties;   // tagged properties of all exports, end tags included
+  // Descriptions that fail, all of them dynamic arrays: the later engine
+  // stores an array as a count and bare elements of the inner type, which
+  // only the array's declaration could tell apart.
+  int failedArrays;
 };
 
 class RealScriptPackages : public ::testing::TestWithParam<ScriptPackage> {
@@ -81,11 +64,16 @@ TEST_P(RealScriptPackages, EveryDefinitionReadsToItsLastByteAndEveryScriptWalksE
   const ScriptPackage& c = GetParam();
   REQUIRE_REALDATA(c.file);
   TUTPackage p(testing_support::RealDataPath(c.file));
-  int definitions = 0, walks = 0, properties = 0;
+  int definitions = 0, walks = 0, properties = 0, failedArrays = 0;
   for (int i = 0; i < p.ExportCount(); ++i) {
     TUTObject& o = p.GetExport(i)->GetObject();
     SCOPED_TRACE(o.GetFullName());
     ASSERT_NO_THROW(o.ReadObject(true));
+    // xVoting.u holds hundreds of empty exports named None, with no data.
+    if (!o.DataRead()) {
+      o.ReleaseObject();
+      continue;
+    }
     if (dynamic_cast<TUTObjectClassField*>(&o) || dynamic_cast<TUTObjectClassTextBuffer*>(&o)) ++definitions;
     if (auto* s = dynamic_cast<TUTObjectClassStruct*>(&o)) {
       if (auto* f = dynamic_cast<TUTObjectClassFunction*>(&o)) {
@@ -95,7 +83,12 @@ TEST_P(RealScriptPackages, EveryDefinitionReadsToItsLastByteAndEveryScriptWalksE
       if (walked && s->ScriptBytesRead == s->ScriptSize) ++walks;
     }
     for (const auto& property : o.GetProperties()) {
-      EXPECT_NO_THROW(property->GetDescription()) << property->Name();
+      try {
+        property->GetDescription();
+      } catch (const EUTPackageError& e) {
+        EXPECT_EQ(property->Type(), ptArray) << property->Name() << ": " << e.what();
+        ++failedArrays;
+      }
       ++properties;
     }
     o.ReleaseObject();
@@ -104,14 +97,21 @@ TEST_P(RealScriptPackages, EveryDefinitionReadsToItsLastByteAndEveryScriptWalksE
   EXPECT_EQ(definitions, c.definitions);
   EXPECT_EQ(walks, c.walks);
   EXPECT_EQ(properties, c.properties);
+  EXPECT_EQ(failedArrays, c.failedArrays);
 }
 
 // Core.u: 164 functions and 7 classes; Unflect.u (a later engine
 // generation, whose scripts close with the end-of-script byte): 25
-// functions and 19 classes.
+// functions and 19 classes; xVoting.u, GUI pages full of delegates: 324
+// functions and 32 classes.
 INSTANTIATE_TEST_SUITE_P(Packages, RealScriptPackages,
-                         ::testing::Values(ScriptPackage{"pkg/ut99/Core.u", 674, 171, 690},
-                                           ScriptPackage{"pkg/ut2004_mod/Unflect.u", 273, 44, 279}));
+                         ::testing::Values(ScriptPackage{"pkg/ut99/Core.u", 674, 171, 690, 0},
+                                           ScriptPackage{"pkg/ut2004_mod/Unflect.u", 273, 44, 279, 0},
+                                           ScriptPackage{"pkg/ut2004/xVoting.u", 1592, 356, 2740, 18}),
+                         [](const auto& info) {
+                           const std::string file = info.param.file;
+                           return file.substr(file.rfind('/') + 1, file.rfind('.') - file.rfind('/') - 1);
+                         });
 
 // What the packages' own source text (kept in their TextBuffer exports)
 // says, compared with what the reader makes of the compiled definitions.
@@ -208,6 +208,25 @@ TEST_F(RealScriptSource, ObjectDefaultHasTheDeclaredClass) {
   const int cls = package->FindObject(tableExports, findObjectName | findClassName, "", "CoreAPI", "");
   EXPECT_EQ(Read<TUTObjectClassClass>(cls)->GetProperties().Find("FunctionCaster")->GetValueText(),
             "UFunctionCast'CoreAPI.SubFunctionCaster'");
+}
+
+// The GUI pages bind their buttons' delegates in their default properties
+// (which the shipped sources leave out).
+TEST_F(RealScriptSource, DelegateDefaultsNameTheirFunctions) {
+  REQUIRE_REALDATA("pkg/ut2004/xVoting.u");
+  Open("pkg/ut2004/xVoting.u");
+  EXPECT_EQ(Find<TUTObject>("MatchSetupMutator", "MutRemoveAllButton", "GUIButton")
+                ->GetProperties()
+                .Find("__OnClick__Delegate")
+                ->GetDescription(),
+            "__OnClick__Delegate (Delegate) = ModifyMutatorList");
+  EXPECT_EQ(Find<TUTObject>("MapVoteFooter", "CloseButton", "GUIButton")
+                ->GetProperties()
+                .Find("__OnClick__Delegate")
+                ->GetValueText(),
+            "InternalOnClick");
+  // The source assigns the same function at run time too.
+  EXPECT_NE(Source("MatchSetupMutator").find("li_Avail.OnDblClick = ModifyMutatorList;"), std::string::npos);
 }
 
 // Every native operator and function that Core.u's Object declares with a

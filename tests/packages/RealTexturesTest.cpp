@@ -6,11 +6,15 @@
 
 #include <array>
 #include <filesystem>
+#include <map>
 #include <string>
 
+#include "ExactRead.h"
 #include "TextureTestSupport.h"
 #include "common/RealData.h"
+#include "common/TestNames.h"
 #include "packages/PngWriter.h"
+#include "packages/PuUtFont.h"
 #include "packages/PuUtPackages.h"
 #include "packages/PuUtTexture.h"
 
@@ -74,7 +78,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Pixels looked at on the PNG files the test above writes, as red, green,
-// blue and alpha.
+// blue and alpha. The block-compressed ones agree with an independent
+// decoder of those formats.
 struct LookedAtPixel {
   const char* path;
   const char* texture;
@@ -115,11 +120,60 @@ INSTANTIATE_TEST_SUITE_P(
         // The beacon's V: clear in the notch at the top, white and opaque in
         // its arm, half-transparent grey in the inner triangle.
         LookedAtPixel{"pkg/ut2004/TeamSymbols.utx", "TeamBeaconT", 32, 3, {0, 0, 0, 0}},
-        LookedAtPixel{"pkg/ut2004/TeamSymbols.utx", "TeamBeaconT", 5, 5, {248, 252, 248, 255}},
-        LookedAtPixel{"pkg/ut2004/TeamSymbols.utx", "TeamBeaconT", 32, 25, {125, 126, 125, 127}},
+        LookedAtPixel{"pkg/ut2004/TeamSymbols.utx", "TeamBeaconT", 5, 5, {255, 255, 255, 255}},
+        LookedAtPixel{"pkg/ut2004/TeamSymbols.utx", "TeamBeaconT", 32, 25, {129, 128, 129, 127}},
         // Grey-green cement, and the dark streak under its bolt.
-        LookedAtPixel{"pkg/ut2004/T_Epic2k4BP2.utx", "BP2_Walls_Cement01", 256, 256, {80, 88, 72, 255}},
-        LookedAtPixel{"pkg/ut2004/T_Epic2k4BP2.utx", "BP2_Walls_Cement01", 260, 380, {8, 12, 8, 255}}));
+        LookedAtPixel{"pkg/ut2004/T_Epic2k4BP2.utx", "BP2_Walls_Cement01", 256, 256, {82, 89, 74, 255}},
+        LookedAtPixel{"pkg/ut2004/T_Epic2k4BP2.utx", "BP2_Walls_Cement01", 260, 380, {8, 12, 8, 255}}),
+    [](const auto& info) {
+      return testing_support::TestName(std::string(info.param.texture) + " " + std::to_string(info.param.x) + " " +
+                                       std::to_string(info.param.y));
+    });
+
+// Every font of a later-generation font package reads its character table
+// to the last byte, and every character lies inside its page's texture.
+TEST(RealFontsTest, EveryCharacterLiesOnItsPage) {
+  const char* file = "pkg/ut2004/UT2003Fonts.utx";
+  REQUIRE_REALDATA(file);
+  texture_test::TTextureClassScope classes;
+  exact_read::Probe<TUTObjectClassFont>("Font");
+  exact_read::Leftovers().clear();
+  TUTPackage package(testing_support::RealDataPath(file));
+  std::map<TUTObjectReference, std::pair<std::int64_t, std::int64_t>> pageSizes;
+  const auto pageSize = [&](TUTObjectReference ref) {
+    if (!pageSizes.count(ref)) {
+      TUTObject& texture = package.GetExport(ref - 1)->GetObject();
+      texture.ReadObject(true);
+      const TUTPropertyList& l = texture.GetProperties();
+      pageSizes[ref] = {VariantToInteger(l.GetValue("USize")), VariantToInteger(l.GetValue("VSize"))};
+      texture.ReleaseObject();
+    }
+    return pageSizes[ref];
+  };
+  int fonts = 0;
+  std::size_t characters = 0;
+  for (int i = 0; i < package.ExportCount(); ++i) {
+    auto* font = dynamic_cast<TUTObjectClassFont*>(&package.GetExport(i)->GetObject());
+    if (!font) continue;
+    ++fonts;
+    SCOPED_TRACE(font->GetObjectName());
+    ASSERT_NO_THROW(font->ReadObject(true));
+    EXPECT_FALSE(font->Characters.empty());
+    for (const TUTFontCharacter& c : font->Characters) {
+      ASSERT_GT(c.Texture, 0);
+      ASSERT_EQ(package.GetExport(c.Texture - 1)->GetClassName(), "Texture");
+      const auto [uSize, vSize] = pageSize(c.Texture);
+      EXPECT_TRUE(c.X >= 0 && c.Y >= 0 && c.W >= 0 && c.H >= 0 && c.X + c.W <= uSize && c.Y + c.H <= vSize)
+          << c.X << "," << c.Y << " " << c.W << "x" << c.H << " on " << uSize << "x" << vSize;
+    }
+    characters += font->Characters.size();
+    font->ReleaseObject();
+  }
+  EXPECT_EQ(exact_read::Leftovers(), std::vector<std::string>());
+  EXPECT_EQ(fonts, 43);
+  EXPECT_EQ(characters, 10878u);
+  EXPECT_EQ(pageSizes.size(), 47u);
+}
 
 }  // namespace
 }  // namespace packages

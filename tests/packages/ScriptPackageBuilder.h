@@ -33,6 +33,7 @@ struct TStructRecord {
   std::string FriendlyName = "None";
   std::int32_t Line = 0;
   std::int32_t TextPos = 0;
+  std::uint32_t WordBeforeScriptSize = 0xFFFFFFFF;  // in the versions that store it
   std::int32_t ScriptSize = 0;
   std::string Script;  // the bytecode as stored
 };
@@ -74,7 +75,7 @@ class TScriptPackage {
     std::string out = withProperties ? w.NoneTag() : std::string();
     out += pw::Compact(r.SuperField) + pw::Compact(r.Next) + pw::Compact(r.ScriptText) + pw::Compact(r.Children) +
            pw::Compact(w.Name(r.FriendlyName)) + pw::Int(r.Line) + pw::Int(r.TextPos);
-    if (w.FileVersion >= 120) out += pw::DWord(0);
+    if (w.FileVersion >= 120 || (w.FileVersion >= 119 && w.LicenseeVersion >= 25)) out += pw::DWord(r.WordBeforeScriptSize);
     return out + pw::Int(r.ScriptSize) + r.Script;
   }
   std::string Function(const TStructRecord& r, const TFunctionTail& t = {}) {

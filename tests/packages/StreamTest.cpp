@@ -112,17 +112,42 @@ TEST(BoundedStream, StringForms) {
   EXPECT_THROW(TUTStream(unterminated, "t").ReadZString(), EUTReadError);
 }
 
+// A package as far as a stream needs one.
+struct TSource : TUTStreamSource {
+  TSource(std::uint16_t version, int names) : Version(version), Names(names) {}
+  std::uint16_t FileVersion() const override { return Version; }
+  int NameCount() const override { return Names; }
+  std::uint16_t Version;
+  int Names;
+};
+
 TEST(BoundedStream, NameStringsFollowTheFileVersion) {
   const TUTBytes newForm = Bytes(pw::Byte(4) + std::string("abc\0", 4) + pw::Byte(1) + pw::Byte(0) + pw::Byte(0));
   TUTStream s(newForm, "test");
-  s.SetVersions(64, 0, gameUnknown);
+  const TSource v64(64, 0);
+  s.SetSource(&v64);
   EXPECT_EQ(s.ReadNameString(), "abc");
   EXPECT_EQ(s.ReadNameString(), "");
   EXPECT_THROW(s.ReadNameString(), EUTReadError);  // length byte 0
   const TUTBytes oldForm = Bytes(std::string("abc\0", 4));
   TUTStream o(oldForm, "test");
-  o.SetVersions(63, 0, gameUnknown);
+  const TSource v63(63, 0);
+  o.SetSource(&v63);
   EXPECT_EQ(o.ReadNameString(), "abc");
+}
+
+TEST(BoundedStream, NameIndexesAreCheckedAgainstTheNameTable) {
+  const TUTBytes b = Bytes(pw::Compact(2) + pw::Compact(3) + pw::Compact(-1) + pw::Compact(0));
+  TUTStream s(b, "test");
+  const TSource names(69, 3);
+  s.SetSource(&names);
+  EXPECT_EQ(s.ReadNameIndex(), 2);
+  EXPECT_THROW(s.ReadNameIndex(), EUTReadError);
+  EXPECT_THROW(s.ReadNameIndex(), EUTReadError);
+  // Without a package there is no name table to index.
+  TUTStream alone(b, "test");
+  alone.Seek(3);
+  EXPECT_THROW(alone.ReadNameIndex(), EUTReadError);
 }
 
 TEST(BoundedStream, Int64HalvesAndNegativeCounts) {

@@ -89,7 +89,11 @@ TEST_P(MipLayout, EveryMipDecodesFromItsOwnRecord) {
 }
 
 INSTANTIATE_TEST_SUITE_P(VersionsAndPadding, MipLayout,
-                         testing::Combine(testing::Values(61, 63, 69, 128), testing::Values(0, 3)));
+                         testing::Combine(testing::Values(61, 63, 69, 128), testing::Values(0, 3)),
+                         [](const auto& info) {
+                           return "Version" + std::to_string(std::get<0>(info.param)) + "Padding" +
+                                  std::to_string(std::get<1>(info.param));
+                         });
 
 TEST_F(TextureRead, FormatPropertiesChooseTheDecoders) {
   const std::string dxt1White = std::string("\xFF\xFF", 2) + std::string(6, '\0');
@@ -105,7 +109,7 @@ TEST_F(TextureRead, FormatPropertiesChooseTheDecoders) {
   EXPECT_EQ(BytesOf(Read(rgba).Mips()[0].Pixels()), (Bytes{1, 2, 3, 4}));
   const auto& compMips = Read(comp).CompMips();
   ASSERT_EQ(compMips.size(), 1u);
-  EXPECT_EQ(BytesOf(compMips[0].Pixels()), (Bytes{248, 252, 248, 255}));
+  EXPECT_EQ(BytesOf(compMips[0].Pixels()), (Bytes{255, 255, 255, 255}));
 }
 
 TEST_F(TextureRead, RawCopiesFollowThePackageSetting) {

@@ -191,9 +191,85 @@ TEST_F(ValueTest, ArrayElementWithoutTagsShowsEmptyBrackets) {
   EXPECT_EQ(l.Find("Arr")->GetValueText(), "([0]=(), [1]=())");
 }
 
+// The message stays the property's; what went wrong, and where, is kept.
+TEST_F(ValueTest, PropertyErrorKeepsItsCause) {
+  const std::string truncated = pw::Compact(sp.w.Name("Size")) + B({0x52, 9}) + "ab";
+  const int broken = sp.w.Export("Broken1", sp.Class("Thing"), truncated);
+  TUTPackage& p = sp.Open();
+  try {
+    p.GetExport(broken - 1)->GetObject().ReadObject(true);
+    FAIL() << "no error";
+  } catch (const EReadingUTProperty& e) {
+    EXPECT_EQ(std::string(e.what()), "Exception reading property Size");
+    EXPECT_EQ(e.Cause(),
+              "Invalid array length: expected 9 elements of 1 bytes, found 2 bytes in export 0 (Broken1) at position 3 "
+              "of 5");
+  }
+}
+
 TEST_F(ValueTest, NegativeStringLengthIsAnError) {
   TUTPropertyList& l = Properties(sp.w.Tag("S", ptStr, pw::Compact(-4) + "a\0b\0", -1) + sp.w.NoneTag());
   EXPECT_THROW(l.Find("S")->GetValueText(), EUTReadError);
+}
+
+// The later engine generation stores delegates under the type code of the
+// old fixed-size strings: the object the delegate is bound to, then its
+// function's name, which is what default properties show.
+struct DelegateCase {
+  const char* name;
+  std::uint16_t version;
+  std::string value;
+  std::string description;
+};
+
+class DelegateTagTest : public ::testing::TestWithParam<DelegateCase> {};
+
+TEST_P(DelegateTagTest, TypeSevenFollowsTheGeneration) {
+  const DelegateCase& c = GetParam();
+  RegisterScriptClasses();
+  TScriptPackage sp(c.version);
+  const int page = sp.w.Export("Page1", sp.Class("Thing"));
+  sp.w.Name("InternalOnClick");
+  const std::string value = c.value == "bound" ? pw::Compact(page) + pw::Compact(sp.w.Name("InternalOnClick"))
+                                               : c.value;
+  const int thing = sp.w.Export("Button1", sp.Class("Thing"), sp.w.Tag("__OnClick__Delegate", 7, value) +
+                                                                  sp.w.NoneTag());
+  TUTPackage& p = sp.Open();
+  TUTObject& o = p.GetExport(thing - 1)->GetObject();
+  o.ReadObject(true);
+  EXPECT_EQ(o.GetProperties().Find("__OnClick__Delegate")->GetDescription(), c.description);
+  o.ReleaseObject();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Versions, DelegateTagTest,
+    ::testing::Values(
+        // Page1 is export 1: read as a string these bytes were one character
+        // long, the name's index taken for a letter.
+        DelegateCase{"UT2004", 128, "bound", "__OnClick__Delegate (Delegate) = InternalOnClick"},
+        DelegateCase{"UT2003", 119, "bound", "__OnClick__Delegate (Delegate) = InternalOnClick"},
+        // Not bound to any object: still the function's name.
+        DelegateCase{"Unbound", 128, pw::Compact(0) + pw::Compact(0), "__OnClick__Delegate (Delegate) = None"},
+        DelegateCase{"FirstGenerationString", 118, pw::SizedString("Hi"), "__OnClick__Delegate (String) = \"Hi\""},
+        DelegateCase{"UT99String", 69, pw::SizedString("Hi"), "__OnClick__Delegate (String) = \"Hi\""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ValueTest, DelegateNameOutsideTheNameTableIsAnError) {
+  sp.w.FileVersion = 128;
+  TUTPropertyList& l = Properties(sp.w.Tag("D", 7, pw::Compact(0) + pw::Compact(5000)) + sp.w.NoneTag());
+  EXPECT_EQ(l.Find("D")->Type(), ptDelegate);
+  EXPECT_THROW(l.Find("D")->GetValueText(), EUTReadError);
+}
+
+TEST_F(ValueTest, DelegateMemberOfADefinedStructure) {
+  sp.w.FileVersion = 128;
+  DefineStruct("Binding", {{"D", "DelegateProperty"}, {"I", "IntProperty"}});
+  SetMember(memberRefs[0], pw::Compact(0));
+  SetMember(memberRefs[1]);
+  const std::string value = pw::Compact(0) + pw::Compact(sp.w.Name("InternalOnClick")) + pw::Int(9);
+  TUTPropertyList& l = Properties(sp.w.Tag("Val", ptStruct, value, -1, "Binding") + sp.w.NoneTag());
+  EXPECT_EQ(l.Find("Val")->GetValueText(), "(D=InternalOnClick, I=9)");
+  EXPECT_EQ(l.Find("Val")->GetValue(0).TypeName, "Delegate");
 }
 
 // Enumerations that live in other packages, found through imports.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "common/TestNames.h"
 #include "roster/PuBotCharacter.h"
 
 using roster::TBotCharacter;
@@ -38,6 +39,13 @@ const auto G = &TBotCharacter::AgilityRating;
 const auto R = &TBotCharacter::AggressivenessRating;
 const auto S = &TBotCharacter::Salary;
 
+std::string CaseName(const ::testing::TestParamInfo<RatingCase>& info) {
+  static const char* const kSkills[] = {"Accuracy", "Tactics", "Strafing", "StrafingJumpy", "Aggression", "Reaction",
+                                        "Fresh"};
+  return testing_support::TestName(std::string(kSkills[info.param.skill]) + " " +
+                                   testing_support::NumberText(info.param.value));
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Ratings, BotRatingTest,
     ::testing::ValuesIn(std::vector<RatingCase>{
@@ -47,7 +55,8 @@ INSTANTIATE_TEST_SUITE_P(
         {kTactics, 5, T, 100}, {kTactics, -5, T, 15}, {kTactics, -1.0001, T, 8 * -1.0001 + 55},
         {kStrafing, 0, G, 75}, {kStrafingJumpy, 0, G, 78}, {kStrafing, 1, G, 93}, {kStrafingJumpy, 1, G, 96},
         {kStrafing, 5, G, 97}, {kStrafingJumpy, 5, G, 100}, {kStrafing, -2, G, 42}, {kStrafingJumpy, -2, G, 45},
-        {kNone, 0, R, 85.5}, {kAggression, 0, R, 73}, {kAggression, 1, R, 100}}));
+        {kNone, 0, R, 85.5}, {kAggression, 0, R, 73}, {kAggression, 1, R, 100}}),
+    CaseName);
 
 // A fresh bot (Aggressiveness 0.3, CombatStyle 0.2, no weapon) earns 517.5.
 INSTANTIATE_TEST_SUITE_P(
@@ -55,7 +64,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::ValuesIn(std::vector<RatingCase>{
         {kNone, 0, S, 517.5}, {kAccuracy, 1, S, 517.5 + 275}, {kReaction, -1, S, 517.5 - 525},
         {kReaction, 1, S, 517.5 + 275}, {kStrafingJumpy, 0, S, 547.5}, {kTactics, 1, S, 517.5 + 120},
-        {kStrafing, 1, S, 517.5 + 175}}));
+        {kStrafing, 1, S, 517.5 + 175}}),
+    CaseName);
 
 TEST(BotRatingTest, DefensiveStyleAndWeaponChoice) {
   TBotCharacter bot;

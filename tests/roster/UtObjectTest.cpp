@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "RosterTestSupport.h"
+#include "common/TestNames.h"
+#include "roster/PuUtObject.h"
 
 using roster::TMyUtObject;
 
@@ -29,7 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
         {"(name=a.b,class=Class,metaclass=Engine.Weapon)", "", "", ""},
         {"(Name=\"Quoted.Name\",MetaClass=\"Engine.Weapon\")", "Quoted.Name", "", "Engine.Weapon"},
         {"(NameX=y)", "y", "", ""}, {"", "", "", ""}, {" (Name=a)", "", "", ""},
-        {"(Name=a.b,MetaClass=Engine.Weapon) \t", "a.b", "", "Engine.Weapon"}}));
+        {"(Name=a.b,MetaClass=Engine.Weapon) \t", "a.b", "", "Engine.Weapon"}}),
+    [](const auto& info) { return testing_support::TestName(info.param[0], info.index); });
 
 class UtObjectsTest : public roster_test::RosterTest {};
 

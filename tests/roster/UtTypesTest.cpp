@@ -4,6 +4,7 @@
 
 #include "CommaLocale.h"
 #include "RosterTestSupport.h"
+#include "common/TestNames.h"
 #include "roster/PuUtTypes.h"
 #include "roster/RosterErrors.h"
 
@@ -42,7 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         {-2, "-2.0"}, {-5, "-5.0"}, {0.125, "+0.13"}, {-0.125, "-0.13"}, {0.004, "+0.0"}, {-0.004, "0.0"},
         {-0.0, "0.0"}, {0.995, "+0.99"}, {9.999, "+10.0"}, {0.005, "+0.01"}, {0.07, "+0.07"},
         {-123456.789, "-123456.79"}, {std::numeric_limits<double>::infinity(), "+INF"},
-        {-std::numeric_limits<double>::infinity(), "-INF"}, {std::numeric_limits<double>::quiet_NaN(), "NAN"}}));
+        {-std::numeric_limits<double>::infinity(), "-INF"}, {std::numeric_limits<double>::quiet_NaN(), "NAN"}}),
+    [](const auto& info) { return testing_support::TestName(info.param.text, info.index); });
 
 class ReadFloatTest : public ::testing::TestWithParam<std::pair<const char*, std::optional<double>>> {};
 
@@ -58,7 +60,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::ValuesIn(std::vector<std::pair<const char*, std::optional<double>>>{
         {"0.5", 0.5}, {"-0.5", -0.5}, {"+2", 2}, {"1e2", 100}, {"1.5E-1", 0.15}, {".5", 0.5}, {"5.", 5},
         {"", {}}, {"+", {}}, {"-", {}}, {".", {}}, {"inf", {}}, {"nan", {}}, {"1x", {}}, {"1.2.3", {}},
-        {"0,5", {}}, {" 1", {}}, {"1 ", {}}, {"1e", {}}, {"0x10", {}}, {"1e999", {}}, {"--1", {}}, {"e5", {}}}));
+        {"0,5", {}}, {" 1", {}}, {"1 ", {}}, {"1e", {}}, {"0x10", {}}, {"1e999", {}}, {"--1", {}}, {"e5", {}}}),
+    [](const auto& info) { return testing_support::TestName(info.param.first, info.index); });
 
 TEST(UtTypeTest, TextLosesOnePairOfSurroundingQuotes) {
   EXPECT_EQ(Text("\"NewBot\"").AsString(), "NewBot");
