@@ -10,7 +10,7 @@ cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 build=${BUILD_DIR:-build}
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" --parallel "$(nproc)" --target Rosterwell
+cmake --build "$build" --parallel "$(nproc)" --target Rosterwell RosterwellReadme
 
 game_installed() {
   local prefix=${WINEPREFIX:-$HOME/.wine}

@@ -3,7 +3,9 @@
 #include <filesystem>
 #include <fstream>
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <cerrno>
 #include <csignal>
 #include <cstring>
@@ -50,17 +52,103 @@ TCommand CommandFor(const std::string& program, const std::vector<std::string>& 
   return command;
 }
 
+std::string WindowsCommandLine(const std::string& program, const std::vector<std::string>& args) {
+  // The program's name is read up to its closing quote, without escapes;
+  // a Windows path holds no quote.
+  std::string line = "\"" + program + "\"";
+  for (const std::string& arg : args) {
+    line += ' ';
+    if (!arg.empty() && arg.find_first_of(" \t\n\v\"") == std::string::npos) {
+      line += arg;
+      continue;
+    }
+    // Backslashes count only before a quote: there each one is doubled,
+    // and the quote itself escaped.
+    line += '"';
+    std::size_t backslashes = 0;
+    for (char c : arg) {
+      if (c == '\\') {
+        ++backslashes;
+        continue;
+      }
+      line.append(c == '"' ? backslashes * 2 + 1 : backslashes, '\\');
+      backslashes = 0;
+      line += c;
+    }
+    line.append(backslashes * 2, '\\');
+    line += '"';
+  }
+  return line;
+}
+
 #ifdef _WIN32
 
-// The Windows build starts "ucc.exe" itself; until it is written, starting
-// a program is refused rather than done with one joined command line.
-TProcess::TProcess(const std::string& program, const std::vector<std::string>&) {
-  throw EProcessError("Cannot start \"" + program + "\": starting programs is not built for Windows yet");
+namespace {
+
+std::string SystemMessage(DWORD error) {
+  char* text = nullptr;
+  const DWORD size = FormatMessageA(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM |
+                                        FORMAT_MESSAGE_IGNORE_INSERTS,
+                                    nullptr, error, 0, reinterpret_cast<char*>(&text), 0, nullptr);
+  std::string message = size && text ? std::string(text, size) : "Windows error " + std::to_string(error);
+  if (text) LocalFree(text);
+  while (!message.empty() && (message.back() == '\r' || message.back() == '\n' || message.back() == ' '))
+    message.pop_back();
+  return message;
 }
-TProcess::~TProcess() = default;
-std::optional<int> TProcess::Poll() { return FExitCode; }
-int TProcess::Wait() { return FExitCode.value_or(-1); }
-void TProcess::Kill() {}
+
+}  // namespace
+
+TProcess::TProcess(const std::string& program, const std::vector<std::string>& args) {
+  std::string commandLine = WindowsCommandLine(program, args);
+  STARTUPINFOA startup{};
+  startup.cb = sizeof startup;
+  startup.dwFlags = STARTF_USESHOWWINDOW;
+  startup.wShowWindow = SW_SHOWNORMAL;
+  PROCESS_INFORMATION info{};
+  // Started held, so that it is in the job before it can start anything.
+  if (!CreateProcessA(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, CREATE_SUSPENDED, nullptr, nullptr,
+                      &startup, &info))
+    throw EProcessError("Cannot start \"" + program + "\": " + SystemMessage(GetLastError()));
+  FHandle = info.hProcess;
+  FJob = CreateJobObjectA(nullptr, nullptr);
+  // Without a job (an editor that runs in one that forbids more) Kill ends
+  // the program alone.
+  if (FJob && !AssignProcessToJobObject(FJob, info.hProcess)) {
+    CloseHandle(FJob);
+    FJob = nullptr;
+  }
+  ResumeThread(info.hThread);
+  CloseHandle(info.hThread);
+}
+
+TProcess::~TProcess() {
+  if (!FExitCode) Kill();
+  if (FHandle) CloseHandle(FHandle);
+  if (FJob) CloseHandle(FJob);
+}
+
+std::optional<int> TProcess::Poll() {
+  if (!FExitCode && FHandle && WaitForSingleObject(FHandle, 0) == WAIT_OBJECT_0) {
+    DWORD code = 0;
+    FExitCode = GetExitCodeProcess(FHandle, &code) ? static_cast<int>(code) : -1;
+  }
+  return FExitCode;
+}
+
+int TProcess::Wait() {
+  if (!FExitCode && FHandle) {
+    if (WaitForSingleObject(FHandle, INFINITE) == WAIT_FAILED) FExitCode = -1;
+    Poll();
+  }
+  return FExitCode.value_or(-1);
+}
+
+void TProcess::Kill() {
+  if (FExitCode || !FHandle) return;
+  if (!FJob || !TerminateJobObject(FJob, 1)) TerminateProcess(FHandle, 1);
+  Wait();
+}
 
 #else
 

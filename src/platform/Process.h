@@ -41,6 +41,11 @@ struct TCommand {
 };
 TCommand CommandFor(const std::string& program, const std::vector<std::string>& args);
 
+// The command line a Windows program is started with: the program's path
+// in quotes, then each argument quoted and escaped as the C runtime and
+// CommandLineToArgvW read them back, so every argument arrives as it stands.
+std::string WindowsCommandLine(const std::string& program, const std::vector<std::string>& args);
+
 // One running program. It shares the editor's environment, current folder
 // and console. Destroying a TProcess whose program still runs ends it.
 class TProcess {
@@ -61,7 +66,9 @@ class TProcess {
   void Kill();
 
  private:
-  long FPid = -1;
+  long FPid = -1;          // elsewhere: the process, leader of its group
+  void* FHandle = nullptr;  // Windows: the process and the job holding
+  void* FJob = nullptr;     // it with whatever it starts
   std::optional<int> FExitCode;
 };
 

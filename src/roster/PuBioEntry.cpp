@@ -81,7 +81,11 @@ TBioFileEdit PutBioEntry(std::string_view bytes, const std::string& fileName, co
     throw EBioError("\"" + fileName + "\" holds NUL bytes: it is no 8-bit text file.\r" +
                     "The biography was not written into it.");
 
-  const std::vector<TRawLine> lines = RawLines(bytes);
+  // The cache reads a file saved as UTF-8 with a byte-order mark from
+  // behind the mark; the first header stands there.
+  std::string_view text = bytes;
+  if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+  const std::vector<TRawLine> lines = RawLines(text);
   std::string_view lineBreak = "\r\n";
   for (const TRawLine& line : lines)
     if (!line.Break.empty()) {

@@ -34,7 +34,8 @@ void DeleteIfThere(const std::string& path) {
 std::vector<std::string> UccIniLines(const std::vector<std::string>& gameIni, const std::vector<std::string>& packages) {
   std::vector<std::string> lines = gameIni;
   std::size_t i = 0;
-  while (i < lines.size() && lines[i].find(Marker) == std::string::npos) ++i;
+  // A commented-out line elsewhere in the file does not start the run.
+  while (i < lines.size() && (lines[i].find(Marker) == std::string::npos || IsComment(lines[i]))) ++i;
   if (i == lines.size()) return lines;
 
   std::vector<std::string> missing;

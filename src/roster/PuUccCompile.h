@@ -14,8 +14,8 @@ namespace roster {
 // for every package not listed yet (case ignored), in reverse list order,
 // right after the first run of lines that contain "EditPackages" (at the
 // end of the file when the run goes on to it). Comment lines (";...")
-// inside the run neither end it nor list a package. Without any such line
-// nothing is added.
+// neither start the run nor end it, and list no package. Without any such
+// line nothing is added.
 std::vector<std::string> UccIniLines(const std::vector<std::string>& gameIni, const std::vector<std::string>& packages);
 
 // One compilation's files. Creating it reads "ut2003.ini" (raising

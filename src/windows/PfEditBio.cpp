@@ -9,6 +9,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 #include "roster/PuBioEntry.h"
@@ -125,6 +126,9 @@ void TFrmEditBio::SetBioLines(const std::vector<std::string>& lines) {
 }
 
 bool TFrmEditBio::SaveBio() {
+  // A roster reads the bot's reference back without the blanks at its
+  // ends, so a new key must not keep any there.
+  if (!FNameReadOnly) edName->setText(ToQ(platform::Trim(FromQ(edName->text()))));
   const bool written = roster::WriteBioEntry(FileName(), FromQ(edName->text()), GetBioLines(), [this] {
     return FDialogs.MessageDlg("Overwrite existing biography ?", TMsgDlgType::mtConfirmation, mbYes | mbNo) ==
            TModalResult::mrYes;

@@ -48,8 +48,8 @@ class TFrmEditBio : public QDialog {
   std::vector<std::string> GetBioLines() const;
   void SetBioLines(const std::vector<std::string>& lines);
 
-  // Writes the entry; false when the user declined to overwrite an
-  // existing one. Raises roster::EBioError or platform::EFileError, the
+  // Writes the entry (a key that may be edited loses the blanks at its
+  // ends first); false when the user declined to overwrite an existing one. Raises roster::EBioError or platform::EFileError, the
   // file then left as it was.
   bool SaveBio();
   // Whether SaveBio has written the file.

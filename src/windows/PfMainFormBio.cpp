@@ -95,7 +95,12 @@ bool TFmMainForm::RereadBioFile(const std::string& fileName) {
   // The game reads its .int files from the System folder only: a file of
   // the same name chosen elsewhere neither replaces the one read at start
   // nor becomes the bot's biography.
-  if (roster::GameFiles().RereadIntFile(fileName, FSystemDir)) return true;
+  if (roster::GameFiles().RereadIntFile(fileName, FSystemDir)) {
+    // Every bot resolves its biography again: others may name the entry
+    // just written, and copy what their memo will show.
+    for (int i = 0; i < BotCount(); ++i) Bot(i).SetText(Bot(i).Text);
+    return true;
+  }
   FDialogs.MessageDlg("The biography was written into\r" + PathText(fileName) + "\rwhich is not the game's " +
                           platform::ExtractFileName(fileName) + ": the bot keeps its biography.",
                       TMsgDlgType::mtInformation, mbOK);

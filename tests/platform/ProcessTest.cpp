@@ -89,4 +89,13 @@ TEST(Process, WindowsProgramsRunThroughWineWithWinePaths) {
   EXPECT_EQ(PathForProgram(script, "/g/System/ucc.ini"), "/g/System/ucc.ini");
 }
 
+TEST(Process, WindowsCommandLinesKeepEveryArgumentWhole) {
+  // As the C runtime reads them back: a quote escaped, backslashes doubled
+  // only before a quote (the closing one included), an empty argument kept.
+  EXPECT_EQ(WindowsCommandLine("C:\\UT 2003\\System\\ucc.exe", {"MAKE", "LOG", "INI=C:\\UT 2003\\System\\ucc.ini"}),
+            "\"C:\\UT 2003\\System\\ucc.exe\" MAKE LOG \"INI=C:\\UT 2003\\System\\ucc.ini\"");
+  EXPECT_EQ(WindowsCommandLine("u.exe", {"", "q\"uote", "a\\b", "blank trail\\", "\\\"x", "tab\there"}),
+            "\"u.exe\" \"\" \"q\\\"uote\" a\\b \"blank trail\\\\\" \"\\\\\\\"x\" \"tab\there\"");
+}
+
 }  // namespace

@@ -64,7 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
                    false},
         TPlacement{"EmptyFile", "", "[DecoText]\r\nAnnBio=\"Name:  Ann|\"\r\n", false},
         TPlacement{"EmptySection", "[DecoText]\r\n\r\n[Next]\r\n",
-                   "[DecoText]\r\nAnnBio=\"Name:  Ann|\"\r\n\r\n[Next]\r\n", false}),
+                   "[DecoText]\r\nAnnBio=\"Name:  Ann|\"\r\n\r\n[Next]\r\n", false},
+        // The cache reads the section behind a UTF-8 mark: so does the write.
+        TPlacement{"SectionBehindAUtf8Mark", "\xEF\xBB\xBF[DecoText]\r\nannbio=\"old\"\r\n",
+                   "\xEF\xBB\xBF[DecoText]\r\nAnnBio=\"Name:  Ann|\"\r\n", true},
+        TPlacement{"NewEntryBehindAUtf8Mark", "\xEF\xBB\xBF[DecoText]\nA=\"a\"\n",
+                   "\xEF\xBB\xBF[DecoText]\nA=\"a\"\nAnnBio=\"Name:  Ann|\"\n", false}),
     [](const ::testing::TestParamInfo<TPlacement>& info) { return std::string(info.param.Name); });
 
 TEST(BioEntry, TextThatIsNot8BitIsRefused) {

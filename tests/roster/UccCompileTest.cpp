@@ -29,6 +29,13 @@ TEST(UccIni, RunAtTheEndCommentsCaseAndRepeats) {
   EXPECT_EQ(UccIniLines({"EditPackages=Core", ";EditPackages=AnnMod", "EditPackages=bobmod", "X=1"},
                         {"AnnMod", "BobMod", "ANNMOD"}),
             (Lines{"EditPackages=Core", ";EditPackages=AnnMod", "EditPackages=bobmod", "EditPackages=AnnMod", "X=1"}));
+  // A commented-out line elsewhere does not start the run: the packages
+  // go to the section the compiler reads them from.
+  EXPECT_EQ(UccIniLines({"[Engine.GameEngine]", ";EditPackages=Old", "ServerPackages=X", "[Editor.EditorEngine]",
+                         "EditPackages=Core", "X=1"},
+                        {"AnnMod"}),
+            (Lines{"[Engine.GameEngine]", ";EditPackages=Old", "ServerPackages=X", "[Editor.EditorEngine]",
+                   "EditPackages=Core", "EditPackages=AnnMod", "X=1"}));
   // Without any such line nothing is added.
   EXPECT_EQ(UccIniLines({"[Core]", "X=1"}, {"AnnMod"}), (Lines{"[Core]", "X=1"}));
 }

@@ -54,6 +54,7 @@ TEST_F(AboutAndLog, AboutShowsTheVersionAndTheInstalledReadme) {
   ASSERT_TRUE(Start());
   const std::string readme = platform::ReadFileBytes(std::string(ROSTERWELL_PROGRAM_DIR) + "/Readme.txt");
   ASSERT_NE(readme.find("Orvy's Rosterwell"), std::string::npos);
+  EXPECT_EQ(readme, platform::ReadFileBytes(ROSTERWELL_README_SOURCE)) << "the build left an old Readme.txt";
   for (int showing = 0; showing < 2; ++showing) {
     std::string caption, text;
     OnAbout(caption, text);

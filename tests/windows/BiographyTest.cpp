@@ -187,6 +187,21 @@ TEST_F(Biography, AReferenceWithoutDotMeansXPlayersWhateverItsCase) {
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");
 }
 
+TEST_F(Biography, ANewKeyLosesTheBlanksAroundItSoTheRosterReadsItBack) {
+  OnEditor([&](TFrmEditBio& bio) {
+    bio.edName->setText(" AnnBio2 ");
+    bio.buOk->click();
+  });
+  Form->acAddBio->trigger();
+  EXPECT_NE(XPlayersBytes().find("\r\nAnnBio2=\"Name:  Ann|"), std::string::npos) << XPlayersBytes();
+  EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.AnnBio2");
+  // The roster line read again still names the biography.
+  roster::TBotCharacter again;
+  again.SetPlayerLine(Form->CurrentBot()->GetPlayerLine());
+  EXPECT_EQ(again.GetBio(), Form->CurrentBot()->GetBio());
+  EXPECT_EQ(again.GetBio().front(), "Name:  Ann");
+}
+
 TEST_F(Biography, AFileOfTheSameNameElsewhereDoesNotReplaceTheGamesOwn) {
   const std::string other = Dir.write("Elsewhere/XPlayers.int", "[DecoText]\r\n");
   OnEditor([&](TFrmEditBio& bio) {
@@ -210,6 +225,21 @@ TEST_F(Biography, CopyGivesTheBiographyThePickListShows) {
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Default");
   Form->acCopyBioToClipboard->trigger();
   EXPECT_EQ(Dialogs.Clipboard, "A\r\nB\r\n");
+}
+
+TEST_F(Biography, AfterAWriteEveryBotOfThatBiographyCopiesTheNewText) {
+  Form->CurrentBot()->SetText("XPlayers.Gorge");  // Ann shares Gorge's biography
+  Click(1);
+  OnEditor([&](TFrmEditBio& bio) {
+    bio.meBiography->setPlainText("Huge");
+    Dialogs.Answers = {TModalResult::mrYes};
+    bio.buOk->click();
+  });
+  Form->acEditBio->trigger();
+  Click(0);
+  EXPECT_EQ(Memo(Form->meBio), "Huge\n");
+  Form->acCopyBioToClipboard->trigger();
+  EXPECT_EQ(Dialogs.Clipboard, "Huge\r\n");
 }
 
 TEST_F(Biography, MenusListTheCommandsAndNeedAShownBot) {
