@@ -27,15 +27,6 @@ class TBenchHost : public windows::TConfigPageHost {
   std::string SystemDirectory() const override { return "/game/System"; }
 };
 
-void StartQt() {
-  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static int argc = 1;
-  static char name[] = "bench";
-  static char* argv[] = {name, nullptr};
-  static QApplication* app = new QApplication(argc, argv);  // never destroyed, as Qt's globals may go first
-  (void)app;
-}
-
 // 100 group packages and 19,900 textures spread over them, in a folder
 // removed when the program ends.
 struct TGeneratedPackage {
@@ -78,44 +69,42 @@ std::string PackagePath(int which) {
 const char* const PackageLabels[] = {"generated, 20000 exports", "xVoting.u, 2075 exports",
                                      "T_Epic2k4BP2.utx, 1.6 MB"};
 
+// The explorer page shown on its own, for the benchmark's package.
+struct TShownPage {
+  std::string Path;
+  TBenchDialogs Dialogs;
+  TBenchHost Host;
+  int SortColumn = -1;
+  windows::TConfigPackagePage Page{Dialogs, Host, SortColumn};
+
+  explicit TShownPage(benchmark::State& state) : Path((StartQt(), PackagePath(static_cast<int>(state.range(0))))) {
+    Page.resize(600, 400);
+    Page.show();
+    state.SetLabel(PackageLabels[state.range(0)]);
+  }
+  bool Missing(benchmark::State& state) const {
+    if (std::filesystem::exists(Path)) return false;
+    state.SkipWithError(("missing " + Path).c_str());
+    return true;
+  }
+};
+
 void BM_OpenAndFill(benchmark::State& state) {
-  StartQt();
-  const std::string path = PackagePath(static_cast<int>(state.range(0)));
-  if (!std::filesystem::exists(path)) {
-    state.SkipWithError(("missing " + path).c_str());
-    return;
-  }
-  TBenchDialogs dialogs;
-  TBenchHost host;
-  int sortColumn = -1;
-  windows::TConfigPackagePage page(dialogs, host, sortColumn);
-  page.resize(600, 400);
-  page.show();
+  TShownPage shown(state);
+  if (shown.Missing(state)) return;
   for (auto _ : state) {
-    std::string name = path;
+    std::string name = shown.Path;
     bool action = true;
-    page.fePackageNameAfterDialog(name, action);
+    shown.Page.fePackageNameAfterDialog(name, action);
   }
-  state.SetLabel(PackageLabels[state.range(0)]);
 }
 BENCHMARK(BM_OpenAndFill)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
 void BM_RefillView(benchmark::State& state) {
-  StartQt();
-  const std::string path = PackagePath(static_cast<int>(state.range(0)));
-  if (!std::filesystem::exists(path)) {
-    state.SkipWithError(("missing " + path).c_str());
-    return;
-  }
-  TBenchDialogs dialogs;
-  TBenchHost host;
-  int sortColumn = -1;
-  windows::TConfigPackagePage page(dialogs, host, sortColumn);
-  page.resize(600, 400);
-  page.show();
-  page.OpenPackage(path);
-  for (auto _ : state) page.FillPackageView();
-  state.SetLabel(PackageLabels[state.range(0)]);
+  TShownPage shown(state);
+  if (shown.Missing(state)) return;
+  shown.Page.OpenPackage(shown.Path);
+  for (auto _ : state) shown.Page.FillPackageView();
 }
 BENCHMARK(BM_RefillView)->DenseRange(0, 2)->Unit(benchmark::kMillisecond);
 
