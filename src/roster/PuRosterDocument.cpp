@@ -192,6 +192,8 @@ void TRosterDocument::Save(const std::string& fileName) {
 void TRosterDocument::Replace(std::vector<TEntry> bots, std::vector<std::string> lines, std::vector<bool> isBotLine) {
   // The old records live until everyone has heard that they are gone.
   std::vector<TEntry> old = std::exchange(bots_, std::move(bots));
+  places_.clear();
+  Renumber(0);
   lines_ = std::move(lines);
   isBotLine_ = std::move(isBotLine);
   Notify([](TRosterObserver& o) { o.RosterReplaced(); });
@@ -242,9 +244,12 @@ std::string TRosterDocument::NewBotListFileName() {
 // ---------------------------------------------------------------- the bots
 
 int TRosterDocument::IndexOf(const TBotCharacter& bot) const {
-  for (std::size_t i = 0; i < bots_.size(); ++i)
-    if (bots_[i].Bot.get() == &bot) return static_cast<int>(i);
-  return -1;
+  const auto place = places_.find(&bot);
+  return place == places_.end() ? -1 : static_cast<int>(place->second);
+}
+
+void TRosterDocument::Renumber(std::size_t from) {
+  for (std::size_t i = from; i < bots_.size(); ++i) places_[bots_[i].Bot.get()] = i;
 }
 
 TRosterDocument::TEntry& TRosterDocument::EntryOf(const TBotCharacter& bot) {
@@ -264,6 +269,7 @@ TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot) {
   std::string key = bot->GetDefaultName();
   std::string line = bot->GetPlayerLine();
   bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}});
+  Renumber(bots_.size() - 1);
   Notify([&added](TRosterObserver& o) { o.BotAdded(added); });
   SetModified(true);
   return added;
@@ -295,7 +301,9 @@ void TRosterDocument::Delete(TBotCharacter& bot) {
   const int index = IndexOf(bot);
   if (index < 0) return;
   Notify([&bot](TRosterObserver& o) { o.BotDeleted(bot); });
+  places_.erase(&bot);
   bots_.erase(bots_.begin() + index);
+  Renumber(static_cast<std::size_t>(index));
   SetModified(true);
 }
 

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "roster/PuBotCharacter.h"
@@ -134,6 +135,8 @@ class TRosterDocument {
   std::vector<std::string> Compose(std::vector<std::size_t>* places) const;
   void Replace(std::vector<TEntry> bots, std::vector<std::string> lines, std::vector<bool> isBotLine);
   void SetModified(bool modified);
+  // Finds each record's place from `from` on again, after bots_ changed there.
+  void Renumber(std::size_t from);
   template <class F>
   void Notify(F&& call);
 
@@ -141,6 +144,9 @@ class TRosterDocument {
   TInputQuery* ask_ = nullptr;
   std::vector<TRosterObserver*> observers_;
   std::vector<TEntry> bots_;
+  // Each record's place in bots_: an edit of every bot of a long roster
+  // must not search the roster once per bot.
+  std::unordered_map<const TBotCharacter*, std::size_t> places_;
   // The file's lines as read or last written, and which of them are bot
   // lines (a bot's own, or one whose bot was deleted since).
   std::vector<std::string> lines_;

@@ -3,6 +3,7 @@
 // nobody changed.
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -185,6 +186,32 @@ TEST_F(RosterDocumentTest, OneRuleForModifiedAndObserversHearEveryChange) {
   Doc.Clear();
   EXPECT_EQ(seen.Heard.size(), 9u);
   EXPECT_FALSE(Doc.Modified());
+}
+
+TEST_F(RosterDocumentTest, EditingEveryBotOfALongRosterTakesNoLongerThanReadingIt) {
+  // Select all, then one skill typed: every bot of the roster is told of.
+  std::string text = "[Public]\r\n";
+  for (int i = 0; i < 100000; ++i) text += Line("Bot" + std::to_string(i)) + "\r\n";
+  const std::string path = Dir.write("long.upl", text);
+  using Clock = std::chrono::steady_clock;
+  const Clock::time_point start = Clock::now();
+  Doc.Load(path);
+  const Clock::duration reading = Clock::now() - start;
+  const Clock::time_point editing = Clock::now();
+  for (int i = 0; i < Doc.Count(); ++i) {
+    Doc.Bot(i).SetTactics(1);
+    Doc.BotChanged(Doc.Bot(i));
+  }
+  EXPECT_LT(Clock::now() - editing, 2 * reading);
+  EXPECT_TRUE(Doc.Modified());
+  // Places stay right as bots come and go.
+  TBotCharacter& third = Doc.Bot(2);
+  Doc.Delete(Doc.Bot(1));
+  EXPECT_EQ(Doc.IndexOf(third), 1);
+  TBotCharacter& added = Doc.Add();
+  EXPECT_EQ(Doc.IndexOf(added), Doc.Count() - 1);
+  Doc.Load(Dir.write("short.upl", "[Public]\r\n" + Line("A") + "\r\n"));
+  EXPECT_EQ(Doc.IndexOf(Doc.Bot(0)), 0);
 }
 
 TEST_F(RosterDocumentTest, AFailedSaveChangesNothing) {
