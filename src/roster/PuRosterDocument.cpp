@@ -87,8 +87,10 @@ void TRosterDocument::Load(const std::string& fileName) {
     try {
       bot->SetPlayerLine(std::string(LineValue(lines[i]).value_or(lines[i])), ask_);
     } catch (const EItemError& e) {
-      throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(bot->GetDefaultName()) + " on line " +
-                         std::to_string(i + 1) + " has an item that cannot be read:\r" + e.Item + "\r" + e.what());
+      // The line may be megabytes long: the message quotes pieces of it.
+      throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(platform::Excerpt(bot->GetDefaultName())) +
+                         " on line " + std::to_string(i + 1) + " has an item that cannot be read:\r" +
+                         platform::Excerpt(e.Item) + "\r" + platform::Excerpt(e.what()));
     }
     bot->LineIndex = static_cast<int>(i);
     std::string line = bot->GetPlayerLine();

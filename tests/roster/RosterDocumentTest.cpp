@@ -267,6 +267,23 @@ INSTANTIATE_TEST_SUITE_P(
                      "bot \"Bad\" on line 3 has an item that cannot be read:\rTactics+1.0\r"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST_F(RosterDocumentTest, AnUnreadableNumberOnAHugeLineIsQuotedInShort) {
+  // A message box lays out every character it is given: megabytes of one
+  // line keep it from showing for minutes.
+  const std::string name(3000000, 'n');
+  const std::string number(3000000, '7');
+  try {
+    Doc.Load(Dir.write("huge.upl", "[Public]\r\nPlayer=(DefaultName=\"" + name + "\",Tactics=" + number + "x)\r\n"));
+    FAIL() << "opened";
+  } catch (const roster::ERosterError& e) {
+    const std::string message = e.what();
+    EXPECT_LT(message.size(), 1000u);
+    EXPECT_NE(message.find("bot \"nnnnnnnn"), std::string::npos);
+    EXPECT_NE(message.find("on line 2 has an item that cannot be read:\rTactics=7777"), std::string::npos);
+    EXPECT_TRUE(message.ends_with("7x' is not a valid floating point value")) << message.substr(message.size() - 80);
+  }
+}
+
 TEST_F(RosterDocumentTest, AnEmptyFileIsAnEmptyRosterAndANumberMayBeReplaced) {
   Doc.Load(Dir.write("empty.upl", ""));
   EXPECT_EQ(Doc.Count(), 0);
