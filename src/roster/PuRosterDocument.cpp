@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
@@ -30,6 +31,19 @@ bool IsSectionHeader(std::string_view line) {
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// Passes the reader's questions on and remembers that one was answered.
+struct TAnswerWatch : TInputQuery {
+  explicit TAnswerWatch(TInputQuery* ask) : Ask(ask) {}
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& text) override {
+    std::optional<std::string> answer = Ask ? Ask->InputQuery(caption, prompt, text) : std::nullopt;
+    Answered = Answered || answer.has_value();
+    return answer;
+  }
+  TInputQuery* Ask;
+  bool Answered = false;
+};
 
 // The roster's line of a record that changed: its PlayerLine with the items
 // of its old line that the record does not know.
@@ -79,13 +93,15 @@ void TRosterDocument::Load(const std::string& fileName) {
   std::vector<bool> isBotLine(lines.size(), false);
   std::vector<TEntry> bots;
   bool hasHeader = false;
+  bool answered = false;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     hasHeader = hasHeader || IsRosterHeader(lines[i]);
     if (!IsBotLine(lines[i])) continue;
     isBotLine[i] = true;
     auto bot = std::make_unique<TBotCharacter>();
+    TAnswerWatch ask(ask_);
     try {
-      bot->SetPlayerLine(std::string(LineValue(lines[i]).value_or(lines[i])), ask_);
+      bot->SetPlayerLine(std::string(LineValue(lines[i]).value_or(lines[i])), &ask);
     } catch (const EItemError& e) {
       // The line may be megabytes long: the message quotes pieces of it.
       throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(platform::Excerpt(bot->GetDefaultName())) +
@@ -95,7 +111,10 @@ void TRosterDocument::Load(const std::string& fileName) {
     bot->LineIndex = static_cast<int>(i);
     std::string line = bot->GetPlayerLine();
     std::string key = bot->GetDefaultName();
-    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), line});
+    // A number the user typed in place of the file's is an edit: the line
+    // is written anew, and the roster has a change to save.
+    answered = answered || ask.Answered;
+    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), ask.Answered ? "" : line});
   }
   if (!bytes.empty() && !hasHeader && bots.empty())
     throw ERosterError(Quoted(fileName) +
@@ -103,6 +122,7 @@ void TRosterDocument::Load(const std::string& fileName) {
   Replace(std::move(bots), std::move(lines), std::move(isBotLine));
   fileName_ = fileName;
   isNewList_ = false;
+  SetModified(answered);
 }
 
 std::string TRosterDocument::LineOf(const TEntry& entry) const {

@@ -82,7 +82,8 @@ class TRosterDocument {
   bool IsNewList() const { return isNewList_; }
   // Unsaved changes: a bot added, deleted or pasted, or a bot whose
   // PlayerLine changed in any byte (BotChanged, Rename), since the last
-  // Load, Save, New or Clear.
+  // Load, Save, New or Clear; also a number the user typed in place of an
+  // unreadable one while the roster was read.
   bool Modified() const { return modified_; }
 
   // The game's own roster, SystemDir/"xplayersL1.upl".

@@ -288,11 +288,18 @@ TEST_F(RosterDocumentTest, AnEmptyFileIsAnEmptyRosterAndANumberMayBeReplaced) {
   Doc.Load(Dir.write("empty.upl", ""));
   EXPECT_EQ(Doc.Count(), 0);
   AnswerInputBoxes({"1.0"});
-  Doc.Load(Dir.write("odd.upl", "[Public]\r\nPlayer=(DefaultName=\"Odd\",Tactics+1.0)\r\n"));
+  Doc.Load(Dir.write("odd.upl", "[Public]\r\nPlayer=(DefaultName=\"Odd\",Tactics+1.0,Race=Orc)\r\n" + Line("Even") +
+                                    "\r\n"));
   ASSERT_EQ(asked_, std::vector<std::string>{"Illegal floating-point value detected!|Value :|Tactics+1.0"});
   EXPECT_EQ(Doc.Bot(0).GetTactics(), 1.0);
-  // The line is kept as written while the bot is not edited.
-  EXPECT_EQ(Doc.Lines()[1], "Player=(DefaultName=\"Odd\",Tactics+1.0)");
+  // The number the user gave is a change still to be saved, and the save
+  // writes it; the bot read without a question stays as it was.
+  EXPECT_TRUE(Doc.Modified());
+  TBotCharacter odd;
+  odd.SetPlayerLine("(DefaultName=\"Odd\",Tactics=1.0)");
+  const std::string written = odd.GetPlayerLine();
+  EXPECT_EQ(Doc.Lines(), (std::vector<std::string>{"[Public]", written.substr(0, written.size() - 1) + ",Race=Orc)",
+                                                   Line("Even")}));
 }
 
 }  // namespace
