@@ -89,6 +89,10 @@ void TRosterDocument::Load(const std::string& fileName) {
   const std::string bytes = platform::ReadFileBytes(fileName);
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
     throw ERosterError(Quoted(fileName) + " is UTF-16 text, and a roster is 8-bit text. It was not opened.");
+  // The game's packages (.u, .utx, ...) are binary, yet their names may
+  // begin a line with "Player" ("Player ID" in xVoting.u) and pass for a bot.
+  if (bytes.starts_with("\xC1\x83\x2A\x9E"))
+    throw ERosterError(Quoted(fileName) + " is an Unreal package, not a roster. It was not opened.");
   std::vector<std::string> lines = platform::SplitLines(bytes);
   std::vector<bool> isBotLine(lines.size(), false);
   std::vector<TEntry> bots;

@@ -61,9 +61,10 @@ class TRosterDocument {
 
   // ---- the file
   // Reads the roster. Raises platform::EFileError when the file cannot be
-  // read and ERosterError for what is no roster (UTF-16 text; bytes
-  // without a "[Public]" line and without a Player line) or for a number
-  // nobody could read (the message names the bot, its line and the item).
+  // read and ERosterError for what is no roster (UTF-16 text; an Unreal
+  // package; bytes without a "[Public]" line and without a Player line) or
+  // for a number nobody could read (the message names the bot, its line and
+  // the item).
   // On any error the document stays as it was.
   void Load(const std::string& fileName);
   // Writes the roster and makes `fileName` its file. Raises ERosterError

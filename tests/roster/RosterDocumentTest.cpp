@@ -260,12 +260,27 @@ TEST_P(RefusedFileTest, IsRefusedAndTheRosterStays) {
 INSTANTIATE_TEST_SUITE_P(
     NotARoster, RefusedFileTest,
     ::testing::Values(
-        TRefusedCase{"Package", std::string("\xC1\x83\x2A\x9E\x7F\x00\x00\x00\x1D\x00", 10) + "Texture\0P8", "no [Public]"},
+        TRefusedCase{"Package", std::string("\xC1\x83\x2A\x9E\x7F\x00\x00\x00\x1D\x00", 10) + "Texture\0P8",
+                     "Unreal package"},
+        // A name of the package's own that happens to begin a line with
+        // "Player" makes it no roster either.
+        TRefusedCase{"PackageWithAPlayerName",
+                     std::string("\xC1\x83\x2A\x9E\x80\x00\x1D\x00\n", 9) + std::string("Player ID\0[\x10=", 13),
+                     "Unreal package"},
         TRefusedCase{"Utf16", std::string("\xFF\xFE[\0P\0u\0b\0", 10), "UTF-16"},
         TRefusedCase{"NotesOnly", "just some notes\r\n", "no [Public]"},
         TRefusedCase{"BadNumber", "[Public]\r\n" + Line("Fine") + "\r\nPlayer=(DefaultName=\"Bad\",Tactics+1.0)\r\n",
                      "bot \"Bad\" on line 3 has an item that cannot be read:\rTactics+1.0\r"}),
     [](const auto& info) { return std::string(info.param.Name); });
+
+TEST_F(RosterDocumentTest, NoRealPackageOpensAsARoster) {
+  REQUIRE_REALDATA("pkg");
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(RealDataPath("pkg"))) {
+    if (!entry.is_regular_file()) continue;
+    EXPECT_THROW(Doc.Load(entry.path().string()), roster::ERosterError) << entry.path();
+  }
+  EXPECT_EQ(Doc.Count(), 0);
+}
 
 TEST_F(RosterDocumentTest, AnUnreadableNumberOnAHugeLineIsQuotedInShort) {
   // A message box lays out every character it is given: megabytes of one
