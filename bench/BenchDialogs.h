@@ -4,10 +4,24 @@
 // file dialog chooses `File` (nothing when it is empty), nothing else is
 // asked.
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 
+#include <QApplication>
+
 #include "windows/Dialogs.h"
+
+// The one application object the window benchmarks need, made on first
+// use and never destroyed, as Qt's globals may go first.
+inline void StartQt() {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static int argc = 1;
+  static char name[] = "bench";
+  static char* argv[] = {name, nullptr};
+  static QApplication* app = new QApplication(argc, argv);
+  (void)app;
+}
 
 class TBenchDialogs : public windows::TDialogs {
  public:

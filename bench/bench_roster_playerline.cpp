@@ -11,6 +11,8 @@
 
 #include "roster/PuBotCharacter.h"
 #include "roster/PuGameFiles.h"
+#include "roster/PuRosterDocument.h"
+#include "platform/TextFile.h"
 #include "roster/PuUtTypes.h"
 
 namespace {
@@ -47,6 +49,28 @@ void BM_ParseAndWrite100k(benchmark::State& state) {
   state.SetItemsProcessed(state.iterations() * static_cast<std::int64_t>(lines.size()));
 }
 BENCHMARK(BM_ParseAndWrite100k)->Unit(benchmark::kMillisecond);
+
+// Every bot of a 200,000-bot roster edited, as one typed skill does with
+// all bots selected: it must cost about as much as reading them.
+void BM_EditEveryBot200k(benchmark::State& state) {
+  std::vector<std::string> lines = MakePlayerLines(200000);
+  lines.insert(lines.begin(), "[Public]");
+  const std::string file = (std::filesystem::temp_directory_path() / "rosterwell-bench-edit.upl").string();
+  platform::WriteLines(file, lines);
+  roster::TRosterDocument doc;
+  doc.Load(file);
+  double tactics = 0;
+  for (auto _ : state) {
+    tactics = tactics > 0 ? -1 : 1;
+    for (int i = 0; i < doc.Count(); ++i) {
+      doc.Bot(i).SetTactics(tactics);
+      doc.BotChanged(doc.Bot(i));
+    }
+  }
+  std::filesystem::remove(file);
+  state.SetItemsProcessed(state.iterations() * doc.Count());
+}
+BENCHMARK(BM_EditEveryBot200k)->Unit(benchmark::kMillisecond);
 
 // A folder of 200 .int files of about 10 KB each, loaded into the cache.
 class IntFolder {

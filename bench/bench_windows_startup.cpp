@@ -30,12 +30,7 @@ struct TGameFolder {
   std::string Ini;
 
   TGameFolder() {
-    if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "bench";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);  // never destroyed, as Qt's globals may go first
-    (void)app;
+    StartQt();
     Dir = std::filesystem::temp_directory_path() / ("rosterwell-bench-" + std::to_string(std::random_device()()));
     System = (Dir / "System").string();
     Ini = (Dir / "Rosterwell.INI").string();

@@ -80,4 +80,11 @@ std::string TrimRight(std::string_view s) {
 
 std::string Trim(std::string_view s) { return TrimLeft(TrimRight(s)); }
 
+std::string Excerpt(std::string_view s, std::size_t most) {
+  if (s.size() <= most) return std::string(s);
+  const std::size_t tail = most / 3;
+  const std::size_t head = most - tail;
+  return std::string(s.substr(0, head)).append("...").append(s.substr(s.size() - tail));
+}
+
 }  // namespace platform

@@ -43,4 +43,9 @@ std::string Trim(std::string_view s);
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
 
+// `s` for a message: a text longer than `most` bytes keeps its beginning
+// and its end around "...", so that a message quoting a file's contents
+// stays short enough to be shown.
+std::string Excerpt(std::string_view s, std::size_t most = 200);
+
 }  // namespace platform

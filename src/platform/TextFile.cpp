@@ -1,5 +1,6 @@
 #include "platform/TextFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -57,8 +58,14 @@ namespace {
 std::string TemporaryNameBeside(const std::string& path) {
   static std::mt19937_64 rng{std::random_device{}()};
   char suffix[32];
-  std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(rng()));
-  return path + suffix;
+  const int length = std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(rng()));
+  // The temporary's name must be a legal name too: a file name near the
+  // longest a folder takes gives up its end to the suffix.
+  constexpr std::size_t longestName = 255;
+  const fs::path file(path);
+  std::string name = file.filename().string();
+  name.resize(std::min(name.size(), longestName - static_cast<std::size_t>(length)));
+  return (file.parent_path() / (name + suffix)).string();
 }
 
 // Every failed save reads the same way: which file, and why.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <stdexcept>
 #include <system_error>
 #include <utility>
@@ -30,6 +31,19 @@ bool IsSectionHeader(std::string_view line) {
 }
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
+// Passes the reader's questions on and remembers that one was answered.
+struct TAnswerWatch : TInputQuery {
+  explicit TAnswerWatch(TInputQuery* ask) : Ask(ask) {}
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& text) override {
+    std::optional<std::string> answer = Ask ? Ask->InputQuery(caption, prompt, text) : std::nullopt;
+    Answered = Answered || answer.has_value();
+    return answer;
+  }
+  TInputQuery* Ask;
+  bool Answered = false;
+};
 
 // The roster's line of a record that changed: its PlayerLine with the items
 // of its old line that the record does not know.
@@ -75,6 +89,10 @@ TRosterFile TRosterFile::Read(const std::string& fileName) {
   const std::string bytes = platform::ReadFileBytes(fileName);
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
     throw ERosterError(Quoted(fileName) + " is UTF-16 text, and a roster is 8-bit text. It was not opened.");
+  // The game's packages (.u, .utx, ...) are binary, yet their names may
+  // begin a line with "Player" ("Player ID" in xVoting.u) and pass for a bot.
+  if (bytes.starts_with("\xC1\x83\x2A\x9E"))
+    throw ERosterError(Quoted(fileName) + " is an Unreal package, not a roster. It was not opened.");
   TRosterFile file;
   file.Lines = platform::SplitLines(bytes);
   file.IsBotLine.resize(file.Lines.size(), false);
@@ -98,23 +116,31 @@ void ReadBotLine(TBotCharacter& bot, const std::string& line, TInputQuery* ask) 
 void TRosterDocument::Load(const std::string& fileName) {
   TRosterFile file = TRosterFile::Read(fileName);
   std::vector<TEntry> bots;
+  bool answered = false;
   for (std::size_t i = 0; i < file.Lines.size(); ++i) {
     if (!file.IsBotLine[i]) continue;
     auto bot = std::make_unique<TBotCharacter>();
+    TAnswerWatch ask(ask_);
     try {
-      ReadBotLine(*bot, file.Lines[i], ask_);
+      ReadBotLine(*bot, file.Lines[i], &ask);
     } catch (const EItemError& e) {
-      throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(bot->GetDefaultName()) + " on line " +
-                         std::to_string(i + 1) + " has an item that cannot be read:\r" + e.Item + "\r" + e.what());
+      // The line may be megabytes long: the message quotes pieces of it.
+      throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(platform::Excerpt(bot->GetDefaultName())) +
+                         " on line " + std::to_string(i + 1) + " has an item that cannot be read:\r" +
+                         platform::Excerpt(e.Item) + "\r" + platform::Excerpt(e.what()));
     }
     bot->LineIndex = static_cast<int>(i);
     std::string line = bot->GetPlayerLine();
     std::string key = bot->GetDefaultName();
-    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), line});
+    // A number the user typed in place of the file's is an edit: the line
+    // is written anew, and the roster has a change to save.
+    answered = answered || ask.Answered;
+    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), ask.Answered ? "" : line});
   }
   Replace(std::move(bots), std::move(file.Lines), std::move(file.IsBotLine));
   fileName_ = fileName;
   isNewList_ = false;
+  SetModified(answered);
 }
 
 std::string TRosterDocument::LineOf(const TEntry& entry) const {
@@ -206,6 +232,8 @@ void TRosterDocument::Save(const std::string& fileName) {
 void TRosterDocument::Replace(std::vector<TEntry> bots, std::vector<std::string> lines, std::vector<bool> isBotLine) {
   // The old records live until everyone has heard that they are gone.
   std::vector<TEntry> old = std::exchange(bots_, std::move(bots));
+  places_.clear();
+  Renumber(0);
   lines_ = std::move(lines);
   isBotLine_ = std::move(isBotLine);
   Notify([](TRosterObserver& o) { o.RosterReplaced(); });
@@ -256,9 +284,12 @@ std::string TRosterDocument::NewBotListFileName() {
 // ---------------------------------------------------------------- the bots
 
 int TRosterDocument::IndexOf(const TBotCharacter& bot) const {
-  for (std::size_t i = 0; i < bots_.size(); ++i)
-    if (bots_[i].Bot.get() == &bot) return static_cast<int>(i);
-  return -1;
+  const auto place = places_.find(&bot);
+  return place == places_.end() ? -1 : static_cast<int>(place->second);
+}
+
+void TRosterDocument::Renumber(std::size_t from) {
+  for (std::size_t i = from; i < bots_.size(); ++i) places_[bots_[i].Bot.get()] = i;
 }
 
 TRosterDocument::TEntry& TRosterDocument::EntryOf(const TBotCharacter& bot) {
@@ -278,6 +309,7 @@ TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot) {
   std::string key = bot->GetDefaultName();
   std::string line = bot->GetPlayerLine();
   bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}});
+  Renumber(bots_.size() - 1);
   Notify([&added](TRosterObserver& o) { o.BotAdded(added); });
   SetModified(true);
   return added;
@@ -309,7 +341,9 @@ void TRosterDocument::Delete(TBotCharacter& bot) {
   const int index = IndexOf(bot);
   if (index < 0) return;
   Notify([&bot](TRosterObserver& o) { o.BotDeleted(bot); });
+  places_.erase(&bot);
   bots_.erase(bots_.begin() + index);
+  Renumber(static_cast<std::size_t>(index));
   SetModified(true);
 }
 

@@ -16,6 +16,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "roster/PuBotCharacter.h"
@@ -77,9 +78,10 @@ class TRosterDocument {
 
   // ---- the file
   // Reads the roster. Raises platform::EFileError when the file cannot be
-  // read and ERosterError for what is no roster (UTF-16 text; bytes
-  // without a "[Public]" line and without a Player line) or for a number
-  // nobody could read (the message names the bot, its line and the item).
+  // read and ERosterError for what is no roster (UTF-16 text; an Unreal
+  // package; bytes without a "[Public]" line and without a Player line) or
+  // for a number nobody could read (the message names the bot, its line and
+  // the item).
   // On any error the document stays as it was.
   void Load(const std::string& fileName);
   // Writes the roster and makes `fileName` its file. Raises ERosterError
@@ -98,7 +100,8 @@ class TRosterDocument {
   bool IsNewList() const { return isNewList_; }
   // Unsaved changes: a bot added, deleted or pasted, or a bot whose
   // PlayerLine changed in any byte (BotChanged, Rename), since the last
-  // Load, Save, New or Clear.
+  // Load, Save, New or Clear; also a number the user typed in place of an
+  // unreadable one while the roster was read.
   bool Modified() const { return modified_; }
 
   // The game's own roster, SystemDir/"xplayersL1.upl".
@@ -151,6 +154,8 @@ class TRosterDocument {
   std::vector<std::string> Compose(std::vector<std::size_t>* places) const;
   void Replace(std::vector<TEntry> bots, std::vector<std::string> lines, std::vector<bool> isBotLine);
   void SetModified(bool modified);
+  // Finds each record's place from `from` on again, after bots_ changed there.
+  void Renumber(std::size_t from);
   template <class F>
   void Notify(F&& call);
 
@@ -158,6 +163,9 @@ class TRosterDocument {
   TInputQuery* ask_ = nullptr;
   std::vector<TRosterObserver*> observers_;
   std::vector<TEntry> bots_;
+  // Each record's place in bots_: an edit of every bot of a long roster
+  // must not search the roster once per bot.
+  std::unordered_map<const TBotCharacter*, std::size_t> places_;
   // The file's lines as read or last written, and which of them are bot
   // lines (a bot's own, or one whose bot was deleted since).
   std::vector<std::string> lines_;

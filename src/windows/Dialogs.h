@@ -30,6 +30,10 @@ struct TFileDialogRequest {
   std::string FileName;
   // "Description (*.upl)|*.upl|All files (*.*)|*.*"
   std::string Filter;
+  // Save dialogs: whether the dialog itself asks before an existing file
+  // is chosen. A caller that asks through MessageDlg turns it off, so the
+  // user is not asked twice.
+  bool ConfirmOverwrite = true;
 };
 
 // It also answers the roster model's question for a number it cannot read

@@ -1,8 +1,12 @@
 #include "windows/PathEdit.h"
 
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QToolButton>
+#include <QUrl>
 
 #include "windows/QtDialogs.h"
 
@@ -19,6 +23,39 @@ TPathEdit::TPathEdit(TDialogs& dialogs, TKind kind, QWidget* parent)
   FButton->setToolTip(kind == TKind::File ? QStringLiteral("Browse for a file") : QStringLiteral("Browse for a folder"));
   connect(FButton, &QToolButton::clicked, this, &TPathEdit::Browse);
   connect(FEdit, &QLineEdit::textChanged, this, &TPathEdit::Changed);
+  FEdit->installEventFilter(this);
+}
+
+namespace {
+// The first local file a drag carries; empty when it carries none.
+QString DroppedFile(const QMimeData* data) {
+  if (!data || !data->hasUrls()) return {};
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) return url.toLocalFile();
+  return {};
+}
+}  // namespace
+
+bool TPathEdit::eventFilter(QObject* watched, QEvent* event) {
+  if (watched != FEdit || !FAcceptFileDrops) return QWidget::eventFilter(watched, event);
+  switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove: {
+      auto* drag = static_cast<QDragMoveEvent*>(event);
+      if (DroppedFile(drag->mimeData()).isEmpty()) return false;
+      drag->acceptProposedAction();
+      return true;
+    }
+    case QEvent::Drop: {
+      auto* drop = static_cast<QDropEvent*>(event);
+      const QString file = DroppedFile(drop->mimeData());
+      if (file.isEmpty()) return false;
+      FEdit->setText(file);
+      drop->acceptProposedAction();
+      return true;
+    }
+    default: return QWidget::eventFilter(watched, event);
+  }
 }
 
 std::string TPathEdit::Text() const { return PathFromQ(FEdit->text()); }

@@ -44,6 +44,9 @@ class TPathEdit : public QWidget {
   void SetDialogTitle(const std::string& title) { FDialogTitle = title; }
   // A read-only edit takes no typing; its browse button still works.
   void SetReadOnly(bool readOnly);
+  // A file or folder dropped on the edit (from a file manager) becomes its
+  // text; nothing else happens until the user browses.
+  void SetAcceptFileDrops(bool accept) { FAcceptFileDrops = accept; }
 
   TBeforeDialog OnBeforeDialog;
   TAfterDialog OnAfterDialog;
@@ -58,6 +61,9 @@ class TPathEdit : public QWidget {
   // The text changed, by typing or by a dialog.
   void Changed();
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   TDialogs& FDialogs;
   TKind FKind;
@@ -66,6 +72,7 @@ class TPathEdit : public QWidget {
   std::string FDialogTitle;
   QLineEdit* FEdit;
   QToolButton* FButton;
+  bool FAcceptFileDrops = false;
 };
 
 }  // namespace windows

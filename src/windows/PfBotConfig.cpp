@@ -26,6 +26,9 @@
 #include "roster/PuValueItem.h"
 #include "windows/LineView.h"
 #include "windows/PathEdit.h"
+#include "windows/PfConfigDirPage.h"
+#include "windows/PfConfigIntPage.h"
+#include "windows/PfConfigPackagePage.h"
 #include "windows/PfItemEdit.h"
 #include "windows/PuKarmaData.h"
 #include "windows/QtDialogs.h"
@@ -194,16 +197,30 @@ QWidget* TFmConfig::BuildSourcePages() {
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   taPackageExplorer = MakePage(PageControl1, "taPackageExplorer", "&Packages", "Explore the available packages ...");
+  PackagePage = new TConfigPackagePage(FDialogs, *this, FPackageSortColumn, taPackageExplorer);
+  AddSourcePage(taPackageExplorer, PackagePage);
+  // The package view follows the list type: the class it starts with.
+  connect(this, &TFmConfig::ListTypeChanged, PackagePage, &TConfigPackagePage::ListTypeChanged);
   taKarmaData = MakePage(PageControl1, "taKarmaData", "&Karmadata", "Look for available ragdolls ...");
   taKarmaData->layout()->addWidget(BuildKarmaPage());
   taDirectorySearch = MakePage(PageControl1, "taDirectorySearch", "&Directory", nullptr);
+  DirectoryPage = new TConfigDirPage(FDialogs, *this, FDirSortColumn, taDirectorySearch);
+  AddSourcePage(taDirectorySearch, DirectoryPage);
   taWizard = MakePage(PageControl1, "taWizard", "&Wizard",
                       "Automated search for available skins, models, voices, etc. It's not perfect though!");
   taWizard->layout()->addWidget(BuildWizardPage());
   taIntFileContent = MakePage(PageControl1, "taIntFileContent", "&Int-file", nullptr);
+  IntFilePage = new TConfigIntPage(FDialogs, *this, taIntFileContent);
+  taIntFileContent->layout()->addWidget(IntFilePage);
   SetPageShown(taDirectorySearch, false);
   SetPageShown(taIntFileContent, false);
   return PageControl1;
+}
+
+void TFmConfig::AddSourcePage(QWidget* tab, TConfigSourcePage* page) {
+  tab->layout()->setContentsMargins(0, 0, 0, 0);
+  tab->layout()->addWidget(page);
+  SetLineSource(tab, [page](bool all) { return all ? page->AllLines() : page->SelectedLines(); });
 }
 
 QWidget* TFmConfig::BuildKarmaPage() {

@@ -6,22 +6,16 @@
 // main window hands the lists in, and takes all nine back whole when the
 // window closes, however it was closed.
 //
-// Source pages built elsewhere (the package explorer and the hidden
-// directory and .int pages) use only this public interface:
-// - `ListType()`: the list type the user chose (TListType, -1 for none);
-//   `ListTypeChanged` is emitted on every change, the first show included,
-//   before the list of the new type is shown.
-// - `AddLines(lines)`: adds "name=translation" lines to the list shown, the
-//   very path a drop takes, with its duplicate check.
-// - `lvListContent`: the drop target; it takes drags that carry a
-//   TMyDragObject (LineView.h). A source view that is a TLineView with
-//   DragLines set is all a page needs for dragging.
-// - `SetLineSource(page, source)`: what ">" (selected rows) and ">>" (all
-//   rows) take from that page while it is the active one.
-// - `TLongFill`: the busy cursor and progress bar of a long fill.
-// - `SystemDir()`, `ColumnClick` with the two process-wide sort directions.
-// - The pages `taPackageExplorer`, `taDirectorySearch`, `taIntFileContent`
-//   stand empty with a vertical layout for the page's own widget.
+// The source pages built apart (PfConfigPackagePage, PfConfigDirPage,
+// PfConfigIntPage) sit in the tabs taPackageExplorer, taDirectorySearch and
+// taIntFileContent and see the window as a TConfigPageHost (ConfigPages.h):
+// its list type and System directory. The package page follows
+// `ListTypeChanged`, emitted on every change of the list type, the first
+// show included. The package and folder views drag a TMyDragObject
+// (LineView.h) onto `lvListContent`, whose drop goes through `AddLines`
+// with its duplicate check, and hand ">" and ">>" their lines through
+// `SetLineSource`. Their sort columns are FPackageSortColumn and
+// FDirSortColumn, moved by `ColumnClick` with the process-wide directions.
 
 #include <functional>
 #include <optional>
@@ -31,6 +25,7 @@
 #include <QDialog>
 
 #include "roster/StringList.h"
+#include "windows/ConfigPages.h"
 #include "windows/Dialogs.h"
 
 class QComboBox;
@@ -44,6 +39,9 @@ class QTreeWidget;
 
 namespace windows {
 
+class TConfigDirPage;
+class TConfigIntPage;
+class TConfigPackagePage;
 class TLineView;
 class TPathEdit;
 
@@ -93,7 +91,7 @@ struct TBiographyEdit {
 // itself.
 using TEditBiography = std::function<std::optional<std::string>(const TBiographyEdit&)>;
 
-class TFmConfig : public QDialog {
+class TFmConfig : public QDialog, public TConfigPageHost {
   Q_OBJECT
 
  public:
@@ -134,6 +132,9 @@ class TFmConfig : public QDialog {
 
   // The list type chosen in cbListType; -1 before the first show.
   int ListType() const;
+  // What the source pages ask of the window.
+  int CurrentListType() const override { return ListType(); }
+  std::string SystemDirectory() const override { return FSystemDir; }
   // Adds "name=translation" lines (a line without "=" is its own
   // translation) to the list shown, as a drop does. A name the list holds
   // already (case ignored), an empty one or one that cannot be a list line
@@ -170,10 +171,13 @@ class TFmConfig : public QDialog {
   QComboBox* cbListType = nullptr;
   QTabWidget* PageControl1 = nullptr;
   QWidget* taPackageExplorer = nullptr;
+  TConfigPackagePage* PackagePage = nullptr;
   QWidget* taKarmaData = nullptr;
   QWidget* taDirectorySearch = nullptr;
+  TConfigDirPage* DirectoryPage = nullptr;
   QWidget* taWizard = nullptr;
   QWidget* taIntFileContent = nullptr;
+  TConfigIntPage* IntFilePage = nullptr;
   QPushButton* buAddSelected = nullptr;
   QPushButton* buAddAll = nullptr;
   QGroupBox* gbListContent = nullptr;
@@ -206,6 +210,7 @@ class TFmConfig : public QDialog {
   static void Append(roster::TStringList& target, const roster::TStringList& source);
   void BuildControls();
   QWidget* BuildSourcePages();
+  void AddSourcePage(QWidget* tab, TConfigSourcePage* page);
   QWidget* BuildKarmaPage();
   QWidget* BuildWizardPage();
   QWidget* BuildListGroup();

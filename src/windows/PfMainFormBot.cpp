@@ -176,7 +176,7 @@ void TFmMainForm::ShowReference(TBotControl control, const std::string& value, c
   // value's row; only an empty value has a row of its own, row 0.
   const int row = line >= 0 ? line + offset : (value.empty() && pick.NoneAtRowZero() ? 0 : -1);
   combo->setCurrentIndex(row < combo->count() ? row : -1);
-  if (!value.empty() && line < 0) report.append("\r").append(label).append(value);
+  if (!value.empty() && line < 0) report.append("\r").append(label).append(platform::Excerpt(value));
 
   // Whether the row now chosen gives back exactly the bot's value. A
   // reference found in other letter case is shown, but writing the list's
@@ -215,7 +215,7 @@ void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
 
     const int text = bot.Text.empty() ? -1 : FTexts.IndexOf(bot.Text);
     cbText->setCurrentIndex(text);
-    if (!bot.Text.empty() && text < 0) report.append("\rBiography-reference = ").append(bot.Text);
+    if (!bot.Text.empty() && text < 0) report.append("\rBiography-reference = ").append(platform::Excerpt(bot.Text));
     FUnshown.set(bcText, text < 0 || FTexts[text] != bot.Text);
     ShowBioText();
 

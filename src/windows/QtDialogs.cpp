@@ -132,8 +132,10 @@ std::optional<std::string> TQtDialogs::OpenFileName(const TFileDialogRequest& re
 }
 
 std::optional<std::string> TQtDialogs::SaveFileName(const TFileDialogRequest& request) {
+  const QFileDialog::Options options =
+      request.ConfirmOverwrite ? QFileDialog::Options() : QFileDialog::Options(QFileDialog::DontConfirmOverwrite);
   const QString name = QFileDialog::getSaveFileName(FParent, ToQ(request.Title), StartPath(request),
-                                                    FilterToQ(request.Filter));
+                                                    FilterToQ(request.Filter), nullptr, options);
   if (name.isEmpty()) return std::nullopt;
   return PathFromQ(name);
 }

@@ -41,6 +41,16 @@ TEST(TextFile, FailedSaveLeavesWhatWasThereAndNoTemporary) {
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
 }
 
+TEST(TextFile, AFileWithALongNameIsSavedAndReplaced) {
+  // Its temporary lies beside it and must be a legal name as well.
+  TempDir dir;
+  const std::string path = dir.file(std::string(250, 'r') + ".upl");
+  WriteLines(path, {"first"});
+  WriteLines(path, {"second"});
+  EXPECT_EQ(ReadFileBytes(path), "second\r\n");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.path()), {}), 1);
+}
+
 TEST(TextFile, SaveIntoAMissingFolderFailsCleanly) {
   TempDir dir;
   try {

@@ -187,6 +187,27 @@ TEST_F(RosterDocumentTest, OneRuleForModifiedAndObserversHearEveryChange) {
   EXPECT_FALSE(Doc.Modified());
 }
 
+TEST_F(RosterDocumentTest, EveryBotOfARosterEditedKeepsItsPlaceAsBotsComeAndGo) {
+  // Select all, then one skill typed: every bot of the roster is told of.
+  std::string text = "[Public]\r\n";
+  for (int i = 0; i < 1000; ++i) text += Line("Bot" + std::to_string(i)) + "\r\n";
+  Doc.Load(Dir.write("long.upl", text));
+  for (int i = 0; i < Doc.Count(); ++i) {
+    Doc.Bot(i).SetTactics(1);
+    Doc.BotChanged(Doc.Bot(i));
+    ASSERT_EQ(Doc.IndexOf(Doc.Bot(i)), i);
+  }
+  EXPECT_TRUE(Doc.Modified());
+  // Places stay right as bots come and go.
+  TBotCharacter& third = Doc.Bot(2);
+  Doc.Delete(Doc.Bot(1));
+  EXPECT_EQ(Doc.IndexOf(third), 1);
+  TBotCharacter& added = Doc.Add();
+  EXPECT_EQ(Doc.IndexOf(added), Doc.Count() - 1);
+  Doc.Load(Dir.write("short.upl", "[Public]\r\n" + Line("A") + "\r\n"));
+  EXPECT_EQ(Doc.IndexOf(Doc.Bot(0)), 0);
+}
+
 TEST_F(RosterDocumentTest, AFailedSaveChangesNothing) {
   Doc.Load(Dir.write("one.upl", "[Public]\r\n" + Line("A") + "\r\n"));
   Doc.Bot(0).SetTactics(1);
@@ -233,22 +254,61 @@ TEST_P(RefusedFileTest, IsRefusedAndTheRosterStays) {
 INSTANTIATE_TEST_SUITE_P(
     NotARoster, RefusedFileTest,
     ::testing::Values(
-        TRefusedCase{"Package", std::string("\xC1\x83\x2A\x9E\x7F\x00\x00\x00\x1D\x00", 10) + "Texture\0P8", "no [Public]"},
+        TRefusedCase{"Package", std::string("\xC1\x83\x2A\x9E\x7F\x00\x00\x00\x1D\x00", 10) + "Texture\0P8",
+                     "Unreal package"},
+        // A name of the package's own that happens to begin a line with
+        // "Player" makes it no roster either.
+        TRefusedCase{"PackageWithAPlayerName",
+                     std::string("\xC1\x83\x2A\x9E\x80\x00\x1D\x00\n", 9) + std::string("Player ID\0[\x10=", 13),
+                     "Unreal package"},
         TRefusedCase{"Utf16", std::string("\xFF\xFE[\0P\0u\0b\0", 10), "UTF-16"},
         TRefusedCase{"NotesOnly", "just some notes\r\n", "no [Public]"},
         TRefusedCase{"BadNumber", "[Public]\r\n" + Line("Fine") + "\r\nPlayer=(DefaultName=\"Bad\",Tactics+1.0)\r\n",
                      "bot \"Bad\" on line 3 has an item that cannot be read:\rTactics+1.0\r"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
+TEST_F(RosterDocumentTest, NoRealPackageOpensAsARoster) {
+  REQUIRE_REALDATA("pkg");
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(RealDataPath("pkg"))) {
+    if (!entry.is_regular_file()) continue;
+    EXPECT_THROW(Doc.Load(entry.path().string()), roster::ERosterError) << entry.path();
+  }
+  EXPECT_EQ(Doc.Count(), 0);
+}
+
+TEST_F(RosterDocumentTest, AnUnreadableNumberOnAHugeLineIsQuotedInShort) {
+  // A message box lays out every character it is given: megabytes of one
+  // line keep it from showing for minutes.
+  const std::string name(3000000, 'n');
+  const std::string number(3000000, '7');
+  try {
+    Doc.Load(Dir.write("huge.upl", "[Public]\r\nPlayer=(DefaultName=\"" + name + "\",Tactics=" + number + "x)\r\n"));
+    FAIL() << "opened";
+  } catch (const roster::ERosterError& e) {
+    const std::string message = e.what();
+    EXPECT_LT(message.size(), 1000u);
+    EXPECT_NE(message.find("bot \"nnnnnnnn"), std::string::npos);
+    EXPECT_NE(message.find("on line 2 has an item that cannot be read:\rTactics=7777"), std::string::npos);
+    EXPECT_TRUE(message.ends_with("7x' is not a valid floating point value")) << message.substr(message.size() - 80);
+  }
+}
+
 TEST_F(RosterDocumentTest, AnEmptyFileIsAnEmptyRosterAndANumberMayBeReplaced) {
   Doc.Load(Dir.write("empty.upl", ""));
   EXPECT_EQ(Doc.Count(), 0);
   AnswerInputBoxes({"1.0"});
-  Doc.Load(Dir.write("odd.upl", "[Public]\r\nPlayer=(DefaultName=\"Odd\",Tactics+1.0)\r\n"));
+  Doc.Load(Dir.write("odd.upl", "[Public]\r\nPlayer=(DefaultName=\"Odd\",Tactics+1.0,Race=Orc)\r\n" + Line("Even") +
+                                    "\r\n"));
   ASSERT_EQ(asked_, std::vector<std::string>{"Illegal floating-point value detected!|Value :|Tactics+1.0"});
   EXPECT_EQ(Doc.Bot(0).GetTactics(), 1.0);
-  // The line is kept as written while the bot is not edited.
-  EXPECT_EQ(Doc.Lines()[1], "Player=(DefaultName=\"Odd\",Tactics+1.0)");
+  // The number the user gave is a change still to be saved, and the save
+  // writes it; the bot read without a question stays as it was.
+  EXPECT_TRUE(Doc.Modified());
+  TBotCharacter odd;
+  odd.SetPlayerLine("(DefaultName=\"Odd\",Tactics=1.0)");
+  const std::string written = odd.GetPlayerLine();
+  EXPECT_EQ(Doc.Lines(), (std::vector<std::string>{"[Public]", written.substr(0, written.size() - 1) + ",Race=Orc)",
+                                                   Line("Even")}));
 }
 
 }  // namespace

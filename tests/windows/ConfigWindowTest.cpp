@@ -11,8 +11,7 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
-#include "FakeDialogs.h"
-#include "MainFormFixture.h"
+#include "ConfigWindowFixture.h"
 #include "WindowChecks.h"
 #include "common/RealData.h"
 #include "roster/PuGameFiles.h"
@@ -25,76 +24,8 @@
 using namespace testing_support;
 using windows::TFmConfig;
 using windows::TModalResult;
-using Lines = std::vector<std::string>;
 
 namespace {
-
-roster::TStringList ListOf(const Lines& lines) {
-  roster::TStringList list;
-  for (const std::string& line : lines) list.Add(line);
-  return list;
-}
-
-class ConfigWindow : public ::testing::Test {
- protected:
-  void SetUp() override {
-    TestApp();
-    System = Dir.file("System");
-    Dir.write("System/XPlayers.int", "[DecoText]\r\nGorge=\"Big|Green\"\r\nAnn=\"Small\"\r\n");
-    roster::GameFiles().LoadIntFiles(System);
-    Window = std::make_unique<TFmConfig>(Dialogs);
-    Window->SetSystemDir(System);
-    Window->SetMeshList(ListOf({"Jugg.JuggMaleA=Gorge", "Jugg.JuggFemaleA=Jugg female", "Aliens.A=A", "X.Y=Y"}));
-    Window->SetFaceList(ListOf({"F.a=Face a"}));
-    Window->SetSkinList(ListOf({"S.a=Skin a", "S.b=Skin b"}));
-    Window->SetVoiceList(ListOf({"xGame.MercMaleVoice=Merc"}));
-    Window->SetPortraitList(ListOf({"P.a=Portrait a"}));
-    Window->SetSpeciesList(ListOf({"xGame.SPECIES_Jugg=Juggernaut"}));
-    Window->SetRagDollList(ListOf({"Bot2=Bot2"}));
-    Window->SetSkeletonList(ListOf({"K.a=Skel a", "K.b=Skel b"}));
-    Window->SetBiographyList(ListOf({"XPlayers.Ann", "XPlayers.Gorge"}));
-  }
-  void TearDown() override { roster::GameFiles().FreeIntFiles(); }
-
-  void Show(int listType = windows::ltMesh) {
-    Window->show();
-    Window->cbListType->setCurrentIndex(listType);
-  }
-
-  Lines Rows() const {
-    Lines rows;
-    QTreeWidget* view = Window->lvListContent;
-    for (int i = 0; i < view->topLevelItemCount(); ++i)
-      rows.push_back(view->topLevelItem(i)->text(0).toStdString() + "|" + view->topLevelItem(i)->text(1).toStdString());
-    return rows;
-  }
-
-  void Select(int row) { Window->lvListContent->setCurrentItem(Window->lvListContent->topLevelItem(row)); }
-
-  // A drag of lines entering the list and dropped on it, as a real one
-  // arrives; false when the list refused it on entering.
-  bool Drop(const Lines& lines) { return Drop(windows::TMyDragObject(lines)); }
-  bool Drop(const QMimeData& data) {
-    QWidget* target = Window->lvListContent->viewport();
-    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &enter);
-    if (!enter.isAccepted()) return false;
-    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(target, &drop);
-    return true;
-  }
-
-  std::vector<bool> ShownPages() const {
-    std::vector<bool> shown;
-    for (int i = 0; i < Window->PageControl1->count(); ++i) shown.push_back(Window->PageControl1->isTabVisible(i));
-    return shown;
-  }
-
-  TempDir Dir;
-  std::string System;
-  TFakeDialogs Dialogs;
-  std::unique_ptr<TFmConfig> Window;
-};
 
 TEST_F(ConfigWindow, FirstShowSelectsMeshAndEachTypeShowsItsListAndPages) {
   Window->show();

@@ -2,7 +2,10 @@
 // the dialog off, the after-step sees what was chosen, and only a chosen
 // name reaches the edit.
 
+#include <QDropEvent>
 #include <QLineEdit>
+#include <QMimeData>
+#include <QUrl>
 
 #include "FakeDialogs.h"
 #include "MainFormFixture.h"
@@ -62,4 +65,28 @@ TEST(PathEdit, DirectoryEditAsksForAFolderAndAnAfterStepMayRefuseIt) {
   edit.Browse();
   EXPECT_EQ(dialogs.Asked[1].Text, "/chosen");
   EXPECT_EQ(edit.Text(), "/chosen");
+}
+
+TEST(PathEdit, FileDroppedOnTheEditBecomesItsTextOnlyWhenAccepted) {
+  TestApp();
+  TFakeDialogs dialogs;
+  TPathEdit edit(dialogs, TPathEdit::TKind::File);
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile("/game/Textures/Faces.utx"), QUrl("https://example.org/x.utx")});
+  // A drag enters the edit, then drops; true when the drop was taken.
+  const auto drop = [&] {
+    QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit.Edit(), &enter);
+    QDropEvent event(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(edit.Edit(), &event);
+    return event.isAccepted();
+  };
+  edit.SetText("old.utx");
+  drop();
+  EXPECT_NE(edit.Text(), "/game/Textures/Faces.utx");
+
+  edit.SetAcceptFileDrops(true);
+  EXPECT_TRUE(drop());
+  EXPECT_EQ(edit.Text(), "/game/Textures/Faces.utx");
+  EXPECT_TRUE(dialogs.Asked.empty());
 }

@@ -251,6 +251,12 @@ TEST_F(RosterRoad, AnUnreadableNumberIsAskedForThroughTheSameDialogs) {
   ASSERT_EQ(Form->BotCount(), 1);
   EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.5);
   EXPECT_EQ(Form->edTactics->value(), 150);
+  // The typed number waits to be saved: the caption says so, Exit asks.
+  EXPECT_TRUE(Form->windowTitle().endsWith(" *"));
+  Dialogs.Answers = {TModalResult::mrNo};
+  EXPECT_FALSE(Form->close());
+  Form->acSaveBotlist->trigger();
+  EXPECT_NE(Lines(path)[1].find(",Accuracy=+0.5,"), std::string::npos) << Lines(path)[1];
 }
 
 TEST_F(RosterRoad, ABotReachedByACommandIsTheOnlyOneSelected) {

@@ -130,7 +130,7 @@ TEST_P(RosterViewRefused, OpenSaysWhyAndKeepsTheRosterAndItsFile) {
 INSTANTIATE_TEST_SUITE_P(
     NotARoster, RosterViewRefused,
     ::testing::Values(
-        TNotARoster{"TexturePackage", std::string("\xC1\x83\x2A\x9E\x76\x00\x00\x00\x1D\x00\x00\x00", 12), "no [Public]"},
+        TNotARoster{"TexturePackage", std::string("\xC1\x83\x2A\x9E\x76\x00\x00\x00\x1D\x00\x00\x00", 12), "Unreal package"},
         TNotARoster{"Utf16Roster", std::string("\xFF\xFE[\0P\0u\0b\0l\0i\0c\0]\0\r\0\n\0", 22), "UTF-16"},
         TNotARoster{"BadNumberCancelled",
                     "[Public]\r\nPlayer=(DefaultName=\"Lauren\",Tactics+1.0,Sex=Female)\r\n",

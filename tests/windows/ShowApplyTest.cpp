@@ -64,6 +64,23 @@ TEST_F(ShowApply, MissingReferencesHarvestFirstThenAskWithThreeAnswers) {
   EXPECT_EQ(Dialogs.ExitCode, 405);
 }
 
+TEST_F(ShowApply, AHugeMissingReferenceIsQuotedInShort) {
+  // Megabytes of one reference would keep the question from showing for
+  // minutes: it names the reference by its beginning and end.
+  const std::string huge = "Custom." + std::string(3000000, 'm') + ".End";
+  std::string custom = BotLine("Custom");
+  custom.replace(custom.find("Jugg.JuggMaleA"), 14, huge);
+  WriteRoster({"[Public]", custom, BotLine("Plain")});
+  Dialogs.Answers = {TModalResult::mrYes};
+  ASSERT_TRUE(Start());
+  ASSERT_EQ(Dialogs.Messages().size(), 1u);
+  const std::string question = Dialogs.Messages()[0];
+  EXPECT_LT(question.size(), 1000u);
+  EXPECT_NE(question.find("\rPlayermodel = Custom.mmm"), std::string::npos);
+  EXPECT_NE(question.find("mmm.End\rProceed anyway ?"), std::string::npos);
+  EXPECT_EQ(Form->Bot(0).GetMesh(), huge);
+}
+
 TEST_F(ShowApply, ShownValuesFollowTheRowRules) {
   WriteRoster({"[Public]", BotLine("Plain"),
                "Player=(DefaultName=\"Odd\",Species=Nowhere.SPECIES_X,Sex=,Menu=\"\",Accuracy=+0.125,"
