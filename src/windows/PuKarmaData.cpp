@@ -2,10 +2,30 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QXmlStreamReader>
 
 #include "windows/QtDialogs.h"
 
 namespace windows {
+
+namespace {
+
+// Refuses a document nested deeper than real Karma data files ever are,
+// before it is built; errors of any other kind are left to the parser,
+// which names them.
+void CheckDepth(const QByteArray& bytes, const std::string& fileName) {
+  QXmlStreamReader reader(bytes);
+  int depth = 0;
+  while (!reader.atEnd()) {
+    const QXmlStreamReader::TokenType token = reader.readNext();
+    if (token == QXmlStreamReader::EndElement) --depth;
+    if (token != QXmlStreamReader::StartElement || ++depth <= KarmaDataMaxDepth) continue;
+    throw EKarmaDataError("Parser error.\r" + fileName + ", line " + std::to_string(reader.lineNumber()) +
+                          ": elements nested more than " + std::to_string(KarmaDataMaxDepth) + " deep.");
+  }
+}
+
+}  // namespace
 
 std::vector<std::string> ReadKarmaAssetIds(const std::string& fileName) {
   QFile file(PathToQ(fileName));
@@ -14,11 +34,14 @@ std::vector<std::string> ReadKarmaAssetIds(const std::string& fileName) {
   if (file.size() > KarmaDataMaxBytes)
     throw EKarmaDataError("\"" + fileName + "\" is too large for a Karma data file.");
 
+  const QByteArray bytes = file.readAll();
+  CheckDepth(bytes, fileName);
+
   QDomDocument document;
   QString error;
   int line = 0;
   int column = 0;
-  if (!document.setContent(&file, &error, &line, &column))
+  if (!document.setContent(bytes, &error, &line, &column))
     throw EKarmaDataError("Parser error.\r" + fileName + ", line " + std::to_string(line) + ", column " +
                           std::to_string(column) + ": " + FromQ(error));
 

@@ -28,6 +28,15 @@ std::string EntityBomb() {
   return text + "]>\n<KARMA><ASSET id=\"&e7;\"/></KARMA>\n";
 }
 
+// An asset `depth` elements down, every element closed.
+std::string Nested(int depth) {
+  std::string text = "<KARMA>";
+  for (int i = 1; i < depth; ++i) text += "<G>";
+  text += "<ASSET id=\"Deep\"/>";
+  for (int i = 1; i < depth; ++i) text += "</G>";
+  return text + "</KARMA>";
+}
+
 class KarmaDataTest : public ::testing::TestWithParam<TKarmaCase> {};
 
 TEST_P(KarmaDataTest, GivesTheAssetIdsOrNothing) {
@@ -57,7 +66,10 @@ INSTANTIATE_TEST_SUITE_P(
         TKarmaCase{"NoAssets", "<KARMA/>", {}, false},
         TKarmaCase{"TruncatedAfterAGoodAsset", "<KARMA><ASSET id=\"Half\"/><ASSET", {}, true},
         TKarmaCase{"NotXml", "\x89PNG\r\n\x1a\n", {}, true},
-        TKarmaCase{"EntitiesExpandingWithoutEnd", EntityBomb(), {}, true}),
+        TKarmaCase{"EntitiesExpandingWithoutEnd", EntityBomb(), {}, true},
+        TKarmaCase{"NestedDeepYetSane", Nested(windows::KarmaDataMaxDepth - 1), {"Deep"}, false},
+        // Nothing real nests like this; reading it would take minutes.
+        TKarmaCase{"NestedWithoutEnd", Nested(20000), {}, true}),
     [](const ::testing::TestParamInfo<TKarmaCase>& info) { return std::string(info.param.Label); });
 
 TEST(KarmaData, AMissingFileIsSaidSo) {
