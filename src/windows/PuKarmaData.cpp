@@ -10,18 +10,25 @@ namespace windows {
 
 namespace {
 
-// Refuses a document nested deeper than real Karma data files ever are,
-// before it is built; errors of any other kind are left to the parser,
-// which names them.
-void CheckDepth(const QByteArray& bytes, const std::string& fileName) {
+// Refuses, before the document is built, what no real Karma data file
+// holds and what would take the document builder minutes or gigabytes:
+// elements nested deeper than the limit, and entity declarations (a small
+// entity referenced a million times expands to gigabytes). Errors of any
+// other kind are left to the parser, which names them.
+void CheckShape(const QByteArray& bytes, const std::string& fileName) {
+  const auto refuse = [&](const QXmlStreamReader& reader, const std::string& why) {
+    throw EKarmaDataError("Parser error.\r" + fileName + ", line " + std::to_string(reader.lineNumber()) + ": " +
+                          why);
+  };
   QXmlStreamReader reader(bytes);
   int depth = 0;
   while (!reader.atEnd()) {
     const QXmlStreamReader::TokenType token = reader.readNext();
+    if (token == QXmlStreamReader::DTD && !reader.entityDeclarations().isEmpty())
+      refuse(reader, "entity declarations are not read.");
     if (token == QXmlStreamReader::EndElement) --depth;
-    if (token != QXmlStreamReader::StartElement || ++depth <= KarmaDataMaxDepth) continue;
-    throw EKarmaDataError("Parser error.\r" + fileName + ", line " + std::to_string(reader.lineNumber()) +
-                          ": elements nested more than " + std::to_string(KarmaDataMaxDepth) + " deep.");
+    if (token == QXmlStreamReader::StartElement && ++depth > KarmaDataMaxDepth)
+      refuse(reader, "elements nested more than " + std::to_string(KarmaDataMaxDepth) + " deep.");
   }
 }
 
@@ -35,7 +42,7 @@ std::vector<std::string> ReadKarmaAssetIds(const std::string& fileName) {
     throw EKarmaDataError("\"" + fileName + "\" is too large for a Karma data file.");
 
   const QByteArray bytes = file.readAll();
-  CheckDepth(bytes, fileName);
+  CheckShape(bytes, fileName);
 
   QDomDocument document;
   QString error;

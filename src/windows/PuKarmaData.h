@@ -25,7 +25,8 @@ constexpr int KarmaDataMaxDepth = 256;
 
 // The "id" of every "ASSET" element, at any depth, in document order
 // (names compared with regard to case); elements without one are skipped.
-// Nothing is returned from a document that does not parse to its end.
+// Nothing is returned from a document that does not parse to its end, nor
+// from one that declares entities or nests too deep.
 std::vector<std::string> ReadKarmaAssetIds(const std::string& fileName);
 
 }  // namespace windows
