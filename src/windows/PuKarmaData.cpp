@@ -38,10 +38,13 @@ std::vector<std::string> ReadKarmaAssetIds(const std::string& fileName) {
   QFile file(PathToQ(fileName));
   if (!file.open(QIODevice::ReadOnly))
     throw EKarmaDataError("Cannot open file \"" + fileName + "\". " + FromQ(file.errorString()));
-  if (file.size() > KarmaDataMaxBytes)
-    throw EKarmaDataError("\"" + fileName + "\" is too large for a Karma data file.");
+  const auto tooLarge = [&] { return EKarmaDataError("\"" + fileName + "\" is too large for a Karma data file."); };
+  if (file.size() > KarmaDataMaxBytes) throw tooLarge();
 
-  const QByteArray bytes = file.readAll();
+  // A device or a pipe tells no size beforehand: read no more than the
+  // limit from it either.
+  const QByteArray bytes = file.isSequential() ? file.read(KarmaDataMaxBytes + 1) : file.readAll();
+  if (bytes.size() > KarmaDataMaxBytes) throw tooLarge();
   CheckShape(bytes, fileName);
 
   QDomDocument document;

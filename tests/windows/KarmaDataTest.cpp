@@ -82,9 +82,12 @@ INSTANTIATE_TEST_SUITE_P(
         TKarmaCase{"NestedWithoutEnd", Nested(20000), {}, true}),
     [](const ::testing::TestParamInfo<TKarmaCase>& info) { return std::string(info.param.Label); });
 
-TEST(KarmaData, AMissingFileIsSaidSo) {
+TEST(KarmaData, AMissingFileOrADeviceWithoutEndIsSaidSo) {
   TestApp();
   EXPECT_THROW(windows::ReadKarmaAssetIds("/nonexistent/Bot.ka"), windows::EKarmaDataError);
+  // "All files" in the dialog lets the user pick a device, which has no
+  // size to refuse beforehand.
+  EXPECT_THROW(windows::ReadKarmaAssetIds("/dev/zero"), windows::EKarmaDataError);
 }
 
 }  // namespace
