@@ -262,3 +262,37 @@ TEST_F(TextureViewerTest, FailedLoadAfterAGoodOneKeepsTheRowsAndHoldsNoObject) {
 }
 
 }  // namespace
+
+namespace {
+
+// Extract's proposal is formed from names out of the file. "Notes" lies in
+// the group "Grp", whose name the header's name count leaves out of the
+// table: the package lists and the buffer reads, only its group cannot be
+// named. "../../Readme" would lead the dialog out of its folder.
+TEST_F(TextureViewerTest, ExtractProposesOneFileNameWhateverTheNamesInThePackage) {
+  namespace pw = package_writer;
+  pw::TPackageWriter w(69);
+  const int core = w.Import("Core", "Package", 0, "Core");
+  const int textBuffer = w.Import("Core", "Class", core, "TextBuffer");
+  const std::string data = w.NoneTag() + pw::Int(0) + pw::Int(0) + pw::SizedString("hello");
+  w.Export("../../Readme", textBuffer, data);
+  w.Export("Notes", textBuffer, data, 3);
+  w.Export("Grp", 0);
+  w.Override.NameCount = w.Name("Grp");
+  ASSERT_TRUE(Open(w.Write(Dir.file("Hostile.u"))));
+
+  Select(Row("Notes"));
+  ASSERT_TRUE(Viewer->btn_extract->isEnabled());
+  Dialogs.Files.push_back(Dir.file("Notes.txt"));
+  Viewer->btn_extract->click();
+  EXPECT_EQ(Dialogs.Asked.back().Text, "Notes.txt");
+  EXPECT_EQ(ReadBytes(Dir.file("Notes.txt")), "hello");
+
+  Select(Row("../../Readme"));
+  Dialogs.Files.push_back(std::nullopt);
+  Viewer->btn_extract->click();
+  EXPECT_EQ(Dialogs.Asked.back().Kind, "save");
+  EXPECT_EQ(Dialogs.Asked.back().Text, ".._.._Readme.txt");
+}
+
+}  // namespace
