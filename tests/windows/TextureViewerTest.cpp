@@ -296,3 +296,48 @@ TEST_F(TextureViewerTest, ExtractProposesOneFileNameWhateverTheNamesInThePackage
 }
 
 }  // namespace
+
+namespace {
+
+// Textures of odd shapes, in the old layout (no mip end offsets), 8-bit
+// pixels without a palette: one texel; eight by two; a first mip whose
+// data were stripped ahead of a 2 by 2 one that kept them.
+std::string OddTexturePackage(const TempDir& dir) {
+  namespace pw = package_writer;
+  pw::TPackageWriter w(62);
+  const int engine = w.Import("Core", "Package", 0, "Engine");
+  const int texture = w.Import("Core", "Class", engine, "Texture");
+  const auto mip = [](const std::string& pixels, int width, int height) {
+    return pw::Compact(static_cast<std::int32_t>(pixels.size())) + pixels + pw::Int(width) + pw::Int(height) +
+           pw::Byte(0) + pw::Byte(0);
+  };
+  w.Export("One", texture, w.NoneTag() + pw::Byte(1) + mip("\x80", 1, 1));
+  w.Export("Wide", texture, w.NoneTag() + pw::Byte(1) + mip(std::string(16, '\x40'), 8, 2));
+  w.Export("Gap", texture, w.NoneTag() + pw::Byte(2) + mip("", 4, 4) + mip("\x10\x20\x30\x40", 2, 2));
+  w.Export("Ribbon", texture, w.NoneTag() + pw::Byte(1) + mip(std::string(1024, '\x7f'), 1024, 1));
+  return w.Write(dir.file("Odd.utx"));
+}
+
+TEST_F(TextureViewerTest, OddSizedTexturesShowWholeAndFitTheImage) {
+  ASSERT_TRUE(Open(OddTexturePackage(Dir)));
+  Viewer->show();
+  const QRect room = Viewer->Image1->rect();
+  struct TCase {
+    const char* Name;
+    QSize Size;
+  };
+  for (const TCase& c : {TCase{"One", {1, 1}}, TCase{"Wide", {8, 2}}, TCase{"Gap", {2, 2}}, TCase{"Ribbon", {1024, 1}}}) {
+    SCOPED_TRACE(c.Name);
+    Select(Row(c.Name));
+    Viewer->buShowTexture->click();
+    ASSERT_EQ(Viewer->Image1->Image().size(), c.Size) << Viewer->Image1->Message().toStdString();
+    const QRect shown = Viewer->Image1->ImageRect();
+    EXPECT_FALSE(shown.isEmpty());
+    EXPECT_TRUE(room.contains(shown));
+    // The aspect is kept to within a pixel of the widget's room.
+    EXPECT_LE(std::abs(shown.width() * c.Size.height() - shown.height() * c.Size.width()), c.Size.width());
+  }
+  EXPECT_EQ(Viewer->Image1->Image().pixel(0, 0), qRgb(127, 127, 127));
+}
+
+}  // namespace
