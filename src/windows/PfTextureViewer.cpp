@@ -253,8 +253,18 @@ void TFmTextureViewer::buShowTextureClick() {
     Image1->SetMessage(QStringLiteral("No object selected."));
     return;
   }
+  // A scripted texture is drawn by the game at run time: a texture all the
+  // same, with no pixels in the file.
+  if (FCurrentObject && dynamic_cast<packages::TUTObjectClassScriptedTexture*>(FCurrentObject)) {
+    Image1->SetMessage(QStringLiteral("This texture has no pixel data."));
+    return;
+  }
   if (!FCurrentObject || !dynamic_cast<packages::TUTObjectClassTexture*>(FCurrentObject)) {
     Image1->SetMessage(QStringLiteral("Not a texture."));
+    return;
+  }
+  if (!FCurrentObject->DataRead()) {
+    Image1->SetMessage(QStringLiteral("This texture could not be read."));
     return;
   }
   if (const packages::TUTBitmap* mip = FirstMipWithPixels(*FCurrentObject)) {

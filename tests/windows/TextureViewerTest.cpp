@@ -261,9 +261,6 @@ TEST_F(TextureViewerTest, FailedLoadAfterAGoodOneKeepsTheRowsAndHoldsNoObject) {
   Viewer.reset();  // releases the object read last, before the package goes
 }
 
-}  // namespace
-
-namespace {
 
 // Extract's proposal is formed from names out of the file. "Notes" lies in
 // the group "Grp", whose name the header's name count leaves out of the
@@ -295,9 +292,6 @@ TEST_F(TextureViewerTest, ExtractProposesOneFileNameWhateverTheNamesInThePackage
   EXPECT_EQ(Dialogs.Asked.back().Text, ".._.._Readme.txt");
 }
 
-}  // namespace
-
-namespace {
 
 // Textures of odd shapes, in the old layout (no mip end offsets), 8-bit
 // pixels without a palette: one texel; eight by two; a first mip whose
@@ -338,6 +332,32 @@ TEST_F(TextureViewerTest, OddSizedTexturesShowWholeAndFitTheImage) {
     EXPECT_LE(std::abs(shown.width() * c.Size.height() - shown.height() * c.Size.width()), c.Size.width());
   }
   EXPECT_EQ(Viewer->Image1->Image().pixel(0, 0), qRgb(127, 127, 127));
+}
+
+
+// What "Show texture" says in place of an image: a scripted texture (drawn
+// by the game) has no pixels in the file; a texture whose mips cannot be
+// read is not one without pixels; anything else is no texture.
+TEST_F(TextureViewerTest, ShowTextureSaysWhyThereIsNoImage) {
+  namespace pw = package_writer;
+  pw::TPackageWriter w(62);
+  const int engine = w.Import("Core", "Package", 0, "Engine");
+  const auto engineClass = [&](const char* name) { return w.Import("Core", "Class", engine, name); };
+  w.Export("Screen", engineClass("ScriptedTexture"), w.IntTag("USize", 256) + w.NoneTag());
+  w.Export("Broken", engineClass("Texture"), w.NoneTag() + pw::Byte(1) + pw::Compact(4) + "\x01\x02\x03\x04" + pw::Int(64) +
+                                  pw::Int(64) + pw::Byte(6) + pw::Byte(6));
+  w.Export("Colours", engineClass("Palette"), w.NoneTag());
+  ASSERT_TRUE(Open(w.Write(Dir.file("Messages.utx"))));
+  const std::pair<const char*, const char*> cases[] = {{"Screen", "This texture has no pixel data."},
+                                                       {"Broken", "This texture could not be read."},
+                                                       {"Colours", "Not a texture."}};
+  for (const auto& [name, message] : cases) {
+    SCOPED_TRACE(name);
+    Select(Row(name));
+    Viewer->buShowTexture->click();
+    EXPECT_TRUE(Viewer->Image1->Image().isNull());
+    EXPECT_EQ(Viewer->Image1->Message().toStdString(), message);
+  }
 }
 
 }  // namespace
