@@ -9,6 +9,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include "BenchIntFile.h"
+
 #include "roster/PuBotCharacter.h"
 #include "roster/PuGameFiles.h"
 #include "roster/PuRosterDocument.h"
@@ -78,16 +80,7 @@ class IntFolder {
   IntFolder() : dir_(std::filesystem::temp_directory_path() / "rosterwell-bench-int") {
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_);
-    for (int f = 0; f < 200; ++f) {
-      std::ofstream out(dir_ / ("Package" + std::to_string(f) + ".int"), std::ios::binary);
-      out << "[Public]\r\n";
-      for (int o = 0; o < 20; ++o)
-        out << "Object=(Name=Package" << f << ".Thing" << o << ",Class=Class,MetaClass=Engine.Weapon)\r\n";
-      out << "\r\n[DecoText]\r\n";
-      for (int t = 0; t < 100; ++t)
-        out << "Bio" << t << "=\"Name:  Someone|Age:   30||A biography line long enough to look like one.|\"\r\n";
-      for (int o = 0; o < 20; ++o) out << "\r\n[Thing" << o << "]\r\nItemName=\"Thing number " << o << "\"\r\n";
-    }
+    for (int f = 0; f < 200; ++f) WriteBenchIntFile(dir_ / ("Package" + std::to_string(f) + ".int"), f);
   }
   ~IntFolder() { std::filesystem::remove_all(dir_); }
   std::string path() const { return dir_.string(); }

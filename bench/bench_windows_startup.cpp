@@ -18,6 +18,7 @@
 #include "platform/TextFile.h"
 #include "windows/PfMainForm.h"
 #include "BenchDialogs.h"
+#include "BenchIntFile.h"
 
 namespace {
 
@@ -38,15 +39,7 @@ struct TGameFolder {
     for (int f = 0; f < 100; ++f) {
       // One of them is the game's own, which names the species the bots use.
       const std::string file = f == 0 ? "XGame.int" : "Package" + std::to_string(f) + ".int";
-      std::ofstream out(Dir / "System" / file, std::ios::binary);
-      if (f == 0) out << "[SPECIES_Jugg]\r\nSpeciesName=\"Juggernaut\"\r\n";
-      out << "[Public]\r\n";
-      for (int o = 0; o < 20; ++o)
-        out << "Object=(Name=Package" << f << ".Thing" << o << ",Class=Class,MetaClass=Engine.Weapon)\r\n";
-      out << "\r\n[DecoText]\r\n";
-      for (int t = 0; t < 100; ++t)
-        out << "Bio" << t << "=\"Name:  Someone|Age:   30||A biography line long enough to look like one.|\"\r\n";
-      for (int o = 0; o < 20; ++o) out << "\r\n[Thing" << o << "]\r\nItemName=\"Thing number " << o << "\"\r\n";
+      WriteBenchIntFile(Dir / "System" / file, f, f == 0 ? "[SPECIES_Jugg]\r\nSpeciesName=\"Juggernaut\"\r\n" : "");
     }
     std::vector<std::string> roster{"[Public]"};
     for (int i = 0; i < 50; ++i)

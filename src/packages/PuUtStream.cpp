@@ -11,8 +11,8 @@ namespace packages {
 
 namespace {
 
-// The file is read in pieces of this size around what is asked for: the
-// tables are read a few bytes at a time and lie in two runs (header and
+// The file is read in pieces of up to this size from where a read begins:
+// the tables are read a few bytes at a time and lie in two runs (header and
 // names at the start, imports and exports at the end), so each run costs a
 // handful of reads and at most one piece beyond what it holds.
 constexpr std::int64_t kWindowSize = 4 * 1024;
@@ -63,20 +63,29 @@ void TUTStream::Skip(std::int64_t count) {
   FPosition += count;
 }
 
-bool TUTStream::ReadFile(void* buffer, std::int64_t count) {
-  if (std::fseek(FFile, static_cast<long>(FPosition), SEEK_SET) != 0) return false;
+bool TUTStream::ReadFile(std::int64_t position, void* buffer, std::int64_t count) {
+  if (std::fseek(FFile, static_cast<long>(position), SEEK_SET) != 0) return false;
   const std::size_t read = std::fread(buffer, 1, static_cast<std::size_t>(count), FFile);
   FFileBytesRead += static_cast<std::int64_t>(read);
   return read == static_cast<std::size_t>(count);
 }
 
-void TUTStream::Refill() {
-  FWindow.resize(static_cast<std::size_t>(std::min(kWindowSize, FSize - FPosition)));
-  if (!ReadFile(FWindow.data(), static_cast<std::int64_t>(FWindow.size()))) {
-    FWindow.clear();
-    Fail("File read error");
+const TUTBytes& TUTStream::PieceAt(std::int64_t position, std::int64_t& pieceStart) {
+  const auto next = FPieces.upper_bound(position);
+  if (next != FPieces.begin()) {
+    const auto held = std::prev(next);
+    if (position < held->first + static_cast<std::int64_t>(held->second.size())) {
+      pieceStart = held->first;
+      return held->second;
+    }
   }
-  FWindowStart = FPosition;
+  // A new piece of the window's size, cut short where the next one begins.
+  std::int64_t length = std::min(kWindowSize, FSize - position);
+  if (next != FPieces.end()) length = std::min(length, next->first - position);
+  TUTBytes bytes(static_cast<std::size_t>(length));
+  if (!ReadFile(position, bytes.data(), length)) Fail("File read error");
+  pieceStart = position;
+  return FPieces.emplace(position, std::move(bytes)).first->second;
 }
 
 void TUTStream::Fetch(void* buffer, std::int64_t count) {
@@ -85,15 +94,25 @@ void TUTStream::Fetch(void* buffer, std::int64_t count) {
     return;
   }
   // A read as large as the window (mostly an export's whole data) goes
-  // straight into the caller's buffer: through the window it would be
-  // read in pieces and copied twice.
+  // straight into the caller's buffer: through the pieces it would be
+  // read in parts and copied twice.
   if (count >= kWindowSize) {
-    if (!ReadFile(buffer, count)) Fail("File read error");
+    if (!ReadFile(FPosition, buffer, count)) Fail("File read error");
     return;
   }
-  const std::int64_t windowEnd = FWindowStart + static_cast<std::int64_t>(FWindow.size());
-  if (FPosition < FWindowStart || FPosition + count > windowEnd) Refill();
-  std::memcpy(buffer, FWindow.data() + (FPosition - FWindowStart), static_cast<std::size_t>(count));
+  auto* out = static_cast<std::uint8_t*>(buffer);
+  std::int64_t position = FPosition;
+  const std::int64_t end = FPosition + count;
+  while (position < end) {
+    if (!FPiece || position < FPieceStart ||
+        position >= FPieceStart + static_cast<std::int64_t>(FPiece->size()))
+      FPiece = &PieceAt(position, FPieceStart);
+    const std::int64_t pieceEnd = FPieceStart + static_cast<std::int64_t>(FPiece->size());
+    const std::int64_t n = std::min(end, pieceEnd) - position;
+    std::memcpy(out, FPiece->data() + (position - FPieceStart), static_cast<std::size_t>(n));
+    out += n;
+    position += n;
+  }
 }
 
 void TUTStream::ReadBlock(void* buffer, std::int64_t count) {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdio>
+#include <map>
 #include <memory>
 #include <span>
 #include <string>
@@ -92,16 +93,23 @@ class TUTStream {
 
  private:
   void Fetch(void* buffer, std::int64_t count);
-  bool ReadFile(void* buffer, std::int64_t count);
-  void Refill();
+  bool ReadFile(std::int64_t position, void* buffer, std::int64_t count);
+  // The piece of the file that holds `position`, read first when no piece
+  // does yet.
+  const TUTBytes& PieceAt(std::int64_t position, std::int64_t& pieceStart);
 
   const std::uint8_t* FData = nullptr;
   std::int64_t FSize = 0;
   std::int64_t FPosition = 0;
   std::string FContext;
   std::FILE* FFile = nullptr;
-  TUTBytes FWindow;
-  std::int64_t FWindowStart = 0;
+  // The pieces of the file small reads have taken, by their start. They
+  // never overlap, so no byte is read from the file twice while it is open,
+  // however often the reading goes back.
+  std::map<std::int64_t, TUTBytes> FPieces;
+  // The piece the last small read used, where the next one mostly lies.
+  const TUTBytes* FPiece = nullptr;
+  std::int64_t FPieceStart = 0;
   std::int64_t FFileBytesRead = 0;
   const TUTStreamSource* FSource = nullptr;
 };

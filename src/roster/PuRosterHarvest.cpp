@@ -5,6 +5,7 @@
 #include "platform/Files.h"
 #include "roster/PuRosterDocument.h"
 #include "roster/PuSpecies.h"
+#include "roster/PuValueItem.h"
 #include "roster/RosterErrors.h"
 
 namespace roster {
@@ -39,6 +40,15 @@ void ReadRoster(const std::string& path, const std::function<void(const TBotChar
   }
 }
 
+// The trimmed value as a list line's reference; empty when it is empty or
+// cannot be one (a "=" would split the line elsewhere, so the reference
+// would never be found again and every harvest would add it once more).
+std::string ListReference(std::string_view value) {
+  std::string ref = platform::Trim(value);
+  if (!ItemNameError(ref, false).empty()) ref.clear();
+  return ref;
+}
+
 }  // namespace
 
 TRosterScan ScanRosters(const std::string& dir, const std::function<void(const TBotCharacter&)>& onBot) {
@@ -62,7 +72,7 @@ std::string SkippedReport(const TRosterScan& scan) {
 }
 
 bool AddUniqueItem(TStringList& list, std::string_view value) {
-  const std::string item = platform::Trim(value);
+  const std::string item = ListReference(value);
   if (item.empty() || list.IndexOfName(item) >= 0) return false;
   list.Add(item + "=" + item);
   return true;
@@ -89,10 +99,10 @@ void HarvestBot(const TBotCharacter& bot, const THarvestLists& lists) {
 void CollectBot(const TBotCharacter& bot, const TContentLists& lists) {
   // A reference the list holds under any display name is not added again.
   const auto collect = [](TUtStringlist& list, const std::string& value) {
-    const std::string ref = platform::Trim(value);
+    const std::string ref = ListReference(value);
     if (!ref.empty() && list.IndexOfName(ref) < 0) list.Add(ref);
   };
-  const std::string species = platform::Trim(bot.GetSpecies());
+  const std::string species = ListReference(bot.GetSpecies());
   if (!species.empty() && lists.Species.IndexOfName(species) < 0) AddSpeciesName(species, lists.Species);
   collect(lists.Meshes, bot.GetMesh());
   collect(lists.Faces, bot.GetFaceSkin());

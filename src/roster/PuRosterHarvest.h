@@ -32,8 +32,9 @@ TRosterScan ScanRosters(const std::string& dir, const std::function<void(const T
 // it; empty when it left out nothing.
 std::string SkippedReport(const TRosterScan& scan);
 
-// Appends "v=v" for the trimmed value v unless it is empty or a line of the
-// list already has it as its name (case ignored). True when appended.
+// Appends "v=v" for the trimmed value v unless it is empty, cannot be a
+// list line's reference (it holds "=" or control characters) or a line of
+// the list already has it as its name (case ignored). True when appended.
 bool AddUniqueItem(TStringList& list, std::string_view value);
 // Appends the trimmed bare reference unless it is empty or the list holds
 // it already (case ignored). True when appended.
@@ -69,6 +70,7 @@ struct TContentLists {
 // Adds one bot's references that no line of their list names yet, with the
 // display names the value lists give them (the part after the first ".";
 // a species' name from its .int file, and only when that file is cached).
+// A value that cannot be a list line's reference is left out.
 void CollectBot(const TBotCharacter& bot, const TContentLists& lists);
 
 }  // namespace roster

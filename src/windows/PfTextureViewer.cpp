@@ -25,6 +25,23 @@ const char* const TextureViewerFilter = "UT Packages|*.uxx;*.unr;*.umx;*.uax;*.u
 namespace {
 const char* const TextFileFilter = "Text files (*.txt)|*.txt|All files (*.*)|*.*";
 
+// The file name Extract proposes for a text buffer. Several buffers of one
+// package share a name (every class's "ScriptText"): the group makes the
+// proposal tell them apart. The names come from the file, so they are kept
+// to one file name inside the folder the dialog starts in.
+std::string ExtractProposal(const packages::TUTExportTableObjectData& entry) {
+  std::string proposal = entry.GetObjectName();
+  try {
+    if (const std::string group = entry.GetPackagePath(); !group.empty()) proposal = group + "." + proposal;
+  } catch (const packages::EUTPackageError&) {
+    // A group whose name is not in the name table: the name alone.
+  }
+  for (char& c : proposal)
+    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32) c = '_';
+  if (proposal.find_first_not_of("._") == std::string::npos) proposal = "TextBuffer";
+  return proposal + ".txt";
+}
+
 QTreeWidget* MakeReportView(const QStringList& columns, QWidget* parent) {
   auto* view = new QTreeWidget(parent);
   view->setColumnCount(int(columns.size()));
@@ -202,13 +219,9 @@ void TFmTextureViewer::btn_extractClick() {
     ShowError("The text of " + FromQ(selected.first()->text(0)) + " could not be read.");
     return;
   }
-  // Several text buffers of one package share a name (every class's
-  // "ScriptText"): the group makes the proposal tell them apart.
-  const packages::TUTExportTableObjectData* entry = FPackage->GetExport(text->ExportIndex());
-  std::string proposal = entry->GetObjectName() + ".txt";
-  if (const std::string group = entry->GetPackagePath(); !group.empty()) proposal = group + "." + proposal;
-  const std::optional<std::string> chosen =
-      FDialogs.SaveFileName({"Extract text buffer", FExtractDir, proposal, TextFileFilter, false});
+  const std::optional<std::string> chosen = FDialogs.SaveFileName(
+      {"Extract text buffer", FExtractDir, ExtractProposal(*FPackage->GetExport(text->ExportIndex())),
+       TextFileFilter, false});
   if (!chosen) return;
   if (platform::FileExists(*chosen) &&
       FDialogs.MessageDlg(*chosen + " already exists.\rReplace it ?", TMsgDlgType::mtConfirmation, mbYes | mbNo,
@@ -240,8 +253,18 @@ void TFmTextureViewer::buShowTextureClick() {
     Image1->SetMessage(QStringLiteral("No object selected."));
     return;
   }
+  // A scripted texture is drawn by the game at run time: a texture all the
+  // same, with no pixels in the file.
+  if (FCurrentObject && dynamic_cast<packages::TUTObjectClassScriptedTexture*>(FCurrentObject)) {
+    Image1->SetMessage(QStringLiteral("This texture has no pixel data."));
+    return;
+  }
   if (!FCurrentObject || !dynamic_cast<packages::TUTObjectClassTexture*>(FCurrentObject)) {
     Image1->SetMessage(QStringLiteral("Not a texture."));
+    return;
+  }
+  if (!FCurrentObject->DataRead()) {
+    Image1->SetMessage(QStringLiteral("This texture could not be read."));
     return;
   }
   if (const packages::TUTBitmap* mip = FirstMipWithPixels(*FCurrentObject)) {

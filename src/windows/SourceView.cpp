@@ -58,7 +58,7 @@ Qt::ItemFlags TSourceTableModel::flags(const QModelIndex& index) const {
   return result;
 }
 
-void TSourceTableModel::sort(int column, Qt::SortOrder order) {
+void TSourceTableModel::sort(int column, Qt::SortOrder sortOrder) {
   if (column < 0 || column >= columnCount()) return;
   const auto c = static_cast<std::size_t>(column);
   const auto compare = [c](const TSourceRow& a, const TSourceRow& b) {
@@ -68,13 +68,33 @@ void TSourceTableModel::sort(int column, Qt::SortOrder order) {
     const std::string empty;
     return platform::CompareText(c < a.Cells.size() ? a.Cells[c] : empty, c < b.Cells.size() ? b.Cells[c] : empty);
   };
-  emit layoutAboutToBeChanged();
-  // Stable, so rows that compare equal keep their order either way round.
-  if (order == Qt::AscendingOrder)
-    std::stable_sort(FRows.begin(), FRows.end(), [&](const auto& a, const auto& b) { return compare(a, b) < 0; });
+  emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
+  // The rows' old positions, sorted; stable, so rows that compare equal
+  // keep their order either way round.
+  std::vector<int> order(FRows.size());
+  for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+  const auto row = [this](int i) -> const TSourceRow& { return FRows[static_cast<std::size_t>(i)]; };
+  if (sortOrder == Qt::AscendingOrder)
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(row(a), row(b)) < 0; });
   else
-    std::stable_sort(FRows.begin(), FRows.end(), [&](const auto& a, const auto& b) { return compare(a, b) > 0; });
-  emit layoutChanged();
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(row(a), row(b)) > 0; });
+  std::vector<TSourceRow> sorted;
+  sorted.reserve(FRows.size());
+  std::vector<int> newRow(FRows.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    sorted.push_back(std::move(FRows[static_cast<std::size_t>(order[i])]));
+    newRow[static_cast<std::size_t>(order[i])] = static_cast<int>(i);
+  }
+  FRows = std::move(sorted);
+  // The selection and the current row stay with their rows.
+  const QModelIndexList before = persistentIndexList();
+  QModelIndexList after;
+  after.reserve(before.size());
+  for (const QModelIndex& index : before)
+    after << (index.row() < rowCount() ? this->index(newRow[static_cast<std::size_t>(index.row())], index.column())
+                                       : QModelIndex());
+  changePersistentIndexList(before, after);
+  emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 QStringList TSourceTableModel::mimeTypes() const { return {QString::fromLatin1(TMyDragObject::MimeType)}; }

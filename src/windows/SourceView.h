@@ -48,7 +48,7 @@ class TSourceTableModel : public QAbstractTableModel {
   QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
   QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
   Qt::ItemFlags flags(const QModelIndex& index) const override;
-  void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+  void sort(int column, Qt::SortOrder sortOrder = Qt::AscendingOrder) override;
   QStringList mimeTypes() const override;
   QMimeData* mimeData(const QModelIndexList& indexes) const override;
   Qt::DropActions supportedDragActions() const override { return Qt::CopyAction; }

@@ -1,6 +1,5 @@
 #include "windows/TextureImage.h"
 
-
 #include <QPainter>
 
 #include "packages/PuUtBitmap.h"
@@ -69,7 +68,9 @@ void TTextureImage::Clear() {
 
 QRect TTextureImage::ImageRect() const {
   if (FImage.isNull()) return {};
-  const QSize size = FImage.size().scaled(rect().size(), Qt::KeepAspectRatio);
+  // A long thin texture keeps at least one pixel across, or it would
+  // vanish.
+  const QSize size = FImage.size().scaled(rect().size(), Qt::KeepAspectRatio).expandedTo(QSize(1, 1));
   QRect r(QPoint(0, 0), size);
   r.moveCenter(rect().center());
   return r;

@@ -1,8 +1,11 @@
 #include "packages/PuUtStream.h"
 
+#include <filesystem>
+
 #include <gtest/gtest.h>
 
 #include "PackageWriter.h"
+#include "common/TempDir.h"
 
 using namespace packages;
 namespace pw = package_writer;
@@ -156,6 +159,41 @@ TEST(BoundedStream, Int64HalvesAndNegativeCounts) {
   // The first half is the high one; the second is taken without sign.
   EXPECT_EQ(s.ReadInt64(), (std::int64_t{1} << 32) | 0xFFFFFFFEll);
   EXPECT_THROW(s.ReadCount(), EUTReadError);
+}
+
+// A file read in small pieces: reads that cross from one piece into the
+// next, go back, end exactly at the end of the file, and a file that loses
+// its end while it is open.
+TEST(FileStream, PiecesGiveTheFilesBytesAndReadEachByteOnce) {
+  testing_support::TempDir dir;
+  std::string bytes(10000, '\0');
+  for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 % 251);
+  const std::string path = dir.write("f.bin", bytes);
+  auto s = TUTStream::OpenFile(path);
+  const auto expect = [&](std::int64_t at, std::int64_t count) {
+    TUTBytes got(static_cast<std::size_t>(count));
+    s->Seek(at);
+    s->ReadBlock(got.data(), count);
+    EXPECT_EQ(std::string(got.begin(), got.end()), bytes.substr(static_cast<std::size_t>(at), got.size())) << at;
+  };
+  expect(0, 20);
+  expect(4090, 12);    // across the end of the first piece
+  expect(3000, 2000);  // back, over both pieces
+  expect(9000, 20);
+  expect(5000, 4000);  // lands between two pieces
+  expect(9996, 4);     // the last bytes
+  EXPECT_THROW(s->ReadByte(), EUTReadError);
+  EXPECT_EQ(s->FileBytesRead(), static_cast<std::int64_t>(bytes.size()));
+  expect(0, 10000);  // as large as the file: read straight into the buffer
+  auto shrinking = TUTStream::OpenFile(path);
+  shrinking->ReadInteger();
+  std::filesystem::resize_file(path, 6000);
+  shrinking->Seek(100);
+  EXPECT_EQ(shrinking->ReadByte(), static_cast<std::uint8_t>(bytes[100]));  // still held
+  shrinking->Seek(5990);
+  EXPECT_THROW(shrinking->ReadBlock(TUTBytes(20).data(), 20), EUTReadError);
+  shrinking->Seek(8000);
+  EXPECT_THROW(shrinking->ReadInteger(), EUTReadError);
 }
 
 }  // namespace

@@ -92,6 +92,29 @@ TEST_F(HarvestTest, ContentCheckKeepsEveryReferenceOnceWhateverItsDisplayName) {
   EXPECT_EQ(ragdolls.Count(), 0);
 }
 
+TEST_F(HarvestTest, AValueThatCannotBeAListLineIsNeitherHarvestedNorCollected) {
+  // "=" would split the line anywhere else than after the reference, so
+  // the name never matches and every run would add the line again.
+  Dir.write("odd.upl", std::string("[Public]\r\nPlayer=(DefaultName=\"Odd\",Mesh=Jugg.A=B,Voice=V.x\x01y,"
+                                   "Ragdoll=R=1,Skeleton=S.Skel,Species=xGame.SPECIES_Merc=M)\r\n"));
+  TUtStringlist species, meshes, faces, skins, voices, portraits, ragdolls, skeletons;
+  TStringList bios;
+  const roster::TContentLists lists{species, meshes, faces, skins, voices, portraits, bios, ragdolls, skeletons};
+  for (int run = 0; run < 2; ++run) {
+    Scan();
+    roster::ScanRosters(Dir.path(), [&](const roster::TBotCharacter& bot) { roster::CollectBot(bot, lists); });
+  }
+  EXPECT_EQ(Meshes.Count(), 0);
+  EXPECT_EQ(Voices.Count(), 0);
+  EXPECT_EQ(RagDolls.Count(), 0);
+  EXPECT_EQ(Skeletons.Lines(), (Lines{"S.Skel=S.Skel"}));
+  EXPECT_EQ(meshes.Count(), 0);
+  EXPECT_EQ(voices.Count(), 0);
+  EXPECT_EQ(ragdolls.Count(), 0);
+  EXPECT_EQ(species.Count(), 0);
+  EXPECT_EQ(skeletons.Lines(), (Lines{"S.Skel=Skel"}));
+}
+
 struct TItemCase {
   const char* Label;
   const char* Name;

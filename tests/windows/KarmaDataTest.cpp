@@ -28,6 +28,24 @@ std::string EntityBomb() {
   return text + "]>\n<KARMA><ASSET id=\"&e7;\"/></KARMA>\n";
 }
 
+// One entity of a few kilobytes referenced over and over: each expansion
+// stays small, their sum does not.
+std::string EntityRepeated() {
+  std::string text =
+      "<?xml version=\"1.0\"?>\n<!DOCTYPE K [\n<!ENTITY a \"" + std::string(4000, 'x') + "\">\n]>\n<KARMA>";
+  for (int i = 0; i < 20000; ++i) text += "&a;";
+  return text + "<ASSET id=\"A\"/></KARMA>\n";
+}
+
+// An asset `depth` elements down, every element closed.
+std::string Nested(int depth) {
+  std::string text = "<KARMA>";
+  for (int i = 1; i < depth; ++i) text += "<G>";
+  text += "<ASSET id=\"Deep\"/>";
+  for (int i = 1; i < depth; ++i) text += "</G>";
+  return text + "</KARMA>";
+}
+
 class KarmaDataTest : public ::testing::TestWithParam<TKarmaCase> {};
 
 TEST_P(KarmaDataTest, GivesTheAssetIdsOrNothing) {
@@ -57,12 +75,19 @@ INSTANTIATE_TEST_SUITE_P(
         TKarmaCase{"NoAssets", "<KARMA/>", {}, false},
         TKarmaCase{"TruncatedAfterAGoodAsset", "<KARMA><ASSET id=\"Half\"/><ASSET", {}, true},
         TKarmaCase{"NotXml", "\x89PNG\r\n\x1a\n", {}, true},
-        TKarmaCase{"EntitiesExpandingWithoutEnd", EntityBomb(), {}, true}),
+        TKarmaCase{"EntitiesExpandingWithoutEnd", EntityBomb(), {}, true},
+        TKarmaCase{"EntityRepeatedOverAndOver", EntityRepeated(), {}, true},
+        TKarmaCase{"NestedDeepYetSane", Nested(windows::KarmaDataMaxDepth - 1), {"Deep"}, false},
+        // Nothing real nests like this; reading it would take minutes.
+        TKarmaCase{"NestedWithoutEnd", Nested(20000), {}, true}),
     [](const ::testing::TestParamInfo<TKarmaCase>& info) { return std::string(info.param.Label); });
 
-TEST(KarmaData, AMissingFileIsSaidSo) {
+TEST(KarmaData, AMissingFileOrADeviceWithoutEndIsSaidSo) {
   TestApp();
   EXPECT_THROW(windows::ReadKarmaAssetIds("/nonexistent/Bot.ka"), windows::EKarmaDataError);
+  // "All files" in the dialog lets the user pick a device, which has no
+  // size to refuse beforehand.
+  EXPECT_THROW(windows::ReadKarmaAssetIds("/dev/zero"), windows::EKarmaDataError);
 }
 
 }  // namespace

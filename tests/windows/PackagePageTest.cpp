@@ -251,6 +251,28 @@ TEST_P(PackageSortTest, ClickSortsAndASecondClickReverses) {
   EXPECT_EQ(SortColumn, other);
 }
 
+// The selection belongs to the objects, not to row numbers: after a sort
+// the same objects are selected and ">" and a drag take them.
+TEST_F(PackagePageTest, SelectionFollowsItsRowsWhenTheViewIsSorted) {
+  REQUIRE_REALDATA("pkg/ut2004/T_Epic2k4BP2.utx");
+  Host.ListType = windows::ltFace;
+  Browse(RealDataPath("pkg/ut2004/T_Epic2k4BP2.utx"));
+  ClickRow(0);
+  ClickRow(2, Qt::ControlModifier);
+  const std::vector<std::string> selected = DraggedLines();
+  ASSERT_EQ(selected.size(), 2u);
+
+  Page->lvPackageContent->header()->sectionClicked(0);  // sorted by name as it was
+  Page->lvPackageContent->header()->sectionClicked(0);  // reversed
+  std::vector<std::string> after = DraggedLines();
+  std::reverse(after.begin(), after.end());  // in row order, which is reversed
+  EXPECT_EQ(after, selected);
+  after = Page->SelectedLines();
+  std::reverse(after.begin(), after.end());
+  EXPECT_EQ(after, selected);
+  ASSERT_EQ(Page->lvPackageContent->SelectedRows(), (std::vector<int>{RowCount() - 3, RowCount() - 1}));
+}
+
 std::string ColumnName(const ::testing::TestParamInfo<int>& info) {
   static const char* const names[] = {"Name", "Group", "Class", "Parent"};
   return names[info.param];

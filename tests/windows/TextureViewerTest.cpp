@@ -261,4 +261,103 @@ TEST_F(TextureViewerTest, FailedLoadAfterAGoodOneKeepsTheRowsAndHoldsNoObject) {
   Viewer.reset();  // releases the object read last, before the package goes
 }
 
+
+// Extract's proposal is formed from names out of the file. "Notes" lies in
+// the group "Grp", whose name the header's name count leaves out of the
+// table: the package lists and the buffer reads, only its group cannot be
+// named. "../../Readme" would lead the dialog out of its folder.
+TEST_F(TextureViewerTest, ExtractProposesOneFileNameWhateverTheNamesInThePackage) {
+  namespace pw = package_writer;
+  pw::TPackageWriter w(69);
+  const int core = w.Import("Core", "Package", 0, "Core");
+  const int textBuffer = w.Import("Core", "Class", core, "TextBuffer");
+  const std::string data = w.NoneTag() + pw::Int(0) + pw::Int(0) + pw::SizedString("hello");
+  w.Export("../../Readme", textBuffer, data);
+  w.Export("Notes", textBuffer, data, 3);
+  w.Export("Grp", 0);
+  w.Override.NameCount = w.Name("Grp");
+  ASSERT_TRUE(Open(w.Write(Dir.file("Hostile.u"))));
+
+  Select(Row("Notes"));
+  ASSERT_TRUE(Viewer->btn_extract->isEnabled());
+  Dialogs.Files.push_back(Dir.file("Notes.txt"));
+  Viewer->btn_extract->click();
+  EXPECT_EQ(Dialogs.Asked.back().Text, "Notes.txt");
+  EXPECT_EQ(ReadBytes(Dir.file("Notes.txt")), "hello");
+
+  Select(Row("../../Readme"));
+  Dialogs.Files.push_back(std::nullopt);
+  Viewer->btn_extract->click();
+  EXPECT_EQ(Dialogs.Asked.back().Kind, "save");
+  EXPECT_EQ(Dialogs.Asked.back().Text, ".._.._Readme.txt");
+}
+
+
+// Textures of odd shapes, in the old layout (no mip end offsets), 8-bit
+// pixels without a palette: one texel; eight by two; a first mip whose
+// data were stripped ahead of a 2 by 2 one that kept them.
+std::string OddTexturePackage(const TempDir& dir) {
+  namespace pw = package_writer;
+  pw::TPackageWriter w(62);
+  const int engine = w.Import("Core", "Package", 0, "Engine");
+  const int texture = w.Import("Core", "Class", engine, "Texture");
+  const auto mip = [](const std::string& pixels, int width, int height) {
+    return pw::Compact(static_cast<std::int32_t>(pixels.size())) + pixels + pw::Int(width) + pw::Int(height) +
+           pw::Byte(0) + pw::Byte(0);
+  };
+  w.Export("One", texture, w.NoneTag() + pw::Byte(1) + mip("\x80", 1, 1));
+  w.Export("Wide", texture, w.NoneTag() + pw::Byte(1) + mip(std::string(16, '\x40'), 8, 2));
+  w.Export("Gap", texture, w.NoneTag() + pw::Byte(2) + mip("", 4, 4) + mip("\x10\x20\x30\x40", 2, 2));
+  w.Export("Ribbon", texture, w.NoneTag() + pw::Byte(1) + mip(std::string(1024, '\x7f'), 1024, 1));
+  return w.Write(dir.file("Odd.utx"));
+}
+
+TEST_F(TextureViewerTest, OddSizedTexturesShowWholeAndFitTheImage) {
+  ASSERT_TRUE(Open(OddTexturePackage(Dir)));
+  Viewer->show();
+  const QRect room = Viewer->Image1->rect();
+  struct TCase {
+    const char* Name;
+    QSize Size;
+  };
+  for (const TCase& c : {TCase{"One", {1, 1}}, TCase{"Wide", {8, 2}}, TCase{"Gap", {2, 2}}, TCase{"Ribbon", {1024, 1}}}) {
+    SCOPED_TRACE(c.Name);
+    Select(Row(c.Name));
+    Viewer->buShowTexture->click();
+    ASSERT_EQ(Viewer->Image1->Image().size(), c.Size) << Viewer->Image1->Message().toStdString();
+    const QRect shown = Viewer->Image1->ImageRect();
+    EXPECT_FALSE(shown.isEmpty());
+    EXPECT_TRUE(room.contains(shown));
+    // The aspect is kept to within a pixel of the widget's room.
+    EXPECT_LE(std::abs(shown.width() * c.Size.height() - shown.height() * c.Size.width()), c.Size.width());
+  }
+  EXPECT_EQ(Viewer->Image1->Image().pixel(0, 0), qRgb(127, 127, 127));
+}
+
+
+// What "Show texture" says in place of an image: a scripted texture (drawn
+// by the game) has no pixels in the file; a texture whose mips cannot be
+// read is not one without pixels; anything else is no texture.
+TEST_F(TextureViewerTest, ShowTextureSaysWhyThereIsNoImage) {
+  namespace pw = package_writer;
+  pw::TPackageWriter w(62);
+  const int engine = w.Import("Core", "Package", 0, "Engine");
+  const auto engineClass = [&](const char* name) { return w.Import("Core", "Class", engine, name); };
+  w.Export("Screen", engineClass("ScriptedTexture"), w.IntTag("USize", 256) + w.NoneTag());
+  w.Export("Broken", engineClass("Texture"), w.NoneTag() + pw::Byte(1) + pw::Compact(4) + "\x01\x02\x03\x04" + pw::Int(64) +
+                                  pw::Int(64) + pw::Byte(6) + pw::Byte(6));
+  w.Export("Colours", engineClass("Palette"), w.NoneTag());
+  ASSERT_TRUE(Open(w.Write(Dir.file("Messages.utx"))));
+  const std::pair<const char*, const char*> cases[] = {{"Screen", "This texture has no pixel data."},
+                                                       {"Broken", "This texture could not be read."},
+                                                       {"Colours", "Not a texture."}};
+  for (const auto& [name, message] : cases) {
+    SCOPED_TRACE(name);
+    Select(Row(name));
+    Viewer->buShowTexture->click();
+    EXPECT_TRUE(Viewer->Image1->Image().isNull());
+    EXPECT_EQ(Viewer->Image1->Message().toStdString(), message);
+  }
+}
+
 }  // namespace
