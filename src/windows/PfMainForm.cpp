@@ -32,6 +32,7 @@
 #include "platform/Files.h"
 #include "platform/Registry.h"
 #include "roster/PuGameFiles.h"
+#include "windows/BotProfiles.h"
 #include "windows/QtDialogs.h"
 
 namespace windows {
@@ -104,6 +105,7 @@ TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidg
   BuildSetupAndAboutCommands();
   BuildConfigurationCommands();
   BuildFindDialog();
+  BuildProfileAndTemplateCommands();
   ConnectHandlers();
   FixWindowSize();
   ClearDetails();
@@ -112,7 +114,6 @@ TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidg
 
 TFmMainForm::~TFmMainForm() {
   FRoster.RemoveObserver(*this);
-  CloseAllProfiles();
   roster::GameFiles().FreeIntFiles();
   roster::GameFiles().FreeUtObjects();
 }
@@ -178,6 +179,7 @@ void TFmMainForm::BuildMenus() {
   for (QAction* action : {acClose, acFindBotByName, acNewBotList, acOpenBotlist, acSaveBotlist, acSaveAsBotlist})
     ToolBar1->addAction(action);
   auto* spacer = new QWidget(ToolBar1);
+  spacer->setObjectName(QStringLiteral("ToolBarSpacer"));  // later tool buttons go before it
   spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
   ToolBar1->addWidget(spacer);
   pbWaitingline = new QProgressBar(ToolBar1);
@@ -203,7 +205,7 @@ void TFmMainForm::BuildControls() {
   gbBotlist->setObjectName(QStringLiteral("gbBotlist"));
   SetHint(gbBotlist, "Select a character to edit");
   auto* listLayout = new QVBoxLayout(gbBotlist);
-  lbBotList = new QListWidget(gbBotlist);
+  lbBotList = new TBotListBox(gbBotlist);
   lbBotList->setObjectName(QStringLiteral("lbBotList"));
   lbBotList->setSelectionMode(QAbstractItemView::ExtendedSelection);
   lbBotList->setUniformItemSizes(true);

@@ -17,9 +17,12 @@
 
 #include "platform/IniFile.h"
 #include "roster/PuBotCharacter.h"
+#include "roster/PuBotPresets.h"
+#include "roster/PuBotTemplates.h"
 #include "roster/PuRosterDocument.h"
 #include "roster/PuUtStringlist.h"
 #include "roster/StringList.h"
+#include "windows/BotListBox.h"
 #include "windows/Dialogs.h"
 #include "windows/PfBotConfig.h"
 
@@ -32,15 +35,18 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QMenu;
+class QMimeData;
 class QPlainTextEdit;
 class QProgressBar;
 class QSpinBox;
 class QTabWidget;
 class QToolBar;
+class QToolButton;
 class QWidget;
 
 namespace windows {
 
+class TBotProfiles;
 struct TProgramRun;
 
 extern const char* const ApplicationTitle;  // "Orvy's Rosterwell"
@@ -118,6 +124,32 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void FillDefaultSex();
   void FillDefaultMenu();
 
+  // Profiles, templates, skill presets, drag copy and the character
+  // clipboard.
+  void acShowProfileExecute();
+  void acShowProfilesExecute();
+  // A double click on a roster row: that bot's profile window.
+  void lbBotListDblClick();
+  void BuildTemplateMenu();
+  void TemplateClick(int index);
+  void acCreateTemplateFromCharacterExecute();
+  void acDefaultCharacterExecute();
+  void acResetCharacterSkillsExecute();
+  void acMaximizeCharacterSkillsExecute();
+  void acMinimizeCharacterSkillsExecute();
+  void acSkillRandomizerExecute();
+  void acCopyDataToClipboardExecute();
+  void acCopyDataFromClipboardExecute();
+  // A drop on the roster list: a copy of the dragged bot at the end of the
+  // roster. False when refused (not a bot, not from this list, no bot
+  // shown).
+  bool lbBotListDragDrop(const QMimeData& data, const QObject* source);
+  // The random preset draws from the clock-seeded source unless a test
+  // hands in its own.
+  void SetRandomSource(std::unique_ptr<roster::TRandomSource> random) { FRandom = std::move(random); }
+  TBotProfiles& Profiles() const { return *FProfiles; }
+  const std::vector<roster::TBotTemplate>& Templates() const { return FTemplates; }
+
   // Showing and applying a bot.
   void ShowCharacter(const roster::TBotCharacter& bot);
   void ApplyAllControls(roster::TBotCharacter& bot);
@@ -156,7 +188,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   const roster::TStringList& Texts() const { return FTexts; }
 
   // Controls, named as the commands and tests know them.
-  QListWidget* lbBotList = nullptr;
+  TBotListBox* lbBotList = nullptr;
   QGroupBox* gbBotlist = nullptr;
   QTabWidget* PageControl1 = nullptr;
   QWidget* tsSkills = nullptr;
@@ -190,6 +222,13 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   QMenu* miBiography = nullptr;  // the biography commands join it
   QMenu* pmBotlist = nullptr;    // the roster list's pop-up menu
   QMenu* pmBio = nullptr;        // the biography pop-up menu
+  QMenu* pmTemplates = nullptr;         // the templates, below tbTemplates
+  QMenu* pmStandardSettings = nullptr;  // the skill presets, below tbStandards
+  QToolButton* tbShowProfile = nullptr;
+  QToolButton* tbShowProfiles = nullptr;
+  QToolButton* tbTemplates = nullptr;
+  QToolButton* tbStandards = nullptr;
+  QToolButton* tbSkillRandomizer = nullptr;
   QDialog* FindDialog1 = nullptr;
   QLineEdit* edFindText = nullptr;
 
@@ -204,6 +243,16 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   QAction* acCopyBot = nullptr;
   QAction* acPasteBot = nullptr;
   QAction* acPasteAsNewBot = nullptr;
+  QAction* acShowProfile = nullptr;  // also the roster list's miShowStats
+  QAction* acShowProfiles = nullptr;
+  QAction* acCreateTemplateFromCharacter = nullptr;
+  QAction* acDefaultCharacter = nullptr;
+  QAction* acResetCharacterSkills = nullptr;
+  QAction* acMaximizeCharacterSkills = nullptr;
+  QAction* acMinimizeCharacterSkills = nullptr;
+  QAction* acSkillRandomizer = nullptr;
+  QAction* acCopyDataToClipboard = nullptr;
+  QAction* acCopyDataFromClipboard = nullptr;
 
   QAction* acEditBio = nullptr;
   QAction* acAddBio = nullptr;
@@ -233,19 +282,6 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   // What runs the biography editor for the configuration window's
   // biography list.
   virtual TEditBiography BiographyEditor();
-  // The template menu, built from the value-list file's "TEMPLATES".
-  virtual void BuildTemplateMenu() {}
-  // Profile windows: one per bot name.
-  virtual void CloseAllProfiles() {}
-  virtual void CloseProfile(const std::string& botName) { (void)botName; }
-  virtual void RenameProfile(const std::string& oldName, const std::string& newName) {
-    (void)oldName;
-    (void)newName;
-  }
-  virtual void UpdateProfileRatings() {}
-  // A double click on a roster row: that bot's profile window.
-  virtual void lbBotListDblClick() {}
-
   void closeEvent(QCloseEvent* event) override;
   void showEvent(QShowEvent* event) override;
 
@@ -271,6 +307,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   static const std::vector<TPickList>& PickLists();
   static const TPickList& PickOf(TBotControl control);
 
+  void BuildProfileAndTemplateCommands();
   void BuildActions();
   void BuildMenus();
   void BuildControls();
@@ -306,6 +343,10 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   template <class F>
   void Guard(F&& command);
 
+  // Runs `change` on the shown bot, then shows it again; the roster is
+  // marked changed when the bot's line changed.
+  template <class F>
+  void ChangeCurrentBot(F&& change);
   bool IsDefaultBotList(const std::string& fileName) const;
   void UpdateSaveEnabled();
   void UpdateBotCommands();
@@ -393,6 +434,11 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   // change the bot without the user asking, so they are left out until the
   // user changes them.
   std::bitset<bcControlCount> FUnshown;
+
+  std::unique_ptr<roster::TRandomSource> FRandom;
+  std::vector<roster::TBotTemplate> FTemplates;
+  // Last: its windows go before the bots and lists they show.
+  std::unique_ptr<TBotProfiles> FProfiles;
 };
 
 template <class F>

@@ -18,6 +18,7 @@
 
 #include "platform/AsciiText.h"
 #include "roster/PuUtTypes.h"
+#include "windows/BotProfiles.h"
 #include "windows/PfMainForm.h"
 #include "windows/QtDialogs.h"
 
@@ -52,6 +53,16 @@ void TFmMainForm::ConnectHandlers() {
   command(acCopyBot, &TFmMainForm::acCopyBotExecute);
   command(acPasteBot, &TFmMainForm::acPasteBotExecute);
   command(acPasteAsNewBot, &TFmMainForm::acPasteAsNewBotExecute);
+  command(acShowProfile, &TFmMainForm::acShowProfileExecute);
+  command(acShowProfiles, &TFmMainForm::acShowProfilesExecute);
+  command(acCreateTemplateFromCharacter, &TFmMainForm::acCreateTemplateFromCharacterExecute);
+  command(acDefaultCharacter, &TFmMainForm::acDefaultCharacterExecute);
+  command(acResetCharacterSkills, &TFmMainForm::acResetCharacterSkillsExecute);
+  command(acMaximizeCharacterSkills, &TFmMainForm::acMaximizeCharacterSkillsExecute);
+  command(acMinimizeCharacterSkills, &TFmMainForm::acMinimizeCharacterSkillsExecute);
+  command(acSkillRandomizer, &TFmMainForm::acSkillRandomizerExecute);
+  command(acCopyDataToClipboard, &TFmMainForm::acCopyDataToClipboardExecute);
+  command(acCopyDataFromClipboard, &TFmMainForm::acCopyDataFromClipboardExecute);
 
   // The bot shown follows the selection: moving the current row alone
   // (Ctrl+arrows, Ctrl+End) shows nothing new, so every edit reaches the
@@ -316,7 +327,6 @@ void TFmMainForm::ApplyToSelected(TBotControl control, TSetter setter) {
     }
     CharacterChanged(FCurrentBot);
   }
-  UpdateProfileRatings();
 }
 
 void TFmMainForm::edStatChange() {
@@ -330,7 +340,6 @@ void TFmMainForm::edStatChange() {
   // it unasked.
   if (newName != oldName) {
     FRoster.Rename(*FCurrentBot, newName);
-    RenameProfile(oldName, newName);
     RefreshBotListBox();  // keeps the selection, so later edits still reach the bot
   }
   FRoster.BotChanged(*FCurrentBot);

@@ -12,6 +12,7 @@
 #include "platform/Files.h"
 #include "platform/FileError.h"
 #include "platform/Version.h"
+#include "windows/BotProfiles.h"
 #include "windows/PfMainForm.h"
 #include "windows/QtDialogs.h"
 
@@ -85,13 +86,11 @@ void TFmMainForm::RosterReplaced() {
   // The rows go with their bots: a selection left over from the old roster
   // must not pick bots of the next one.
   FCurrentBot = nullptr;
-  CloseAllProfiles();
   const QSignalBlocker blocker(lbBotList);
   lbBotList->clear();
 }
 
 void TFmMainForm::BotDeleted(roster::TBotCharacter& bot) {
-  CloseProfile(FRoster.Key(FRoster.IndexOf(bot)));
   if (FCurrentBot == &bot) FCurrentBot = nullptr;
 }
 

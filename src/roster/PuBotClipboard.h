@@ -1,0 +1,24 @@
+#pragma once
+
+// A bot as text that travels through the system clipboard: one PlayerLine,
+// "Player=(...)", as a roster file holds it.
+
+#include <optional>
+#include <string>
+
+#include "roster/PuBotCharacter.h"
+#include "roster/PuUtTypes.h"
+
+namespace roster {
+
+// Longer text is no bot of any roster; it is refused before it is read.
+constexpr std::size_t MaxPastedLineLength = 1 << 20;
+
+// The bot that `text` describes, read into a record of its own. Nothing,
+// and the message to show in `error`, when the text is not one
+// "Player=(...)" line with a DefaultName item (blanks and line breaks
+// around it aside) or a number in it cannot be read (`ask` is offered it
+// first).
+std::optional<TBotCharacter> ReadPastedBot(const std::string& text, std::string& error, TInputQuery* ask = nullptr);
+
+}  // namespace roster

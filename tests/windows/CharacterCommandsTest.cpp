@@ -1,0 +1,283 @@
+// Templates, skill presets, drag copy and the character clipboard, driven
+// through the main window's own menus, buttons and list.
+
+#include <algorithm>
+#include <deque>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMimeData>
+#include <QProgressBar>
+#include <QSpinBox>
+#include <QToolBar>
+#include <QToolButton>
+
+#include "MainFormFixture.h"
+#include "platform/IniFile.h"
+
+using namespace testing_support;
+using windows::TModalResult;
+
+namespace {
+
+std::vector<std::string> Texts(const QList<QAction*>& actions) {
+  std::vector<std::string> texts;
+  for (const QAction* action : actions) texts.push_back(action->isSeparator() ? "-" : action->text().toStdString());
+  return texts;
+}
+
+class TFixedRandom : public roster::TRandomSource {
+ public:
+  explicit TFixedRandom(std::deque<int> draws) : draws_(std::move(draws)) {}
+  int Random(int) override {
+    const int value = draws_.empty() ? 0 : draws_.front();
+    if (!draws_.empty()) draws_.pop_front();
+    return value;
+  }
+
+ private:
+  std::deque<int> draws_;
+};
+
+// The known bot, jumpy with a favourite weapon.
+const std::string Gorge = BotLine("Gorge", "Accuracy=+1.25,bJumpy=1,FavoriteWeapon=XWeapons.LinkGun,");
+
+class CharacterCommands : public MainFormTest {
+ protected:
+  void SetUp() override {
+    MainFormTest::SetUp();
+    WriteRoster({"[Public]", BotLine("Alpha"), Gorge});
+    ASSERT_TRUE(Start());
+    Click(1);
+    Dialogs.Asked.clear();
+  }
+
+  std::string ShownLine() const { return Form->CurrentBot()->GetPlayerLine(); }
+
+  // The roster is marked changed, and Exit asks before it loses that.
+  void ExpectMarkedChanged() {
+    EXPECT_TRUE(Form->windowTitle().endsWith(" *")) << Form->windowTitle().toStdString();
+    Dialogs.Answers.push_back(TModalResult::mrNo);
+    Form->acClose->trigger();
+    EXPECT_EQ(Dialogs.Messages().back(), "Botlist has changed, but it has not been saved.  Exit now?");
+    EXPECT_TRUE(Form->isVisible());
+  }
+
+  std::unique_ptr<QMimeData> BotData(const std::string& line) {
+    auto data = std::make_unique<QMimeData>();
+    data->setData(QString::fromLatin1(windows::BotMimeType), QByteArray::fromStdString(line));
+    return data;
+  }
+};
+
+}  // namespace
+
+TEST_F(CharacterCommands, MenusAndButtonsOfferTheCommandsInOrder) {
+  EXPECT_EQ(Texts(Form->pmStandardSettings->actions()),
+            (std::vector<std::string>{"Set all skills to maximum values", "Reset skills to defaults",
+                                      "Set all skills to minimum values", "Random skills"}));
+  EXPECT_EQ(Texts(Form->pmTemplates->actions()),
+            (std::vector<std::string>{"Use template \"Berserker\"", "Use template \"Bunnyhopper\"",
+                                      "Use template \"Sniper\""}));
+  EXPECT_EQ(Form->pmTemplates->actions().at(2)->statusTip(), "Change skills to \"Sniper\"");
+  EXPECT_EQ(Texts(Form->pmBotlist->actions()),
+            (std::vector<std::string>{"&Show profile", "-", "Create template from selected character", "-",
+                                      "Copy character to clipboard", "Copy character from clipboard"}));
+  EXPECT_EQ(Form->tbTemplates->defaultAction(), Form->acDefaultCharacter);
+  EXPECT_EQ(Form->tbTemplates->menu(), Form->pmTemplates);
+  EXPECT_EQ(Form->tbStandards->defaultAction(), Form->acResetCharacterSkills);
+  EXPECT_EQ(Form->tbStandards->menu(), Form->pmStandardSettings);
+  EXPECT_EQ(Form->acSkillRandomizer->toolTip(), "Change all skills to a random level ...");
+
+  // The tool bar: the file commands, then profiles, then templates and
+  // presets, all before the progress bar.
+  std::vector<QWidget*> bar;
+  for (QAction* action : Form->ToolBar1->actions())
+    if (QWidget* widget = Form->ToolBar1->widgetForAction(action)) bar.push_back(widget);
+  const auto at = [&](QWidget* w) { return std::find(bar.begin(), bar.end(), w) - bar.begin(); };
+  EXPECT_LT(at(Form->ToolBar1->widgetForAction(Form->acSaveAsBotlist)), at(Form->tbShowProfile));
+  EXPECT_EQ(at(Form->tbShowProfile) + 1, at(Form->tbShowProfiles));
+  EXPECT_LT(at(Form->tbShowProfiles), at(Form->tbTemplates));
+  EXPECT_EQ(at(Form->tbTemplates) + 1, at(Form->tbStandards));
+  EXPECT_EQ(at(Form->tbStandards) + 1, at(Form->tbSkillRandomizer));
+  EXPECT_LT(at(Form->tbSkillRandomizer), at(Form->pbWaitingline));
+}
+
+TEST_F(CharacterCommands, PresetsWriteTheShownBotOnlyAndMarkTheRosterChanged) {
+  Click(0);
+  Click(1, Qt::ControlModifier);  // both selected, Gorge shown
+  const std::string alpha = Form->Bot(0).GetPlayerLine();
+  Form->acMaximizeCharacterSkills->trigger();
+  const std::string head = Gorge.substr(0, Gorge.find("Accuracy="));
+  EXPECT_EQ(ShownLine(), head +
+                             "Accuracy=+5.0,Aggressiveness=+1.0,StrafingAbility=+5.0,CombatStyle=+1.0,Tactics=+5.0,"
+                             "ReactionTime=+5.0,Menu=\"SP\")");
+  EXPECT_EQ(Form->edTactics->value(), 500);
+  EXPECT_EQ(Form->Bot(0).GetPlayerLine(), alpha);
+
+  // Accuracy 1000, Aggressiveness 50, CombatStyle 100, Tactics 0, weapon
+  // chance 0 and line 1 of the weapons, jump 9, StrafingAbility 250,
+  // ReactionTime 500.
+  Form->SetRandomSource(std::make_unique<TFixedRandom>(std::deque<int>{1000, 50, 100, 0, 0, 1, 9, 250, 500}));
+  Form->acSkillRandomizer->trigger();
+  EXPECT_EQ(ShownLine(), head +
+                             "Accuracy=+5.0,Aggressiveness=+0.5,StrafingAbility=-2.5,CombatStyle=+1.0,Tactics=-5.0,"
+                             "FavoriteWeapon=XWeapons.LinkGun,Menu=\"SP\")");
+  EXPECT_EQ(Form->cbFavoriteWeapon->currentIndex(), 2);
+}
+
+TEST_F(CharacterCommands, DefaultCharacterIsRenamedInListAndKey) {
+  Form->acDefaultCharacter->trigger();
+  EXPECT_EQ(ShownLine(), roster::TBotCharacter().GetPlayerLine());
+  EXPECT_EQ(Form->lbBotList->item(1)->text(), "NewBot");
+  EXPECT_TRUE(Form->lbBotList->item(1)->isSelected());
+  EXPECT_EQ(Form->BotKey(1), "NewBot");
+
+  Click(0);
+  Form->edFindText->setText("newbot");
+  Form->FindDialog1Find();
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(1));
+}
+
+TEST_F(CharacterCommands, TemplatesApplyTheirSkillsAndNewOnesAreStored) {
+  Form->pmTemplates->actions().at(1)->trigger();  // Bunnyhopper: Tactics -2.8, weapon kept
+  EXPECT_EQ(Form->edTactics->value(), -280);
+  EXPECT_EQ(Form->CurrentBot()->GetFavoriteWeapon(), "XWeapons.LinkGun");
+
+  // Cancel, blank and names that cannot be keys store nothing.
+  Dialogs.Inputs = {std::nullopt, std::string("  "), std::string("a=b"), std::string(";x"), std::string("[S]"),
+                    std::string("t\tab")};
+  for (int i = 0; i < 6; ++i) Form->acCreateTemplateFromCharacter->trigger();
+  EXPECT_EQ(Dialogs.Asked.at(1).Text, "Add current character as template");
+  EXPECT_EQ(Dialogs.Asked.at(1).Extra, "Name|Gorge");
+  EXPECT_EQ(Form->pmTemplates->actions().size(), 3);
+  EXPECT_FALSE(platform::TIniFile(Form->IniFileName()).SectionExists("TEMPLATES"));
+
+  // A key that differs from the bot's name: the item names the bot.
+  Dialogs.Inputs = {std::string("Hopper")};
+  Form->acCreateTemplateFromCharacter->trigger();
+  ASSERT_EQ(Form->pmTemplates->actions().size(), 4);
+  EXPECT_EQ(Form->pmTemplates->actions().at(3)->text(), "Use template \"Gorge\"");
+  const platform::TIniFile onDisk(Form->IniFileName());
+  EXPECT_EQ(onDisk.ReadSectionKeys("TEMPLATES"), (std::vector<std::string>{"DEF1", "DEF2", "DEF3", "Hopper"}));
+  EXPECT_EQ(onDisk.ReadString("TEMPLATES", "Hopper", ""), ShownLine());
+  EXPECT_TRUE(onDisk.SectionExists("FSex"));  // the value lists stay
+
+  // The same name in other letter case replaces it.
+  Form->acResetCharacterSkills->trigger();
+  Dialogs.Inputs = {std::string("HOPPER")};
+  Form->acCreateTemplateFromCharacter->trigger();
+  EXPECT_EQ(Form->pmTemplates->actions().size(), 4);
+  EXPECT_EQ(platform::TIniFile(Form->IniFileName()).ReadString("TEMPLATES", "hopper", ""), ShownLine());
+}
+
+TEST_F(CharacterCommands, DragCopiesAppendAfterOneBlankLine) {
+  Click(0);
+  const auto alpha = BotData(Form->CurrentBot()->GetPlayerLine());
+  ASSERT_TRUE(Form->lbBotListDragDrop(*alpha, Form->lbBotList));
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(2));
+  EXPECT_EQ(Form->lbBotList->item(2)->text(), "Alpha(copy)");
+  ExpectMarkedChanged();
+  const auto copy = BotData(Form->CurrentBot()->GetPlayerLine());
+  ASSERT_TRUE(Form->lbBotListDragDrop(*copy, Form->lbBotList));
+  EXPECT_EQ(Form->lbBotList->item(3)->text(), "Alpha(copy)(copy)");
+
+  // Refused: from elsewhere, or other data.
+  QListWidget other;
+  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, &other));
+  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, nullptr));
+  QMimeData text;
+  text.setText(QString::fromStdString(BotLine("Foreign")));
+  EXPECT_FALSE(Form->lbBotListDragDrop(text, Form->lbBotList));
+  EXPECT_EQ(Form->BotCount(), 4);
+
+  const std::string saved = Dir.file("copies.upl");
+  Dialogs.Files = {saved};
+  Form->acSaveAsBotlist->trigger();
+  const std::vector<std::string> lines = Lines(saved);
+  ASSERT_EQ(lines.size(), 6u);
+  EXPECT_EQ(lines[1], BotLine("Alpha"));
+  EXPECT_EQ(lines[3], "");
+  EXPECT_EQ(lines[4], BotLine("Alpha(copy)"));
+  EXPECT_EQ(lines[5], BotLine("Alpha(copy)(copy)"));
+
+  // With no bot shown the list takes no drop, not even its own.
+  while (Form->CurrentBot()) Form->acDeleteBot->trigger();
+  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, Form->lbBotList));
+  EXPECT_EQ(Form->BotCount(), 0);
+}
+
+TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
+  Form->acCopyDataToClipboard->trigger();
+  EXPECT_EQ(Dialogs.Clipboard, Form->Bot(1).GetPlayerLine());
+
+  // Plain text and a line with a bad number are refused; the bot stays.
+  const std::string before = ShownLine();
+  const std::string badNumber = BotLine("Broken", "Tactics=lots,");
+  Dialogs.Inputs = {std::nullopt};  // the replacement question, cancelled
+  for (const std::string& text : {std::string("Dear diary"), badNumber}) {
+    Dialogs.Clipboard = text;
+    Form->acCopyDataFromClipboard->trigger();
+    EXPECT_EQ(ShownLine(), before);
+    EXPECT_EQ(Dialogs.Asked.back().Type, windows::TMsgDlgType::mtWarning);
+  }
+  ASSERT_EQ(Dialogs.Asked.size(), 3u);
+  EXPECT_EQ(Dialogs.Asked[0].Text, "The clipboard holds no character.\rA character is one line of the form Player=(...).");
+  EXPECT_EQ(Dialogs.Asked[1].Text, "Illegal floating-point value detected!");
+  EXPECT_EQ(Dialogs.Asked[2].Text.rfind("The character on the clipboard could not be read:\r", 0), 0u);
+  EXPECT_FALSE(Form->Modified());
+
+  // A whole line renames the bot: list, key and selection in step.
+  std::string visitor = BotLine("Visitor");
+  visitor.insert(visitor.find("Menu="), "Tactics=+2.0,");
+  Dialogs.Clipboard = "  " + visitor + "\r\n";
+  Form->acCopyDataFromClipboard->trigger();
+  EXPECT_EQ(ShownLine(), visitor);
+  EXPECT_EQ(Form->edTactics->value(), 200);
+  EXPECT_EQ(Form->lbBotList->item(1)->text(), "Visitor");
+  EXPECT_EQ(Form->BotKey(1), "Visitor");
+  EXPECT_EQ(Form->lbBotList->selectedItems().size(), 1);
+  EXPECT_TRUE(Form->lbBotList->item(1)->isSelected());
+}
+
+namespace {
+
+struct TMarkingCase {
+  const char* name;
+  void (*run)(TTestForm& form, TFakeDialogs& dialogs);
+};
+
+class MarkingCommands : public CharacterCommands, public ::testing::WithParamInterface<TMarkingCase> {};
+
+}  // namespace
+
+TEST_P(MarkingCommands, MarkTheRosterChangedWhenTheLineChanged) {
+  Form->SetRandomSource(std::make_unique<TFixedRandom>(std::deque<int>{1000, 50, 100, 0, 99, 9, 250, 500}));
+  // Alpha has the reset skills already.
+  Click(0);
+  Form->acResetCharacterSkills->trigger();
+  EXPECT_FALSE(Form->Modified());
+  Click(1);
+  GetParam().run(*Form, Dialogs);
+  ExpectMarkedChanged();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, MarkingCommands,
+    ::testing::Values(
+        TMarkingCase{"Maximum", [](TTestForm& f, TFakeDialogs&) { f.acMaximizeCharacterSkills->trigger(); }},
+        TMarkingCase{"Reset", [](TTestForm& f, TFakeDialogs&) { f.acResetCharacterSkills->trigger(); }},
+        TMarkingCase{"Minimum", [](TTestForm& f, TFakeDialogs&) { f.acMinimizeCharacterSkills->trigger(); }},
+        TMarkingCase{"Random", [](TTestForm& f, TFakeDialogs&) { f.acSkillRandomizer->trigger(); }},
+        TMarkingCase{"DefaultCharacter", [](TTestForm& f, TFakeDialogs&) { f.acDefaultCharacter->trigger(); }},
+        TMarkingCase{"Template", [](TTestForm& f, TFakeDialogs&) { f.pmTemplates->actions().at(0)->trigger(); }},
+        TMarkingCase{"ClipboardPaste",
+                     [](TTestForm& f, TFakeDialogs& d) {
+                       d.Clipboard = BotLine("Visitor");
+                       f.acCopyDataFromClipboard->trigger();
+                     }}),
+    [](const auto& info) { return std::string(info.param.name); });
