@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QHeaderView>
+#include <QScreen>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -256,5 +257,19 @@ TEST_F(Profiles, WindowsAndDropDownsShowEverythingWhole) {
     if (const char* dir = std::getenv("ROSTERWELL_SCREENSHOT_DIR"))
       menu->grab().save(QString::fromLocal8Bit(dir) + "/" + menu->objectName() + ".png");
     menu->hide();
+  }
+}
+
+// However many profiles are open, each stands where the user can see it.
+TEST_F(Profiles, ManyProfilesStayOnTheScreen) {
+  std::vector<std::string> bots;
+  for (int i = 0; i < 12; ++i) bots.push_back(BotLine("Bot" + std::to_string(i)));
+  StartWith(bots);
+  for (int row = 0; row < 12; ++row) {
+    TFmBotStatSummary& profile = ProfileOf(row);
+    const QRect screen = profile.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(profile.frameGeometry()))
+        << row << ": " << profile.frameGeometry().x() << "," << profile.frameGeometry().y() << " on "
+        << screen.width() << "x" << screen.height();
   }
 }
