@@ -1,5 +1,6 @@
 #include "roster/PuBotClipboard.h"
 
+#include <algorithm>
 #include <string_view>
 
 #include "platform/AsciiText.h"
@@ -10,11 +11,16 @@ namespace roster {
 
 namespace {
 
+// A byte that no roster line of ours holds; a tab only stands between items.
+bool IsControlCharacter(char c) { return (static_cast<unsigned char>(c) < 32 && c != '\t') || c == 127; }
+
 // "Player", "=", "(" with blanks allowed between them, and ")" at the end,
-// all on one line, naming a bot: every roster line has a DefaultName, and
-// a line without one would only wipe the bot to a blank "NewBot".
+// all on one line without control characters (text from another program
+// may hold NULs or escapes, which would go into the bot's values and the
+// roster file), naming a bot: every roster line has a DefaultName, and a
+// line without one would only wipe the bot to a blank "NewBot".
 bool IsOnePlayerLine(std::string_view line) {
-  if (line.find_first_of("\r\n") != std::string_view::npos) return false;
+  if (std::any_of(line.begin(), line.end(), IsControlCharacter)) return false;
   if (!platform::StartsText("Player", line)) return false;
   std::string rest = platform::TrimLeft(line.substr(6));
   if (rest.empty() || rest.front() != '=') return false;

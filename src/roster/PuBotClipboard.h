@@ -17,8 +17,8 @@ constexpr std::size_t MaxPastedLineLength = 1 << 20;
 // The bot that `text` describes, read into a record of its own. Nothing,
 // and the message to show in `error`, when the text is not one
 // "Player=(...)" line with a DefaultName item (blanks and line breaks
-// around it aside) or a number in it cannot be read (`ask` is offered it
-// first).
+// around it aside), holds control characters other than tabs, or a number
+// in it cannot be read (`ask` is offered it first).
 std::optional<TBotCharacter> ReadPastedBot(const std::string& text, std::string& error, TInputQuery* ask = nullptr);
 
 }  // namespace roster

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <QScreen>
+
 #include "platform/AsciiText.h"
 #include "windows/PfBotStatSummary.h"
 
@@ -21,6 +23,21 @@ TFmBotStatSummary* TBotProfiles::Find(const roster::TBotCharacter& bot) const {
   return nullptr;
 }
 
+void TBotProfiles::PlaceBeside(TFmBotStatSummary& window, const TFmBotStatSummary& last) {
+  // Beside the last one, else at the start of the next row below it; where
+  // neither fits on the screen, the platform's own place (over the main
+  // window) keeps it in sight.
+  const QRect screen = last.screen()->availableGeometry();
+  const QRect before = last.frameGeometry();
+  const QSize size = window.frameGeometry().size();
+  for (const QPoint at : {before.topRight() + QPoint(1, 0), QPoint(screen.left(), before.bottom() + 1)}) {
+    if (screen.contains(QRect(at, size))) {
+      window.move(at);
+      return;
+    }
+  }
+}
+
 TFmBotStatSummary& TBotProfiles::Show(const roster::TBotCharacter& bot) {
   TFmBotStatSummary* window = Find(bot);
   if (!window) {
@@ -31,7 +48,7 @@ TFmBotStatSummary& TBotProfiles::Show(const roster::TBotCharacter& bot) {
     window->SetWeaponNames(FWeapons);
     window->SetSpeciesNames(FSpecies);
     window->SetBot(bot);
-    if (last && last->isVisible()) window->move(last->frameGeometry().topRight() + QPoint(1, 0));
+    if (last && last->isVisible()) PlaceBeside(*window, *last);
   }
   window->show();
   window->raise();

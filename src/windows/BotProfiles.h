@@ -47,6 +47,8 @@ class TBotProfiles : private roster::TRosterObserver {
   void BotChanged(roster::TBotCharacter& bot) override;
   void BotDeleted(roster::TBotCharacter& bot) override;
   void RosterReplaced() override;
+  // A new window next to the last one made, on the screen.
+  static void PlaceBeside(TFmBotStatSummary& window, const TFmBotStatSummary& last);
 
   QWidget* FOwner;
   roster::TRosterDocument& FRoster;

@@ -216,12 +216,12 @@ void TFmMainForm::acSkillRandomizerExecute() {
 
 bool TFmMainForm::lbBotListDragDrop(const QMimeData& data, const QObject* source) {
   if (!lbBotList->Accepts(data, source)) return false;
-  std::string error;
-  std::optional<roster::TBotCharacter> copy =
-      roster::ReadPastedBot(data.data(QString::fromLatin1(BotMimeType)).toStdString(), error);
-  if (!copy) return false;
-  copy->SetDefaultName(copy->GetDefaultName() + "(copy)");
-  FRoster.PasteAsNew(copy->GetPlayerLine());
+  // The data come from this list only: a bot's own line, read back whole,
+  // also when it holds bytes the clipboard would refuse.
+  roster::TBotCharacter copy;
+  copy.SetPlayerLine(data.data(QString::fromLatin1(BotMimeType)).toStdString());
+  copy.SetDefaultName(copy.GetDefaultName() + "(copy)");
+  FRoster.PasteAsNew(copy.GetPlayerLine());
   RefreshBotListBox();
   SelectRow(BotCount() - 1);
   lbBotListClick();

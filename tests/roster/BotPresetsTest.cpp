@@ -233,6 +233,22 @@ TEST_F(BotPresetsTest, PastedTextMustBeOneWholePlayerLine) {
   }
 }
 
+TEST_F(BotPresetsTest, PastedTextWithControlCharactersIsRefused) {
+  // Text from another program may carry bytes no roster line holds; a NUL
+  // or an escape would go into the bot's values and from there into the
+  // roster file. Tabs between the items are only blanks.
+  std::string error;
+  const auto tabbed = roster::ReadPastedBot("Player=(DefaultName=\"Tab\",\tAccuracy=+1.0)", error);
+  ASSERT_TRUE(tabbed.has_value()) << error;
+  EXPECT_EQ(tabbed->GetAccuracy(), 1);
+  for (const std::string& bad : {std::string("Player=(DefaultName=\"A\0B\")", 26), std::string("Player=(DefaultName=\"A\x1b[2J\")"),
+                                 std::string("Player=(DefaultName=\"A\",Mesh=x\x7fy)")}) {
+    error.clear();
+    EXPECT_FALSE(roster::ReadPastedBot(bad, error).has_value()) << bad;
+    EXPECT_EQ(error, "The clipboard holds no character.\rA character is one line of the form Player=(...).");
+  }
+}
+
 TEST_F(BotPresetsTest, PastedLineWithABadNumberIsRefusedUnlessReplaced) {
   const std::string line = "Player=(DefaultName=\"Odd\",Accuracy=1.0,Tactics=zz,ReactionTime=+1.0)";
   AnswerInputBoxes({std::nullopt, std::string("2.5")});

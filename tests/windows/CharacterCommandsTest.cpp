@@ -195,6 +195,13 @@ TEST_F(CharacterCommands, DragCopiesAppendAfterOneBlankLine) {
   EXPECT_FALSE(Form->lbBotListDragDrop(text, Form->lbBotList));
   EXPECT_EQ(Form->BotCount(), 4);
 
+  // A bot of the roster is copied whatever its line holds, a control
+  // character that the clipboard would refuse included.
+  ASSERT_TRUE(Form->lbBotListDragDrop(*BotData(BotLine("Bell\a")), Form->lbBotList));
+  EXPECT_EQ(Form->CurrentBot()->GetDefaultName(), "Bell\a(copy)");
+  Form->acDeleteBot->trigger();
+  ASSERT_EQ(Form->BotCount(), 4);
+
   const std::string saved = Dir.file("copies.upl");
   Dialogs.Files = {saved};
   Form->acSaveAsBotlist->trigger();
@@ -219,16 +226,18 @@ TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
   const std::string before = ShownLine();
   const std::string badNumber = BotLine("Broken", "Tactics=lots,");
   Dialogs.Inputs = {std::nullopt};  // the replacement question, cancelled
-  for (const std::string& text : {std::string("Dear diary"), badNumber}) {
+  const std::string withNul = BotLine(std::string("Nul\0l", 5));
+  for (const std::string& text : {std::string("Dear diary"), badNumber, withNul}) {
     Dialogs.Clipboard = text;
     Form->acCopyDataFromClipboard->trigger();
     EXPECT_EQ(ShownLine(), before);
     EXPECT_EQ(Dialogs.Asked.back().Type, windows::TMsgDlgType::mtWarning);
   }
-  ASSERT_EQ(Dialogs.Asked.size(), 3u);
+  ASSERT_EQ(Dialogs.Asked.size(), 4u);
   EXPECT_EQ(Dialogs.Asked[0].Text, "The clipboard holds no character.\rA character is one line of the form Player=(...).");
   EXPECT_EQ(Dialogs.Asked[1].Text, "Illegal floating-point value detected!");
   EXPECT_EQ(Dialogs.Asked[2].Text.rfind("The character on the clipboard could not be read:\r", 0), 0u);
+  EXPECT_EQ(Dialogs.Asked[3].Text, Dialogs.Asked[0].Text);
   EXPECT_FALSE(Form->Modified());
 
   // A whole line renames the bot: list, key and selection in step.

@@ -2,6 +2,8 @@
 // change of its bot and closes with it, and the profile list.
 
 #include <QAction>
+#include <QHeaderView>
+#include <QScreen>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -9,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "MainFormFixture.h"
+#include "WindowChecks.h"
 #include "windows/BotProfiles.h"
 #include "windows/PfBotStatSummary.h"
 #include "windows/PfStatViewlist.h"
@@ -212,4 +215,61 @@ TEST_F(Profiles, NothingToShowWithoutABot) {
   });
   Form->acShowProfiles->trigger();
   EXPECT_EQ(rows, 0u);
+}
+
+// Nothing of the profile, the profile list or the two drop-downs is cut
+// off: every row and both columns of a profile in full, every menu entry
+// inside its menu. With ROSTERWELL_SCREENSHOT_DIR set the windows are saved
+// as pictures there.
+TEST_F(Profiles, WindowsAndDropDownsShowEverythingWhole) {
+  StartWith({Line("Brute", "Accuracy=-0.4,Aggressiveness=+1.0,StrafingAbility=+2.0,CombatStyle=+1.0,Tactics=-0.8,"
+                           "ReactionTime=-0.2,FavoriteWeapon=XWeapons.FlakCannon"),
+             BotLine("Gorge")});
+  TFmBotStatSummary& brute = ProfileOf(0);
+  ExpectNothingClipped(brute, "profile");
+  QTreeWidget* view = brute.lvBotRating;
+  for (int row = 0; row < view->topLevelItemCount(); ++row)
+    for (int column = 0; column < 2; ++column) {
+      const QString text = view->topLevelItem(row)->text(column);
+      EXPECT_LT(view->fontMetrics().horizontalAdvance(text), view->columnWidth(column)) << text.toStdString();
+    }
+  EXPECT_LE(view->header()->length(), view->viewport()->width());
+  const QRect last = view->visualItemRect(view->topLevelItem(view->topLevelItemCount() - 1));
+  EXPECT_LE(last.bottom(), view->viewport()->height());
+  EXPECT_TRUE(brute.rect().contains(QRect(view->mapTo(&brute, QPoint(0, 0)), view->size())));
+
+  ProfileOf(1);
+  Dialogs.Windows.push_back([](QDialog& window) {
+    ExpectNothingClipped(window, "profilelist");
+    auto& list = dynamic_cast<windows::TFmStatViewlist&>(window).lbStatviewList;
+    for (int i = 0; i < list->count(); ++i)
+      EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << i;
+    return TModalResult::mrOk;
+  });
+  Form->acShowProfiles->trigger();
+
+  for (QMenu* menu : {Form->pmTemplates, Form->pmStandardSettings}) {
+    menu->popup(Form->mapToGlobal(QPoint(0, 0)));
+    QApplication::processEvents();
+    EXPECT_GE(menu->width(), menu->sizeHint().width()) << menu->objectName().toStdString();
+    for (QAction* action : menu->actions())
+      EXPECT_TRUE(menu->rect().contains(menu->actionGeometry(action))) << action->text().toStdString();
+    if (const char* dir = std::getenv("ROSTERWELL_SCREENSHOT_DIR"))
+      menu->grab().save(QString::fromLocal8Bit(dir) + "/" + menu->objectName() + ".png");
+    menu->hide();
+  }
+}
+
+// However many profiles are open, each stands where the user can see it.
+TEST_F(Profiles, ManyProfilesStayOnTheScreen) {
+  std::vector<std::string> bots;
+  for (int i = 0; i < 12; ++i) bots.push_back(BotLine("Bot" + std::to_string(i)));
+  StartWith(bots);
+  for (int row = 0; row < 12; ++row) {
+    TFmBotStatSummary& profile = ProfileOf(row);
+    const QRect screen = profile.screen()->availableGeometry();
+    EXPECT_TRUE(screen.contains(profile.frameGeometry()))
+        << row << ": " << profile.frameGeometry().x() << "," << profile.frameGeometry().y() << " on "
+        << screen.width() << "x" << screen.height();
+  }
 }
