@@ -1,7 +1,5 @@
 #include "windows/PfEditBio.h"
 
-#include <stdexcept>
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -120,9 +118,7 @@ std::vector<std::string> TFrmEditBio::GetBioLines() const {
 }
 
 void TFrmEditBio::SetBioLines(const std::vector<std::string>& lines) {
-  QStringList rows;
-  for (const std::string& line : lines) rows << ToQ(line);
-  meBiography->setPlainText(rows.join(QLatin1Char('\n')));
+  meBiography->setPlainText(LinesToQ(lines).join(QLatin1Char('\n')));
 }
 
 bool TFrmEditBio::SaveBio() {
@@ -141,11 +137,9 @@ void TFrmEditBio::buOkClick() {
   // The window closes only once the entry is written: after "No" to the
   // overwrite question the key can still be changed, and a failed write is
   // shown with the edits still there.
-  try {
+  GuardCommand(FDialogs, [this] {
     if (SaveBio()) done(int(TModalResult::mrOk));
-  } catch (const std::exception& e) {
-    FDialogs.MessageDlg(ErrorText(e), TMsgDlgType::mtError, mbOK);
-  }
+  });
 }
 
 void TFrmEditBio::showEvent(QShowEvent* event) {
