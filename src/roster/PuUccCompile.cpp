@@ -20,8 +20,7 @@ bool IsComment(const std::string& line) {
 // The file of that name in the folder as it is spelled on disk (the game's
 // files come from Windows), else the plain joined path.
 std::string FileIn(const std::string& dir, const std::string& name) {
-  const std::string path = platform::JoinPath(dir, name);
-  return platform::FindPathIgnoringCase(path).value_or(path);
+  return platform::PathOnDisk(platform::JoinPath(dir, name));
 }
 
 void DeleteIfThere(const std::string& path) {

@@ -572,7 +572,7 @@ void TFmConfig::feKarmaDataBeforeDialog(std::string& name, bool&) {
   std::string folder = fs::absolute(fs::path(platform::JoinPath(FSystemDir, "../KarmaData"))).lexically_normal();
   if (!folder.empty() && folder.back() == '/') folder.pop_back();
   // The game's folders may be spelled in any case ("Karmadata").
-  if (const std::optional<std::string> found = platform::FindPathIgnoringCase(folder)) folder = *found;
+  folder = platform::PathOnDisk(folder);
   feKarmaData->SetInitialDir(folder);
   const std::string current = name.empty() ? std::string()
                                            : fs::absolute(fs::path(name)).lexically_normal().parent_path().string();

@@ -20,10 +20,6 @@ namespace windows {
 
 namespace {
 
-// The file as it is spelled on disk: the game's files come from Windows,
-// and a second "XPlayers.INT" must not appear beside "XPlayers.int".
-std::string OnDisk(const std::string& path) { return platform::FindPathIgnoringCase(path).value_or(path); }
-
 // A read-only field shows the window's colour, as a label would.
 void ShowReadOnly(QLineEdit* edit, bool readOnly) {
   edit->setReadOnly(readOnly);
@@ -86,7 +82,7 @@ void TFrmEditBio::SetTextRef(const std::string& ref) {
   const std::size_t dot = ref.find('.');
   const std::string package = dot == std::string::npos ? std::string("XPlayers") : ref.substr(0, dot);
   edName->setText(ToQ(dot == std::string::npos ? ref : ref.substr(dot + 1)));
-  feFilename->SetText(OnDisk(platform::JoinPath(FSystemDir, package + ".int")));
+  feFilename->SetText(platform::PathOnDisk(platform::JoinPath(FSystemDir, package + ".int")));
   roster::TUtType text;
   text.SetString(ref);
   SetBioLines(platform::SplitLines(text.AsIntText()));
@@ -99,7 +95,9 @@ std::string TFrmEditBio::GetTextRef() const {
   return dot == std::string::npos ? key : file.substr(0, dot + 1) + key;
 }
 
-std::string TFrmEditBio::FileName() const { return OnDisk(feFilename->Text()); }
+// The file as it is spelled on disk: the game's files come from Windows,
+// and a second "XPlayers.INT" must not appear beside "XPlayers.int".
+std::string TFrmEditBio::FileName() const { return platform::PathOnDisk(feFilename->Text()); }
 
 void TFrmEditBio::SetNameReadOnly(bool readOnly) {
   FNameReadOnly = readOnly;
