@@ -5,6 +5,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
+#include "roster/LineParts.h"
 
 namespace roster {
 
@@ -45,8 +46,7 @@ std::vector<std::string> UccIniLines(const std::vector<std::string>& gameIni, co
   }
   for (; i < lines.size() && lines[i].find(Marker) != std::string::npos; ++i) {
     if (IsComment(lines[i])) continue;
-    const std::size_t eq = lines[i].find('=');
-    const std::string name = platform::Trim(eq == std::string::npos ? lines[i] : lines[i].substr(eq + 1));
+    const std::string name = platform::Trim(LineValue(lines[i]).value_or(lines[i]));
     std::erase_if(missing, [&](const std::string& m) { return platform::SameText(m, name); });
   }
   for (const std::string& package : missing)
