@@ -115,6 +115,8 @@ std::optional<std::string> FindPathIgnoringCase(const std::string& path) {
   return current;
 }
 
+std::string PathOnDisk(const std::string& path) { return FindPathIgnoringCase(path).value_or(path); }
+
 bool CreateDirectoryLevel(const std::string& path) {
   std::error_code ec;
   fs::create_directory(path, ec);

@@ -31,6 +31,9 @@ bool DirectoryExists(const std::string& path);
 // its parts ("/game/system/XPLAYERS.INT" finds "/game/System/XPlayers.int").
 // An exact match wins; nothing when no such path exists.
 std::optional<std::string> FindPathIgnoringCase(const std::string& path);
+// `path` as it is spelled on disk (FindPathIgnoringCase), or `path` itself
+// when nothing of that name is there.
+std::string PathOnDisk(const std::string& path);
 
 // Creates one folder level; true when it exists afterwards.
 bool CreateDirectoryLevel(const std::string& path);

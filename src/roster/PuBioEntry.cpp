@@ -5,6 +5,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
+#include "roster/LineParts.h"
 
 namespace roster {
 
@@ -41,8 +42,8 @@ bool IsHeader(std::string_view text) { return text.size() >= 2 && text.front() =
 // the first "=" of a line that is no comment.
 bool NamesKey(std::string_view text, const std::string& key) {
   if (text.empty() || text.front() == ';') return false;
-  const std::size_t eq = text.find('=');
-  return eq != std::string_view::npos && platform::SameText(text.substr(0, eq), key);
+  const std::optional<std::string_view> name = LineName(text);
+  return name && platform::SameText(*name, key);
 }
 
 }  // namespace

@@ -20,9 +20,6 @@ class TGameFiles {
   // The objects the cached files declare, by their Name.
   TUtObjectList& UtObjects() { return utObjects_; }
   const TUtObjectList& UtObjects() const { return utObjects_; }
-  // The folder LoadIntFiles last loaded; empty at start and after
-  // FreeIntFiles.
-  const std::string& LastIntDir() const { return lastIntDir_; }
 
   // Loads every "*.int" file of `dir` (case ignored) whose name is not
   // cached yet. A second call with the same folder does nothing.

@@ -69,8 +69,6 @@ class TRosterDocument {
   TRosterDocument& operator=(const TRosterDocument&) = delete;
 
   void SetSystemDir(const std::string& dir) { systemDir_ = dir; }
-  const std::string& SystemDir() const { return systemDir_; }
-  void SetInputQuery(TInputQuery* ask) { ask_ = ask; }
 
   // Observers are not owned; one must be removed before it is destroyed.
   void AddObserver(TRosterObserver& observer);

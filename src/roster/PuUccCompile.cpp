@@ -5,6 +5,7 @@
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
+#include "roster/LineParts.h"
 
 namespace roster {
 
@@ -20,8 +21,7 @@ bool IsComment(const std::string& line) {
 // The file of that name in the folder as it is spelled on disk (the game's
 // files come from Windows), else the plain joined path.
 std::string FileIn(const std::string& dir, const std::string& name) {
-  const std::string path = platform::JoinPath(dir, name);
-  return platform::FindPathIgnoringCase(path).value_or(path);
+  return platform::PathOnDisk(platform::JoinPath(dir, name));
 }
 
 void DeleteIfThere(const std::string& path) {
@@ -46,8 +46,7 @@ std::vector<std::string> UccIniLines(const std::vector<std::string>& gameIni, co
   }
   for (; i < lines.size() && lines[i].find(Marker) != std::string::npos; ++i) {
     if (IsComment(lines[i])) continue;
-    const std::size_t eq = lines[i].find('=');
-    const std::string name = platform::Trim(eq == std::string::npos ? lines[i] : lines[i].substr(eq + 1));
+    const std::string name = platform::Trim(LineValue(lines[i]).value_or(lines[i]));
     std::erase_if(missing, [&](const std::string& m) { return platform::SameText(m, name); });
   }
   for (const std::string& package : missing)

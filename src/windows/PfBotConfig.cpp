@@ -21,6 +21,7 @@
 
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
+#include "roster/LineParts.h"
 #include "roster/PuRosterHarvest.h"
 #include "roster/PuUtTypes.h"
 #include "roster/PuValueItem.h"
@@ -83,16 +84,6 @@ std::string ResolvedText(const std::string& ref) {
   roster::TUtType text;
   text.SetString(ref);
   return text.AsIntString();
-}
-
-std::string LineNameOrWhole(const std::string& line) {
-  const std::size_t eq = line.find('=');
-  return eq == std::string::npos ? line : line.substr(0, eq);
-}
-
-std::string LineValueOrEmpty(const std::string& line) {
-  const std::size_t eq = line.find('=');
-  return eq == std::string::npos ? std::string() : line.substr(eq + 1);
 }
 
 }  // namespace
@@ -398,7 +389,9 @@ void TFmConfig::ShowNameList(roster::TStringList* list) {
     for (int i = 0; list && i < list->Count(); ++i) {
       // Each row shows its own line: row k is line k, whatever other lines
       // share its name.
-      AddListRow(LineNameOrWhole((*list)[i]), false, LineValueOrEmpty((*list)[i]));
+      const std::string& line = (*list)[i];
+      AddListRow(std::string(roster::LineName(line).value_or(line)), false,
+                 std::string(roster::LineValue(line).value_or("")));
       fill.Step(i);
     }
   }
@@ -446,13 +439,13 @@ int TFmConfig::AddLines(const std::vector<std::string>& lines) {
   const bool needsPackage = FCurrentList != &FRagDollList;
   int added = 0;
   for (const std::string& line : lines) {
-    const std::string name = platform::Trim(LineNameOrWhole(line));
+    const std::string name = platform::Trim(roster::LineName(line).value_or(line));
     if (!roster::ItemNameError(name, needsPackage).empty()) continue;
     if (ShowingBiographies()) {
       if (FBiographyList.IndexOf(name) >= 0) continue;
       AddListRow(name, true, ResolvedText(name));
     } else {
-      const std::string translation = line.find('=') == std::string::npos ? name : LineValueOrEmpty(line);
+      const std::string translation(roster::LineValue(line).value_or(name));
       if (FCurrentList->IndexOfName(name) >= 0 || !roster::TranslationError(translation).empty()) continue;
       AddListRow(name, true, translation);
     }
@@ -572,7 +565,7 @@ void TFmConfig::feKarmaDataBeforeDialog(std::string& name, bool&) {
   std::string folder = fs::absolute(fs::path(platform::JoinPath(FSystemDir, "../KarmaData"))).lexically_normal();
   if (!folder.empty() && folder.back() == '/') folder.pop_back();
   // The game's folders may be spelled in any case ("Karmadata").
-  if (const std::optional<std::string> found = platform::FindPathIgnoringCase(folder)) folder = *found;
+  folder = platform::PathOnDisk(folder);
   feKarmaData->SetInitialDir(folder);
   const std::string current = name.empty() ? std::string()
                                            : fs::absolute(fs::path(name)).lexically_normal().parent_path().string();

@@ -1,6 +1,5 @@
 #include "windows/PfConfigDirPage.h"
 
-#include <QApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -10,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Files.h"
+#include "windows/BusyCursor.h"
 #include "windows/PathEdit.h"
 #include "windows/PfBotConfig.h"
 #include "windows/QtDialogs.h"
@@ -55,7 +55,7 @@ void TConfigDirPage::deSearchDirAfterDialog(std::string& name, bool& action) {
 }
 
 void TConfigDirPage::FillDirView(const std::string& folder) {
-  QApplication::setOverrideCursor(Qt::BusyCursor);
+  const TBusyCursor busy;
   const QLocale locale;
   std::vector<TSourceRow> rows;
   const QFileInfoList files =
@@ -74,7 +74,6 @@ void TConfigDirPage::FillDirView(const std::string& folder) {
     rows.push_back(std::move(row));
   }
   lvDirView->SetRows(std::move(rows));
-  QApplication::restoreOverrideCursor();
 }
 
 }  // namespace windows

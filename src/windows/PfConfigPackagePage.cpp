@@ -1,6 +1,5 @@
 #include "windows/PfConfigPackagePage.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -10,6 +9,7 @@
 #include "packages/PuUtPackages.h"
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
+#include "windows/BusyCursor.h"
 #include "windows/PathEdit.h"
 #include "windows/PfBotConfig.h"
 #include "windows/QtDialogs.h"
@@ -156,7 +156,7 @@ bool TConfigPackagePage::OpenPackage(const std::string& fileName) {
 }
 
 void TConfigPackagePage::FillPackageView() {
-  QApplication::setOverrideCursor(Qt::BusyCursor);
+  const TBusyCursor busy;
   const int filter = cbPackageFilter->currentIndex();
   const std::string className = FromQ(cbPackageFilter->currentText());
   std::vector<TSourceRow> rows;
@@ -166,7 +166,6 @@ void TConfigPackagePage::FillPackageView() {
     rows.push_back({{e.Name, e.Group, e.ClassName, e.Parent}, {}, e.Index});
   }
   lvPackageContent->SetRows(std::move(rows));
-  QApplication::restoreOverrideCursor();
 }
 
 void TConfigPackagePage::cbPackageFilterChange() { FillPackageView(); }

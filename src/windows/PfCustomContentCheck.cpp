@@ -100,7 +100,6 @@ void TFrmCustomContentCheck::Append(QListWidget* box, roster::TStringList& targe
 }
 
 void TFrmCustomContentCheck::SetCheckDir(const std::string& dir) {
-  FCheckDir = dir;
   deCheckDir->SetInitialDir(dir);
   deCheckDir->SetText(dir);
 }

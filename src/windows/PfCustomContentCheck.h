@@ -78,7 +78,6 @@ class TFrmCustomContentCheck : public QDialog {
   QListWidget* AddListBox(const char* name, const char* caption);
 
   TDialogs& FDialogs;
-  std::string FCheckDir;
   roster::TUtStringlist FSpecies, FMeshes, FFaces, FSkins, FVoices, FPortraits, FRagdolls, FSkeletons;
   roster::TStringList FTexts;
   int FSkippedLines = 0;

@@ -1,7 +1,5 @@
 #include "windows/PfEditBio.h"
 
-#include <stdexcept>
-
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -21,10 +19,6 @@
 namespace windows {
 
 namespace {
-
-// The file as it is spelled on disk: the game's files come from Windows,
-// and a second "XPlayers.INT" must not appear beside "XPlayers.int".
-std::string OnDisk(const std::string& path) { return platform::FindPathIgnoringCase(path).value_or(path); }
 
 // A read-only field shows the window's colour, as a label would.
 void ShowReadOnly(QLineEdit* edit, bool readOnly) {
@@ -88,7 +82,7 @@ void TFrmEditBio::SetTextRef(const std::string& ref) {
   const std::size_t dot = ref.find('.');
   const std::string package = dot == std::string::npos ? std::string("XPlayers") : ref.substr(0, dot);
   edName->setText(ToQ(dot == std::string::npos ? ref : ref.substr(dot + 1)));
-  feFilename->SetText(OnDisk(platform::JoinPath(FSystemDir, package + ".int")));
+  feFilename->SetText(platform::PathOnDisk(platform::JoinPath(FSystemDir, package + ".int")));
   roster::TUtType text;
   text.SetString(ref);
   SetBioLines(platform::SplitLines(text.AsIntText()));
@@ -101,7 +95,9 @@ std::string TFrmEditBio::GetTextRef() const {
   return dot == std::string::npos ? key : file.substr(0, dot + 1) + key;
 }
 
-std::string TFrmEditBio::FileName() const { return OnDisk(feFilename->Text()); }
+// The file as it is spelled on disk: the game's files come from Windows,
+// and a second "XPlayers.INT" must not appear beside "XPlayers.int".
+std::string TFrmEditBio::FileName() const { return platform::PathOnDisk(feFilename->Text()); }
 
 void TFrmEditBio::SetNameReadOnly(bool readOnly) {
   FNameReadOnly = readOnly;
@@ -120,9 +116,7 @@ std::vector<std::string> TFrmEditBio::GetBioLines() const {
 }
 
 void TFrmEditBio::SetBioLines(const std::vector<std::string>& lines) {
-  QStringList rows;
-  for (const std::string& line : lines) rows << ToQ(line);
-  meBiography->setPlainText(rows.join(QLatin1Char('\n')));
+  meBiography->setPlainText(LinesToQ(lines).join(QLatin1Char('\n')));
 }
 
 bool TFrmEditBio::SaveBio() {
@@ -141,11 +135,9 @@ void TFrmEditBio::buOkClick() {
   // The window closes only once the entry is written: after "No" to the
   // overwrite question the key can still be changed, and a failed write is
   // shown with the edits still there.
-  try {
+  GuardCommand(FDialogs, [this] {
     if (SaveBio()) done(int(TModalResult::mrOk));
-  } catch (const std::exception& e) {
-    FDialogs.MessageDlg(ErrorText(e), TMsgDlgType::mtError, mbOK);
-  }
+  });
 }
 
 void TFrmEditBio::showEvent(QShowEvent* event) {

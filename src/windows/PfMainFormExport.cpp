@@ -86,7 +86,7 @@ bool TFmMainForm::CompilePackages(const std::vector<std::string>& packages) {
   try {
     run = RunUcc(files.Compiler(), files.ConfigFile());
   } catch (const platform::EProcessError& e) {
-    FDialogs.MessageDlg("The packages were not compiled.\r" + PathText(e.what()), TMsgDlgType::mtError, mbOK);
+    FDialogs.MessageDlg("The packages were not compiled.\r" + ErrorText(e), TMsgDlgType::mtError, mbOK);
     return false;
   }
   if (run->Cancelled)

@@ -12,15 +12,6 @@
 
 namespace windows {
 
-namespace {
-
-void Replace(roster::TStringList& target, const roster::TStringList& source) {
-  target.Clear();
-  for (const std::string& line : source.Lines()) target.Add(line);
-}
-
-}  // namespace
-
 void TFmMainForm::BuildConfigurationCommands() {
   // They come first in the Setup menu, before the export.
   QAction* const first = mmSetup->actions().value(0);
@@ -69,15 +60,15 @@ void TFmMainForm::RunConfiguration(bool shown) {
     FDialogs.ShowModal(window);
   else
     window.SearchBotLists();
-  Replace(FSpecies, window.SpeciesList());
-  Replace(FMeshes, window.MeshList());
-  Replace(FFaces, window.FaceList());
-  Replace(FSkins, window.SkinList());
-  Replace(FPortraits, window.PortraitList());
-  Replace(FVoice, window.VoiceList());
-  Replace(FRagDoll, window.RagDollList());
-  Replace(FSkeleton, window.SkeletonList());
-  Replace(FTexts, window.BiographyList());
+  FSpecies.AssignLines(window.SpeciesList().Lines());
+  FMeshes.AssignLines(window.MeshList().Lines());
+  FFaces.AssignLines(window.FaceList().Lines());
+  FSkins.AssignLines(window.SkinList().Lines());
+  FPortraits.AssignLines(window.PortraitList().Lines());
+  FVoice.AssignLines(window.VoiceList().Lines());
+  FRagDoll.AssignLines(window.RagDollList().Lines());
+  FSkeleton.AssignLines(window.SkeletonList().Lines());
+  FTexts.AssignLines(window.BiographyList().Lines());
 }
 
 void TFmMainForm::CheckCustomContentUnseen() {
@@ -102,14 +93,14 @@ void TFmMainForm::RunContentCheck(bool shown) {
     FDialogs.ShowModal(window);
   else
     window.CheckContent();
-  Replace(FSpecies, window.GetSpecies());
-  Replace(FMeshes, window.GetMeshes());
-  Replace(FFaces, window.GetFaces());
-  Replace(FSkins, window.GetSkins());
-  Replace(FPortraits, window.GetPortraits());
-  Replace(FVoice, window.GetVoices());
-  Replace(FRagDoll, window.GetRagdolls());
-  Replace(FSkeleton, window.GetSkeletons());
+  FSpecies.AssignLines(window.GetSpecies().Lines());
+  FMeshes.AssignLines(window.GetMeshes().Lines());
+  FFaces.AssignLines(window.GetFaces().Lines());
+  FSkins.AssignLines(window.GetSkins().Lines());
+  FPortraits.AssignLines(window.GetPortraits().Lines());
+  FVoice.AssignLines(window.GetVoices().Lines());
+  FRagDoll.AssignLines(window.GetRagdolls().Lines());
+  FSkeleton.AssignLines(window.GetSkeletons().Lines());
 }
 
 }  // namespace windows

@@ -1,6 +1,5 @@
 #include "windows/ProgramWait.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -8,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "platform/Files.h"
+#include "windows/BusyCursor.h"
 #include "windows/QtDialogs.h"
 
 namespace windows {
@@ -17,16 +17,6 @@ namespace {
 // Often enough that a quick program does not keep the window up, seldom
 // enough to cost nothing.
 constexpr int PollMilliseconds = 50;
-
-// The busy cursor for as long as the program runs, whichever way the wait
-// ends.
-class TBusyCursor {
- public:
-  TBusyCursor() { QApplication::setOverrideCursor(Qt::BusyCursor); }
-  ~TBusyCursor() { QApplication::restoreOverrideCursor(); }
-  TBusyCursor(const TBusyCursor&) = delete;
-  TBusyCursor& operator=(const TBusyCursor&) = delete;
-};
 
 }  // namespace
 
@@ -66,7 +56,7 @@ void TFmProgramWait::CheckProcess() {
 
 TProgramRun RunProgram(TDialogs& dialogs, const std::string& program, const std::vector<std::string>& args,
                        const std::string& caption, QWidget* parent) {
-  const TBusyCursor busy;
+  const TBusyCursor busy;  // for as long as the program runs
   platform::TProcess process(program, args);
   TFmProgramWait window(process, caption, "Waiting for " + platform::ExtractFileName(program) + " to end ...",
                         parent);

@@ -14,14 +14,17 @@
 
 #include "platform/FileError.h"
 #include "platform/Files.h"
+#include "platform/Process.h"
 
 namespace windows {
 
 std::string PathText(const std::string& path) { return FromQ(PathToQ(path)); }
 
 std::string ErrorText(const std::exception& e) {
-  // The platform's file errors name the file as the file system spells it.
-  if (dynamic_cast<const platform::EFileError*>(&e)) return PathText(e.what());
+  // The platform's file and process errors name the file or program as the
+  // file system spells it.
+  if (dynamic_cast<const platform::EFileError*>(&e) || dynamic_cast<const platform::EProcessError*>(&e))
+    return PathText(e.what());
   return e.what();
 }
 
