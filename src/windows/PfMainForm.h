@@ -406,6 +406,8 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
 
   int FMissingCount = 0;
   std::unique_ptr<platform::TIniFile> FIni;
+  // The value-list file, read on first use (EFileError when it cannot be).
+  platform::TIniFile& Ini();
   bool FControlsReady = true;
   roster::TBotCharacter FClipBot;
   roster::TRosterDocument FRoster;

@@ -157,9 +157,8 @@ void TFmMainForm::ChangeCurrentBot(F&& change) {
 void TFmMainForm::BuildTemplateMenu() {
   pmTemplates->clear();
   FTemplates.clear();
-  if (!FIni) FIni = std::make_unique<platform::TIniFile>(FIniFileName);
-  roster::EnsureDefaultTemplates(*FIni);
-  FTemplates = roster::ReadTemplates(*FIni, &FDialogs);
+  roster::EnsureDefaultTemplates(Ini());
+  FTemplates = roster::ReadTemplates(Ini(), &FDialogs);
   for (std::size_t i = 0; i < FTemplates.size(); ++i) {
     const std::string name = "\"" + FTemplates[i].Template.GetDefaultName() + "\"";
     QAction* item = pmTemplates->addAction(ToQ("Use template " + name));
@@ -185,9 +184,8 @@ void TFmMainForm::acCreateTemplateFromCharacterExecute() {
     FDialogs.MessageDlg(*error, TMsgDlgType::mtWarning, mbOK);
     return;
   }
-  if (!FIni) FIni = std::make_unique<platform::TIniFile>(FIniFileName);
   // A file that cannot be written keeps no template in memory either.
-  const platform::TIniFile before = *FIni;
+  const platform::TIniFile before = Ini();
   try {
     roster::StoreTemplate(*FIni, *name, FCurrentBot->GetPlayerLine());
     FIni->UpdateFile();

@@ -80,8 +80,13 @@ void TFmMainForm::InitValueLists(const std::string& dir) {
   BuildTemplateMenu();
 }
 
-void TFmMainForm::LoadValueLists() {
+platform::TIniFile& TFmMainForm::Ini() {
   if (!FIni) FIni = std::make_unique<platform::TIniFile>(FIniFileName);
+  return *FIni;
+}
+
+void TFmMainForm::LoadValueLists() {
+  platform::TIniFile& ini = Ini();
   static const TListSection wholeLines[] = {
       {"FSex", &TFmMainForm::FSex},       {"FWeapons", &TFmMainForm::FWeapons},
       {"FMeshes", &TFmMainForm::FMeshes}, {"FSkins", &TFmMainForm::FSkins},
@@ -90,10 +95,10 @@ void TFmMainForm::LoadValueLists() {
       {"FSkeleton", &TFmMainForm::FSkeleton},
   };
   for (const TListSection& s : wholeLines)
-    for (const std::string& line : FIni->ReadSectionLines(s.Name)) (this->*s.List).Add(line);
+    for (const std::string& line : ini.ReadSectionLines(s.Name)) (this->*s.List).Add(line);
   // Species keep only what the cached .int files still name.
-  for (const std::string& key : FIni->ReadSectionKeys("FSpecies")) roster::AddSpeciesName(key, FSpecies);
-  for (const std::string& key : FIni->ReadSectionKeys("FMenu")) FMenu.Add(key);
+  for (const std::string& key : ini.ReadSectionKeys("FSpecies")) roster::AddSpeciesName(key, FSpecies);
+  for (const std::string& key : ini.ReadSectionKeys("FMenu")) FMenu.Add(key);
   FillCombos();
   if (FCurrentBot) ShowCharacter(*FCurrentBot);
 }
@@ -120,9 +125,8 @@ void TFmMainForm::SaveValueLists() {
   // A file that cannot be written (no name given, a folder in its place, no
   // rights) is reported and the editor goes on: the lists stay in memory.
   Guard([&] {
-    if (!FIni) FIni = std::make_unique<platform::TIniFile>(FIniFileName);
     for (const TListSection& s : sections) {
-      FIni->EraseSection(s.Name);
+      Ini().EraseSection(s.Name);
       WriteListSection(s.Name, this->*s.List);
     }
   });
