@@ -141,3 +141,13 @@ TEST_F(Export, NamesTheCompilerCannotTakeAreRefusedPerBotAndNothingIsWrittenForT
   std::sort(folders.begin(), folders.end());
   EXPECT_EQ(folders, (std::vector<std::string>{"AliceMod", "System", "out"}));
 }
+
+TEST_F(Export, TheProgressBarKeepsARangeForOneBotAndForNone) {
+  ASSERT_TRUE(Start());
+  for (int bots : {1, 0}) {
+    while (Form->BotCount() > bots) Form->acDeleteBot->trigger();
+    RunExport({TModalResult::mrNo});
+    EXPECT_LT(Form->pbWaitingline->minimum(), Form->pbWaitingline->maximum()) << bots << " bots";
+    EXPECT_EQ(Form->pbWaitingline->value(), 0);
+  }
+}
