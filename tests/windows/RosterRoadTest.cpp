@@ -4,7 +4,9 @@
 #include <filesystem>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLineEdit>
 #include <QSpinBox>
 
@@ -159,6 +161,28 @@ TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
   EXPECT_FALSE(Form->close());
   EXPECT_EQ(Dialogs.Messages().back(), "Botlist has changed, but it has not been saved.  Exit now?");
   EXPECT_EQ(Form->BotCount(), 1);
+}
+
+TEST_F(RosterRoad, ExitWithUnsavedChangesAsksWithNoAsTheDefault) {
+  SendKey(Form->edTactics, Qt::Key_Up);
+  ASSERT_TRUE(Form->Modified());
+  // File > Exit, and the title bar's close button.
+  Dialogs.Answers = {TModalResult::mrNo};
+  Form->acClose->trigger();
+  EXPECT_TRUE(Form->isVisible());
+  QCloseEvent titleBar;
+  Dialogs.Answers = {TModalResult::mrNo};
+  QApplication::sendEvent(Form.get(), &titleBar);
+  EXPECT_FALSE(titleBar.isAccepted());
+  ASSERT_EQ(Dialogs.Asked.size(), 2u);
+  for (const auto& asked : Dialogs.Asked) {
+    EXPECT_EQ(asked.Text, "Botlist has changed, but it has not been saved.  Exit now?");
+    EXPECT_EQ(asked.Buttons, windows::mbYes | windows::mbNo);
+    EXPECT_EQ(asked.DefaultButton, windows::mbNo) << "Enter must not drop the changes";
+  }
+  Dialogs.Answers = {TModalResult::mrYes};
+  Form->acClose->trigger();
+  EXPECT_FALSE(Form->isVisible());
 }
 
 TEST_F(RosterRoad, NewAndOpenAskBeforeDroppingChanges) {
