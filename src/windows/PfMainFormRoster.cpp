@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -88,10 +89,13 @@ void TFmMainForm::RosterReplaced() {
   FCurrentBot = nullptr;
   const QSignalBlocker blocker(lbBotList);
   lbBotList->clear();
+  UpdateBotCommands();
 }
 
 void TFmMainForm::BotDeleted(roster::TBotCharacter& bot) {
-  if (FCurrentBot == &bot) FCurrentBot = nullptr;
+  if (FCurrentBot != &bot) return;
+  FCurrentBot = nullptr;
+  UpdateBotCommands();
 }
 
 void TFmMainForm::ModifiedChanged(bool) { UpdateCaption(FCurrentBot ? FCurrentBot->GetDefaultName() : std::string()); }
@@ -129,10 +133,13 @@ void TFmMainForm::SelectFirstBot() {
 
 void TFmMainForm::UpdateBotCommands() {
   // Commands that need a bot have nothing to work on without one.
-  acDeleteBot->setEnabled(FCurrentBot != nullptr);
-  acCopyBot->setEnabled(FCurrentBot != nullptr);
-  for (QAction* action : {acEditBio, acAddBio, acCopyBioToClipboard, acCopyBioFromClipboard})
+  for (QAction* action : {acDeleteBot, acCopyBot, acEditBio, acAddBio, acCopyBioToClipboard, acCopyBioFromClipboard,
+                          acShowProfile, acCreateTemplateFromCharacter, acDefaultCharacter, acResetCharacterSkills,
+                          acMaximizeCharacterSkills, acMinimizeCharacterSkills, acSkillRandomizer,
+                          acCopyDataToClipboard, acCopyDataFromClipboard})
     action->setEnabled(FCurrentBot != nullptr);
+  // The templates, too, are put onto the bot shown.
+  pmTemplates->setEnabled(FCurrentBot != nullptr);
 }
 
 void TFmMainForm::UpdateCaption(const std::string& botName) {

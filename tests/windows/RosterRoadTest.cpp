@@ -8,7 +8,9 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
+#include <QToolButton>
 
 #include "MainFormFixture.h"
 #include "platform/Files.h"
@@ -135,12 +137,23 @@ TEST_F(RosterRoad, CommandsThatNeedABotAreOffWithoutOne) {
   EXPECT_EQ(Form->CurrentBot(), nullptr);
   EXPECT_FALSE(Form->acDeleteBot->isEnabled());
   EXPECT_FALSE(Form->acCopyBot->isEnabled());
+  const std::vector<QAction*> needABot = {
+      Form->acShowProfile, Form->acCreateTemplateFromCharacter, Form->acDefaultCharacter,
+      Form->acResetCharacterSkills, Form->acMaximizeCharacterSkills, Form->acMinimizeCharacterSkills,
+      Form->acSkillRandomizer, Form->acCopyDataToClipboard, Form->acCopyDataFromClipboard};
+  for (QAction* action : needABot) EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+  EXPECT_FALSE(Form->tbTemplates->isEnabled());
+  EXPECT_FALSE(Form->pmTemplates->isEnabled());
   Form->acDeleteBotExecute();  // also when called past the disabled action
   Form->acCopyBotExecute();
   EXPECT_FALSE(Form->acPasteBot->isEnabled());
   // Edits with nothing shown reach no bot.
   SendKey(Form->edAccuracy, Qt::Key_Up);
   EXPECT_EQ(Form->BotCount(), 0);
+  // A bot again: every one of them is back.
+  Form->acAddBot->trigger();
+  for (QAction* action : needABot) EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+  EXPECT_TRUE(Form->pmTemplates->isEnabled());
 }
 
 TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
