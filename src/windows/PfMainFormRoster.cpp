@@ -19,6 +19,13 @@
 
 namespace windows {
 
+namespace {
+
+// Of a longer bot name the caption shows its start and its end.
+constexpr std::size_t MaxCaptionNameLength = 64;
+
+}  // namespace
+
 // ---------------------------------------------------------------- the file
 
 void TFmMainForm::LoadBotList(const std::string& fileName) {
@@ -143,9 +150,12 @@ void TFmMainForm::UpdateBotCommands() {
 }
 
 void TFmMainForm::UpdateCaption(const std::string& botName) {
-  // The file that is open, named as the file system spells it.
+  // The file that is open, named as the file system spells it. A name of
+  // any length is the bot's, but the title bar shows a readable part of
+  // it; the name field and the file keep it whole.
   QString caption = ToQ(std::string(ApplicationTitle) + " (" + platform::GetVersionString() + ") - ") +
-                    PathToQ(platform::ExtractFileName(FileName())) + ToQ(" - " + botName);
+                    PathToQ(platform::ExtractFileName(FileName())) +
+                    ToQ(" - " + platform::Excerpt(botName, MaxCaptionNameLength));
   if (Modified()) caption += QStringLiteral(" *");
   setWindowTitle(caption);
 }

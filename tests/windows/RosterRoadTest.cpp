@@ -198,6 +198,23 @@ TEST_F(RosterRoad, ExitWithUnsavedChangesAsksWithNoAsTheDefault) {
   EXPECT_FALSE(Form->isVisible());
 }
 
+TEST_F(RosterRoad, AVeryLongNameIsShortInTheCaptionAndWholeElsewhere) {
+  const std::string name = "Long" + std::string(100000, 'x') + "End";
+  Form->edDefaultName->setFocus();
+  Form->edDefaultName->selectAll();
+  Form->edDefaultName->insert(QString::fromStdString(name));
+  ASSERT_EQ(Form->Bot(0).GetDefaultName(), name);
+  const QString caption = Form->windowTitle();
+  EXPECT_LT(caption.size(), 200);
+  EXPECT_TRUE(caption.contains(QStringLiteral(" - Longxxx"))) << caption.toStdString();
+  EXPECT_TRUE(caption.endsWith(QStringLiteral("xxEnd *"))) << caption.toStdString();
+  EXPECT_EQ(Form->edDefaultName->text().toStdString(), name);
+  const std::string mine = Dir.file("mine.upl");
+  Dialogs.Files = {mine};
+  Form->acSaveAsBotlist->trigger();
+  EXPECT_NE(platform::ReadFileBytes(mine).find("DefaultName=\"" + name + "\""), std::string::npos);
+}
+
 TEST_F(RosterRoad, NewAndOpenAskBeforeDroppingChanges) {
   SendKey(Form->edTactics, Qt::Key_Up);
   ASSERT_TRUE(Form->Modified());
