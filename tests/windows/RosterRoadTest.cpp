@@ -187,12 +187,9 @@ TEST_F(RosterRoad, ExitWithUnsavedChangesAsksWithNoAsTheDefault) {
   Dialogs.Answers = {TModalResult::mrNo};
   QApplication::sendEvent(Form.get(), &titleBar);
   EXPECT_FALSE(titleBar.isAccepted());
-  ASSERT_EQ(Dialogs.Asked.size(), 2u);
-  for (const auto& asked : Dialogs.Asked) {
-    EXPECT_EQ(asked.Text, "Botlist has changed, but it has not been saved.  Exit now?");
-    EXPECT_EQ(asked.Buttons, windows::mbYes | windows::mbNo);
-    EXPECT_EQ(asked.DefaultButton, windows::mbNo) << "Enter must not drop the changes";
-  }
+  const std::string question = "Botlist has changed, but it has not been saved.  Exit now?";
+  ASSERT_EQ(Dialogs.Messages(), std::vector<std::string>(2, question));
+  for (const auto& asked : Dialogs.Asked) EXPECT_EQ(asked.DefaultButton, windows::mbNo) << "Enter drops the changes";
   Dialogs.Answers = {TModalResult::mrYes};
   Form->acClose->trigger();
   EXPECT_FALSE(Form->isVisible());
