@@ -73,6 +73,14 @@ std::string BioEntryLine(const std::string& key, const std::vector<std::string>&
   return entry + "\"";
 }
 
+std::vector<std::string> BioEntryLines(std::string_view entryLine) {
+  std::string value(LineValue(entryLine).value_or(std::string_view()));
+  // Unquoted as the bot's biography is read, which keeps a bare "" as it is.
+  if (value.size() > 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+  std::replace(value.begin(), value.end(), '|', '\r');
+  return platform::SplitLines(value);
+}
+
 TBioFileEdit PutBioEntry(std::string_view bytes, const std::string& fileName, const std::string& key,
                          const std::string& entryLine) {
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
@@ -114,6 +122,7 @@ TBioFileEdit PutBioEntry(std::string_view bytes, const std::string& fileName, co
   for (std::size_t i = header + 1; i < lines.size() && !IsHeader(lines[i].Text); ++i) {
     if (NamesKey(lines[i].Text, key)) {
       edit.Replaced = true;
+      edit.OldLine.assign(lines[i].Text);
       const std::size_t at = offsetOf(lines[i].Text);
       edit.Bytes.assign(bytes.substr(0, at)).append(entryLine).append(bytes.substr(at + lines[i].Text.size()));
       return edit;
@@ -136,8 +145,10 @@ bool WriteBioEntry(const std::string& path, const std::string& key, const std::v
   if (std::all_of(clean.begin(), clean.end(), [](const std::string& line) { return platform::Trim(line).empty(); }))
     throw EBioError("The biography is empty: it was not written.");
   const std::string bytes = platform::ReadFileBytes(path);
-  const TBioFileEdit edit = PutBioEntry(bytes, platform::ExtractFileName(path), key, BioEntryLine(key, clean));
+  TBioFileEdit edit = PutBioEntry(bytes, platform::ExtractFileName(path), key, BioEntryLine(key, clean));
   if (edit.Replaced && !confirmOverwrite()) return false;
+  // The game's own file keeps every byte of a biography nobody changed.
+  if (edit.Replaced && BioEntryLines(edit.OldLine) == clean) edit.Bytes = bytes;
   platform::WriteFileAtomic(path, edit.Bytes);
   return true;
 }

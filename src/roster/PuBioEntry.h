@@ -32,9 +32,15 @@ std::vector<std::string> CleanBioLines(const std::vector<std::string>& lines);
 // `Key="line|line|"`: every line followed by "|".
 std::string BioEntryLine(const std::string& key, const std::vector<std::string>& lines);
 
+// The lines a `Key=value` line of the file shows as a biography: the value
+// without its double quotes, broken at each "|"; a "|" at the end closes
+// the last line and makes none of its own.
+std::vector<std::string> BioEntryLines(std::string_view entryLine);
+
 struct TBioFileEdit {
   std::string Bytes;      // the file with the entry in place
   bool Replaced = false;  // an entry of that key was there already
+  std::string OldLine;    // the line it replaced, when it was
 };
 
 // Puts the entry line into the file's bytes. The key is looked for only on
@@ -49,7 +55,8 @@ TBioFileEdit PutBioEntry(std::string_view bytes, const std::string& fileName, co
 
 // The whole write: checks the key and the lines, reads the file, puts the
 // entry in and, for a new entry or when `confirmOverwrite` agrees, saves
-// the file atomically. True when it was written; false when the overwrite
+// the file atomically. An entry that already shows these very lines stays
+// as it stands (its key's spelling, a last line without "|"). True when it was written; false when the overwrite
 // was declined (the file is then untouched). Raises EBioError or
 // platform::EFileError, leaving the file as it was.
 bool WriteBioEntry(const std::string& path, const std::string& key, const std::vector<std::string>& lines,

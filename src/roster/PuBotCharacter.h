@@ -100,9 +100,9 @@ class TBotCharacter {
   double Salary() const;
 
   // Writes BaseDir/<DefaultName>Mod/Classes/<DefaultName>.uc, creating the
-  // two folders when missing. Raises EExportError for a name that is no
-  // plain file name, platform::EFileError when a folder or the file cannot
-  // be made.
+  // two folders when missing. Raises EExportError, before anything is
+  // made, for a name that is no UnrealScript identifier, and
+  // platform::EFileError when a folder or the file cannot be made.
   void ExportPlayerRecordClass(const std::string& baseDir) const;
   // The lines of that file.
   std::vector<std::string> PlayerRecordClassLines() const;

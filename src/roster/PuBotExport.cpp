@@ -1,6 +1,9 @@
 // A bot as an UnrealScript PlayerRecordClass, one package folder per bot,
 // for the game's compiler.
 
+#include <algorithm>
+
+#include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 #include "roster/PuBotCharacter.h"
@@ -10,13 +13,14 @@ namespace roster {
 
 namespace {
 
-// The bot's name becomes a folder and a file name under the game folder;
-// a name such as "..\..\x" or "C:" must not lead the export elsewhere.
-bool IsPlainFileName(const std::string& name) {
-  if (name.empty() || name == "." || name == "..") return false;
-  for (char c : name)
-    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32) return false;
-  return true;
+// The bot's name is the class's name, the package's ("<name>Mod") and that
+// of a folder and a file under the game folder. The game's compiler takes
+// only an identifier there, a letter or "_" and then letters, digits or
+// "_"; that also keeps "..\..\x" or "C:" from leading the export elsewhere.
+bool IsClassName(const std::string& name) {
+  const auto letter = [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; };
+  if (name.empty() || !letter(name.front())) return false;
+  return std::all_of(name.begin(), name.end(), [&](char c) { return letter(c) || platform::IsAsciiDigit(c); });
 }
 
 // The folder under its spelling on disk when one differing only in case is
@@ -52,8 +56,10 @@ std::vector<std::string> TBotCharacter::PlayerRecordClassLines() const {
 }
 
 void TBotCharacter::ExportPlayerRecordClass(const std::string& baseDir) const {
-  if (!IsPlainFileName(DefaultName_))
-    throw EExportError("The bot name \"" + DefaultName_ + "\" cannot be used as a class and file name");
+  if (!IsClassName(DefaultName_))
+    throw EExportError("The bot name \"" + DefaultName_ +
+                       "\" cannot be used as a class name: it must start with a letter or \"_\" and hold only "
+                       "letters, digits and \"_\".\rNothing was exported for this bot.");
   const std::vector<std::string> lines = PlayerRecordClassLines();
   const std::string modDir = EnsureDirectory(platform::JoinPath(baseDir, DefaultName_ + "Mod"));
   const std::string classesDir = EnsureDirectory(platform::JoinPath(modDir, "Classes"));

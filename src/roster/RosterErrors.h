@@ -21,7 +21,7 @@ class EStringListError : public std::runtime_error {
   using std::runtime_error::runtime_error;
 };
 
-// A bot cannot be exported as it stands (its name is no usable file name).
+// A bot cannot be exported as it stands (its name is no class name).
 class EExportError : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;

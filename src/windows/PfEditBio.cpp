@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
 
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
@@ -112,7 +114,15 @@ void TFrmEditBio::InitNewBio(const std::string& botName) {
 }
 
 std::vector<std::string> TFrmEditBio::GetBioLines() const {
-  return platform::SplitLines(FromQ(meBiography->toPlainText()));
+  // Every line the memo shows, an empty last one too ("born leader.||"
+  // ends in one), and each character as typed: the memo's plain text would
+  // drop that last line and turn a no-break space into a blank.
+  std::vector<std::string> lines;
+  const QTextDocument* document = meBiography->document();
+  if (document->isEmpty()) return lines;
+  for (QTextBlock block = document->begin(); block.isValid(); block = block.next())
+    for (const QString& line : block.text().split(QChar::LineSeparator)) lines.push_back(FromQ(line));
+  return lines;
 }
 
 void TFrmEditBio::SetBioLines(const std::vector<std::string>& lines) {

@@ -381,16 +381,14 @@ void TFmMainForm::closeEvent(QCloseEvent* event) {
   event->accept();
 }
 
-bool TFmMainForm::ConfirmLosingChanges() {
-  if (!Modified()) return true;
-  return FDialogs.MessageDlg("Botlist has changed, but it has not been saved.  Exit now?",
-                             TMsgDlgType::mtConfirmation, mbYes | mbNo) == TModalResult::mrYes;
-}
+bool TFmMainForm::ConfirmLosingChanges() { return ConfirmUnsaved("Exit now?"); }
 
-bool TFmMainForm::ConfirmDiscardingChanges() {
+bool TFmMainForm::ConfirmDiscardingChanges() { return ConfirmUnsaved("Discard the changes?"); }
+
+bool TFmMainForm::ConfirmUnsaved(const std::string& question) {
   if (!Modified()) return true;
   // Enter alone must not throw the user's work away.
-  return FDialogs.MessageDlg("Botlist has changed, but it has not been saved.  Discard the changes?",
+  return FDialogs.MessageDlg("Botlist has changed, but it has not been saved.  " + question,
                              TMsgDlgType::mtConfirmation, mbYes | mbNo, mbNo) == TModalResult::mrYes;
 }
 

@@ -350,9 +350,11 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   bool IsDefaultBotList(const std::string& fileName) const;
   void UpdateSaveEnabled();
   void UpdateBotCommands();
+  // Exit (the menu and the title bar's close button), and New and Open:
+  // whether unsaved changes may be dropped, "No" by default.
   bool ConfirmLosingChanges();
-  // New and Open: whether unsaved changes may be dropped ("No" by default).
   bool ConfirmDiscardingChanges();
+  bool ConfirmUnsaved(const std::string& question);
   // Writes the roster; false (and the user told why) when it was not.
   bool WriteRoster(const std::string& fileName);
   void SelectRow(int row);

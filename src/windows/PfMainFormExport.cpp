@@ -48,11 +48,12 @@ void TFmMainForm::BuildSetupAndAboutCommands() {
 void TFmMainForm::miExportPlayerRecordClassClick() {
   // The progress bar is back at its start however the command ends.
   const auto resetProgress = qScopeGuard([this] { pbWaitingline->setValue(0); });
-  const int last = BotCount() - 1;
   const std::string root = GameDirOf(FSystemDir);
   std::vector<std::string> packages;
-  pbWaitingline->setRange(0, std::max(last, 0));
-  for (int i = 0; i <= last; ++i) {
+  // One step per bot done. An empty range would turn the bar into a busy
+  // animation that stays once the export is over.
+  pbWaitingline->setRange(0, std::max(BotCount(), 1));
+  for (int i = 0; i < BotCount(); ++i) {
     pbWaitingline->setValue(i);
     const roster::TBotCharacter& bot = Bot(i);
     try {

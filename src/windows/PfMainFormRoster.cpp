@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
 #include <QSignalBlocker>
 #include <QStringList>
 
@@ -17,6 +18,13 @@
 #include "windows/QtDialogs.h"
 
 namespace windows {
+
+namespace {
+
+// Of a longer bot name the caption shows its start and its end.
+constexpr std::size_t MaxCaptionNameLength = 64;
+
+}  // namespace
 
 // ---------------------------------------------------------------- the file
 
@@ -88,10 +96,13 @@ void TFmMainForm::RosterReplaced() {
   FCurrentBot = nullptr;
   const QSignalBlocker blocker(lbBotList);
   lbBotList->clear();
+  UpdateBotCommands();
 }
 
 void TFmMainForm::BotDeleted(roster::TBotCharacter& bot) {
-  if (FCurrentBot == &bot) FCurrentBot = nullptr;
+  if (FCurrentBot != &bot) return;
+  FCurrentBot = nullptr;
+  UpdateBotCommands();
 }
 
 void TFmMainForm::ModifiedChanged(bool) { UpdateCaption(FCurrentBot ? FCurrentBot->GetDefaultName() : std::string()); }
@@ -129,16 +140,22 @@ void TFmMainForm::SelectFirstBot() {
 
 void TFmMainForm::UpdateBotCommands() {
   // Commands that need a bot have nothing to work on without one.
-  acDeleteBot->setEnabled(FCurrentBot != nullptr);
-  acCopyBot->setEnabled(FCurrentBot != nullptr);
-  for (QAction* action : {acEditBio, acAddBio, acCopyBioToClipboard, acCopyBioFromClipboard})
+  for (QAction* action : {acDeleteBot, acCopyBot, acEditBio, acAddBio, acCopyBioToClipboard, acCopyBioFromClipboard,
+                          acShowProfile, acCreateTemplateFromCharacter, acDefaultCharacter, acResetCharacterSkills,
+                          acMaximizeCharacterSkills, acMinimizeCharacterSkills, acSkillRandomizer,
+                          acCopyDataToClipboard, acCopyDataFromClipboard})
     action->setEnabled(FCurrentBot != nullptr);
+  // The templates, too, are put onto the bot shown.
+  pmTemplates->setEnabled(FCurrentBot != nullptr);
 }
 
 void TFmMainForm::UpdateCaption(const std::string& botName) {
-  // The file that is open, named as the file system spells it.
+  // The file that is open, named as the file system spells it. A name of
+  // any length is the bot's, but the title bar shows a readable part of
+  // it; the name field and the file keep it whole.
   QString caption = ToQ(std::string(ApplicationTitle) + " (" + platform::GetVersionString() + ") - ") +
-                    PathToQ(platform::ExtractFileName(FileName())) + ToQ(" - " + botName);
+                    PathToQ(platform::ExtractFileName(FileName())) +
+                    ToQ(" - " + platform::Excerpt(botName, MaxCaptionNameLength));
   if (Modified()) caption += QStringLiteral(" *");
   setWindowTitle(caption);
 }

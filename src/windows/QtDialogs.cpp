@@ -1,6 +1,9 @@
 #include "windows/QtDialogs.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <limits>
+#include <memory>
 
 #include <QApplication>
 #include <QClipboard>
@@ -10,6 +13,8 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QStyle>
 #include <QStringList>
 
 #include "platform/FileError.h"
@@ -110,13 +115,63 @@ TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, T
   }
 }
 
+namespace {
+
+// The window manager writes the caption into the title bar, as a rule in a
+// bold face of the system's font, beside the window's icon and its
+// minimise, maximise and close buttons, each about a title bar high.
+int TitleBarWidth(const QWidget& window, const QString& caption) {
+  QFont font = QApplication::font("QMdiSubWindowTitleBar");
+  font.setBold(true);
+  const int button = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window),
+                              QFontMetrics(font).height() + 8);
+  return QFontMetrics(font).horizontalAdvance(caption) + 4 * button + 2 * QFontMetrics(font).averageCharWidth();
+}
+
+// The edit field's width that shows the whole value.
+int FieldWidth(const QLineEdit& edit, const QString& value) {
+  const QFontMetrics metrics(edit.font());
+  const QMargins text = edit.textMargins();
+  const int frame = 2 * edit.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
+  return metrics.horizontalAdvance(value) + 2 * metrics.averageCharWidth() + frame + text.left() + text.right();
+}
+
+}  // namespace
+
+std::unique_ptr<QInputDialog> MakeInputBox(QWidget* parent, const std::string& caption, const std::string& prompt,
+                                           const std::string& text) {
+  auto box = std::make_unique<QInputDialog>(parent);
+  box->setObjectName(QStringLiteral("InputBox"));
+  box->setInputMode(QInputDialog::TextInput);
+  box->setWindowTitle(ToQ(caption));
+  box->setLabelText(MessageToQ(prompt));
+  box->setTextValue(QString());  // makes the edit field
+  QLineEdit* edit = box->findChild<QLineEdit*>();
+  // The value is given back whole, however long: a cut one would be taken
+  // for the user's answer.
+  if (edit) edit->setMaxLength(std::numeric_limits<int>::max());
+  box->setTextValue(ToQ(text));
+  const int natural = box->sizeHint().width();  // lays the box out
+  const QMargins around = box->layout() ? box->layout()->contentsMargins() : QMargins();
+  const int margins = around.left() + around.right();
+  int width = std::max(natural, TitleBarWidth(*box, box->windowTitle()));
+  if (edit) width = std::max(width, FieldWidth(*edit, box->textValue()) + margins);
+  // A long value (a deep folder, a whole line of a roster) scrolls in its
+  // field rather than push the box off the screen.
+  const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+  if (screen) width = std::min(width, std::max(natural, screen->availableGeometry().width() * 9 / 10));
+  // The box keeps to the size its layout asks for: the edit field carries
+  // the width.
+  if (edit) edit->setMinimumWidth(width - margins);
+  box->adjustSize();
+  return box;
+}
+
 std::optional<std::string> TQtDialogs::InputQuery(const std::string& caption, const std::string& prompt,
                                                   const std::string& text) {
-  bool ok = false;
-  const QString answer =
-      QInputDialog::getText(FParent, ToQ(caption), ToQ(prompt), QLineEdit::Normal, ToQ(text), &ok);
-  if (!ok) return std::nullopt;
-  return FromQ(answer);
+  const std::unique_ptr<QInputDialog> box = MakeInputBox(FParent, caption, prompt, text);
+  if (box->exec() != QDialog::Accepted) return std::nullopt;
+  return FromQ(box->textValue());
 }
 
 namespace {

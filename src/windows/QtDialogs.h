@@ -3,6 +3,7 @@
 // The real dialogs: Qt message boxes, input boxes, file dialogs and the
 // system clipboard.
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 class QHBoxLayout;
+class QInputDialog;
 class QPushButton;
 
 #include "windows/Dialogs.h"
@@ -39,6 +41,12 @@ inline std::string PathFromQ(const QString& s) { return QFile::encodeName(s).toS
 QString MessageToQ(const std::string& s);
 // "Text (*.upl)|*.upl|All files (*.*)|*.*" as Qt writes a filter.
 QString FilterToQ(const std::string& filter);
+
+// The input box of InputQuery, not yet shown: wide enough for its caption
+// in the title bar and for the whole value, within the screen, and
+// showing every line of a prompt of several lines.
+std::unique_ptr<QInputDialog> MakeInputBox(QWidget* parent, const std::string& caption, const std::string& prompt,
+                                           const std::string& text);
 
 // How a window closed, from QDialog's result code: accept() (1) is mrOk,
 // reject() (0) and codes we do not know are mrCancel.

@@ -47,13 +47,23 @@ TEST_F(BotExportTest, OptionalLinesAppearOnlyWhenSet) {
                                       "  Skeleton=\"SkA.Sk\"", "  Ragdoll=\"Male1\"", "}"}));
 }
 
-TEST_F(BotExportTest, NamesThatLeaveTheGameFolderAreRefused) {
-  for (const char* name : {"", ".", "..", "../Evil", "a\\b", "C:", "tab\there", "a/b"}) {
+// The name is the class's and the package's: the game's compiler takes an
+// identifier only, and a name that is none must neither leave the game
+// folder nor leave a folder behind.
+TEST_F(BotExportTest, NamesThatAreNoClassNameAreRefusedBeforeAnythingIsMade) {
+  for (const char* name : {"", ".", "..", "../Evil", "a\\b", "C:", "tab\there", "a/b", "Lauren(copy)", "Mr.Crow",
+                           "2Fast", "Two Words", "Gorg\xE9", "-x"}) {
     TBotCharacter bot;
     bot.SetDefaultName(name);
     EXPECT_THROW(bot.ExportPlayerRecordClass(game_.path()), roster::EExportError) << name;
   }
   EXPECT_TRUE(std::filesystem::is_empty(game_.path()));
+  for (const char* name : {"_", "_x9", "Bot_2"}) {
+    TBotCharacter bot;
+    bot.SetDefaultName(name);
+    bot.ExportPlayerRecordClass(game_.path());
+    EXPECT_TRUE(std::filesystem::exists(game_.file(std::string(name) + "Mod/Classes/" + name + ".uc"))) << name;
+  }
   EXPECT_THROW(TBotCharacter().ExportPlayerRecordClass(game_.file("missing/deeper")), platform::EFileError);
 }
 

@@ -303,3 +303,50 @@ TEST_F(Biography, OnTheRealXPlayersOnlyTheNewEntryDiffers) {
   }
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.RosterwellTestBio");
 }
+
+TEST_F(Biography, TheMemoShowsAndWritesBackEveryLineAsItIs) {
+  // A no-break space (0xA0 in the game's 8-bit text) and a key spelt
+  // otherwise than the bot's reference: OK and Yes leave every byte.
+  const std::string file = "[DecoText]\r\nNbsp=\"Ann\xA0Lee|\"\r\nBare=\"No data.\"\r\n";
+  Dir.write("System/XPlayers.int", file);
+  Form.reset();  // frees the .int cache, which the next start fills again
+  ASSERT_TRUE(Start());
+  Form->CurrentBot()->SetText("XPlayers.Nbsp");
+  OnEditor([&](TFrmEditBio& bio) {
+    EXPECT_EQ(bio.GetBioLines(), std::vector<std::string>{"Ann\xA0Lee"});
+    Dialogs.Answers = {TModalResult::mrYes};
+    bio.buOk->click();
+  });
+  Form->acEditBio->trigger();
+  EXPECT_EQ(XPlayersBytes(), file);
+  // A last line left empty on purpose is written too.
+  Form->CurrentBot()->SetText("XPlayers.bare");
+  OnEditor([&](TFrmEditBio& bio) {
+    bio.meBiography->setPlainText("No data.\n");
+    Dialogs.Answers = {TModalResult::mrYes};
+    bio.buOk->click();
+  });
+  Form->acEditBio->trigger();
+  EXPECT_NE(XPlayersBytes().find("\r\nbare=\"No data.||\"\r\n"), std::string::npos) << XPlayersBytes();
+}
+
+TEST_F(Biography, OnTheRealXPlayersEditingEveryBiographyWithoutChangeKeepsTheFile) {
+  REQUIRE_REALDATA("int/ut2004/XPlayers.int");
+  const std::string original = platform::ReadFileBytes(RealDataPath("int/ut2004/XPlayers.int"));
+  Dir.write("System/XPlayers.int", original);
+  Form.reset();
+  ASSERT_TRUE(Start());
+  const std::vector<std::string> refs = Form->Texts().Lines();
+  ASSERT_GT(refs.size(), 90u);
+  for (const std::string& ref : refs) {
+    Form->CurrentBot()->SetText(ref);
+    OnEditor([&](TFrmEditBio& bio) {
+      Dialogs.Answers = {TModalResult::mrYes};
+      bio.buOk->click();
+      EXPECT_EQ(bio.result(), int(TModalResult::mrOk)) << ref;
+    });
+    Form->acEditBio->trigger();
+    ASSERT_EQ(XPlayersBytes(), original) << ref;
+  }
+  EXPECT_EQ(Dialogs.Messages(), std::vector<std::string>(refs.size(), "Overwrite existing biography ?"));
+}

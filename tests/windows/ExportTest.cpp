@@ -1,6 +1,7 @@
 // The Setup menu's export and compilation, with a small script standing in
 // for the game's compiler.
 
+#include <algorithm>
 #include <filesystem>
 
 #include <QPlainTextEdit>
@@ -116,4 +117,37 @@ TEST_F(Export, CancelEndsACompilerThatHangs) {
                                                           "The compiler was stopped: the packages may not be compiled."}));
   EXPECT_FALSE(fs::exists(System + "/ucc.ini"));
   EXPECT_FALSE(fs::exists(System + "/StdOut.log"));
+}
+
+TEST_F(Export, NamesTheCompilerCannotTakeAreRefusedPerBotAndNothingIsWrittenForThem) {
+  // "(copy)" is what a drag copy adds to a name.
+  WriteRosterIn({"[Public]", BotLine("Lauren(copy)"), BotLine("Alice"), BotLine("Mr.Crow")});
+  ASSERT_TRUE(Start());
+  QueueWait();
+  RunExport({TModalResult::mrYes, TModalResult::mrYes, TModalResult::mrYes, TModalResult::mrNo});
+
+  const std::vector<std::string> messages = Dialogs.Messages();
+  ASSERT_EQ(messages.size(), 5u);
+  for (const auto& [at, name] : {std::pair{0, "\"Lauren(copy)\""}, std::pair{1, "\"Mr.Crow\""}}) {
+    EXPECT_EQ(messages[at].rfind("Unexpected error occurred :\r", 0), 0u) << messages[at];
+    EXPECT_NE(messages[at].find(name), std::string::npos) << messages[at];
+  }
+  EXPECT_EQ(messages[2], "Compile the packages ?");
+  std::string ini = GameIni;
+  EXPECT_EQ(Read(Out("seen.ini")), ini.insert(ini.find("CutdownPackages"), "EditPackages=AliceMod\r\n"));
+  std::vector<std::string> folders;
+  for (const fs::directory_entry& entry : fs::directory_iterator(Dir.file("Game Dir")))
+    folders.push_back(entry.path().filename().string());
+  std::sort(folders.begin(), folders.end());
+  EXPECT_EQ(folders, (std::vector<std::string>{"AliceMod", "System", "out"}));
+}
+
+TEST_F(Export, TheProgressBarKeepsARangeForOneBotAndForNone) {
+  ASSERT_TRUE(Start());
+  for (int bots : {1, 0}) {
+    while (Form->BotCount() > bots) Form->acDeleteBot->trigger();
+    RunExport({TModalResult::mrNo});
+    EXPECT_LT(Form->pbWaitingline->minimum(), Form->pbWaitingline->maximum()) << bots << " bots";
+    EXPECT_EQ(Form->pbWaitingline->value(), 0);
+  }
 }

@@ -4,9 +4,13 @@
 #include <filesystem>
 
 #include <QAction>
+#include <QApplication>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QSpinBox>
+#include <QToolButton>
 
 #include "MainFormFixture.h"
 #include "platform/Files.h"
@@ -133,12 +137,23 @@ TEST_F(RosterRoad, CommandsThatNeedABotAreOffWithoutOne) {
   EXPECT_EQ(Form->CurrentBot(), nullptr);
   EXPECT_FALSE(Form->acDeleteBot->isEnabled());
   EXPECT_FALSE(Form->acCopyBot->isEnabled());
+  const std::vector<QAction*> needABot = {
+      Form->acShowProfile, Form->acCreateTemplateFromCharacter, Form->acDefaultCharacter,
+      Form->acResetCharacterSkills, Form->acMaximizeCharacterSkills, Form->acMinimizeCharacterSkills,
+      Form->acSkillRandomizer, Form->acCopyDataToClipboard, Form->acCopyDataFromClipboard};
+  for (QAction* action : needABot) EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
+  EXPECT_FALSE(Form->tbTemplates->isEnabled());
+  EXPECT_FALSE(Form->pmTemplates->isEnabled());
   Form->acDeleteBotExecute();  // also when called past the disabled action
   Form->acCopyBotExecute();
   EXPECT_FALSE(Form->acPasteBot->isEnabled());
   // Edits with nothing shown reach no bot.
   SendKey(Form->edAccuracy, Qt::Key_Up);
   EXPECT_EQ(Form->BotCount(), 0);
+  // A bot again: every one of them is back.
+  Form->acAddBot->trigger();
+  for (QAction* action : needABot) EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
+  EXPECT_TRUE(Form->pmTemplates->isEnabled());
 }
 
 TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
@@ -159,6 +174,42 @@ TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
   EXPECT_FALSE(Form->close());
   EXPECT_EQ(Dialogs.Messages().back(), "Botlist has changed, but it has not been saved.  Exit now?");
   EXPECT_EQ(Form->BotCount(), 1);
+}
+
+TEST_F(RosterRoad, ExitWithUnsavedChangesAsksWithNoAsTheDefault) {
+  SendKey(Form->edTactics, Qt::Key_Up);
+  ASSERT_TRUE(Form->Modified());
+  // File > Exit, and the title bar's close button.
+  Dialogs.Answers = {TModalResult::mrNo};
+  Form->acClose->trigger();
+  EXPECT_TRUE(Form->isVisible());
+  QCloseEvent titleBar;
+  Dialogs.Answers = {TModalResult::mrNo};
+  QApplication::sendEvent(Form.get(), &titleBar);
+  EXPECT_FALSE(titleBar.isAccepted());
+  const std::string question = "Botlist has changed, but it has not been saved.  Exit now?";
+  ASSERT_EQ(Dialogs.Messages(), std::vector<std::string>(2, question));
+  for (const auto& asked : Dialogs.Asked) EXPECT_EQ(asked.DefaultButton, windows::mbNo) << "Enter drops the changes";
+  Dialogs.Answers = {TModalResult::mrYes};
+  Form->acClose->trigger();
+  EXPECT_FALSE(Form->isVisible());
+}
+
+TEST_F(RosterRoad, AVeryLongNameIsShortInTheCaptionAndWholeElsewhere) {
+  const std::string name = "Long" + std::string(100000, 'x') + "End";
+  Form->edDefaultName->setFocus();
+  Form->edDefaultName->selectAll();
+  Form->edDefaultName->insert(QString::fromStdString(name));
+  ASSERT_EQ(Form->Bot(0).GetDefaultName(), name);
+  const QString caption = Form->windowTitle();
+  EXPECT_LT(caption.size(), 200);
+  EXPECT_TRUE(caption.contains(QStringLiteral(" - Longxxx"))) << caption.toStdString();
+  EXPECT_TRUE(caption.endsWith(QStringLiteral("xxEnd *"))) << caption.toStdString();
+  EXPECT_EQ(Form->edDefaultName->text().toStdString(), name);
+  const std::string mine = Dir.file("mine.upl");
+  Dialogs.Files = {mine};
+  Form->acSaveAsBotlist->trigger();
+  EXPECT_NE(platform::ReadFileBytes(mine).find("DefaultName=\"" + name + "\""), std::string::npos);
 }
 
 TEST_F(RosterRoad, NewAndOpenAskBeforeDroppingChanges) {
