@@ -239,6 +239,7 @@ TEST_F(TextureViewerTest, TextureWithoutPixelDataSaysSoInPlaceOfABlackSquare) {
 
 TEST_F(TextureViewerTest, FailedLoadAfterAGoodOneKeepsTheRowsAndHoldsNoObject) {
   REQUIRE_REALDATA("pkg/ut2004_mod/SmileSkins.utx");
+  REQUIRE_REALDATA("pkg/ut2004/TeamSymbols.utx");
   const std::string good = RealDataPath("pkg/ut2004_mod/SmileSkins.utx");
   ASSERT_TRUE(Open(good));
   const int rows = Viewer->object_list->topLevelItemCount();
@@ -253,6 +254,16 @@ TEST_F(TextureViewerTest, FailedLoadAfterAGoodOneKeepsTheRowsAndHoldsNoObject) {
   EXPECT_EQ(Viewer->object_list->topLevelItemCount(), rows);
   EXPECT_EQ(Viewer->CurrentObject(), nullptr);
   EXPECT_TRUE(Properties().empty());
+  EXPECT_EQ(Viewer->Package()->FileName(), good);
+
+  // A package flagged as holding no tables worth reading, whose tables
+  // cannot be read, is no empty package either.
+  const std::string flagged = TruncatedCopy(Dir, "pkg/ut2004/TeamSymbols.utx", "Flagged.utx", 5000);
+  EXPECT_FALSE(Open(flagged));
+  ASSERT_EQ(Dialogs.Messages().size(), 2u);
+  EXPECT_EQ(Dialogs.Messages()[1].rfind(flagged + ": its tables could not be read: Seek to ", 0), 0u)
+      << Dialogs.Messages()[1];
+  EXPECT_EQ(Viewer->object_list->topLevelItemCount(), rows);
   EXPECT_EQ(Viewer->Package()->FileName(), good);
 
   // The package still shown still reads.
