@@ -45,6 +45,11 @@ class TNestingGuard {
   int& FNesting;
 };
 
+bool InTables(const TUTPackage& package, TUTObjectReference ref) {
+  if (ref > 0) return package.GetExport(ref - 1) != nullptr;
+  return ref == 0 || package.GetImport(-(ref + 1)) != nullptr;
+}
+
 std::string ObjectText(const TUTPackage& package, TUTObjectReference ref, bool asClass) {
   if (ref == 0) return "None";
   std::string className = asClass ? std::string() : ReferenceClassName(package, ref);
@@ -243,6 +248,8 @@ void FormatUTValue(const TUTValueContext& c, TUTPropertyType type, const std::st
     case ptObject:
     case ptClass: {
       const std::int32_t ref = s.ReadCompactIndex();
+      // Shown as it stands, it would read Class'' and look like a value.
+      if (!InTables(c.Values, ref)) s.Fail("Object reference " + std::to_string(ref) + " outside the tables");
       out.Variant = std::int64_t{ref};
       out.Text = ObjectText(c.Values, ref, type == ptClass);
       break;

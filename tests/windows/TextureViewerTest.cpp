@@ -171,18 +171,19 @@ TEST_F(TextureViewerTest, PropertyThatCannotBeShownGetsItsErrorInItsOwnRow) {
   const int thing = w.Import("Core", "Class", engine, "Thing");
   w.Export("Broken", thing,
            w.IntTag("Before", 1) + w.Tag("BadName", packages::ptName, package_writer::Compact(5000)) +
-               w.IntTag("After", 2) + w.NoneTag());
+               w.IntTag("After", 2) + w.ObjectTag("BadRef", 5000) + w.NoneTag());
   const int cut = w.Export("Cut", thing, w.IntTag("Lost", 1) + w.NoneTag());
   w.ExportAt(cut).SerialSize = 1 << 20;  // claims data far beyond the file's end
   ASSERT_TRUE(Open(w.Write(Dir.file("Broken.u"))));
   Select(0);
   const std::vector<std::string> props = Properties();
   // The end tag is listed as the reader gives it.
-  ASSERT_EQ(props.size(), 4u) << ::testing::PrintToString(props);
+  ASSERT_EQ(props.size(), 5u) << ::testing::PrintToString(props);
   EXPECT_EQ(props[0], "Before (Int) = 1");
   EXPECT_EQ(props[1].rfind("BadName: ", 0), 0u) << props[1];
   EXPECT_EQ(props[2], "After (Int) = 2");
-  EXPECT_EQ(props[3], "None");
+  EXPECT_EQ(props[3].rfind("BadRef: Object reference 5000 outside the tables", 0), 0u) << props[3];
+  EXPECT_EQ(props[4], "None");
 
   // An object that cannot be read at all: its error alone, nothing left of
   // the object shown before.
@@ -190,7 +191,7 @@ TEST_F(TextureViewerTest, PropertyThatCannotBeShownGetsItsErrorInItsOwnRow) {
   ASSERT_EQ(Properties().size(), 1u) << ::testing::PrintToString(Properties());
   EXPECT_NE(Properties()[0].find("Cut"), std::string::npos) << Properties()[0];
   Select(0);
-  EXPECT_EQ(Properties().size(), 4u);
+  EXPECT_EQ(Properties().size(), 5u);
 }
 
 TEST_F(TextureViewerTest, MaskedPaletteTextureShowsEntryZeroSeeThrough) {
