@@ -194,6 +194,27 @@ TEST_F(TextureViewerTest, PropertyThatCannotBeShownGetsItsErrorInItsOwnRow) {
   EXPECT_EQ(Properties().size(), 5u);
 }
 
+// A dynamic array is shown element by element when its declaration is in
+// the package, and as its own error row when it is in a package that is
+// not there (XInterface.u), with the rows around it shown as ever.
+TEST_F(TextureViewerTest, DynamicArraysShowTheirElementsOrWhyNot) {
+  REQUIRE_REALDATA("pkg/ut2004/xVoting.u");
+  ASSERT_TRUE(Open(RealDataPath("pkg/ut2004/xVoting.u")));
+  const auto rowOf = [&](const std::string& prefix) {
+    for (const std::string& row : Properties())
+      if (row.rfind(prefix, 0) == 0) return row;
+    return std::string();
+  };
+  Select(Row("MatchConfigPage"));
+  EXPECT_EQ(rowOf("PanelClass").rfind("PanelClass (Array of Str) = ([0]=\"xVoting.MatchSetupLoginPanel\", ", 0), 0u)
+      << rowOf("PanelClass");
+  Select(Row("KickVoteMultiColumnList"));
+  EXPECT_EQ(rowOf("ColumnHeadings").rfind("ColumnHeadings: The 4 elements of array ColumnHeadings cannot be read: ", 0),
+            0u)
+      << rowOf("ColumnHeadings");
+  EXPECT_EQ(Properties().back(), "None");
+}
+
 TEST_F(TextureViewerTest, MaskedPaletteTextureShowsEntryZeroSeeThrough) {
   REQUIRE_REALDATA("pkg/ut2004_mod/SmileSkins.utx");
   ASSERT_TRUE(Open(RealDataPath("pkg/ut2004_mod/SmileSkins.utx")));
