@@ -234,9 +234,16 @@ void FormatDynamicArray(const TUTValueContext& c, const std::string& name, TUTPr
   elements.Declaration = inner;
   std::string list;
   for (std::int32_t i = 0; i < count; ++i) {
-    CountMember(c);
+    const std::int64_t start = s.Position();
     TUTPropertyValue element;
     FormatUTValue(elements, type, hint, name, -1, element);
+    // A structure without members found would take the rest of the value
+    // as its raw bytes, for this element and every one after it.
+    if (element.Type == ptBuffer)
+      s.Fail("The elements of array " + name + " cannot be read: the definition of " + hint + " was not found");
+    // The count was checked against the bytes, but elements that take none
+    // (empty structures) could still multiply through nested arrays.
+    if (s.Position() == start) CountMember(c);
     list += "[" + std::to_string(i) + "]=" + element.Text + ", ";
   }
   out.TypeName = "Array of " + (type == ptStruct ? hint : TUTProperty::TypeToString(type));

@@ -47,7 +47,7 @@ class DynamicArrayTest : public ::testing::Test {
     std::vector<int> refs;
     for (const auto& [memberName, cls] : members) refs.push_back(sp.w.Export(memberName, sp.Class(cls), "", def));
     TStructRecord r;
-    r.Children = refs.front();
+    r.Children = refs.empty() ? 0 : refs.front();
     r.FriendlyName = name;
     sp.w.ExportAt(def).Data = sp.Struct(r);
     for (std::size_t i = 0; i < refs.size(); ++i)
@@ -152,26 +152,43 @@ TEST_F(DynamicArrayTest, ArrayMemberOfADefinedStructure) {
 TEST_F(DynamicArrayTest, ElementsThatCannotBeTypedAreTheError) {
   DeclareArray("Ints", "IntProperty");
   DeclareArray("Keyed", "MapProperty", pw::Compact(0) + pw::Compact(0));
+  DeclareArray("Remote", "StructProperty", pw::Compact(sp.w.Import("Core", "Struct", sp.Class("Object"), "Remote")));
   const int imported = sp.w.Export("Imported", sp.Class("ArrayProperty"), "", actor);
   sp.w.ExportAt(imported).Data = Record(0, pw::Compact(sp.Class("IntProperty")));
   const std::vector<std::string> described =
       Describe(sp.w.Tag("Undeclared", ptArray, pw::Compact(1) + pw::Compact(actor)) +
                sp.w.Tag("Imported", ptArray, pw::Compact(1) + pw::Int(1)) +
                sp.w.Tag("Keyed", ptArray, pw::Compact(1) + pw::Int(1)) +
+               sp.w.Tag("Remote", ptArray, pw::Compact(2) + pw::Int(1) + pw::Int(2)) +
                sp.w.Tag("Ints", ptArray, pw::Compact(1) + pw::Int(1) + B({9})) +
                sp.w.Tag("Ints", ptArray, pw::Compact(2) + pw::Int(1), 1) +
                sp.w.Tag("Ints", ptArray, pw::Compact(90) + pw::Int(1), 2));
-  ASSERT_EQ(described.size(), 6u);
+  ASSERT_EQ(described.size(), 7u);
   const char* const expected[] = {
       "error: The 1 elements of array Undeclared cannot be read: its declaration was not found",
       "error: The elements of array Imported cannot be read: its declaration names no element type",
       "error: The elements of array Keyed cannot be read: they are of the kind MapProperty",
+      "error: The elements of array Remote cannot be read: the definition of Remote was not found",
       "error: The elements of array Ints end before its value does",
       "error: Read of 4 bytes past the end",
       "error: Invalid array length: expected 90",
   };
   for (std::size_t i = 0; i < described.size(); ++i)
     EXPECT_EQ(described[i].rfind(expected[i], 0), 0u) << described[i];
+}
+
+// Elements of an empty structure take no bytes, so only a bound on them
+// stops nested arrays of them from multiplying past what the value holds.
+TEST_F(DynamicArrayTest, ElementsTakingNoBytesCannotMultiply) {
+  const int empty = DefineStruct("Nothing", {});
+  const int rows = sp.w.Export("Rows", sp.Class("ArrayProperty"), "", actor);
+  sp.w.ExportAt(rows).Data =
+      Record(0, pw::Compact(DeclareArray("Rows", "StructProperty", pw::Compact(empty), rows)));
+  std::string value = pw::Compact(150);
+  for (int i = 0; i < 150; ++i) value += pw::Compact(150);
+  const std::vector<std::string> described = Describe(sp.w.Tag("Rows", ptArray, value));
+  ASSERT_EQ(described.size(), 1u);
+  EXPECT_NE(described[0].find("more than 10000"), std::string::npos) << described[0].substr(0, 200);
 }
 
 TEST_F(DynamicArrayTest, ParentChainLoopingThroughASiblingOpensFewPackages) {
