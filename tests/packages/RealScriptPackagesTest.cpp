@@ -230,32 +230,6 @@ TEST_F(RealScriptSource, DelegateDefaultsNameTheirFunctions) {
   EXPECT_NE(Source("MatchSetupMutator").find("li_Avail.OnDblClick = ModifyMutatorList;"), std::string::npos);
 }
 
-// var() config array<string> PanelClass, PanelHint; in MatchConfigPage
-// itself: its defaults read element by element. ColumnHeadings is declared
-// in XInterface.u's GUIMultiColumnList, which is not there to read.
-TEST_F(RealScriptSource, DynamicArrayDefaultsReadByTheirDeclarations) {
-  REQUIRE_REALDATA("pkg/ut2004/xVoting.u");
-  Open("pkg/ut2004/xVoting.u");
-  EXPECT_NE(Source("MatchConfigPage").find("var() config array<string> PanelClass, PanelHint;"), std::string::npos);
-  TUTPropertyList& page = Find<TUTObject>("", "MatchConfigPage", "")->GetProperties();
-  EXPECT_EQ(page.Find("PanelClass")->GetDescription(),
-            "PanelClass (Array of Str) = ([0]=\"xVoting.MatchSetupLoginPanel\", [1]=\"xVoting.MatchSetupMain\", "
-            "[2]=\"xVoting.MatchSetupMaps\", [3]=\"xVoting.MatchSetupMutator\", [4]=\"xVoting.MatchSetupRules\")");
-  EXPECT_EQ(page.Find("PanelHint")->GetValue(-1).TypeName, "Array of Str");
-  TUTProperty* headings =
-      Find<TUTObject>("", "KickVoteMultiColumnList", "")->GetProperties().Find("ColumnHeadings");
-  try {
-    headings->GetDescription();
-    ADD_FAILURE() << "no error";
-  } catch (const EUTReadError& e) {
-    EXPECT_EQ(std::string(e.what()).rfind("The 4 elements of array ColumnHeadings cannot be read: its declaration "
-                                          "was not found",
-                                          0),
-              0u)
-        << e.what();
-  }
-}
-
 // Every native operator and function that Core.u's Object declares with a
 // number must have that number's row in the table its packages walk with:
 // the walk renders operators and finds their operands from it.

@@ -206,8 +206,10 @@ TEST_F(TextureViewerTest, DynamicArraysShowTheirElementsOrWhyNot) {
     return std::string();
   };
   Select(Row("MatchConfigPage"));
-  EXPECT_EQ(rowOf("PanelClass").rfind("PanelClass (Array of Str) = ([0]=\"xVoting.MatchSetupLoginPanel\", ", 0), 0u)
-      << rowOf("PanelClass");
+  // var() config array<string> PanelClass, PanelHint; in MatchConfigPage itself.
+  EXPECT_EQ(rowOf("PanelClass"),
+            "PanelClass (Array of Str) = ([0]=\"xVoting.MatchSetupLoginPanel\", [1]=\"xVoting.MatchSetupMain\", "
+            "[2]=\"xVoting.MatchSetupMaps\", [3]=\"xVoting.MatchSetupMutator\", [4]=\"xVoting.MatchSetupRules\")");
   Select(Row("KickVoteMultiColumnList"));
   EXPECT_EQ(rowOf("ColumnHeadings").rfind("ColumnHeadings: The 4 elements of array ColumnHeadings cannot be read: ", 0),
             0u)
