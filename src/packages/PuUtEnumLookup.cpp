@@ -1,6 +1,7 @@
-// Finding the enumeration of a byte value: built in, cached per property
-// name, or through the byte property's declaration in the script classes
-// of the package or of the sibling packages its imports name.
+// Finding the declaration of a property in the script classes of the
+// package or of the sibling packages its imports name, and through it the
+// enumeration of a byte value, unless that is built in or cached per
+// property name.
 
 #include <algorithm>
 #include <memory>
@@ -33,21 +34,15 @@ std::string JoinValues(const TUTObjectClassEnum& e) {
   return words;
 }
 
-// Where the declaration search stands: the package it looks in, which may
-// be a sibling opened on the way and owned here.
-struct TSearch {
-  TUTPackage* package;
-  std::unique_ptr<TUTPackage> child;
-};
-
 // How many sibling packages one search may open: real parent chains cross
 // a handful (a mod, Engine, Core), and each costs a whole table read.
 constexpr int kMaxSiblingHops = 8;
 
-// Follows the owner's class and its parents, through sibling packages,
-// for a ByteProperty named `name`; its export index in search.package, or
-// -1. Every step is bounded: a parent chain that loops ends the search.
-int FindByteDeclaration(const TUTValueContext& c, const std::string& name, TSearch& search) {
+}  // namespace
+
+// Every step is bounded: a parent chain that loops ends the search.
+int FindDeclaration(const TUTValueContext& c, const std::string& name, std::string_view className,
+                    TUTDeclarationSearch& search) {
   TUTObject& owner = *c.Owner;
   std::string path = owner.GetFullName();
   const std::string ownerClass = platform::LowerCase(owner.GetClassName());
@@ -55,9 +50,8 @@ int FindByteDeclaration(const TUTValueContext& c, const std::string& name, TSear
       ownerClass.empty() || ownerClass == "class" || ownerClass == "state" ? owner.GetSuperRef() : owner.GetClassRef();
   int steps = 0, hops = 0;
   for (;;) {
-    TUTPackage& s = *search.package;
-    const int found =
-        s.FindObject(tableExports, findObjectName | findPackagePath | findClassName, path, name, "ByteProperty");
+    TUTPackage& s = *search.Package;
+    const int found = s.FindObject(tableExports, findObjectName | findPackagePath | findClassName, path, name, className);
     if (found >= 0) return found;
     if (ref == 0 || ++steps > std::max(s.ExportCount(), c.Values.ExportCount()) + 1) return -1;
     if (ref > 0) {
@@ -75,21 +69,29 @@ int FindByteDeclaration(const TUTValueContext& c, const std::string& name, TSear
     path = rest.empty() ? i->GetObjectName() : rest + "." + i->GetObjectName();
     const std::string file = c.Values.SiblingFileName(outer.substr(0, dot));
     if (file.empty()) return -1;
-    search.child = TUTPackage::CreateChild(file, c.Values);
-    search.package = search.child.get();
+    search.Child = TUTPackage::CreateChild(file, c.Values);
+    search.Package = search.Child.get();
     const std::size_t last = path.rfind('.');
     const int parent = last == std::string::npos
-                           ? search.package->FindObject(tableExports, findObjectName | findPackagePath, "", path, "")
-                           : search.package->FindObject(tableExports, findObjectName | findPackagePath,
+                           ? search.Package->FindObject(tableExports, findObjectName | findPackagePath, "", path, "")
+                           : search.Package->FindObject(tableExports, findObjectName | findPackagePath,
                                                         path.substr(0, last), path.substr(last + 1), "");
-    ref = parent >= 0 ? search.package->GetExport(parent)->Super : 0;
+    ref = parent >= 0 ? search.Package->GetExport(parent)->Super : 0;
   }
 }
 
-// The enumeration reference of the byte property `name`, in search.package.
-TUTObjectReference FindEnumReference(const TUTValueContext& c, const std::string& name, TSearch& search) {
-  const int declaration = c.Owner ? FindByteDeclaration(c, name, search) : -1;
-  TUTPackage& s = *search.package;
+namespace {
+
+// The enumeration reference of the byte property `name`, in search.Package.
+TUTObjectReference FindEnumReference(const TUTValueContext& c, const std::string& name,
+                                     TUTDeclarationSearch& search) {
+  // A declaration at hand is the one the search would find.
+  if (auto* declared = dynamic_cast<TUTObjectClassByteProperty*>(c.Declaration)) {
+    search.Package = &declared->GetOwner();
+    return declared->GetEnum();
+  }
+  const int declaration = c.Owner ? FindDeclaration(c, name, "ByteProperty", search) : -1;
+  TUTPackage& s = *search.Package;
   if (declaration >= 0) {
     auto* property = ExportObjectAs<TUTObjectClassByteProperty>(s, declaration + 1);
     if (!property) return 0;
@@ -146,12 +148,12 @@ std::string FindEnumValueName(const TUTValueContext& c, const std::string& hint,
     out.TypeName = "E" + name;
     return Word(it->second, b);
   }
-  TSearch search{&c.Definitions, nullptr};
+  TUTDeclarationSearch search{&c.Definitions, nullptr};
   const TUTObjectReference q = FindEnumReference(c, name, search);
   if (q > 0) {
-    if (auto found = ValueFromEnum(c, *search.package, q, name, b)) return *found;
+    if (auto found = ValueFromEnum(c, *search.Package, q, name, b)) return *found;
   } else if (q < 0 && c.Values.SearchImports()) {
-    return ValueFromImportedEnum(c, *search.package, q, name, b);
+    return ValueFromImportedEnum(c, *search.Package, q, name, b);
   }
   // Recorded, so that the next value of this property costs one lookup.
   cache[name] = "";

@@ -33,6 +33,15 @@ class EProcessingUTPackage : public EUTPackageError {
   EProcessingUTPackage(const std::string& fileName, const std::string& cause);
 };
 
+// A package that marks itself as holding no tables worth reading falls
+// back to empty tables when they cannot be read; a caller that shows the
+// package's contents raises this with the reason instead of showing an
+// empty package.
+class EUnreadableUTTables : public EUTPackageError {
+ public:
+  EUnreadableUTTables(const std::string& fileName, const std::string& reason);
+};
+
 // A property tag could not be read; names the property as far as it was
 // known. The message of the error that stopped the read (what was read,
 // in which export, at which position) is kept as its cause.

@@ -31,6 +31,7 @@ std::unique_ptr<TUTPackage> TUTPackage::CreateChild(const std::string& fileName,
 }
 
 void TUTPackage::Clear() {
+  FTablesError.clear();
   FNames.clear();
   FNameFlags.clear();
   FExports.clear();
@@ -54,6 +55,10 @@ void TUTPackage::LoadTables() {
   ReadPackage();
   if (FGame == gameUnknown) DetectGameByContents();
   SelectNativeFunctions();
+}
+
+void TUTPackage::RequireTables() const {
+  if (!FTablesError.empty()) throw EUnreadableUTTables(FFileName, FTablesError);
 }
 
 std::string TUTPackage::GetName(int index) const {

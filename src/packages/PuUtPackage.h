@@ -71,6 +71,14 @@ class TUTPackage : public TUTStreamSource {
   std::uint16_t LicenseeVersion() const { return FLicenseeVersion; }
   std::uint32_t PackageFlags() const { return FPackageFlags; }
   TUTGameCode Game() const { return FGame; }
+  // Why the tables were left empty: a package flagged as holding no tables
+  // worth reading keeps them empty when they cannot be read, and keeps the
+  // reader's message here. Empty when the tables were read.
+  const std::string& TablesError() const { return FTablesError; }
+  // EUnreadableUTTables when the tables were left empty that way: for
+  // callers that show the package's contents, to whom an empty package
+  // would look like a package holding nothing.
+  void RequireTables() const;
 
   // Tables; out-of-range lookups give an empty text or null.
   int NameCount() const override { return static_cast<int>(FNames.size()); }
@@ -169,6 +177,7 @@ class TUTPackage : public TUTStreamSource {
   std::uint16_t FFileVersion = 0;
   std::uint16_t FLicenseeVersion = 0;
   std::uint32_t FPackageFlags = 0;
+  std::string FTablesError;
   int FOpenCount = 0;
   std::int64_t FClosedBytesRead = 0;  // by the streams opened and closed since the load
   std::vector<std::string> FNames;

@@ -122,11 +122,13 @@ void TUTPackage::ReadTables(std::int64_t& total) {
   }
   // Some games mark packages whose tables cannot be read this way with
   // this flag, while the later engine uses it on ordinary packages: read
-  // the tables when they can be read, and leave them empty otherwise.
+  // the tables when they can be read, and otherwise leave them empty and
+  // keep the reason, so that no caller mistakes them for an empty package.
   try {
     ReadTableBody(s, t, total);
-  } catch (const EUTReadError&) {
+  } catch (const EUTReadError& e) {
     Clear();
+    FTablesError = e.what();
     total = 100;
   }
 }

@@ -45,6 +45,11 @@ class TNestingGuard {
   int& FNesting;
 };
 
+bool InTables(const TUTPackage& package, TUTObjectReference ref) {
+  if (ref > 0) return package.GetExport(ref - 1) != nullptr;
+  return ref == 0 || package.GetImport(-(ref + 1)) != nullptr;
+}
+
 std::string ObjectText(const TUTPackage& package, TUTObjectReference ref, bool asClass) {
   if (ref == 0) return "None";
   std::string className = asClass ? std::string() : ReferenceClassName(package, ref);
@@ -73,30 +78,24 @@ std::string Bracketed(std::string list) {
   return "(" + list + ")";
 }
 
-void FormatArray(const TUTValueContext& c, TUTPropertyValue& out) {
-  out.TypeName += " of Object";
-  TUTStream& s = c.Stream;
-  const int count = s.ReadByte();
-  auto scratch = UTPropertyClass();
-  std::string list;
-  for (int i = 0; i < count; ++i) {
-    std::string element;
-    while (c.Values.ReadProperty(*scratch, s) && scratch->Type() != ptNone)
-      element += scratch->GetDescription(c.Nesting) + ", ";
-    list += "[" + std::to_string(i) + "]=" + Bracketed(element) + ", ";
-  }
-  out.Text = Bracketed(list);
-  out.Variant = out.Text;
+// One more member or element of the value; the members of one value are
+// bounded, whatever their definitions say.
+void CountMember(const TUTValueContext& c) {
+  if (++c.Members > kMaxMembers)
+    throw EUTReadError("Structure value with more than " + std::to_string(kMaxMembers) + " members");
 }
 
 // Formats one member into `list`, or hands it out when it is the one asked
-// for; true when the caller should stop.
-bool AddMember(const TUTValueContext& c, TUTPropertyType type, const std::string& hint, const std::string& name,
-               int index, int elementIndex, std::string& list, TUTPropertyValue& out) {
-  if (++c.Members > kMaxMembers)
-    throw EUTReadError("Structure value with more than " + std::to_string(kMaxMembers) + " members");
+// for; true when the caller should stop. `declaration` is the member's,
+// null for the members of built-in structures.
+bool AddMember(const TUTValueContext& c, TUTObjectClassProperty* declaration, TUTPropertyType type,
+               const std::string& hint, const std::string& name, int index, int elementIndex, std::string& list,
+               TUTPropertyValue& out) {
+  CountMember(c);
+  TUTValueContext memberContext = c;
+  memberContext.Declaration = declaration;
   TUTPropertyValue member;
-  FormatUTValue(c, type, hint, name, -1, member);
+  FormatUTValue(memberContext, type, hint, name, -1, member);
   if (index == elementIndex) {
     out = member;
     return true;
@@ -110,7 +109,8 @@ bool FormatBuiltInMembers(const TUTValueContext& c, const std::vector<TKnownStru
   for (std::size_t i = 0; i < members.size(); ++i) {
     const TKnownStructElement& e = members[i];
     const std::string hint = e.TypeName.empty() ? TUTProperty::TypeToString(e.PropertyType) : e.TypeName;
-    if (AddMember(c, e.PropertyType, hint, e.Name, static_cast<int>(i), elementIndex, list, out)) return true;
+    if (AddMember(c, nullptr, e.PropertyType, hint, e.Name, static_cast<int>(i), elementIndex, list, out))
+      return true;
   }
   return false;
 }
@@ -168,14 +168,97 @@ TUTObjectClassStruct* FindStructDefinition(TUTPackage& package, const TUTObject*
   return ExportObjectAs<TUTObjectClassStruct>(*found.Package, found.Index + 1);
 }
 
+// The definition a struct declaration at hand names, when it lies in the
+// declaration's own package.
+TUTObjectClassStruct* DeclaredStruct(const TUTValueContext& c) {
+  auto* declared = dynamic_cast<TUTObjectClassStructProperty*>(c.Declaration);
+  return declared ? ExportObjectAs<TUTObjectClassStruct>(declared->GetOwner(), declared->GetStruct()) : nullptr;
+}
+
+// An array as the first engine generation stores it: a count byte, then
+// each element as a run of tags.
+void FormatTaggedArray(const TUTValueContext& c, TUTPropertyValue& out) {
+  out.TypeName += " of Object";
+  TUTStream& s = c.Stream;
+  const int count = s.ReadByte();
+  auto scratch = UTPropertyClass();
+  std::string list;
+  for (int i = 0; i < count; ++i) {
+    std::string element;
+    while (c.Values.ReadProperty(*scratch, s) && scratch->Type() != ptNone)
+      element += scratch->GetDescription(c.Nesting) + ", ";
+    list += "[" + std::to_string(i) + "]=" + Bracketed(element) + ", ";
+  }
+  out.Text = Bracketed(list);
+  out.Variant = out.Text;
+}
+
+// The declaration of the array `name`: at hand, or searched through the
+// owner's class in this package and its siblings; null when not found.
+TUTObjectClassArrayProperty* FindArrayDeclaration(const TUTValueContext& c, const std::string& name,
+                                                  TUTDeclarationSearch& search) {
+  if (c.Declaration) return dynamic_cast<TUTObjectClassArrayProperty*>(c.Declaration);
+  if (!c.Owner) return nullptr;
+  const int index = FindDeclaration(c, name, "ArrayProperty", search);
+  return index < 0 ? nullptr : ExportObjectAs<TUTObjectClassArrayProperty>(*search.Package, index + 1);
+}
+
+// An array as the later engine stores it: a compact count, then the
+// elements bare, each as its inner property stores a value. Only the
+// array's declaration tells what they are; without it the elements are an
+// error rather than bytes guessed at.
+void FormatDynamicArray(const TUTValueContext& c, const std::string& name, TUTPropertyValue& out) {
+  TUTStream& s = c.Stream;
+  const std::int32_t count = s.ReadCompactIndex();
+  s.CheckCount(count);
+  TUTDeclarationSearch search{&c.Definitions, nullptr};
+  TUTObjectClassArrayProperty* array = FindArrayDeclaration(c, name, search);
+  if (!array && count == 0) {
+    // Nothing to read, so nothing to know.
+    out.Text = "()";
+    out.Variant = out.Text;
+    return;
+  }
+  if (!array)
+    s.Fail("The " + std::to_string(count) + " elements of array " + name +
+           " cannot be read: its declaration was not found in this package or the packages beside it");
+  TUTObjectUse arrayUse(*array);
+  auto* inner = ExportObjectAs<TUTObjectClassProperty>(array->GetOwner(), array->GetInner());
+  if (!inner) s.Fail("The elements of array " + name + " cannot be read: its declaration names no element type");
+  TUTObjectUse innerUse(*inner);
+  const TUTPropertyType type = MemberType(inner->GetClassName());
+  if (type == ptBuffer || type == ptMap || type == ptFixedArray)
+    s.Fail("The elements of array " + name + " cannot be read: they are of the kind " + inner->GetClassName());
+  const std::string hint = MemberHint(*inner, type);
+  TUTValueContext elements = c;
+  elements.Declaration = inner;
+  std::string list;
+  for (std::int32_t i = 0; i < count; ++i) {
+    const std::int64_t start = s.Position();
+    TUTPropertyValue element;
+    FormatUTValue(elements, type, hint, name, -1, element);
+    // A structure without members found would take the rest of the value
+    // as its raw bytes, for this element and every one after it.
+    if (element.Type == ptBuffer)
+      s.Fail("The elements of array " + name + " cannot be read: the definition of " + hint + " was not found");
+    // The count was checked against the bytes, but elements that take none
+    // (empty structures) could still multiply through nested arrays.
+    if (s.Position() == start) CountMember(c);
+    list += "[" + std::to_string(i) + "]=" + element.Text + ", ";
+  }
+  out.TypeName = "Array of " + (type == ptStruct ? hint : TUTProperty::TypeToString(type));
+  out.Text = Bracketed(list);
+  out.Variant = out.Text;
+}
+
 bool FormatDefinedMembers(const TUTValueContext& c, TUTObjectClassStruct& definition, int elementIndex,
                           std::string& list, TUTPropertyValue& out) {
   const TUTValueContext inner{c.Values, definition.GetOwner(), &definition, c.Stream, c.Bytes, c.Members, c.Nesting};
   int member = 0;
   return ForEachMember(definition, [&](TUTObjectClassProperty& property) {
     const TUTPropertyType type = MemberType(property.GetClassName());
-    return AddMember(inner, type, MemberHint(property, type), property.GetObjectName(), member++, elementIndex, list,
-                     out);
+    return AddMember(inner, &property, type, MemberHint(property, type), property.GetObjectName(), member++,
+                     elementIndex, list, out);
   });
 }
 
@@ -186,10 +269,11 @@ void FormatStruct(const TUTValueContext& c, const std::string& structName, int e
     out.TypeName = structName;
     if (FormatBuiltInMembers(c, *members, elementIndex, list, out)) return;
   } else {
-    // Without an owner (inside array elements) there is no class to search from.
+    // Without an owner (inside the tags of array elements) there is no
+    // class to search from.
     TUTFoundObject found;
-    TUTObjectClassStruct* definition =
-        c.Owner ? FindStructDefinition(c.Definitions, c.Owner, structName, found) : nullptr;
+    TUTObjectClassStruct* definition = DeclaredStruct(c);
+    if (!definition && c.Owner) definition = FindStructDefinition(c.Definitions, c.Owner, structName, found);
     if (!definition) {
       out.Variant = TakeRaw(c);
       out.Type = ptBuffer;
@@ -243,6 +327,8 @@ void FormatUTValue(const TUTValueContext& c, TUTPropertyType type, const std::st
     case ptObject:
     case ptClass: {
       const std::int32_t ref = s.ReadCompactIndex();
+      // Shown as it stands, it would read Class'' and look like a value.
+      if (!InTables(c.Values, ref)) s.Fail("Object reference " + std::to_string(ref) + " outside the tables");
       out.Variant = std::int64_t{ref};
       out.Text = ObjectText(c.Values, ref, type == ptClass);
       break;
@@ -262,7 +348,10 @@ void FormatUTValue(const TUTValueContext& c, TUTPropertyType type, const std::st
     }
     case ptArray: {
       TNestingGuard guard(c.Nesting);
-      FormatArray(c, out);
+      if (IsSecondGeneration(c.Values.FileVersion()))
+        FormatDynamicArray(c, name, out);
+      else
+        FormatTaggedArray(c, out);
       break;
     }
     case ptStruct: {
@@ -313,6 +402,10 @@ TUTPropertyValue TUTProperty::GetValue(int elementIndex, int& nesting) {
   int members = 0;
   const TUTValueContext c{*Package(), *Package(), OwnerObject(), s, Value(), members, nesting};
   FormatUTValue(c, Type(), StructName(), Name(), elementIndex, out);
+  // Elements read by a declaration that does not fit the value would be
+  // shown as values that were never stored.
+  if (Type() == ptArray && IsSecondGeneration(Package()->FileVersion()) && s.Remaining() != 0)
+    s.Fail("The elements of array " + Name() + " end before its value does");
   return out;
 }
 

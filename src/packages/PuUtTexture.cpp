@@ -102,7 +102,13 @@ std::int64_t TUTObjectClassTexture::IntegerProperty(const char* name, std::int64
 // whose palette points back here - would be read as the wrong kind of
 // object or never end, so it leaves the mips without a palette.
 std::unique_ptr<TUTPalette> TUTObjectClassTexture::FindPalette() {
-  const std::int64_t ref = IntegerProperty("palette", 0);
+  std::int64_t ref = 0;
+  try {
+    ref = IntegerProperty("palette", 0);
+  } catch (const EUTReadError&) {
+    // A reference outside the tables cannot be shown, and names no palette.
+    return nullptr;
+  }
   if (ref <= 0 || ref > GetOwner().ExportCount() || ref - 1 == ExportIndex()) return nullptr;
   auto* palette = ExportObjectAs<TUTObjectClassPalette>(GetOwner(), static_cast<TUTObjectReference>(ref));
   if (!palette) return nullptr;

@@ -3,7 +3,9 @@
 // Internal to the value formatter: what one request carries while it
 // formats a value and its members.
 
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "packages/PuUtProperty.h"
 #include "packages/PuUtStream.h"
@@ -12,6 +14,7 @@ namespace packages {
 
 class TUTPackage;
 class TUTObject;
+class TUTObjectClassProperty;
 
 struct TUTValueContext {
   // The package the value bytes were read from: names, object references
@@ -34,7 +37,24 @@ struct TUTValueContext {
   // Arrays and structures being formatted around the value, counted over
   // the whole read, array elements included.
   int& Nesting;
+  // The value's declaration when it is at hand (a member of a defined
+  // structure, an element of an array); null for a tag, whose declaration
+  // is searched through its owner's class.
+  TUTObjectClassProperty* Declaration = nullptr;
 };
+
+// Where a search for a declaration stands: the package it looks in, which
+// may be a sibling opened on the way and then owned here.
+struct TUTDeclarationSearch {
+  TUTPackage* Package;
+  std::unique_ptr<TUTPackage> Child;
+};
+
+// Follows the owner's class and its parents, through sibling packages,
+// for a declaration of class `className` named `name`; its export index
+// in search.Package, or -1. Needs c.Owner.
+int FindDeclaration(const TUTValueContext& c, const std::string& name, std::string_view className,
+                    TUTDeclarationSearch& search);
 
 // The value of `type` at the stream's position into `out`; `hint` is the
 // declared type (enumeration or struct name), `name` the property's or

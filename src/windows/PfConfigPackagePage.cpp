@@ -130,6 +130,7 @@ bool TConfigPackagePage::OpenPackage(const std::string& fileName) {
   std::vector<TExportRow> rows;
   try {
     fresh->Load(fileName);
+    fresh->RequireTables();
     rows.reserve(static_cast<std::size_t>(fresh->ExportCount()));
     for (int i = 0; i < fresh->ExportCount(); ++i) {
       const packages::TUTExportTableObjectData& e = *fresh->GetExport(i);

@@ -144,6 +144,7 @@ bool TFmTextureViewer::OpenPackage(const std::string& fileName) {
   auto fresh = std::make_unique<packages::TUTPackage>();
   try {
     fresh->Load(fileName);
+    fresh->RequireTables();
   } catch (const packages::EUTPackageError& e) {
     ShowError(e.what());
     return false;

@@ -4,6 +4,8 @@
 // on its own has none: tests that need them skip with a clear message.
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -12,6 +14,12 @@ namespace testing_support {
 
 inline std::string RealDataPath(const std::string& relative) {
   return (std::filesystem::path(ROSTERWELL_REALDATA_DIR) / relative).string();
+}
+
+// The whole of a real file, for tests that cut or change a copy of it.
+inline std::string RealDataBytes(const std::string& relative) {
+  std::ifstream in(RealDataPath(relative), std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 inline bool HaveRealData(const std::string& relative) { return std::filesystem::exists(RealDataPath(relative)); }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "PackageWriter.h"
+#include "common/RealData.h"
 #include "common/TempDir.h"
 #include "packages/PuUtPackages.h"
 
@@ -154,12 +155,69 @@ TEST(PackageTables, NoTablesFlagGivesEmptyTablesWhenTheyCannotBeRead) {
   EXPECT_EQ(p.ExportCount(), 0);
   EXPECT_EQ(p.NameCount(), 0);
   EXPECT_EQ(steps.back(), 100);
+  EXPECT_NE(p.TablesError(), "");
   // Later games set the same flag on ordinary packages: those are read.
   SmallPackage ordinary(127);
   ordinary.w.PackageFlags = 0x21;
   p.Load(ordinary.w.Write(dir.file("New.utx")));
   EXPECT_EQ(p.ExportCount(), 2);
+  EXPECT_EQ(p.TablesError(), "");
+  EXPECT_NO_THROW(p.RequireTables());
 }
+
+// A real package that carries the flag (TeamSymbols.utx), cut short or
+// with a header or table the file cannot hold: the tables stay empty, but
+// the package says why, and a caller that shows it is told so.
+struct UnreadableTables {
+  const char* name;
+  std::string (*damage)(std::string bytes);
+  const char* reason;
+};
+
+std::string PutInt(std::string bytes, std::size_t offset, std::int32_t value) {
+  return bytes.replace(offset, 4, pw::Int(value));
+}
+
+class FlaggedPackageTables : public ::testing::TestWithParam<UnreadableTables> {};
+
+TEST_P(FlaggedPackageTables, KeepWhyTheyCouldNotBeRead) {
+  const char* file = "pkg/ut2004/TeamSymbols.utx";
+  REQUIRE_REALDATA(file);
+  TempDir dir;
+  TUTPackage p(testing_support::RealDataPath(file));
+  ASSERT_EQ(p.PackageFlags() & 0x20, 0x20u);
+  ASSERT_EQ(p.TablesError(), "");
+
+  const std::string path = dir.write("Damaged.utx", GetParam().damage(testing_support::RealDataBytes(file)));
+  ASSERT_NO_THROW(p.Load(path));
+  EXPECT_EQ(p.ExportCount(), 0);
+  EXPECT_EQ(p.NameCount(), 0);
+  EXPECT_NE(p.TablesError().find(GetParam().reason), std::string::npos) << p.TablesError();
+  try {
+    p.RequireTables();
+    ADD_FAILURE() << "no error";
+  } catch (const EUnreadableUTTables& e) {
+    EXPECT_EQ(std::string(e.what()), path + ": its tables could not be read: " + p.TablesError());
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Damages, FlaggedPackageTables,
+    ::testing::Values(
+        UnreadableTables{"CutAt5000Bytes", [](std::string b) { return b.substr(0, 5000); }, "outside the data"},
+        UnreadableTables{"HugeNameCount", [](std::string b) { return PutInt(b, 12, 0x7FFFFFFF); },
+                         "Table counts too large"},
+        UnreadableTables{"HugeExportCount", [](std::string b) { return PutInt(b, 20, 50000000); },
+                         "Invalid array length"},
+        UnreadableTables{"ExportOffsetPastTheEnd", [](std::string b) { return PutInt(b, 24, 1 << 30); },
+                         "outside the data"},
+        UnreadableTables{"FlippedNameBytes",
+                         [](std::string b) {
+                           for (std::size_t i = 64; i < 128; ++i) b[i] = static_cast<char>(~b[i]);
+                           return b;
+                         },
+                         "Invalid name length"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PackageTables, PackageFlagBit31IsAnError) {
   TempDir dir;

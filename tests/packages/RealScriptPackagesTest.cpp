@@ -47,7 +47,8 @@ struct ScriptPackage {
   int properties;   // tagged properties of all exports, end tags included
   // Descriptions that fail, all of them dynamic arrays: the later engine
   // stores an array as a count and bare elements of the inner type, which
-  // only the array's declaration could tell apart.
+  // only the array's declaration tells apart, and xVoting.u's GUI lists and
+  // menus inherit theirs from XInterface.u, which does not lie beside it.
   int failedArrays;
 };
 
@@ -107,7 +108,7 @@ TEST_P(RealScriptPackages, EveryDefinitionReadsToItsLastByteAndEveryScriptWalksE
 INSTANTIATE_TEST_SUITE_P(Packages, RealScriptPackages,
                          ::testing::Values(ScriptPackage{"pkg/ut99/Core.u", 674, 171, 690, 0},
                                            ScriptPackage{"pkg/ut2004_mod/Unflect.u", 273, 44, 279, 0},
-                                           ScriptPackage{"pkg/ut2004/xVoting.u", 1592, 356, 2740, 18}),
+                                           ScriptPackage{"pkg/ut2004/xVoting.u", 1592, 356, 2740, 17}),
                          [](const auto& info) {
                            const std::string file = info.param.file;
                            return file.substr(file.rfind('/') + 1, file.rfind('.') - file.rfind('/') - 1);

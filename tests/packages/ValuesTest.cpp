@@ -207,6 +207,24 @@ TEST_F(ValueTest, PropertyErrorKeepsItsCause) {
   }
 }
 
+// A reference the tables do not hold is the reader's error, not a value
+// of no class and no path.
+TEST_F(ValueTest, ObjectReferenceOutsideTheTablesIsAnError) {
+  const int other = sp.w.Export("Other1", sp.Class("Thing"));
+  TUTPropertyList& l = Properties(sp.w.ObjectTag("Good", other) + sp.w.ObjectTag("Past", 5000) +
+                                  sp.w.ObjectTag("Below", -5000) + sp.w.Tag("Cls", ptClass, pw::Compact(-999)) +
+                                  sp.w.NoneTag());
+  EXPECT_EQ(l.Find("Good")->GetValueText(), "Thing'Other1'");
+  for (const char* name : {"Past", "Below", "Cls"}) {
+    try {
+      l.Find(name)->GetDescription();
+      ADD_FAILURE() << name << ": no error";
+    } catch (const EUTReadError& e) {
+      EXPECT_NE(std::string(e.what()).find("outside the tables"), std::string::npos) << e.what();
+    }
+  }
+}
+
 TEST_F(ValueTest, NegativeStringLengthIsAnError) {
   TUTPropertyList& l = Properties(sp.w.Tag("S", ptStr, pw::Compact(-4) + "a\0b\0", -1) + sp.w.NoneTag());
   EXPECT_THROW(l.Find("S")->GetValueText(), EUTReadError);

@@ -193,6 +193,7 @@ TEST_F(PackagePageTest, ListTypeChangePresetsItsClassOrKeepsTheChoice) {
 
 TEST_F(PackagePageTest, FailedOpensKeepThePackageShownAndItsPaths) {
   REQUIRE_REALDATA("pkg/ut2004/SniperAnims.ukx");
+  REQUIRE_REALDATA("pkg/ut2004/TeamSymbols.utx");
   const std::string good = RealDataPath("pkg/ut2004/SniperAnims.ukx");
   Host.ListType = windows::ltSkeleton;
   Browse(good);
@@ -201,8 +202,11 @@ TEST_F(PackagePageTest, FailedOpensKeepThePackageShownAndItsPaths) {
   ASSERT_EQ(lines.size(), 1u);
 
   const std::string cut = TruncatedCopy(Dir, "pkg/ut2004/SniperAnims.ukx", "Cut.ukx", 3000);
+  // A package flagged as holding no tables worth reading leaves them empty
+  // when they cannot be read: no package to show either.
+  const std::string flagged = TruncatedCopy(Dir, "pkg/ut2004/TeamSymbols.utx", "Flagged.utx", 5000);
   Dir.write("Junk.ukx", "not a package at all");
-  for (const std::string& bad : {cut, Dir.file("Junk.ukx"), Dir.file("Missing.ukx")}) {
+  for (const std::string& bad : {cut, flagged, Dir.file("Junk.ukx"), Dir.file("Missing.ukx")}) {
     SCOPED_TRACE(bad);
     const std::size_t messages = Dialogs.Messages().size();
     Browse(bad);
@@ -214,6 +218,8 @@ TEST_F(PackagePageTest, FailedOpensKeepThePackageShownAndItsPaths) {
     EXPECT_EQ(DraggedLines(), lines);
   }
   EXPECT_NE(Dialogs.Messages()[0].find("Cut.ukx"), std::string::npos) << Dialogs.Messages()[0];
+  EXPECT_EQ(Dialogs.Messages()[1].rfind(flagged + ": its tables could not be read: Seek to ", 0), 0u)
+      << Dialogs.Messages()[1];
 
   // A name typed into the edit opens nothing and names nothing dragged.
   Page->fePackageName->SetText(Dir.file("Typed.ukx"));

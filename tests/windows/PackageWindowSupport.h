@@ -30,7 +30,7 @@ inline std::string ReadBytes(const std::string& path) {
 // The first `size` bytes of a real package, written into `dir` under `name`.
 inline std::string TruncatedCopy(const TempDir& dir, const std::string& relative, const std::string& name,
                                  std::size_t size) {
-  return dir.write(name, ReadBytes(RealDataPath(relative)).substr(0, size));
+  return dir.write(name, RealDataBytes(relative).substr(0, size));
 }
 
 // A texture package of the old layout (no mip end offsets): `Skin` with one

@@ -171,18 +171,19 @@ TEST_F(TextureViewerTest, PropertyThatCannotBeShownGetsItsErrorInItsOwnRow) {
   const int thing = w.Import("Core", "Class", engine, "Thing");
   w.Export("Broken", thing,
            w.IntTag("Before", 1) + w.Tag("BadName", packages::ptName, package_writer::Compact(5000)) +
-               w.IntTag("After", 2) + w.NoneTag());
+               w.IntTag("After", 2) + w.ObjectTag("BadRef", 5000) + w.NoneTag());
   const int cut = w.Export("Cut", thing, w.IntTag("Lost", 1) + w.NoneTag());
   w.ExportAt(cut).SerialSize = 1 << 20;  // claims data far beyond the file's end
   ASSERT_TRUE(Open(w.Write(Dir.file("Broken.u"))));
   Select(0);
   const std::vector<std::string> props = Properties();
   // The end tag is listed as the reader gives it.
-  ASSERT_EQ(props.size(), 4u) << ::testing::PrintToString(props);
+  ASSERT_EQ(props.size(), 5u) << ::testing::PrintToString(props);
   EXPECT_EQ(props[0], "Before (Int) = 1");
   EXPECT_EQ(props[1].rfind("BadName: ", 0), 0u) << props[1];
   EXPECT_EQ(props[2], "After (Int) = 2");
-  EXPECT_EQ(props[3], "None");
+  EXPECT_EQ(props[3].rfind("BadRef: Object reference 5000 outside the tables", 0), 0u) << props[3];
+  EXPECT_EQ(props[4], "None");
 
   // An object that cannot be read at all: its error alone, nothing left of
   // the object shown before.
@@ -190,7 +191,30 @@ TEST_F(TextureViewerTest, PropertyThatCannotBeShownGetsItsErrorInItsOwnRow) {
   ASSERT_EQ(Properties().size(), 1u) << ::testing::PrintToString(Properties());
   EXPECT_NE(Properties()[0].find("Cut"), std::string::npos) << Properties()[0];
   Select(0);
-  EXPECT_EQ(Properties().size(), 4u);
+  EXPECT_EQ(Properties().size(), 5u);
+}
+
+// A dynamic array is shown element by element when its declaration is in
+// the package, and as its own error row when it is in a package that is
+// not there (XInterface.u), with the rows around it shown as ever.
+TEST_F(TextureViewerTest, DynamicArraysShowTheirElementsOrWhyNot) {
+  REQUIRE_REALDATA("pkg/ut2004/xVoting.u");
+  ASSERT_TRUE(Open(RealDataPath("pkg/ut2004/xVoting.u")));
+  const auto rowOf = [&](const std::string& prefix) {
+    for (const std::string& row : Properties())
+      if (row.rfind(prefix, 0) == 0) return row;
+    return std::string();
+  };
+  Select(Row("MatchConfigPage"));
+  // var() config array<string> PanelClass, PanelHint; in MatchConfigPage itself.
+  EXPECT_EQ(rowOf("PanelClass"),
+            "PanelClass (Array of Str) = ([0]=\"xVoting.MatchSetupLoginPanel\", [1]=\"xVoting.MatchSetupMain\", "
+            "[2]=\"xVoting.MatchSetupMaps\", [3]=\"xVoting.MatchSetupMutator\", [4]=\"xVoting.MatchSetupRules\")");
+  Select(Row("KickVoteMultiColumnList"));
+  EXPECT_EQ(rowOf("ColumnHeadings").rfind("ColumnHeadings: The 4 elements of array ColumnHeadings cannot be read: ", 0),
+            0u)
+      << rowOf("ColumnHeadings");
+  EXPECT_EQ(Properties().back(), "None");
 }
 
 TEST_F(TextureViewerTest, MaskedPaletteTextureShowsEntryZeroSeeThrough) {
@@ -239,6 +263,7 @@ TEST_F(TextureViewerTest, TextureWithoutPixelDataSaysSoInPlaceOfABlackSquare) {
 
 TEST_F(TextureViewerTest, FailedLoadAfterAGoodOneKeepsTheRowsAndHoldsNoObject) {
   REQUIRE_REALDATA("pkg/ut2004_mod/SmileSkins.utx");
+  REQUIRE_REALDATA("pkg/ut2004/TeamSymbols.utx");
   const std::string good = RealDataPath("pkg/ut2004_mod/SmileSkins.utx");
   ASSERT_TRUE(Open(good));
   const int rows = Viewer->object_list->topLevelItemCount();
@@ -253,6 +278,16 @@ TEST_F(TextureViewerTest, FailedLoadAfterAGoodOneKeepsTheRowsAndHoldsNoObject) {
   EXPECT_EQ(Viewer->object_list->topLevelItemCount(), rows);
   EXPECT_EQ(Viewer->CurrentObject(), nullptr);
   EXPECT_TRUE(Properties().empty());
+  EXPECT_EQ(Viewer->Package()->FileName(), good);
+
+  // A package flagged as holding no tables worth reading, whose tables
+  // cannot be read, is no empty package either.
+  const std::string flagged = TruncatedCopy(Dir, "pkg/ut2004/TeamSymbols.utx", "Flagged.utx", 5000);
+  EXPECT_FALSE(Open(flagged));
+  ASSERT_EQ(Dialogs.Messages().size(), 2u);
+  EXPECT_EQ(Dialogs.Messages()[1].rfind(flagged + ": its tables could not be read: Seek to ", 0), 0u)
+      << Dialogs.Messages()[1];
+  EXPECT_EQ(Viewer->object_list->topLevelItemCount(), rows);
   EXPECT_EQ(Viewer->Package()->FileName(), good);
 
   // The package still shown still reads.
