@@ -149,11 +149,11 @@ class TUTPackage : public TUTStreamSource {
   std::function<std::u16string(const std::u16string& text)> OnQuoteWideString;
   std::function<void(std::string& fileName)> OnFileNotFound;
 
- protected:
-  virtual void DetectGameByExtension();
-  virtual void DetectGameByContents();
-
  private:
+  // The game is settled while the tables load: from the file's extension
+  // before, from the licensee and the imported packages after.
+  void DetectGameByExtension();
+  void DetectGameByContents();
   void Clear();
   void LoadTables();
   void ReadPackage();
