@@ -1,6 +1,6 @@
 # Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (the
 # g++-mingw-w64-x86-64 package), as scripts/test.sh does:
-#   cmake -S . -B build-mingw -G Ninja -DCMAKE_BUILD_TYPE=Release \
+#   cmake -S . -B build-mingw -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 #     -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DROSTERWELL_LIBRARIES_ONLY=ON
 # The windows need a Qt built for MinGW, which Debian does not have.
 set(CMAKE_SYSTEM_NAME Windows)

@@ -16,10 +16,11 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DROSTERWELL_W
 cmake --build "$build" --parallel "$jobs"
 
 # The layers below the windows, compiled and linked for Windows; the windows
-# are not, as Debian has no Qt for MinGW.
+# are not, as Debian has no Qt for MinGW. At -O2 like the build above: at -O3
+# GCC 12 sees a false overlap (-Wrestrict) inside std::string.
 mingw="$build-mingw"
-cmake -S . -B "$mingw" -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-x86_64.cmake" \
-  -DROSTERWELL_LIBRARIES_ONLY=ON -DROSTERWELL_WERROR=ON
+cmake -S . -B "$mingw" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  -DCMAKE_TOOLCHAIN_FILE="$(pwd)/cmake/mingw-w64-x86_64.cmake" -DROSTERWELL_LIBRARIES_ONLY=ON -DROSTERWELL_WERROR=ON
 cmake --build "$mingw" --parallel "$jobs"
 
 ctest --test-dir "$build" --output-on-failure --parallel "$jobs" --timeout 300
