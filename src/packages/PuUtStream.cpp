@@ -11,10 +11,10 @@ namespace packages {
 
 namespace {
 
-// The file is read in pieces of up to this size from where a read begins:
+// The file is read in chunks of up to this size from where a read begins:
 // the tables are read a few bytes at a time and lie in two runs (header and
 // names at the start, imports and exports at the end), so each run costs a
-// handful of reads and at most one piece beyond what it holds.
+// handful of reads and at most one chunk beyond what it holds.
 constexpr std::int64_t kWindowSize = 4 * 1024;
 
 }  // namespace
@@ -70,22 +70,22 @@ bool TUTStream::ReadFile(std::int64_t position, void* buffer, std::int64_t count
   return read == static_cast<std::size_t>(count);
 }
 
-const TUTBytes& TUTStream::PieceAt(std::int64_t position, std::int64_t& pieceStart) {
-  const auto next = FPieces.upper_bound(position);
-  if (next != FPieces.begin()) {
+const TUTBytes& TUTStream::ChunkAt(std::int64_t position, std::int64_t& chunkStart) {
+  const auto next = FChunks.upper_bound(position);
+  if (next != FChunks.begin()) {
     const auto held = std::prev(next);
     if (position < held->first + static_cast<std::int64_t>(held->second.size())) {
-      pieceStart = held->first;
+      chunkStart = held->first;
       return held->second;
     }
   }
-  // A new piece of the window's size, cut short where the next one begins.
+  // A new chunk of the window's size, cut short where the next one begins.
   std::int64_t length = std::min(kWindowSize, FSize - position);
-  if (next != FPieces.end()) length = std::min(length, next->first - position);
+  if (next != FChunks.end()) length = std::min(length, next->first - position);
   TUTBytes bytes(static_cast<std::size_t>(length));
   if (!ReadFile(position, bytes.data(), length)) Fail("File read error");
-  pieceStart = position;
-  return FPieces.emplace(position, std::move(bytes)).first->second;
+  chunkStart = position;
+  return FChunks.emplace(position, std::move(bytes)).first->second;
 }
 
 void TUTStream::Fetch(void* buffer, std::int64_t count) {
@@ -94,7 +94,7 @@ void TUTStream::Fetch(void* buffer, std::int64_t count) {
     return;
   }
   // A read as large as the window (mostly an export's whole data) goes
-  // straight into the caller's buffer: through the pieces it would be
+  // straight into the caller's buffer: through the chunks it would be
   // read in parts and copied twice.
   if (count >= kWindowSize) {
     if (!ReadFile(FPosition, buffer, count)) Fail("File read error");
@@ -104,12 +104,12 @@ void TUTStream::Fetch(void* buffer, std::int64_t count) {
   std::int64_t position = FPosition;
   const std::int64_t end = FPosition + count;
   while (position < end) {
-    if (!FPiece || position < FPieceStart ||
-        position >= FPieceStart + static_cast<std::int64_t>(FPiece->size()))
-      FPiece = &PieceAt(position, FPieceStart);
-    const std::int64_t pieceEnd = FPieceStart + static_cast<std::int64_t>(FPiece->size());
-    const std::int64_t n = std::min(end, pieceEnd) - position;
-    std::memcpy(out, FPiece->data() + (position - FPieceStart), static_cast<std::size_t>(n));
+    if (!FChunk || position < FChunkStart ||
+        position >= FChunkStart + static_cast<std::int64_t>(FChunk->size()))
+      FChunk = &ChunkAt(position, FChunkStart);
+    const std::int64_t chunkEnd = FChunkStart + static_cast<std::int64_t>(FChunk->size());
+    const std::int64_t n = std::min(end, chunkEnd) - position;
+    std::memcpy(out, FChunk->data() + (position - FChunkStart), static_cast<std::size_t>(n));
     out += n;
     position += n;
   }

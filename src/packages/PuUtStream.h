@@ -94,22 +94,22 @@ class TUTStream {
  private:
   void Fetch(void* buffer, std::int64_t count);
   bool ReadFile(std::int64_t position, void* buffer, std::int64_t count);
-  // The piece of the file that holds `position`, read first when no piece
+  // The chunk of the file that holds `position`, read first when no chunk
   // does yet.
-  const TUTBytes& PieceAt(std::int64_t position, std::int64_t& pieceStart);
+  const TUTBytes& ChunkAt(std::int64_t position, std::int64_t& chunkStart);
 
   const std::uint8_t* FData = nullptr;
   std::int64_t FSize = 0;
   std::int64_t FPosition = 0;
   std::string FContext;
   std::FILE* FFile = nullptr;
-  // The pieces of the file small reads have taken, by their start. They
+  // The chunks of the file small reads have taken, by their start. They
   // never overlap, so no byte is read from the file twice while it is open,
   // however often the reading goes back.
-  std::map<std::int64_t, TUTBytes> FPieces;
-  // The piece the last small read used, where the next one mostly lies.
-  const TUTBytes* FPiece = nullptr;
-  std::int64_t FPieceStart = 0;
+  std::map<std::int64_t, TUTBytes> FChunks;
+  // The chunk the last small read used, where the next one mostly lies.
+  const TUTBytes* FChunk = nullptr;
+  std::int64_t FChunkStart = 0;
   std::int64_t FFileBytesRead = 0;
   const TUTStreamSource* FSource = nullptr;
 };

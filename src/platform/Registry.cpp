@@ -67,11 +67,13 @@ std::optional<std::string> UnquoteRegString(const std::string& s, std::size_t& p
   return std::nullopt;
 }
 
+#ifndef _WIN32
 std::string HomeWinePrefix() {
   if (const char* p = std::getenv("WINEPREFIX"); p && *p) return p;
   if (const char* h = std::getenv("HOME"); h && *h) return JoinPath(h, ".wine");
   return std::string();
 }
+#endif
 
 }  // namespace
 

@@ -19,17 +19,17 @@ TBotListBox::TBotListBox(QWidget* parent) : QListWidget(parent) {
   setDropIndicatorShown(false);  // a copy goes to the end, wherever it is dropped
 }
 
-bool TBotListBox::Accepts(const QMimeData& data, const QObject* source) const {
-  return source == this && data.hasFormat(QString::fromLatin1(BotMimeType)) && CanDrop && CanDrop();
+bool TBotListBox::Accepts(const QMimeData& mime, const QObject* source) const {
+  return source == this && mime.hasFormat(QString::fromLatin1(BotMimeType)) && CanDrop && CanDrop();
 }
 
 void TBotListBox::startDrag(Qt::DropActions) {
   const std::optional<std::string> line = DragLine ? DragLine() : std::nullopt;
   if (!line) return;
-  auto* data = new QMimeData;
-  data->setData(QString::fromLatin1(BotMimeType), QByteArray::fromStdString(*line));
+  auto* mime = new QMimeData;
+  mime->setData(QString::fromLatin1(BotMimeType), QByteArray::fromStdString(*line));
   auto* drag = new QDrag(this);
-  drag->setMimeData(data);
+  drag->setMimeData(mime);
   drag->exec(Qt::CopyAction);
 }
 

@@ -29,10 +29,10 @@ class TBotListBox : public QListWidget {
   // Whether a drop would be taken now (a bot is shown).
   std::function<bool()> CanDrop;
   // Takes a drop; false when it was refused.
-  std::function<bool(const QMimeData& data, const QObject* source)> Drop;
+  std::function<bool(const QMimeData& mime, const QObject* source)> Drop;
 
   // Whether `data` from `source` is a bot of this list.
-  bool Accepts(const QMimeData& data, const QObject* source) const;
+  bool Accepts(const QMimeData& mime, const QObject* source) const;
 
  protected:
   void startDrag(Qt::DropActions supportedActions) override;

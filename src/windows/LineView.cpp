@@ -43,8 +43,8 @@ QMimeData* TLineView::mimeData(const QList<QTreeWidgetItem*>&) const {
 
 Qt::DropActions TLineView::supportedDropActions() const { return Qt::CopyAction; }
 
-const TMyDragObject* TLineView::Carried(const QMimeData* data) const {
-  return OnDropLines ? qobject_cast<const TMyDragObject*>(data) : nullptr;
+const TMyDragObject* TLineView::Carried(const QMimeData* mime) const {
+  return OnDropLines ? qobject_cast<const TMyDragObject*>(mime) : nullptr;
 }
 
 void TLineView::dragEnterEvent(QDragEnterEvent* event) { dragMoveEvent(event); }

@@ -58,7 +58,7 @@ class TLineView : public QTreeWidget {
   void dropEvent(QDropEvent* event) override;
 
  private:
-  const TMyDragObject* Carried(const QMimeData* data) const;
+  const TMyDragObject* Carried(const QMimeData* mime) const;
 };
 
 }  // namespace windows

@@ -143,7 +143,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   // A drop on the roster list: a copy of the dragged bot at the end of the
   // roster. False when refused (not a bot, not from this list, no bot
   // shown).
-  bool lbBotListDragDrop(const QMimeData& data, const QObject* source);
+  bool lbBotListDragDrop(const QMimeData& mime, const QObject* source);
   // The random preset draws from the clock-seeded source unless a test
   // hands in its own.
   void SetRandomSource(std::unique_ptr<roster::TRandomSource> random) { FRandom = std::move(random); }

@@ -114,9 +114,9 @@ void TFmMainForm::BuildProfileAndTemplateCommands() {
     return FCurrentBot->GetPlayerLine();
   };
   lbBotList->CanDrop = [this] { return FCurrentBot != nullptr; };
-  lbBotList->Drop = [this](const QMimeData& data, const QObject* source) {
+  lbBotList->Drop = [this](const QMimeData& mime, const QObject* source) {
     bool taken = false;
-    Guard([&] { taken = lbBotListDragDrop(data, source); });
+    Guard([&] { taken = lbBotListDragDrop(mime, source); });
     return taken;
   };
 }
@@ -212,12 +212,12 @@ void TFmMainForm::acSkillRandomizerExecute() {
 
 // ---------------------------------------------------------------- copying
 
-bool TFmMainForm::lbBotListDragDrop(const QMimeData& data, const QObject* source) {
-  if (!lbBotList->Accepts(data, source)) return false;
+bool TFmMainForm::lbBotListDragDrop(const QMimeData& mime, const QObject* source) {
+  if (!lbBotList->Accepts(mime, source)) return false;
   // The data come from this list only: a bot's own line, read back whole,
   // also when it holds bytes the clipboard would refuse.
   roster::TBotCharacter copy;
-  copy.SetPlayerLine(data.data(QString::fromLatin1(BotMimeType)).toStdString());
+  copy.SetPlayerLine(mime.data(QString::fromLatin1(BotMimeType)).toStdString());
   copy.SetDefaultName(copy.GetDefaultName() + "(copy)");
   FRoster.PasteAsNew(copy.GetPlayerLine());
   RefreshBotListBox();

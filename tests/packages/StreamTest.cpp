@@ -161,10 +161,10 @@ TEST(BoundedStream, Int64HalvesAndNegativeCounts) {
   EXPECT_THROW(s.ReadCount(), EUTReadError);
 }
 
-// A file read in small pieces: reads that cross from one piece into the
+// A file read in small chunks: reads that cross from one chunk into the
 // next, go back, end exactly at the end of the file, and a file that loses
 // its end while it is open.
-TEST(FileStream, PiecesGiveTheFilesBytesAndReadEachByteOnce) {
+TEST(FileStream, ChunksGiveTheFilesBytesAndReadEachByteOnce) {
   testing_support::TempDir dir;
   std::string bytes(10000, '\0');
   for (std::size_t i = 0; i < bytes.size(); ++i) bytes[i] = static_cast<char>(i * 7 % 251);
@@ -177,10 +177,10 @@ TEST(FileStream, PiecesGiveTheFilesBytesAndReadEachByteOnce) {
     EXPECT_EQ(std::string(got.begin(), got.end()), bytes.substr(static_cast<std::size_t>(at), got.size())) << at;
   };
   expect(0, 20);
-  expect(4090, 12);    // across the end of the first piece
-  expect(3000, 2000);  // back, over both pieces
+  expect(4090, 12);    // across the end of the first chunk
+  expect(3000, 2000);  // back, over both chunks
   expect(9000, 20);
-  expect(5000, 4000);  // lands between two pieces
+  expect(5000, 4000);  // lands between two chunks
   expect(9996, 4);     // the last bytes
   EXPECT_THROW(s->ReadByte(), EUTReadError);
   EXPECT_EQ(s->FileBytesRead(), static_cast<std::int64_t>(bytes.size()));

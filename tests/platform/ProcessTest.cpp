@@ -2,8 +2,13 @@
 
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <chrono>
+#include <csignal>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -33,16 +38,60 @@ TEST(Process, ArgumentsArriveOneByOneAndTheExitCodeComesBack) {
   EXPECT_EQ(process.Poll(), 3);  // stays known
 }
 
+// Whether a process of the group still runs. One that has ended stays in
+// the group until its parent collects it, which for an orphan is the
+// system's first process, on its own time (once a second on some machines):
+// Linux's /proc tells such an ended one ("Z") from a running one.
+bool GroupRuns(pid_t group) {
+  if (kill(-group, 0) != 0) return errno != ESRCH;
+  std::error_code ec;
+  if (!std::filesystem::exists("/proc/self/stat", ec)) return true;
+  for (const auto& entry : std::filesystem::directory_iterator("/proc", ec)) {
+    std::ifstream in(entry.path() / "stat");
+    std::string stat;
+    if (!std::getline(in, stat)) continue;
+    // "pid (name) state parent group ...", the name holding any character.
+    std::istringstream fields(stat.substr(stat.rfind(')') + 1));
+    char state = 0;
+    long parent = 0, itsGroup = 0;
+    if (fields >> state >> parent >> itsGroup && itsGroup == group && state != 'Z') return true;
+  }
+  return false;
+}
+
+// Waits until no process of the group runs; false when one still does
+// after `limit`.
+bool GroupEnds(pid_t group, std::chrono::milliseconds limit) {
+  const auto deadline = std::chrono::steady_clock::now() + limit;
+  while (GroupRuns(group)) {
+    if (std::chrono::steady_clock::now() > deadline) return false;
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+  return true;
+}
+
 TEST(Process, PollDoesNotWaitAndKillEndsWhatTheProgramStarted) {
   TempDir dir;
   const std::string marker = dir.file("late.txt");
-  // The script's child would write the marker if it outlived the kill.
-  const std::string program = Script(dir, "hang.sh", "(sleep 1; touch '" + marker + "') &\nsleep 60\n");
+  const std::string started = dir.file("started.txt");
+  // The script's child would write the marker if it outlived the kill. The
+  // script, leader of the program's group, gives its number once the child
+  // runs.
+  const std::string program = Script(
+      dir, "hang.sh", "(sleep 1; touch '" + marker + "') &\necho $$ > '" + started + "'\nsleep 60\n");
   TProcess process(program, {});
+  std::string group;
+  for (int i = 0; i < 1000 && group.empty(); ++i) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    if (std::filesystem::exists(started)) group = ReadFileBytes(started);
+  }
+  ASSERT_FALSE(group.empty()) << "the script did not start";
   EXPECT_FALSE(process.Poll().has_value());
   process.Kill();
   EXPECT_EQ(process.Poll(), 128 + 9);
-  std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+  // A child that outlived the kill keeps the group until it has written.
+  EXPECT_TRUE(GroupEnds(static_cast<pid_t>(std::stol(group)), std::chrono::seconds(10)))
+      << "a process the program started outlived the kill";
   EXPECT_FALSE(std::filesystem::exists(marker));
 }
 
