@@ -327,7 +327,13 @@ bool TFmConfig::event(QEvent* event) {
 
 void TFmConfig::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (cbListType->currentIndex() < 0) cbListType->setCurrentIndex(ltMesh);
+  if (cbListType->currentIndex() >= 0) return;
+  cbListType->setCurrentIndex(ltMesh);
+  // As after a package dialog left without a choice: the class filter
+  // starts with the mesh list's class.
+  std::string none;
+  bool chosen = false;
+  PackagePage->fePackageNameAfterDialog(none, chosen);
 }
 
 void TFmConfig::SetPageShown(QWidget* page, bool shown) {

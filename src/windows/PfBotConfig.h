@@ -11,7 +11,8 @@
 // taIntFileContent and see the window as a TConfigPageHost (ConfigPages.h):
 // its list type and System directory. The package page follows
 // `ListTypeChanged`, emitted on every change of the list type, the first
-// show included. The package and folder views drag a TMyDragObject
+// show included, which also presets its class filter as a package dialog
+// left without a choice does. The package and folder views drag a TMyDragObject
 // (LineView.h) onto `lvListContent`, whose drop goes through `AddLines`
 // with its duplicate check, and hand ">" and ">>" their lines through
 // `SetLineSource`. Their sort columns are FPackageSortColumn and
