@@ -206,6 +206,7 @@ class TFmConfig : public QDialog, public TConfigPageHost {
  protected:
   void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   static void Append(roster::TStringList& target, const roster::TStringList& source);
@@ -216,6 +217,8 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   QWidget* BuildWizardPage();
   QWidget* BuildListGroup();
   void FixWindowSize();
+  void ShowHintsInStatusBar();
+  void FitNameColumn();
   void rgListClick();
   void UpdateItemButtons();
   void feKarmaDataBeforeDialog(std::string& name, bool& action);
