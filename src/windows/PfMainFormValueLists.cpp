@@ -11,6 +11,7 @@
 #include "platform/Files.h"
 #include "roster/PuGameFiles.h"
 #include "roster/PuSpecies.h"
+#include "windows/BotProfiles.h"
 #include "windows/PfMainForm.h"
 #include "windows/PuBuiltInTables.h"
 #include "windows/QtDialogs.h"
@@ -136,6 +137,7 @@ void TFmMainForm::SaveValueLists() {
 }
 
 void TFmMainForm::TakeBackValueLists() {
+  FProfiles->ListsChanged();
   FillCombos();
   SaveValueLists();
   if (FCurrentBot) ShowCharacter(*FCurrentBot);
