@@ -131,6 +131,34 @@ int SyncFolderOf(const std::string& file) {
   return err;
 }
 
+// Writes over the file itself, for a file the user may write in a folder
+// the user may not: the save cannot be atomic then. The old bytes are read
+// first and put back when the write fails half way, so that a failed save
+// still leaves the file as it was. The file keeps its mode and owner, being
+// the same file.
+void WriteInPlace(const std::string& path, const std::string& target, const std::string& bytes) {
+  std::string old;
+  try {
+    old = ReadFileBytes(target);
+  } catch (const EFileError&) {
+    SaveFailed(path, "the folder cannot be written and the file cannot be read back before it is overwritten");
+  }
+  const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
+  if (fd < 0) SaveFailed(path, errno);
+  const auto writeWhole = [fd](const std::string& data) {
+    return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, data) &&
+           ::ftruncate(fd, static_cast<off_t>(data.size())) == 0 && ::fsync(fd) == 0;
+  };
+  int err = writeWhole(bytes) ? 0 : errno;
+  if (err != 0) writeWhole(old);
+  if (::close(fd) != 0 && err == 0) err = errno;
+  if (err != 0) SaveFailed(path, err);
+}
+
+// Whether a failure to make or rename the temporary is the folder's refusal
+// (no write right, or a sticky folder guarding another user's file).
+bool FolderRefused(int err) { return err == EACCES || err == EPERM; }
+
 }  // namespace
 
 void WriteFileAtomic(const std::string& path, const std::string& bytes) {
@@ -158,7 +186,11 @@ void WriteFileAtomic(const std::string& path, const std::string& bytes) {
   // because a change of owner clears the set-id bits.
   const std::string temp = TemporaryNameBeside(target);
   const int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-  if (fd < 0) SaveFailed(path, errno);
+  if (fd < 0) {
+    // The file may be writable where the folder is not.
+    if (replacesFile && FolderRefused(errno)) return WriteInPlace(path, target, bytes);
+    SaveFailed(path, errno);
+  }
   int failure = 0;  // errno of the first step that failed
   const auto check = [&failure](bool done) {
     if (!done && failure == 0) failure = errno;
@@ -173,9 +205,14 @@ void WriteFileAtomic(const std::string& path, const std::string& bytes) {
   // The data reach the disk before the name points at them.
   if (failure == 0) check(::fsync(fd) == 0);
   check(::close(fd) == 0);
-  if (failure == 0) check(::rename(temp.c_str(), target.c_str()) == 0);
+  bool renameRefused = false;
+  if (failure == 0) {
+    check(::rename(temp.c_str(), target.c_str()) == 0);
+    renameRefused = FolderRefused(failure);
+  }
   if (failure != 0) {
     ::unlink(temp.c_str());
+    if (replacesFile && renameRefused) return WriteInPlace(path, target, bytes);
     SaveFailed(path, failure);
   }
   // The new file is in place now, but may not stay there after a crash: say

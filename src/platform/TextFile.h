@@ -25,6 +25,8 @@ std::vector<std::string> ReadLines(const std::string& path);
 // was and no half-written file behind. A symbolic link is followed to the
 // file it points at and stays a link; a replaced file keeps its permissions
 // (and owner where allowed); a read-only file is refused, not replaced.
+// A writable file in a folder that refuses the temporary is written in
+// place (write, flush, sync), its old bytes put back when that fails.
 // EFileError on any failure: "Cannot save file "<path>": <why>".
 void WriteFileAtomic(const std::string& path, const std::string& bytes);
 

@@ -59,6 +59,10 @@ void TBotProfiles::BotChanged(roster::TBotCharacter& bot) {
   if (TFmBotStatSummary* window = Find(bot)) window->UpdateRatings();
 }
 
+void TBotProfiles::ListsChanged() {
+  for (const auto& window : FWindows) window->UpdateRatings();
+}
+
 void TBotProfiles::BotDeleted(roster::TBotCharacter& bot) {
   std::erase_if(FWindows, [&bot](const auto& window) { return window->Bot() == &bot; });
 }

@@ -36,7 +36,9 @@ class TBotProfiles : private roster::TRosterObserver {
   TFmBotStatSummary& Show(const roster::TBotCharacter& bot);
   TFmBotStatSummary* Find(const roster::TBotCharacter& bot) const;
   int Count() const { return static_cast<int>(FWindows.size()); }
-
+  // The weapon or species list was replaced: every window shows the
+  // display names it holds now.
+  void ListsChanged();
 
   // Bot names and windows, sorted by name without regard to case.
   TFmStatViewlist::TProfileList List() const;

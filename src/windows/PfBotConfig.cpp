@@ -5,6 +5,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QEvent>
 #include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,6 +16,7 @@
 #include <QPushButton>
 #include <QStatusBar>
 #include <QStatusTipEvent>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
@@ -33,6 +35,7 @@
 #include "windows/PfItemEdit.h"
 #include "windows/PuKarmaData.h"
 #include "windows/QtDialogs.h"
+#include "windows/SourceView.h"
 
 namespace windows {
 
@@ -121,7 +124,36 @@ TFmConfig::TFmConfig(TDialogs& dialogs, QWidget* owner) : QDialog(owner), FDialo
   setObjectName(QStringLiteral("FmConfig"));
   setWindowTitle(QStringLiteral("Configuration"));
   BuildControls();
+  for (QAbstractItemView* view : {static_cast<QAbstractItemView*>(lvListContent),
+                                  static_cast<QAbstractItemView*>(lvKarmaData),
+                                  static_cast<QAbstractItemView*>(PackagePage->lvPackageContent),
+                                  static_cast<QAbstractItemView*>(DirectoryPage->lvDirView)})
+    ShowGridLines(view);
+  ShowHintsInStatusBar();
   FixWindowSize();
+}
+
+void TFmConfig::ShowHintsInStatusBar() {
+  // Every control's hint, and each page's, also shows in the status bar
+  // while the mouse is over it.
+  for (int i = 0; i < PageControl1->count(); ++i) PageControl1->widget(i)->setStatusTip(PageControl1->tabToolTip(i));
+  for (QWidget* widget : findChildren<QWidget*>())
+    if (widget->statusTip().isEmpty()) widget->setStatusTip(widget->toolTip());
+  PageControl1->tabBar()->setAttribute(Qt::WA_Hover);
+  PageControl1->tabBar()->installEventFilter(this);
+}
+
+bool TFmConfig::eventFilter(QObject* watched, QEvent* event) {
+  // A tab's hint, while the mouse is over the tab.
+  QTabBar* tabs = PageControl1->tabBar();
+  const QEvent::Type type = event->type();
+  if (watched == tabs && (type == QEvent::HoverEnter || type == QEvent::HoverMove || type == QEvent::HoverLeave)) {
+    const int tab =
+        type == QEvent::HoverLeave ? -1 : tabs->tabAt(static_cast<QHoverEvent*>(event)->position().toPoint());
+    const QString hint = tab >= 0 ? tabs->tabToolTip(tab) : QString();
+    if (hint != StatusBar1->currentMessage()) StatusBar1->showMessage(hint);
+  }
+  return QDialog::eventFilter(watched, event);
 }
 
 TFmConfig::~TFmConfig() = default;
@@ -297,6 +329,8 @@ QWidget* TFmConfig::BuildListGroup() {
   lvListContent->KeepSelectionVisible();
   lvListContent->header()->setDefaultSectionSize(lvListContent->fontMetrics().horizontalAdvance(QLatin1Char('x')) *
                                                  24);
+  // FitNameColumn measures every row, not only the first thousand.
+  lvListContent->header()->setResizeContentsPrecision(-1);
   lvListContent->OnDropLines = [this](const std::vector<std::string>& lines) {
     Guard([&] { AddLines(lines); });
   };
@@ -327,7 +361,13 @@ bool TFmConfig::event(QEvent* event) {
 
 void TFmConfig::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (cbListType->currentIndex() < 0) cbListType->setCurrentIndex(ltMesh);
+  if (cbListType->currentIndex() >= 0) return;
+  cbListType->setCurrentIndex(ltMesh);
+  // As after a package dialog left without a choice: the class filter
+  // starts with the mesh list's class.
+  std::string none;
+  bool chosen = false;
+  PackagePage->fePackageNameAfterDialog(none, chosen);
 }
 
 void TFmConfig::SetPageShown(QWidget* page, bool shown) {
@@ -395,6 +435,7 @@ void TFmConfig::ShowNameList(roster::TStringList* list) {
       fill.Step(i);
     }
   }
+  FitNameColumn();
   UpdateItemButtons();
 }
 
@@ -408,7 +449,21 @@ void TFmConfig::ShowBiographyList() {
       fill.Step(i);
     }
   }
+  FitNameColumn();
   UpdateItemButtons();
+}
+
+void TFmConfig::FitNameColumn() {
+  // Names are shown whole where the view has room; the translations keep
+  // a quarter of it, and room for their heading. Short names keep the
+  // column's usual width.
+  QTreeWidget* view = lvListContent;
+  view->resizeColumnToContents(0);
+  const int needed = view->columnWidth(0);
+  const int width = view->viewport()->width();
+  const int most =
+      std::max(width - std::max(width / 4, view->header()->sectionSizeHint(1)), view->header()->defaultSectionSize());
+  view->setColumnWidth(0, std::clamp(needed, view->header()->defaultSectionSize(), most));
 }
 
 void TFmConfig::AddListRow(const std::string& name, bool addToList, const std::string& translation) {
@@ -453,7 +508,10 @@ int TFmConfig::AddLines(const std::vector<std::string>& lines) {
   }
   const int left = static_cast<int>(lines.size()) - added;
   StatusBar1->showMessage(QStringLiteral("%1 added, %2 already in the list or not usable").arg(added).arg(left));
-  if (added > 0) lvListContent->scrollToBottom();
+  if (added > 0) {
+    FitNameColumn();
+    lvListContent->scrollToBottom();
+  }
   return added;
 }
 
@@ -487,6 +545,7 @@ void TFmConfig::NewItem() {
   };
   if (FDialogs.ShowModal(editor) != TModalResult::mrOk) return;
   AddListRow(platform::Trim(editor.GetItemName()), true, editor.GetTranslation());
+  FitNameColumn();
   lvListContent->setCurrentItem(lvListContent->topLevelItem(lvListContent->topLevelItemCount() - 1));
 }
 

@@ -11,7 +11,8 @@
 // taIntFileContent and see the window as a TConfigPageHost (ConfigPages.h):
 // its list type and System directory. The package page follows
 // `ListTypeChanged`, emitted on every change of the list type, the first
-// show included. The package and folder views drag a TMyDragObject
+// show included, which also presets its class filter as a package dialog
+// left without a choice does. The package and folder views drag a TMyDragObject
 // (LineView.h) onto `lvListContent`, whose drop goes through `AddLines`
 // with its duplicate check, and hand ">" and ">>" their lines through
 // `SetLineSource`. Their sort columns are FPackageSortColumn and
@@ -205,6 +206,7 @@ class TFmConfig : public QDialog, public TConfigPageHost {
  protected:
   void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
   static void Append(roster::TStringList& target, const roster::TStringList& source);
@@ -215,6 +217,8 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   QWidget* BuildWizardPage();
   QWidget* BuildListGroup();
   void FixWindowSize();
+  void ShowHintsInStatusBar();
+  void FitNameColumn();
   void rgListClick();
   void UpdateItemButtons();
   void feKarmaDataBeforeDialog(std::string& name, bool& action);

@@ -104,21 +104,20 @@ void TConfigPackagePage::fePackageNameBeforeDialog(std::string& name, bool&) {
 void TConfigPackagePage::fePackageNameAfterDialog(std::string& name, bool& action) {
   // The edit names the package shown, never one that failed to load.
   if (action) action = OpenPackage(name);
-  ListTypeChanged();
-}
-
-void TConfigPackagePage::ListTypeChanged() {
   PresetClassFilter();
   FillPackageView();
 }
+
+// The class the user picked stays picked for the next list.
+void TConfigPackagePage::ListTypeChanged() { FillPackageView(); }
 
 void TConfigPackagePage::PresetClassFilter() {
   const char* className = RuleOf(FHost.CurrentListType()).ClassName;
   if (!className) return;
   const QSignalBlocker blocker(cbPackageFilter);
-  // A package without that class shows all it holds.
-  const int index = cbPackageFilter->findText(QString::fromLatin1(className), Qt::MatchFixedString);
-  cbPackageFilter->setCurrentIndex(index >= 0 ? index : 0);
+  // A package without that class leaves the filter blank, which says so;
+  // the view then shows all it holds.
+  cbPackageFilter->setCurrentIndex(cbPackageFilter->findText(QString::fromLatin1(className), Qt::MatchFixedString));
 }
 
 bool TConfigPackagePage::OpenPackage(const std::string& fileName) {
@@ -158,6 +157,7 @@ bool TConfigPackagePage::OpenPackage(const std::string& fileName) {
 
 void TConfigPackagePage::FillPackageView() {
   const TBusyCursor busy;
+  // Entry 0 ("- show all -") and no entry at all filter nothing.
   const int filter = cbPackageFilter->currentIndex();
   const std::string className = FromQ(cbPackageFilter->currentText());
   std::vector<TSourceRow> rows;

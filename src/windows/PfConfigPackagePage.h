@@ -50,8 +50,9 @@ class TConfigPackagePage : public TConfigSourcePage {
   // loaded file's name, the group when there is one, and the object's
   // name, joined by ".".
   std::string GetObjectPath(int exportIndex) const;
-  // Picks the class the current list type starts with, as after the
-  // package dialog (nothing chosen), and refills the view.
+  // Another list type: the view is filled again from the package shown,
+  // by the class the filter holds. (The class a list type starts with is
+  // picked after the package dialog.)
   void ListTypeChanged();
 
   // The package shown; null before the first successful open.

@@ -11,6 +11,7 @@
 #include "platform/Files.h"
 #include "roster/PuGameFiles.h"
 #include "roster/PuSpecies.h"
+#include "windows/BotProfiles.h"
 #include "windows/PfMainForm.h"
 #include "windows/PuBuiltInTables.h"
 #include "windows/QtDialogs.h"
@@ -104,13 +105,18 @@ void TFmMainForm::LoadValueLists() {
 }
 
 void TFmMainForm::WriteListSection(const std::string& section, const roster::TStringList& list) {
+  std::vector<std::pair<std::string, std::string>> entries;
+  entries.reserve(static_cast<std::size_t>(list.Count()));
   for (const std::string& line : list.Lines()) {
     const std::size_t eq = line.find('=');
     if (eq == std::string::npos)
-      FIni->WriteString(section, line, line);
+      entries.emplace_back(line, line);
     else
-      FIni->WriteString(section, line.substr(0, eq), line.substr(eq + 1));
+      entries.emplace_back(line.substr(0, eq), line.substr(eq + 1));
   }
+  // The lines of a hand-edited file that the lists leave as they were stay
+  // where they stand, with the comments around them.
+  Ini().WriteSection(section, entries);
 }
 
 void TFmMainForm::SaveValueLists() {
@@ -125,15 +131,13 @@ void TFmMainForm::SaveValueLists() {
   // A file that cannot be written (no name given, a folder in its place, no
   // rights) is reported and the editor goes on: the lists stay in memory.
   Guard([&] {
-    for (const TListSection& s : sections) {
-      Ini().EraseSection(s.Name);
-      WriteListSection(s.Name, this->*s.List);
-    }
+    for (const TListSection& s : sections) WriteListSection(s.Name, this->*s.List);
   });
   if (FIni) Guard([&] { FIni->UpdateFile(); });
 }
 
 void TFmMainForm::TakeBackValueLists() {
+  FProfiles->ListsChanged();
   FillCombos();
   SaveValueLists();
   if (FCurrentBot) ShowCharacter(*FCurrentBot);

@@ -2,7 +2,10 @@
 
 #include <algorithm>
 
+#include <QApplication>
 #include <QHeaderView>
+#include <QPainter>
+#include <QStyledItemDelegate>
 
 #include "platform/AsciiText.h"
 #include "windows/LineView.h"
@@ -10,6 +13,38 @@
 #include "windows/QtDialogs.h"
 
 namespace windows {
+
+namespace {
+
+class TGridLineDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+  // The lines take the last pixel row and column of each cell, as in a
+  // table, so that they cover nothing of the text (an underscore, say).
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return QStyledItemDelegate::sizeHint(option, index) + QSize(1, 1);
+  }
+
+  void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    QStyleOptionViewItem inside(option);
+    inside.rect.adjust(0, 0, -1, -1);
+    QStyledItemDelegate::paint(painter, inside, index);
+    const QWidget* view = option.widget;
+    const QStyle* style = view ? view->style() : QApplication::style();
+    const auto colour = static_cast<QRgb>(style->styleHint(QStyle::SH_Table_GridLineColor, &option, view));
+    const QPen before = painter->pen();
+    painter->setPen(QColor::fromRgba(colour));
+    const QRect& r = option.rect;
+    painter->drawLine(r.bottomLeft(), r.bottomRight());
+    painter->drawLine(r.topRight(), r.bottomRight());
+    painter->setPen(before);
+  }
+};
+
+}  // namespace
+
+void ShowGridLines(QAbstractItemView* view) { view->setItemDelegate(new TGridLineDelegate(view)); }
 
 TSourceTableModel::TSourceTableModel(const QStringList& headers, QObject* parent)
     : QAbstractTableModel(parent), FHeaders(headers) {}

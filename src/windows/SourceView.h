@@ -28,6 +28,11 @@ struct TSourceRow {
   int Data = -1;
 };
 
+// Draws lines between the rows and columns of a report-style view, in the
+// style's colour for table grids, as the configuration window's lists
+// show them.
+void ShowGridLines(QAbstractItemView* view);
+
 class TSourceTableModel : public QAbstractTableModel {
   Q_OBJECT
 

@@ -1,5 +1,7 @@
 #include "platform/IniFile.h"
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include "common/TempDir.h"
@@ -60,9 +62,87 @@ TEST(IniFile, SavesWithCrLfAndReadsItsOwnFileBack) {
   EXPECT_EQ(ReadFileBytes(path), "[FRagdoll]\r\nBot.Ragdoll=Ragdoll\r\n\r\n[FMenu]\r\n-=-\r\n\r\n");
   TIniFile again(path);
   EXPECT_EQ(again.ReadSectionLines("FRagDoll"), (std::vector<std::string>{"Bot.Ragdoll=Ragdoll"}));
-  // Lines before the first section survive a save.
+  // Lines before the first section survive a save as they stand.
   TIniFile stray = FromText("x=1\n[S]\ny=2\n");
-  EXPECT_EQ(stray.GetLines(), (std::vector<std::string>{"x=1", "", "[S]", "y=2", ""}));
+  EXPECT_EQ(stray.GetLines(), (std::vector<std::string>{"x=1", "[S]", "y=2"}));
+}
+
+using Lines = std::vector<std::string>;
+
+// A hand-edited file: comments, blank lines, blanks around "=" and a
+// section that stands twice.
+const char* const HandEdited =
+    "; Rosterwell value lists\r\n"
+    "\r\n"
+    "[FWeapons]\r\n"
+    "; the guns I use\r\n"
+    "XWeapons.FlakCannon = Flak\r\n"
+    "\r\n"
+    "; slow ones\r\n"
+    "XWeapons.Redeemer=Redeemer\r\n"
+    "\r\n"
+    "[TEMPLATES]\r\n"
+    "DEF1=Player=(DefaultName=\"Berserker\")\r\n"
+    "; keep this one\r\n"
+    "\r\n"
+    "[fweapons]\r\n"
+    "XWeapons.LinkGun=Link Gun";
+
+TEST(IniFile, WriteStringChangesOnlyTheLineItWrites) {
+  TIniFile ini = FromText(HandEdited);
+  const Lines before = ini.GetLines();
+  ASSERT_EQ(before.size(), 15u);
+  // A line that reads as written already stays, blanks and all.
+  ini.WriteString("FWEAPONS", "XWeapons.FlakCannon ", " Flak");
+  EXPECT_EQ(ini.GetLines(), before);
+
+  ini.WriteString("TEMPLATES", "Hopper", "Player=(DefaultName=\"Hopper\")");
+  ini.WriteString("templates", "def1", "Player=(DefaultName=\"Brute\")");
+  ini.WriteString("FSex", "Male", "Male");
+  Lines expected = before;
+  expected[10] = "def1=Player=(DefaultName=\"Brute\")";
+  expected.insert(expected.begin() + 11, "Hopper=Player=(DefaultName=\"Hopper\")");
+  expected.insert(expected.end(), {"", "[FSex]", "Male=Male", ""});
+  EXPECT_EQ(ini.GetLines(), expected);
+  EXPECT_EQ(ini.ReadSectionKeys("FWeapons"), (Lines{"XWeapons.FlakCannon", "XWeapons.Redeemer", "XWeapons.LinkGun"}));
+}
+
+TEST(IniFile, WriteSectionKeepsWhatItDoesNotChange) {
+  TIniFile ini = FromText(HandEdited);
+  const Lines before = ini.GetLines();
+  // The same lines again: nothing moves.
+  ini.WriteSection("FWeapons", {{"XWeapons.FlakCannon ", " Flak"}, {"XWeapons.Redeemer", "Redeemer"},
+                                {"XWeapons.LinkGun", "Link Gun"}});
+  EXPECT_EQ(ini.GetLines(), before);
+
+  // One dropped, one changed, one new at the front and one after Flak; a
+  // key given twice keeps its first place and its last value. The entries
+  // that stay keep the comments around them.
+  ini.WriteSection("FWeapons", {{"XWeapons.Axe", "Axe"}, {"XWeapons.FlakCannon ", " Flak"}, {"XWeapons.Shock", "x"},
+                                {"XWeapons.LinkGun", "Link"}, {"xweapons.shock", "Shock"}});
+  Lines expected = before;
+  expected[14] = "XWeapons.LinkGun=Link";
+  expected.erase(expected.begin() + 7);                         // Redeemer
+  expected.insert(expected.begin() + 5, "xweapons.shock=Shock");  // after Flak
+  expected.insert(expected.begin() + 4, "XWeapons.Axe=Axe");      // before the first that stays
+  EXPECT_EQ(ini.GetLines(), expected);
+
+  // Entries that change places: the result reads in the order given.
+  ini.WriteSection("FWeapons", {{"XWeapons.LinkGun", "Link"}, {"XWeapons.Axe", "Axe"}});
+  EXPECT_EQ(ini.ReadSectionLines("FWeapons"), (Lines{"XWeapons.LinkGun=Link", "XWeapons.Axe=Axe"}));
+  const Lines moved = ini.GetLines();
+  EXPECT_EQ(std::count(moved.begin(), moved.end(), "; slow ones"), 1);
+
+  // Emptied, a section keeps its comments; without any it goes, and the
+  // empty line that parted it from the next stays.
+  ini.WriteSection("FWeapons", {});
+  EXPECT_TRUE(ini.ReadSectionLines("FWeapons").empty());
+  EXPECT_EQ(ini.GetLines()[2], "[FWeapons]");
+  TIniFile plain = FromText("[FSex]\r\nMale=Male\r\n\r\n[FRagdoll]\r\nBot=Bot\r\n\r\n[FMenu]\r\nSP=SP\r\n");
+  plain.WriteSection("FRAGDOLL", {});
+  EXPECT_EQ(plain.GetLines(), (Lines{"[FSex]", "Male=Male", "", "[FMenu]", "SP=SP"}));
+  plain.WriteSection("FRagdoll", {{"Bot", "Bot"}});
+  EXPECT_EQ(plain.GetLines(), (Lines{"[FSex]", "Male=Male", "", "[FMenu]", "SP=SP", "", "[FRagdoll]", "Bot=Bot", ""}));
 }
 
 TEST(IniFile, SaveWithoutAFileNameOrIntoAMissingFolderFails) {

@@ -1,18 +1,26 @@
 #include "platform/TextFile.h"
 
 #include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <csignal>
 #endif
 
 #include "common/TempDir.h"
+#include "common/Unprivileged.h"
 
 using namespace platform;
 using testing_support::TempDir;
+#ifndef _WIN32
+using testing_support::AsUnprivilegedUser;
+#endif
 
 TEST(TextFile, SplitLinesHandlesEveryLineEnd) {
   EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
@@ -79,6 +87,14 @@ std::size_t EntriesIn(const std::string& folder) {
   return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
 }
 
+// Writes a file below `folder`, its folders made as needed.
+std::string TempFile(const std::string& folder, const std::string& name, const std::string& bytes) {
+  const std::filesystem::path path = std::filesystem::path(folder) / name;
+  std::filesystem::create_directories(path.parent_path());
+  std::ofstream(path, std::ios::binary) << bytes;
+  return path.string();
+}
+
 std::string SaveError(const std::string& path) {
   try {
     WriteLines(path, {"new"});
@@ -141,17 +157,99 @@ TEST(TextFile, ReplacedFileKeepsModeAndOwnerNewFileGetsTheDefault) {
   EXPECT_EQ(ModeOf(dir.file("new.upl")), 0640u);
 }
 
+// A folder the user may not write takes no new file, and a read-only file
+// in it stays read-only.
 TEST(TextFile, UnwritableFolderSaysWhyAndKeepsTheFile) {
-  if (::geteuid() == 0)
-    GTEST_SKIP() << "running as root, who may write into any folder: an unwritable folder cannot be tested";
-  TempDir dir;
-  const std::string path = dir.write("locked/roster.upl", "old");
-  ASSERT_EQ(::chmod(dir.file("locked").c_str(), 0555), 0);
-  const std::string error = SaveError(path);
-  ::chmod(dir.file("locked").c_str(), 0755);
-  EXPECT_EQ(error, "Cannot save file \"" + path + "\": Permission denied");
-  EXPECT_EQ(ReadFileBytes(path), "old");
-  EXPECT_EQ(EntriesIn(dir.file("locked")), 1u);
+  AsUnprivilegedUser(
+      [](const std::string& folder) {
+        const std::string path = TempFile(folder, "locked/roster.upl", "old");
+        ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+        ASSERT_EQ(::chmod((folder + "/locked").c_str(), 0555), 0);
+      },
+      [](const std::string& folder) {
+        const std::string locked = folder + "/locked";
+        EXPECT_EQ(SaveError(locked + "/new.upl"), "Cannot save file \"" + locked + "/new.upl\": Permission denied");
+        EXPECT_EQ(SaveError(locked + "/roster.upl"),
+                  "Cannot save file \"" + locked + "/roster.upl\": the file is read-only");
+        EXPECT_EQ(ReadFileBytes(locked + "/roster.upl"), "old");
+        EXPECT_EQ(EntriesIn(locked), 1u);
+      });
+}
+
+namespace {
+
+// A file size limit for the process while it lives, so that a write fails
+// half way as it would on a full disk.
+class TFileSizeLimit {
+ public:
+  explicit TFileSizeLimit(rlim_t bytes) {
+    ::getrlimit(RLIMIT_FSIZE, &FOld);
+    FOldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = FOld;
+    limit.rlim_cur = bytes;
+    ::setrlimit(RLIMIT_FSIZE, &limit);
+  }
+  ~TFileSizeLimit() {
+    ::setrlimit(RLIMIT_FSIZE, &FOld);
+    std::signal(SIGXFSZ, FOldHandler);
+  }
+
+ private:
+  rlimit FOld{};
+  void (*FOldHandler)(int);
+};
+
+}  // namespace
+
+// A writable file in a folder that refuses the temporary beside it (no
+// write right; a sticky folder guarding its owner's file) is written in
+// place: the same file, its mode and owner kept, nothing left beside it.
+TEST(TextFile, WritableFileInAFolderThatRefusesTheTemporaryIsWrittenInPlace) {
+  AsUnprivilegedUser(
+      [](const std::string& folder) {
+        for (const char* name : {"locked/roster.upl", "locked/linked.upl", "locked/small.upl", "sticky/roster.upl"})
+          ASSERT_EQ(::chmod(TempFile(folder, name, "old roster").c_str(), 0666), 0) << name;
+        std::filesystem::create_directory(folder + "/links");
+        std::filesystem::create_symlink("../locked/linked.upl", folder + "/links/via.upl");
+        ASSERT_EQ(::chmod((folder + "/links").c_str(), 0777), 0);
+        ASSERT_EQ(::chmod((folder + "/locked").c_str(), 0555), 0);
+        ASSERT_EQ(::chmod((folder + "/sticky").c_str(), 01777), 0);
+      },
+      [](const std::string& folder) {
+        const std::string locked = folder + "/locked";
+        const uid_t owner = StatOf(locked).st_uid;
+        const ino_t inode = StatOf(locked + "/roster.upl").st_ino;
+        // The sticky folder refuses only where the file is someone else's:
+        // then the owner shows whether the file was replaced.
+        for (const std::string& path : {locked + "/roster.upl", folder + "/sticky/roster.upl"}) {
+          SCOPED_TRACE(path);
+          EXPECT_EQ(SaveError(path), "saved");
+          EXPECT_EQ(ReadFileBytes(path), "new\r\n");
+          EXPECT_EQ(StatOf(path).st_uid, owner);
+          EXPECT_EQ(ModeOf(path), 0666u);
+        }
+        EXPECT_EQ(StatOf(locked + "/roster.upl").st_ino, inode);
+        EXPECT_EQ(EntriesIn(locked), 3u);
+        EXPECT_EQ(EntriesIn(folder + "/sticky"), 1u);
+
+        EXPECT_EQ(SaveError(folder + "/links/via.upl"), "saved");
+        EXPECT_EQ(ReadFileBytes(locked + "/linked.upl"), "new\r\n");
+        EXPECT_TRUE(S_ISLNK(StatOf(folder + "/links/via.upl").st_mode));
+
+        // Without a temporary a failed write is put right again.
+        std::string error;
+        {
+          const TFileSizeLimit limit(16);
+          try {
+            WriteLines(locked + "/small.upl", {std::string(100, 'x')});
+          } catch (const EFileError& e) {
+            error = e.what();
+          }
+        }
+        EXPECT_EQ(error, "Cannot save file \"" + locked + "/small.upl\": File too large");
+        EXPECT_EQ(ReadFileBytes(locked + "/small.upl"), "old roster");
+        EXPECT_EQ(EntriesIn(locked), 3u);
+      });
 }
 
 #endif

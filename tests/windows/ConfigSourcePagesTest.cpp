@@ -88,10 +88,10 @@ TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
   EXPECT_TRUE(Drop(*data));
   EXPECT_EQ(LinesOf(Window->SkinList()), (Lines{"S.a=Skin a", "S.b=Skin b", Window->PackagePage->SelectedLines()[0]}));
 
-  // The mesh list starts with its own class, which this package lacks.
+  // The mesh list keeps the class picked, though it starts with its own.
   ChooseList(windows::ltMesh);
-  EXPECT_EQ(Window->PackagePage->cbPackageFilter->currentText(), "- show all -");
-  EXPECT_EQ(view->Model()->rowCount(), 18);
+  EXPECT_EQ(Window->PackagePage->cbPackageFilter->currentText(), "Texture");
+  EXPECT_EQ(view->Model()->rowCount(), 14);
 
   // On the wizard page the buttons take nothing.
   Window->PageControl1->setCurrentWidget(Window->taWizard);

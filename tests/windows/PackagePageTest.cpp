@@ -164,31 +164,43 @@ TEST_F(PackagePageTest, MeshWithoutGroupIsDraggedAsPackageAndName) {
   EXPECT_EQ(DraggedLines(), (std::vector<std::string>{"SniperAnims.SniperRifle_1st=SniperAnims.SniperRifle_1st"}));
 }
 
-TEST_F(PackagePageTest, ListTypeChangePresetsItsClassOrKeepsTheChoice) {
+TEST_F(PackagePageTest, ListTypeChangeKeepsThePickedClassAndOnlyTheDialogPresetsOne) {
   REQUIRE_REALDATA("pkg/ut99/Core.u");
   Host.ListType = windows::ltVoice;
   Browse(RealDataPath("pkg/ut99/Core.u"));
+  EXPECT_EQ(Page->cbPackageFilter->currentText(), "- no class -");
   for (const std::string& c : Column(2)) EXPECT_EQ(c, "");
 
-  // The rag-doll and biography lists keep the filter's choice; a new list
-  // type picks its own class, or shows all when the package has none.
-  Host.ListType = windows::ltRagDoll;
-  Page->ListTypeChanged();
-  EXPECT_EQ(Page->cbPackageFilter->currentText(), "- no class -");
-  PickFilter("- show all -");
-  Host.ListType = windows::ltBiography;
-  Page->ListTypeChanged();
-  EXPECT_EQ(Page->cbPackageFilter->currentText(), "- show all -");
-  Host.ListType = windows::ltFace;
-  Page->ListTypeChanged();
-  EXPECT_EQ(Page->cbPackageFilter->currentText(), "- show all -");
-  EXPECT_EQ(RowCount(), Page->Package()->ExportCount());
+  // Another list type refills the view from the same package, by the class
+  // the user picked, whatever class the new type starts with.
+  PickFilter("Function");
+  const int functions = RowCount();
+  ASSERT_GT(functions, 0);
+  for (int type : {windows::ltRagDoll, windows::ltFace, windows::ltSpecies, windows::ltBiography}) {
+    SCOPED_TRACE(type);
+    Host.ListType = type;
+    Page->ListTypeChanged();
+    EXPECT_EQ(Page->cbPackageFilter->currentText(), "Function");
+    EXPECT_EQ(RowCount(), functions);
+  }
 
-  // Cancelling the dialog keeps the package and still presets the filter.
+  // The dialog, even cancelled, presets the type's class. A package without
+  // it leaves the filter blank, which the next list type keeps, and the
+  // view shows every export. The biography list presets none.
+  Browse(std::nullopt);
+  EXPECT_EQ(Page->cbPackageFilter->currentText(), "Function");
   Host.ListType = windows::ltSpecies;
   Browse(std::nullopt);
   EXPECT_EQ(Page->cbPackageFilter->currentText(), "- no class -");
   EXPECT_EQ(RowCount(), 7);
+  Host.ListType = windows::ltFace;
+  Browse(std::nullopt);
+  EXPECT_EQ(Page->cbPackageFilter->currentIndex(), -1);
+  EXPECT_EQ(RowCount(), Page->Package()->ExportCount());
+  Host.ListType = windows::ltSkin;
+  Page->ListTypeChanged();
+  EXPECT_EQ(Page->cbPackageFilter->currentIndex(), -1);
+  EXPECT_EQ(Page->Package()->FileName(), RealDataPath("pkg/ut99/Core.u"));
 }
 
 TEST_F(PackagePageTest, FailedOpensKeepThePackageShownAndItsPaths) {

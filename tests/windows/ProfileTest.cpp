@@ -2,6 +2,8 @@
 // change of its bot and closes with it, and the profile list.
 
 #include <QAction>
+#include <QComboBox>
+#include <QPushButton>
 #include <QHeaderView>
 #include <QScreen>
 #include <QLineEdit>
@@ -13,7 +15,10 @@
 #include "MainFormFixture.h"
 #include "WindowChecks.h"
 #include "windows/BotProfiles.h"
+#include "windows/LineView.h"
+#include "windows/PfBotConfig.h"
 #include "windows/PfBotStatSummary.h"
+#include "windows/PfItemEdit.h"
 #include "windows/PfStatViewlist.h"
 
 using namespace testing_support;
@@ -142,6 +147,35 @@ TEST_F(Profiles, FollowEveryChangeOfTheirBot) {
   SendText(Form->edDefaultName, "X");
   EXPECT_EQ(gorge.windowTitle(), "NewBotX");
   EXPECT_EQ(Form->Profiles().Find(Form->Bot(1)), nullptr);
+}
+
+TEST_F(Profiles, FollowTheListsTheConfigurationWindowHandsBack) {
+  RealWindows = true;
+  StartWith({Line("Brute", "FavoriteWeapon=XWeapons.FlakCannon")});
+  TFmBotStatSummary& brute = ProfileOf(0);
+  ASSERT_EQ(Row(brute, "Species"), "Mercenary");
+
+  // The species is given another name in the configuration window.
+  Dialogs.Windows.push_back([this](QDialog& dialog) {
+    auto& window = dynamic_cast<windows::TFmConfig&>(dialog);
+    window.show();
+    window.cbListType->setCurrentIndex(windows::ltSpecies);
+    const QList<QTreeWidgetItem*> rows =
+        window.lvListContent->findItems(QStringLiteral("xGame.SPECIES_Merc"), Qt::MatchExactly, 0);
+    EXPECT_EQ(rows.size(), 1);
+    if (rows.size() == 1) window.lvListContent->setCurrentItem(rows.front());
+    Dialogs.Windows.push_back([](QDialog& editor) {
+      dynamic_cast<windows::TFmItemEdit&>(editor).SetTranslation("Mercs");
+      return TModalResult::mrOk;
+    });
+    window.buEditListItem->click();
+    window.close();
+    return TModalResult::mrNone;
+  });
+  Form->miManualPackageSearch->trigger();
+  ASSERT_TRUE(Dialogs.Windows.empty());
+  EXPECT_EQ(Row(brute, "Species"), "Mercs");
+  EXPECT_EQ(Row(brute, "Favourite weapon"), "Flak Cannon");
 }
 
 TEST_F(Profiles, OneWindowPerBotAndDeleteClosesExactlyItsOwn) {

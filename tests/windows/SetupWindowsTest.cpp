@@ -111,6 +111,68 @@ TEST_F(SetupWindows, ABiographyMadeInTheWindowCanBePickedOnceItCloses) {
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");  // no bot was pointed at it
 }
 
+// Whether `part` stands in `whole` in the same order, other lines between.
+bool InOrderWithin(const TLines& part, const TLines& whole) {
+  auto at = whole.begin();
+  for (const std::string& line : part) {
+    at = std::find(at, whole.end(), line);
+    if (at == whole.end()) return false;
+    ++at;
+  }
+  return true;
+}
+
+TEST_F(SetupWindows, AHandEditedValueListFileKeepsEveryLineTheWritesLeave) {
+  const TLines handMade = {"; My value lists - edit with care",
+                           "",
+                           "[FMeshes]",
+                           "; stock",
+                           "Jugg.JuggMaleA=Gorge",
+                           "",
+                           "[FSex]",
+                           "Male=Male",
+                           "[FMenu]",
+                           "SP=SP",
+                           "",
+                           "; species come from the .int files",
+                           "[FSpecies]",
+                           "xGame.SPECIES_Jugg=Juggernaut",
+                           "",
+                           "[TEMPLATES]",
+                           "; my own",
+                           "DEF1=Player=(DefaultName=\"Berserker\",Accuracy=-0.4)",
+                           ""};
+  std::string text;
+  for (const std::string& line : handMade) text += line + "\r\n";
+  Dir.write("Rosterwell.INI", text);
+  WriteRoster({"[Public]", BotLine("Ann")});
+  ASSERT_TRUE(Start());  // the missing skins are harvested and written
+
+  // Storing a template adds its line after the last one and changes nothing else.
+  const TLines before = Lines(Ini);
+  ASSERT_TRUE(InOrderWithin(handMade, before));
+  Dialogs.Inputs.push_back(std::string("Mine"));
+  Form->acCreateTemplateFromCharacter->trigger();
+  TLines expected = before;
+  const auto last = std::find(expected.begin(), expected.end(), handMade[17]);
+  ASSERT_NE(last, expected.end());
+  expected.insert(last + 1, "Mine=" + Form->CurrentBot()->GetPlayerLine());
+  EXPECT_EQ(Lines(Ini), expected);
+
+  // So does the configuration window: the new mesh joins its section.
+  Dialogs.Windows.push_back([](QDialog& dialog) {
+    auto& window = dynamic_cast<TFmConfig&>(dialog);
+    window.show();
+    window.AddLines({"Custom.Mesh=Custom"});
+    return TModalResult::mrOk;
+  });
+  Form->miManualPackageSearch->trigger();
+  const TLines after = Lines(Ini);
+  EXPECT_TRUE(InOrderWithin(expected, after));
+  EXPECT_EQ(after.size(), expected.size() + 1);
+  EXPECT_EQ(Section(after, "FMeshes"), (TLines{"; stock", "Custom.Mesh=Custom", "Jugg.JuggMaleA=Gorge"}));
+}
+
 TEST_F(SetupWindows, FirstStartMergesTheRostersWithoutAskingAboutBadNumbers) {
   WriteRoster({"[Public]", BotLine("Ann")});
   WriteRoster({"[Public]", "Player=(DefaultName=\"Zed\",Mesh=Custom.Zed,Tactics=bad)",
