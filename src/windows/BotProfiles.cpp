@@ -55,11 +55,11 @@ TFmBotStatSummary& TBotProfiles::Show(const roster::TBotCharacter& bot) {
   return *window;
 }
 
-void TBotProfiles::BotChanged(roster::TBotCharacter& bot) {
+void TBotProfiles::BotChanged(const roster::TBotCharacter& bot) {
   if (TFmBotStatSummary* window = Find(bot)) window->UpdateRatings();
 }
 
-void TBotProfiles::BotDeleted(roster::TBotCharacter& bot) {
+void TBotProfiles::BotDeleted(const roster::TBotCharacter& bot) {
   std::erase_if(FWindows, [&bot](const auto& window) { return window->Bot() == &bot; });
 }
 

@@ -165,9 +165,9 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
 
   // What tests and the later windows read.
   int BotCount() const { return FRoster.Count(); }
-  roster::TBotCharacter& Bot(int index) const { return FRoster.Bot(index); }
+  const roster::TBotCharacter& Bot(int index) const { return FRoster.Bot(index); }
   const std::string& BotKey(int index) const { return FRoster.Key(index); }
-  roster::TBotCharacter* CurrentBot() const { return FCurrentBot; }
+  const roster::TBotCharacter* CurrentBot() const { return FCurrentBot; }
   const std::string& FileName() const { return FRoster.FileName(); }
   const std::string& SystemDir() const { return FSystemDir; }
   const std::string& IniFileName() const { return FIniFileName; }
@@ -287,7 +287,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
 
  private:
   // What the roster tells its views.
-  void BotDeleted(roster::TBotCharacter& bot) override;
+  void BotDeleted(const roster::TBotCharacter& bot) override;
   void RosterReplaced() override;
   void ModifiedChanged(bool modified) override;
   using TSetter = void (TFmMainForm::*)(roster::TBotCharacter&);
@@ -376,7 +376,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void ShowSkill(TBotControl control, QSpinBox* edit, double value);
   void ShowBioText();
   void ReportMissing(const std::string& report);
-  void CharacterChanged(roster::TBotCharacter* bot);
+  void CharacterChanged(const roster::TBotCharacter* bot);
   void ApplyToSelected(TBotControl control, TSetter setter);
   void edStatChange();
   void cbTextChange();
@@ -413,7 +413,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   bool FControlsReady = true;
   roster::TBotCharacter FClipBot;
   roster::TRosterDocument FRoster;
-  roster::TBotCharacter* FCurrentBot = nullptr;
+  const roster::TBotCharacter* FCurrentBot = nullptr;
   roster::TStringList FTexts{true, roster::TDuplicates::dupIgnore};
   roster::TUtStringlist FMenu{false};
   roster::TUtStringlist FSpecies{false};

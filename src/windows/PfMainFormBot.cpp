@@ -119,10 +119,7 @@ void TFmMainForm::lbBotListClick() {
   // and a pasted name may differ from the bot's key.
   const int row = RowToShow();
   if (FCurrentBot && row == CurrentIndex()) return;  // it is shown already
-  if (FCurrentBot) {
-    ApplyAllControls(*FCurrentBot);
-    FRoster.BotChanged(*FCurrentBot);
-  }
+  if (FCurrentBot) FRoster.Edit(*FCurrentBot, [this](roster::TBotCharacter& bot) { ApplyAllControls(bot); });
   if (row < 0) {
     // Nothing is current: the blank bot's values must never be written
     // into the bot shown before.
@@ -234,7 +231,7 @@ void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
     ShowSkill(bcTactics, edTactics, bot.GetTactics());
     ShowSkill(bcAccuracy, edAccuracy, bot.GetAccuracy());
     ShowSkill(bcReactionTime, edReactionTime, bot.GetReactionTime());
-    CharacterChanged(const_cast<roster::TBotCharacter*>(&bot));
+    CharacterChanged(&bot);
   }
   if (!report.empty()) ReportMissing(report);
 }
@@ -279,10 +276,9 @@ void TFmMainForm::ClearDetails() {
   UpdateCaption("");
 }
 
-void TFmMainForm::CharacterChanged(roster::TBotCharacter* bot) {
+void TFmMainForm::CharacterChanged(const roster::TBotCharacter* bot) {
   if (!bot) return;
   UpdateCaption(bot->GetDefaultName());
-  bot->Changed();
   if (isVisible() && !isActiveWindow()) activateWindow();
 }
 
@@ -321,9 +317,7 @@ void TFmMainForm::ApplyToSelected(TBotControl control, TSetter setter) {
     FUnshown.reset(control);  // the user's own choice from now on
     for (int i = 0; i < lbBotList->count() && i < BotCount(); ++i) {
       if (!lbBotList->item(i)->isSelected()) continue;
-      roster::TBotCharacter& bot = Bot(i);
-      (this->*setter)(bot);
-      FRoster.BotChanged(bot);
+      FRoster.Edit(Bot(i), [this, setter](roster::TBotCharacter& bot) { (this->*setter)(bot); });
     }
     CharacterChanged(FCurrentBot);
   }
@@ -333,7 +327,7 @@ void TFmMainForm::edStatChange() {
   if (!FControlsReady || !FCurrentBot) return;
   FUnshown.reset(bcName);
   const std::string oldName = FCurrentBot->GetDefaultName();
-  ApplyAllControls(*FCurrentBot);
+  FRoster.Edit(*FCurrentBot, [this](roster::TBotCharacter& bot) { ApplyAllControls(bot); });
   const std::string newName = FCurrentBot->GetDefaultName();
   // Compared exactly: a name typed in other letter case is still the
   // user's change. A rename is a change like any other: Exit must not lose
@@ -342,7 +336,6 @@ void TFmMainForm::edStatChange() {
     FRoster.Rename(*FCurrentBot, newName);
     RefreshBotListBox();  // keeps the selection, so later edits still reach the bot
   }
-  FRoster.BotChanged(*FCurrentBot);
   CharacterChanged(FCurrentBot);
 }
 

@@ -164,7 +164,7 @@ TEST_F(Biography, PastedTextLosesControlCharactersAndMustNotBeEmpty) {
 TEST_F(Biography, AReferenceWithoutDotMeansXPlayersWhateverItsCase) {
   // The file on disk is spelled "XPlayers.int"; a reference in other case
   // and one without "." both reach it, and no second file appears.
-  Form->CurrentBot()->SetText("Lonely");
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("Lonely"); });
   OnEditor([&](TFrmEditBio& bio) {
     EXPECT_EQ(bio.edName->text(), "Lonely");
     bio.edName->setText("AnnBio2");
@@ -174,7 +174,7 @@ TEST_F(Biography, AReferenceWithoutDotMeansXPlayersWhateverItsCase) {
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.AnnBio2");
   EXPECT_NE(Form->cbText->findText("XPlayers.AnnBio2"), -1);
 
-  Form->CurrentBot()->SetText("xplayers.Gorge");
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("xplayers.Gorge"); });
   OnEditor([&](TFrmEditBio& bio) {
     EXPECT_EQ(Memo(bio.meBiography), "Big\nGreen");
     bio.meBiography->setPlainText("Huge");
@@ -228,7 +228,8 @@ TEST_F(Biography, CopyGivesTheBiographyThePickListShows) {
 }
 
 TEST_F(Biography, AfterAWriteEveryBotOfThatBiographyCopiesTheNewText) {
-  Form->CurrentBot()->SetText("XPlayers.Gorge");  // Ann shares Gorge's biography
+  // Ann shares Gorge's biography.
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("XPlayers.Gorge"); });
   Click(1);
   OnEditor([&](TFrmEditBio& bio) {
     bio.meBiography->setPlainText("Huge");
@@ -311,7 +312,7 @@ TEST_F(Biography, TheMemoShowsAndWritesBackEveryLineAsItIs) {
   Dir.write("System/XPlayers.int", file);
   Form.reset();  // frees the .int cache, which the next start fills again
   ASSERT_TRUE(Start());
-  Form->CurrentBot()->SetText("XPlayers.Nbsp");
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("XPlayers.Nbsp"); });
   OnEditor([&](TFrmEditBio& bio) {
     EXPECT_EQ(bio.GetBioLines(), std::vector<std::string>{"Ann\xA0Lee"});
     Dialogs.Answers = {TModalResult::mrYes};
@@ -320,7 +321,7 @@ TEST_F(Biography, TheMemoShowsAndWritesBackEveryLineAsItIs) {
   Form->acEditBio->trigger();
   EXPECT_EQ(XPlayersBytes(), file);
   // A last line left empty on purpose is written too.
-  Form->CurrentBot()->SetText("XPlayers.bare");
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("XPlayers.bare"); });
   OnEditor([&](TFrmEditBio& bio) {
     bio.meBiography->setPlainText("No data.\n");
     Dialogs.Answers = {TModalResult::mrYes};
@@ -339,7 +340,7 @@ TEST_F(Biography, OnTheRealXPlayersEditingEveryBiographyWithoutChangeKeepsTheFil
   const std::vector<std::string> refs = Form->Texts().Lines();
   ASSERT_GT(refs.size(), 90u);
   for (const std::string& ref : refs) {
-    Form->CurrentBot()->SetText(ref);
+    EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText(ref); });
     OnEditor([&](TFrmEditBio& bio) {
       Dialogs.Answers = {TModalResult::mrYes};
       bio.buOk->click();

@@ -5,6 +5,7 @@
 // count their calls here.
 
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -166,6 +167,12 @@ class MainFormTest : public ::testing::Test {
   }
 
   std::vector<std::string> Lines(const std::string& path) { return platform::ReadLines(path); }
+
+  // A change of the shown bot's record made through the roster, as the
+  // commands make theirs, without going through the controls.
+  void EditCurrentBot(const std::function<void(roster::TBotCharacter&)>& change) {
+    Form->Roster().Edit(*Form->CurrentBot(), change);
+  }
 
   TempDir Dir;
   std::string Program = "/opt/rosterwell/Rosterwell";  // the program's own path

@@ -58,7 +58,7 @@ TEST_F(ShowApply, MissingReferencesHarvestFirstThenAskWithThreeAnswers) {
   EXPECT_EQ(Form->Bot(0).GetMesh(), "Aliens.AlienFemaleB");
 
   // Cancel quits with 405.
-  Form->Bot(1).SetMesh("Custom.Mesh");
+  Form->Roster().Edit(Form->Bot(1), [](roster::TBotCharacter& bot) { bot.SetMesh("Custom.Mesh"); });
   Dialogs.Answers = {TModalResult::mrCancel};
   Click(1);
   EXPECT_EQ(Dialogs.ExitCode, 405);
