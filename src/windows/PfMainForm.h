@@ -6,7 +6,6 @@
 // user, and hands every change to the document. The value lists behind the
 // pick lists and the bot shown in the controls, `FCurrentBot`, are its own.
 
-#include <bitset>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -28,18 +27,12 @@
 #include "windows/PfBotConfig.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QDialog;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QMimeData;
-class QPlainTextEdit;
 class QProgressBar;
-class QSpinBox;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
@@ -181,60 +174,6 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   const roster::TUtStringlist& Weapons() const { return FWeapons; }
   const roster::TStringList& Texts() const { return FTexts; }
 
-  // Controls, named as the commands and tests know them.
-  TBotListBox* lbBotList = nullptr;
-  QGroupBox* gbBotlist = nullptr;
-  QTabWidget* PageControl1 = nullptr;
-  QToolBar* ToolBar1 = nullptr;
-  QProgressBar* pbWaitingline = nullptr;
-  QMenu* mmFile = nullptr;
-  QMenu* mmEditBots = nullptr;
-  QMenu* miBiography = nullptr;  // the biography commands join it
-  QMenu* pmBotlist = nullptr;    // the roster list's pop-up menu
-  QMenu* pmBio = nullptr;        // the biography pop-up menu
-  QMenu* pmTemplates = nullptr;         // the templates, below tbTemplates
-  QMenu* pmStandardSettings = nullptr;  // the skill presets, below tbStandards
-  QToolButton* tbShowProfile = nullptr;
-  QToolButton* tbShowProfiles = nullptr;
-  QToolButton* tbTemplates = nullptr;
-  QToolButton* tbStandards = nullptr;
-  QToolButton* tbSkillRandomizer = nullptr;
-  QDialog* FindDialog1 = nullptr;
-  QLineEdit* edFindText = nullptr;
-
-  QAction* acNewBotList = nullptr;
-  QAction* acOpenBotlist = nullptr;
-  QAction* acSaveBotlist = nullptr;
-  QAction* acSaveAsBotlist = nullptr;
-  QAction* acClose = nullptr;
-  QAction* acAddBot = nullptr;
-  QAction* acDeleteBot = nullptr;
-  QAction* acFindBotByName = nullptr;
-  QAction* acCopyBot = nullptr;
-  QAction* acPasteBot = nullptr;
-  QAction* acPasteAsNewBot = nullptr;
-  QAction* acShowProfile = nullptr;  // also the roster list's miShowStats
-  QAction* acShowProfiles = nullptr;
-  QAction* acCreateTemplateFromCharacter = nullptr;
-  QAction* acDefaultCharacter = nullptr;
-  QAction* acResetCharacterSkills = nullptr;
-  QAction* acMaximizeCharacterSkills = nullptr;
-  QAction* acMinimizeCharacterSkills = nullptr;
-  QAction* acSkillRandomizer = nullptr;
-  QAction* acCopyDataToClipboard = nullptr;
-  QAction* acCopyDataFromClipboard = nullptr;
-
-  QAction* acEditBio = nullptr;
-  QAction* acAddBio = nullptr;
-  QAction* acDelBio = nullptr;
-  QAction* acCopyBioToClipboard = nullptr;
-  QAction* acCopyBioFromClipboard = nullptr;
-  QMenu* mmSetup = nullptr;
-  QAction* miManualPackageSearch = nullptr;
-  QAction* acCustomContentCheck = nullptr;  // on the menu, not visible
-  QAction* miExportPlayerRecordClass = nullptr;
-  QAction* mmAbout = nullptr;
-
  protected:
   // Hooks for the windows that join later. Each is called where that
   // window's work belongs; the main window's own steps around it (taking
@@ -329,6 +268,61 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void ApplyToSelected(TBotControl control);
   void edStatChange();
 
+
+  // Controls, named as the commands know them; tests find them by the
+  // same object names.
+  TBotListBox* lbBotList = nullptr;
+  QGroupBox* gbBotlist = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QProgressBar* pbWaitingline = nullptr;
+  QMenu* mmFile = nullptr;
+  QMenu* mmEditBots = nullptr;
+  QMenu* miBiography = nullptr;  // the biography commands join it
+  QMenu* pmBotlist = nullptr;    // the roster list's pop-up menu
+  QMenu* pmBio = nullptr;        // the biography pop-up menu
+  QMenu* pmTemplates = nullptr;         // the templates, below tbTemplates
+  QMenu* pmStandardSettings = nullptr;  // the skill presets, below tbStandards
+  QToolButton* tbShowProfile = nullptr;
+  QToolButton* tbShowProfiles = nullptr;
+  QToolButton* tbTemplates = nullptr;
+  QToolButton* tbStandards = nullptr;
+  QToolButton* tbSkillRandomizer = nullptr;
+  QDialog* FindDialog1 = nullptr;
+  QLineEdit* edFindText = nullptr;
+
+  QAction* acNewBotList = nullptr;
+  QAction* acOpenBotlist = nullptr;
+  QAction* acSaveBotlist = nullptr;
+  QAction* acSaveAsBotlist = nullptr;
+  QAction* acClose = nullptr;
+  QAction* acAddBot = nullptr;
+  QAction* acDeleteBot = nullptr;
+  QAction* acFindBotByName = nullptr;
+  QAction* acCopyBot = nullptr;
+  QAction* acPasteBot = nullptr;
+  QAction* acPasteAsNewBot = nullptr;
+  QAction* acShowProfile = nullptr;  // also the roster list's miShowStats
+  QAction* acShowProfiles = nullptr;
+  QAction* acCreateTemplateFromCharacter = nullptr;
+  QAction* acDefaultCharacter = nullptr;
+  QAction* acResetCharacterSkills = nullptr;
+  QAction* acMaximizeCharacterSkills = nullptr;
+  QAction* acMinimizeCharacterSkills = nullptr;
+  QAction* acSkillRandomizer = nullptr;
+  QAction* acCopyDataToClipboard = nullptr;
+  QAction* acCopyDataFromClipboard = nullptr;
+
+  QAction* acEditBio = nullptr;
+  QAction* acAddBio = nullptr;
+  QAction* acDelBio = nullptr;
+  QAction* acCopyBioToClipboard = nullptr;
+  QAction* acCopyBioFromClipboard = nullptr;
+  QMenu* mmSetup = nullptr;
+  QAction* miManualPackageSearch = nullptr;
+  QAction* acCustomContentCheck = nullptr;  // on the menu, not visible
+  QAction* miExportPlayerRecordClass = nullptr;
+  QAction* mmAbout = nullptr;
 
   TDialogs& FDialogs;
   std::vector<std::string> FArgs;
