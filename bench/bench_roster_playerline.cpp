@@ -65,8 +65,7 @@ void BM_EditEveryBot200k(benchmark::State& state) {
   for (auto _ : state) {
     tactics = tactics > 0 ? -1 : 1;
     for (int i = 0; i < doc.Count(); ++i) {
-      doc.Bot(i).SetTactics(tactics);
-      doc.BotChanged(doc.Bot(i));
+      doc.Edit(doc.Bot(i), [tactics](roster::TBotCharacter& bot) { bot.SetTactics(tactics); });
     }
   }
   std::filesystem::remove(file);

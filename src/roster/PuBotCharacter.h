@@ -89,9 +89,6 @@ class TBotCharacter {
   std::vector<std::string>& GetBio() { return Bio_; }
   const std::vector<std::string>& GetBio() const { return Bio_; }
 
-  // Called by the editor after it has applied an edit; nothing to do here.
-  void Changed() {}
-
   // Profile ratings in percent, and the salary in credits.
   double AccuracyRating() const;
   double TacticsRating() const;

@@ -304,8 +304,8 @@ int TRosterDocument::Find(std::string_view name) const {
   return -1;
 }
 
-TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot) {
-  TBotCharacter& added = *bot;
+const TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot) {
+  const TBotCharacter& added = *bot;
   std::string key = bot->GetDefaultName();
   std::string line = bot->GetPlayerLine();
   bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}});
@@ -315,29 +315,29 @@ TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot) {
   return added;
 }
 
-TBotCharacter& TRosterDocument::Add() {
+const TBotCharacter& TRosterDocument::Add() {
   auto bot = std::make_unique<TBotCharacter>();
   bot->SetDefaultName("BOT" + std::to_string(Count() + 1));
   return Append(std::move(bot));
 }
 
-TBotCharacter& TRosterDocument::PasteAsNew(const std::string& playerLine) {
+const TBotCharacter& TRosterDocument::PasteAsNew(const std::string& playerLine) {
   auto bot = std::make_unique<TBotCharacter>();
   bot->SetPlayerLine(playerLine, ask_);
   return Append(std::move(bot));
 }
 
-void TRosterDocument::Paste(TBotCharacter& bot, const std::string& playerLine) {
+void TRosterDocument::Paste(const TBotCharacter& bot, const std::string& playerLine) {
   TEntry& entry = EntryOf(bot);
   TBotCharacter pasted;
   pasted.SetPlayerLine(playerLine, ask_);  // a line that fails leaves the bot as it was
   pasted.LineIndex = bot.LineIndex;
-  bot = std::move(pasted);
+  *entry.Bot = std::move(pasted);
   entry.Key = bot.GetDefaultName();
-  BotChanged(bot);
+  BotChanged(entry);
 }
 
-void TRosterDocument::Delete(TBotCharacter& bot) {
+void TRosterDocument::Delete(const TBotCharacter& bot) {
   const int index = IndexOf(bot);
   if (index < 0) return;
   Notify([&bot](TRosterObserver& o) { o.BotDeleted(bot); });
@@ -347,19 +347,30 @@ void TRosterDocument::Delete(TBotCharacter& bot) {
   SetModified(true);
 }
 
-void TRosterDocument::Rename(TBotCharacter& bot, const std::string& newName) {
+void TRosterDocument::Rename(const TBotCharacter& bot, const std::string& newName) {
   TEntry& entry = EntryOf(bot);
-  bot.SetDefaultName(newName);
+  entry.Bot->SetDefaultName(newName);
   entry.Key = newName;
-  BotChanged(bot);
+  BotChanged(entry);
 }
 
-void TRosterDocument::BotChanged(TBotCharacter& bot) {
+void TRosterDocument::Edit(const TBotCharacter& bot, const std::function<void(TBotCharacter&)>& change) {
   TEntry& entry = EntryOf(bot);
-  std::string line = bot.GetPlayerLine();
+  try {
+    change(*entry.Bot);
+  } catch (...) {
+    BotChanged(entry);  // what was changed before is known all the same
+    throw;
+  }
+  BotChanged(entry);
+}
+
+void TRosterDocument::BotChanged(TEntry& entry) {
+  std::string line = entry.Bot->GetPlayerLine();
   if (line == entry.Seen) return;
   entry.Seen = std::move(line);
   SetModified(true);
+  const TBotCharacter& bot = *entry.Bot;
   Notify([&bot](TRosterObserver& o) { o.BotChanged(bot); });
 }
 

@@ -2,9 +2,9 @@
 
 // One open roster (.upl file): its bots, the file's other lines around
 // them, its file name and whether it has unsaved changes. The editor's
-// windows are views of it: they read the bots, make their edits through
-// the record's setters or the operations below, and hear of every change
-// through TRosterObserver.
+// windows are views of it: they read the bots, make every edit through
+// the operations below (Edit for the record's setters), and hear of every
+// change through TRosterObserver.
 //
 // Saving keeps what nobody touched: a bot whose record did not change since
 // it was read is written back with its line exactly as read; a changed bot
@@ -13,6 +13,7 @@
 // line of the file stays at its place. New bots follow the last bot of the
 // file after one empty line.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -30,12 +31,12 @@ class TInputQuery;
 class TRosterObserver {
  public:
   virtual ~TRosterObserver() = default;
-  // A bot's record changed (BotChanged, Paste, Rename).
-  virtual void BotChanged(TBotCharacter& bot) { (void)bot; }
+  // A bot's record changed (Edit, Paste, Rename).
+  virtual void BotChanged(const TBotCharacter& bot) { (void)bot; }
   // A bot joined the roster at its end (Add, PasteAsNew).
-  virtual void BotAdded(TBotCharacter& bot) { (void)bot; }
+  virtual void BotAdded(const TBotCharacter& bot) { (void)bot; }
   // A bot is about to be freed; drop every reference to it.
-  virtual void BotDeleted(TBotCharacter& bot) { (void)bot; }
+  virtual void BotDeleted(const TBotCharacter& bot) { (void)bot; }
   // Every bot was replaced (Load, New, Clear); drop every reference.
   virtual void RosterReplaced() {}
   virtual void ModifiedChanged(bool modified) { (void)modified; }
@@ -97,7 +98,7 @@ class TRosterDocument {
   const std::string& FileName() const { return fileName_; }
   bool IsNewList() const { return isNewList_; }
   // Unsaved changes: a bot added, deleted or pasted, or a bot whose
-  // PlayerLine changed in any byte (BotChanged, Rename), since the last
+  // PlayerLine changed in any byte (Edit, Rename), since the last
   // Load, Save, New or Clear; also a number the user typed in place of an
   // unreadable one while the roster was read.
   bool Modified() const { return modified_; }
@@ -112,9 +113,10 @@ class TRosterDocument {
   std::string NewBotListFileName();
 
   // ---- the bots, in roster order. Records stay at their address for as
-  // long as they are in the roster.
+  // long as they are in the roster; they change only through the calls
+  // below.
   int Count() const { return static_cast<int>(bots_.size()); }
-  TBotCharacter& Bot(int index) const { return *bots_.at(static_cast<std::size_t>(index)).Bot; }
+  const TBotCharacter& Bot(int index) const { return *bots_.at(static_cast<std::size_t>(index)).Bot; }
   // The name the bot had when it entered the roster or was last renamed.
   const std::string& Key(int index) const { return bots_.at(static_cast<std::size_t>(index)).Key; }
   // The bot's place; -1 for a record not in this roster.
@@ -123,19 +125,20 @@ class TRosterDocument {
   int Find(std::string_view name) const;
 
   // A new bot named "BOT<count + 1>" at the end.
-  TBotCharacter& Add();
+  const TBotCharacter& Add();
   // A new bot made from a PlayerLine, at the end, keyed by its name.
-  TBotCharacter& PasteAsNew(const std::string& playerLine);
+  const TBotCharacter& PasteAsNew(const std::string& playerLine);
   // The bot takes a whole PlayerLine; its key follows the pasted name.
-  void Paste(TBotCharacter& bot, const std::string& playerLine);
+  void Paste(const TBotCharacter& bot, const std::string& playerLine);
   // Frees the bot (BotDeleted first).
-  void Delete(TBotCharacter& bot);
+  void Delete(const TBotCharacter& bot);
   // Gives the bot a new name, key included.
-  void Rename(TBotCharacter& bot, const std::string& newName);
-  // To be called after a bot was edited through its setters: when its
-  // PlayerLine differs from the one last seen, the roster is modified and
-  // the observers hear of it.
-  void BotChanged(TBotCharacter& bot);
+  void Rename(const TBotCharacter& bot, const std::string& newName);
+  // Runs `change` on the bot's record; when its PlayerLine then differs
+  // from the one last seen, the roster is modified and the observers hear
+  // of it (also when `change` raises after changing part of it). The key
+  // stays: a new name becomes the key through Rename.
+  void Edit(const TBotCharacter& bot, const std::function<void(TBotCharacter&)>& change);
 
  private:
   struct TEntry {
@@ -146,7 +149,10 @@ class TRosterDocument {
     std::string ReadAs;  // its PlayerLine right after that line was read
   };
   TEntry& EntryOf(const TBotCharacter& bot);
-  TBotCharacter& Append(std::unique_ptr<TBotCharacter> bot);
+  const TBotCharacter& Append(std::unique_ptr<TBotCharacter> bot);
+  // After the entry's record changed: when its PlayerLine differs from the
+  // one last seen, the roster is modified and the observers hear of it.
+  void BotChanged(TEntry& entry);
   std::string LineOf(const TEntry& entry) const;
   // The lines to write; `places` (if given) gets each bot's line number.
   std::vector<std::string> Compose(std::vector<std::size_t>* places) const;

@@ -55,7 +55,7 @@ TFmBotStatSummary& TBotProfiles::Show(const roster::TBotCharacter& bot) {
   return *window;
 }
 
-void TBotProfiles::BotChanged(roster::TBotCharacter& bot) {
+void TBotProfiles::BotChanged(const roster::TBotCharacter& bot) {
   if (TFmBotStatSummary* window = Find(bot)) window->UpdateRatings();
 }
 
@@ -63,7 +63,7 @@ void TBotProfiles::ListsChanged() {
   for (const auto& window : FWindows) window->UpdateRatings();
 }
 
-void TBotProfiles::BotDeleted(roster::TBotCharacter& bot) {
+void TBotProfiles::BotDeleted(const roster::TBotCharacter& bot) {
   std::erase_if(FWindows, [&bot](const auto& window) { return window->Bot() == &bot; });
 }
 

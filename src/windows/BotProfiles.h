@@ -46,8 +46,8 @@ class TBotProfiles : private roster::TRosterObserver {
  private:
   // A changed bot's window shows the new values; a deleted bot's window,
   // or every window when the roster is replaced, is closed and freed.
-  void BotChanged(roster::TBotCharacter& bot) override;
-  void BotDeleted(roster::TBotCharacter& bot) override;
+  void BotChanged(const roster::TBotCharacter& bot) override;
+  void BotDeleted(const roster::TBotCharacter& bot) override;
   void RosterReplaced() override;
   // A new window next to the last one made, on the screen.
   static void PlaceBeside(TFmBotStatSummary& window, const TFmBotStatSummary& last);

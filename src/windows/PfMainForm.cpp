@@ -2,30 +2,23 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDialog>
-#include <QFormLayout>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
-#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScrollBar>
-#include <QSpinBox>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QVBoxLayout>
 
-#include <limits>
+#include <algorithm>
 
 #include "platform/AsciiText.h"
 #include "platform/FileError.h"
@@ -60,35 +53,10 @@ void SetHint(QWidget* widget, const char* hint) {
   widget->setStatusTip(QString::fromLatin1(hint));
 }
 
-QComboBox* MakePickList(QWidget* parent, const char* name, const char* hint) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(QString::fromLatin1(name));
-  // Rows are references' display names; a long one must not widen the
-  // fixed-size window.
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(18);
-  combo->setMaxVisibleItems(20);
-  if (hint) SetHint(combo, hint);
-  return combo;
-}
-
 QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy) {
   auto* label = new QLabel(QString::fromLatin1(caption), parent);
   label->setBuddy(buddy);
   return label;
-}
-
-// The menu, ragdoll and skeleton lists stand out: they are the ones the
-// game's own menus treat specially.
-void MarkBoldRed(QWidget* widget) {
-  QFont font = widget->font();
-  font.setBold(true);
-  widget->setFont(font);
-  QPalette palette = widget->palette();
-  palette.setColor(QPalette::WindowText, Qt::red);
-  palette.setColor(QPalette::ButtonText, Qt::red);
-  palette.setColor(QPalette::Text, Qt::red);
-  widget->setPalette(palette);
 }
 
 }  // namespace
@@ -216,124 +184,11 @@ void TFmMainForm::BuildControls() {
 
   PageControl1 = new QTabWidget(central);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
-  BuildSkillsPage();
-  BuildDetailsPage();
+  FEditor = std::make_unique<TBotEditor>(
+      PageControl1, TPickSources{&FMeshes, &FSpecies, &FSkins, &FFaces, &FPortraits, &FSex, &FMenu, &FVoice,
+                                 &FWeapons, &FRagDoll, &FSkeleton, &FTexts});
   layout->addWidget(PageControl1, 3);
   setCentralWidget(central);
-}
-
-void TFmMainForm::BuildSkillsPage() {
-  tsSkills = new QWidget(PageControl1);
-  tsSkills->setObjectName(QStringLiteral("tsSkills"));
-  auto* grid = new QGridLayout(tsSkills);
-  struct TSkillRow {
-    QSpinBox** edit;
-    const char* name;
-    const char* caption;
-    const char* hint;
-    int low, high;
-  };
-  const TSkillRow rows[] = {
-      {&edAggressiveness, "edAggressiveness", "&Aggressiveness", nullptr, 0, 100},
-      {&edCombatStyle, "edCombatStyle", "&CombatStyle", "Chose between camping (skill < 0) and offensive (skill > 0)",
-       -100, 100},
-      {&edStrafingAbility, "edStrafingAbility", "&StrafingAbility", nullptr, -500, 500},
-      {&edTactics, "edTactics", "&Tactics", "Got brains ?", -500, 500},
-      {&edReactionTime, "edReactionTime", "&ReactionTime",
-       "How fast the character reacts to events (higher = faster & better!)", -500, 500},
-      {&edAccuracy, "edAccuracy", "&Accuracy", nullptr, -500, 500},
-  };
-  int row = 0;
-  for (const TSkillRow& r : rows) {
-    auto* edit = new QSpinBox(tsSkills);
-    edit->setObjectName(QString::fromLatin1(r.name));
-    // The position is the skill times 100, stepping by 5 without wrapping.
-    edit->setRange(r.low, r.high);
-    edit->setSingleStep(5);
-    edit->setWrapping(false);
-    if (r.hint) SetHint(edit, r.hint);
-    *r.edit = edit;
-    grid->addWidget(MakeLabel(tsSkills, r.caption, edit), row, 0);
-    grid->addWidget(edit, row, 1);
-    ++row;
-  }
-  cbFavoriteWeapon = MakePickList(tsSkills, "cbFavoriteWeapon", "Prefers this weapon ");
-  grid->addWidget(MakeLabel(tsSkills, "&Favorite Weapon", cbFavoriteWeapon), row, 0);
-  grid->addWidget(cbFavoriteWeapon, row, 1);
-  ++row;
-  cbJumpy = new QCheckBox(QStringLiteral("&Jumpy"), tsSkills);
-  cbJumpy->setObjectName(QStringLiteral("cbJumpy"));
-  cbJumpy->setLayoutDirection(Qt::RightToLeft);  // the box at the right of its text
-  SetHint(cbJumpy, "Feel like a bunny ?");
-  grid->addWidget(cbJumpy, row, 0, 1, 2, Qt::AlignAbsolute | Qt::AlignLeft);
-  grid->setRowStretch(row + 1, 1);
-  grid->setColumnStretch(1, 1);
-  PageControl1->addTab(tsSkills, QStringLiteral("&Skills"));
-}
-
-void TFmMainForm::BuildDetailsPage() {
-  tsBio = new QWidget(PageControl1);
-  tsBio->setObjectName(QStringLiteral("tsBio"));
-  auto* page = new QVBoxLayout(tsBio);
-  auto* form = new QFormLayout();
-  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
-  edDefaultName = new QLineEdit(tsBio);
-  edDefaultName->setObjectName(QStringLiteral("edDefaultName"));
-  // A name of any length is shown whole: a cut name written back would
-  // change the bot by merely looking at it.
-  edDefaultName->setMaxLength(std::numeric_limits<int>::max());
-  form->addRow(MakeLabel(tsBio, "&Name", edDefaultName), edDefaultName);
-  struct TPickRow {
-    QComboBox** combo;
-    const char* name;
-    const char* caption;
-    const char* hint;
-    bool boldRed;
-  };
-  const TPickRow rows[] = {
-      {&cbMesh, "cbMesh", "&Mesh", "Charactermodel used", false},
-      {&cbSpecies, "cbSpecies", "&Species", "Species ...", false},
-      {&cbBodySkin, "cbBodySkin", "&BodySkin", "What to wear ...", false},
-      {&cbFaceSkin, "cbFaceSkin", "&FaceSkin", "Looking good are we ?", false},
-      {&cbPortrait, "cbPortrait", "&Portrait", "Looking good are we ?", false},
-      {&cbSex, "cbSex", "&Sex", "exactly ...", false},
-      {&cbVoiceClassName, "cbVoiceClassName", "&Voice", "Is this thing on ?", false},
-      {&cbMenu, "cbMenu", "Menu", "only choose 'DUP' if it's a non-selectable character", true},
-      {&cbRagDoll, "cbRagDoll", "&Ragdoll", nullptr, true},
-      {&cbSkeleton, "cbSkeleton", "S&keleton", nullptr, true},
-  };
-  for (const TPickRow& r : rows) {
-    QComboBox* combo = MakePickList(tsBio, r.name, r.hint);
-    QLabel* label = MakeLabel(tsBio, r.caption, combo);
-    if (r.boldRed) {
-      MarkBoldRed(label);
-      MarkBoldRed(combo);
-    }
-    *r.combo = combo;
-    form->addRow(label, combo);
-  }
-  page->addLayout(form);
-
-  gbBio = new QGroupBox(QStringLiteral(" &Bio "), tsBio);
-  gbBio->setObjectName(QStringLiteral("gbBio"));
-  gbBio->setContextMenuPolicy(Qt::CustomContextMenu);
-  auto* bio = new QVBoxLayout(gbBio);
-  cbText = MakePickList(gbBio, "cbText", "Pick a biography that fits ...");
-  cbText->setContextMenuPolicy(Qt::CustomContextMenu);
-  meBio = new QPlainTextEdit(gbBio);
-  meBio->setObjectName(QStringLiteral("meBio"));
-  meBio->setReadOnly(true);
-  meBio->setLineWrapMode(QPlainTextEdit::NoWrap);
-  meBio->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  meBio->setContextMenuPolicy(Qt::CustomContextMenu);
-  SetHint(meBio, "Why I'm here ...");
-  // A biography reads as a few lines at least.
-  meBio->setMinimumHeight(meBio->fontMetrics().lineSpacing() * 6 + 2 * meBio->frameWidth() +
-                          meBio->horizontalScrollBar()->sizeHint().height());
-  bio->addWidget(cbText);
-  bio->addWidget(meBio, 1);
-  page->addWidget(gbBio, 1);
-  PageControl1->addTab(tsBio, QStringLiteral("&Details"));
 }
 
 void TFmMainForm::BuildFindDialog() {
@@ -368,7 +223,7 @@ void TFmMainForm::FixWindowSize() {
 
 void TFmMainForm::showEvent(QShowEvent* event) {
   // FormShow: the skills page comes first every time.
-  if (PageControl1->currentWidget() != tsSkills) PageControl1->setCurrentWidget(tsSkills);
+  if (PageControl1->currentWidget() != FEditor->SkillsPage()) PageControl1->setCurrentWidget(FEditor->SkillsPage());
   QMainWindow::showEvent(event);
 }
 

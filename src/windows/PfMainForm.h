@@ -6,7 +6,6 @@
 // user, and hands every change to the document. The value lists behind the
 // pick lists and the bot shown in the controls, `FCurrentBot`, are its own.
 
-#include <bitset>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -22,23 +21,18 @@
 #include "roster/PuRosterDocument.h"
 #include "roster/PuUtStringlist.h"
 #include "roster/StringList.h"
+#include "windows/BotEditor.h"
 #include "windows/BotListBox.h"
 #include "windows/Dialogs.h"
 #include "windows/PfBotConfig.h"
 
 class QAction;
-class QCheckBox;
-class QComboBox;
 class QDialog;
 class QGroupBox;
-class QLabel;
 class QLineEdit;
-class QListWidget;
 class QMenu;
 class QMimeData;
-class QPlainTextEdit;
 class QProgressBar;
-class QSpinBox;
 class QTabWidget;
 class QToolBar;
 class QToolButton;
@@ -51,13 +45,6 @@ struct TProgramRun;
 
 extern const char* const ApplicationTitle;  // "Orvy's Rosterwell"
 extern const char* const BotListFilter;     // the roster dialogs' filter
-
-// The editing controls that write into a bot, in the order they are shown.
-enum TBotControl {
-  bcName, bcMesh, bcSpecies, bcBodySkin, bcFaceSkin, bcPortrait, bcText, bcSex, bcMenu, bcVoice,
-  bcFavoriteWeapon, bcRagdoll, bcSkeleton, bcJumpy, bcAggressiveness, bcCombatStyle, bcStrafingAbility,
-  bcTactics, bcAccuracy, bcReactionTime, bcControlCount
-};
 
 class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   Q_OBJECT
@@ -165,9 +152,9 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
 
   // What tests and the later windows read.
   int BotCount() const { return FRoster.Count(); }
-  roster::TBotCharacter& Bot(int index) const { return FRoster.Bot(index); }
+  const roster::TBotCharacter& Bot(int index) const { return FRoster.Bot(index); }
   const std::string& BotKey(int index) const { return FRoster.Key(index); }
-  roster::TBotCharacter* CurrentBot() const { return FCurrentBot; }
+  const roster::TBotCharacter* CurrentBot() const { return FCurrentBot; }
   const std::string& FileName() const { return FRoster.FileName(); }
   const std::string& SystemDir() const { return FSystemDir; }
   const std::string& IniFileName() const { return FIniFileName; }
@@ -186,84 +173,6 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   const roster::TUtStringlist& MenuList() const { return FMenu; }
   const roster::TUtStringlist& Weapons() const { return FWeapons; }
   const roster::TStringList& Texts() const { return FTexts; }
-
-  // Controls, named as the commands and tests know them.
-  TBotListBox* lbBotList = nullptr;
-  QGroupBox* gbBotlist = nullptr;
-  QTabWidget* PageControl1 = nullptr;
-  QWidget* tsSkills = nullptr;
-  QWidget* tsBio = nullptr;
-  QSpinBox* edAggressiveness = nullptr;
-  QSpinBox* edCombatStyle = nullptr;
-  QSpinBox* edStrafingAbility = nullptr;
-  QSpinBox* edTactics = nullptr;
-  QSpinBox* edReactionTime = nullptr;
-  QSpinBox* edAccuracy = nullptr;
-  QComboBox* cbFavoriteWeapon = nullptr;
-  QCheckBox* cbJumpy = nullptr;
-  QLineEdit* edDefaultName = nullptr;
-  QComboBox* cbMesh = nullptr;
-  QComboBox* cbSpecies = nullptr;
-  QComboBox* cbBodySkin = nullptr;
-  QComboBox* cbFaceSkin = nullptr;
-  QComboBox* cbPortrait = nullptr;
-  QComboBox* cbSex = nullptr;
-  QComboBox* cbVoiceClassName = nullptr;
-  QComboBox* cbMenu = nullptr;
-  QComboBox* cbRagDoll = nullptr;
-  QComboBox* cbSkeleton = nullptr;
-  QGroupBox* gbBio = nullptr;
-  QComboBox* cbText = nullptr;
-  QPlainTextEdit* meBio = nullptr;
-  QToolBar* ToolBar1 = nullptr;
-  QProgressBar* pbWaitingline = nullptr;
-  QMenu* mmFile = nullptr;
-  QMenu* mmEditBots = nullptr;
-  QMenu* miBiography = nullptr;  // the biography commands join it
-  QMenu* pmBotlist = nullptr;    // the roster list's pop-up menu
-  QMenu* pmBio = nullptr;        // the biography pop-up menu
-  QMenu* pmTemplates = nullptr;         // the templates, below tbTemplates
-  QMenu* pmStandardSettings = nullptr;  // the skill presets, below tbStandards
-  QToolButton* tbShowProfile = nullptr;
-  QToolButton* tbShowProfiles = nullptr;
-  QToolButton* tbTemplates = nullptr;
-  QToolButton* tbStandards = nullptr;
-  QToolButton* tbSkillRandomizer = nullptr;
-  QDialog* FindDialog1 = nullptr;
-  QLineEdit* edFindText = nullptr;
-
-  QAction* acNewBotList = nullptr;
-  QAction* acOpenBotlist = nullptr;
-  QAction* acSaveBotlist = nullptr;
-  QAction* acSaveAsBotlist = nullptr;
-  QAction* acClose = nullptr;
-  QAction* acAddBot = nullptr;
-  QAction* acDeleteBot = nullptr;
-  QAction* acFindBotByName = nullptr;
-  QAction* acCopyBot = nullptr;
-  QAction* acPasteBot = nullptr;
-  QAction* acPasteAsNewBot = nullptr;
-  QAction* acShowProfile = nullptr;  // also the roster list's miShowStats
-  QAction* acShowProfiles = nullptr;
-  QAction* acCreateTemplateFromCharacter = nullptr;
-  QAction* acDefaultCharacter = nullptr;
-  QAction* acResetCharacterSkills = nullptr;
-  QAction* acMaximizeCharacterSkills = nullptr;
-  QAction* acMinimizeCharacterSkills = nullptr;
-  QAction* acSkillRandomizer = nullptr;
-  QAction* acCopyDataToClipboard = nullptr;
-  QAction* acCopyDataFromClipboard = nullptr;
-
-  QAction* acEditBio = nullptr;
-  QAction* acAddBio = nullptr;
-  QAction* acDelBio = nullptr;
-  QAction* acCopyBioToClipboard = nullptr;
-  QAction* acCopyBioFromClipboard = nullptr;
-  QMenu* mmSetup = nullptr;
-  QAction* miManualPackageSearch = nullptr;
-  QAction* acCustomContentCheck = nullptr;  // on the menu, not visible
-  QAction* miExportPlayerRecordClass = nullptr;
-  QAction* mmAbout = nullptr;
 
  protected:
   // Hooks for the windows that join later. Each is called where that
@@ -287,32 +196,14 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
 
  private:
   // What the roster tells its views.
-  void BotDeleted(roster::TBotCharacter& bot) override;
+  void BotDeleted(const roster::TBotCharacter& bot) override;
   void RosterReplaced() override;
   void ModifiedChanged(bool modified) override;
-  using TSetter = void (TFmMainForm::*)(roster::TBotCharacter&);
-  // A pick list that writes a reference into a bot: its control, the value
-  // list behind it, the row 0 standing for no value (if it has one) and the
-  // setter that writes the chosen reference.
-  struct TPickList {
-    TBotControl Control;
-    QComboBox* TFmMainForm::*Combo;
-    roster::TUtStringlist TFmMainForm::*List;
-    const char* Placeholder;
-    TSetter Setter;
-    // Row 0 stands for no value: the placeholder, or the menu list's first
-    // row whatever it reads.
-    bool NoneAtRowZero() const { return Placeholder || Control == bcMenu; }
-  };
-  static const std::vector<TPickList>& PickLists();
-  static const TPickList& PickOf(TBotControl control);
 
   void BuildProfileAndTemplateCommands();
   void BuildActions();
   void BuildMenus();
   void BuildControls();
-  void BuildSkillsPage();
-  void BuildDetailsPage();
   void BuildFindDialog();
   void BuildBioCommands();
   void BuildSetupAndAboutCommands();
@@ -369,38 +260,69 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void WriteListSection(const std::string& section, const roster::TStringList& list);
   void TakeBackValueLists();
 
-  void ShowReference(TBotControl control, const std::string& value, const char* label, std::string& report);
-  // The reference of the row chosen in that pick list; nothing for no row,
-  // its placeholder or a stale row.
-  std::optional<std::string> PickedReference(TBotControl control);
-  void ShowSkill(TBotControl control, QSpinBox* edit, double value);
-  void ShowBioText();
   void ReportMissing(const std::string& report);
-  void CharacterChanged(roster::TBotCharacter* bot);
-  void ApplyToSelected(TBotControl control, TSetter setter);
+  void CharacterChanged(const roster::TBotCharacter* bot);
+  // A control the user changed: the name renames the shown bot, any other
+  // control writes into every selected bot.
+  void ControlEdited(TBotControl control);
+  void ApplyToSelected(TBotControl control);
   void edStatChange();
-  void cbTextChange();
 
-  void SetDefaultNameFromControl(roster::TBotCharacter& bot);
-  void SetMeshFromControl(roster::TBotCharacter& bot);
-  void SetSpeciesFromControl(roster::TBotCharacter& bot);
-  void SetVoiceClassNameFromControl(roster::TBotCharacter& bot);
-  void SetBodySkinFromControl(roster::TBotCharacter& bot);
-  void SetFaceSkinFromControl(roster::TBotCharacter& bot);
-  void SetPortraitFromControl(roster::TBotCharacter& bot);
-  void SetTextFromControl(roster::TBotCharacter& bot);
-  void SetSexFromControl(roster::TBotCharacter& bot);
-  void SetMenuFromControl(roster::TBotCharacter& bot);
-  void SetAccuracyFromControl(roster::TBotCharacter& bot);
-  void SetAggressivenessFromControl(roster::TBotCharacter& bot);
-  void SetCombatStyleFromControl(roster::TBotCharacter& bot);
-  void SetTacticsFromControl(roster::TBotCharacter& bot);
-  void SetFavoriteWeaponFromControl(roster::TBotCharacter& bot);
-  void SetJumpyFromControl(roster::TBotCharacter& bot);
-  void SetStrafingAbilityFromControl(roster::TBotCharacter& bot);
-  void SetReactionTimeFromControl(roster::TBotCharacter& bot);
-  void SetRagdollFromControl(roster::TBotCharacter& bot);
-  void SetSkeletonFromControl(roster::TBotCharacter& bot);
+
+  // Controls, named as the commands know them; tests find them by the
+  // same object names.
+  TBotListBox* lbBotList = nullptr;
+  QGroupBox* gbBotlist = nullptr;
+  QTabWidget* PageControl1 = nullptr;
+  QToolBar* ToolBar1 = nullptr;
+  QProgressBar* pbWaitingline = nullptr;
+  QMenu* mmFile = nullptr;
+  QMenu* mmEditBots = nullptr;
+  QMenu* miBiography = nullptr;  // the biography commands join it
+  QMenu* pmBotlist = nullptr;    // the roster list's pop-up menu
+  QMenu* pmBio = nullptr;        // the biography pop-up menu
+  QMenu* pmTemplates = nullptr;         // the templates, below tbTemplates
+  QMenu* pmStandardSettings = nullptr;  // the skill presets, below tbStandards
+  QToolButton* tbShowProfile = nullptr;
+  QToolButton* tbShowProfiles = nullptr;
+  QToolButton* tbTemplates = nullptr;
+  QToolButton* tbStandards = nullptr;
+  QToolButton* tbSkillRandomizer = nullptr;
+  QDialog* FindDialog1 = nullptr;
+  QLineEdit* edFindText = nullptr;
+
+  QAction* acNewBotList = nullptr;
+  QAction* acOpenBotlist = nullptr;
+  QAction* acSaveBotlist = nullptr;
+  QAction* acSaveAsBotlist = nullptr;
+  QAction* acClose = nullptr;
+  QAction* acAddBot = nullptr;
+  QAction* acDeleteBot = nullptr;
+  QAction* acFindBotByName = nullptr;
+  QAction* acCopyBot = nullptr;
+  QAction* acPasteBot = nullptr;
+  QAction* acPasteAsNewBot = nullptr;
+  QAction* acShowProfile = nullptr;  // also the roster list's miShowStats
+  QAction* acShowProfiles = nullptr;
+  QAction* acCreateTemplateFromCharacter = nullptr;
+  QAction* acDefaultCharacter = nullptr;
+  QAction* acResetCharacterSkills = nullptr;
+  QAction* acMaximizeCharacterSkills = nullptr;
+  QAction* acMinimizeCharacterSkills = nullptr;
+  QAction* acSkillRandomizer = nullptr;
+  QAction* acCopyDataToClipboard = nullptr;
+  QAction* acCopyDataFromClipboard = nullptr;
+
+  QAction* acEditBio = nullptr;
+  QAction* acAddBio = nullptr;
+  QAction* acDelBio = nullptr;
+  QAction* acCopyBioToClipboard = nullptr;
+  QAction* acCopyBioFromClipboard = nullptr;
+  QMenu* mmSetup = nullptr;
+  QAction* miManualPackageSearch = nullptr;
+  QAction* acCustomContentCheck = nullptr;  // on the menu, not visible
+  QAction* miExportPlayerRecordClass = nullptr;
+  QAction* mmAbout = nullptr;
 
   TDialogs& FDialogs;
   std::vector<std::string> FArgs;
@@ -410,10 +332,9 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   std::unique_ptr<platform::TIniFile> FIni;
   // The value-list file, read on first use (EFileError when it cannot be).
   platform::TIniFile& Ini();
-  bool FControlsReady = true;
   roster::TBotCharacter FClipBot;
   roster::TRosterDocument FRoster;
-  roster::TBotCharacter* FCurrentBot = nullptr;
+  const roster::TBotCharacter* FCurrentBot = nullptr;
   roster::TStringList FTexts{true, roster::TDuplicates::dupIgnore};
   roster::TUtStringlist FMenu{false};
   roster::TUtStringlist FSpecies{false};
@@ -433,11 +354,8 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   std::string FSaveDialogFileName;
   std::string FOpenDialogInitialDir;
 
-  // Controls that could not show the shown bot's value (a reference the
-  // value list lacks, a skill between two steps). Writing them back would
-  // change the bot without the user asking, so they are left out until the
-  // user changes them.
-  std::bitset<bcControlCount> FUnshown;
+  // The bot's controls, showing the bot and writing it back.
+  std::unique_ptr<TBotEditor> FEditor;
 
   std::unique_ptr<roster::TRandomSource> FRandom;
   std::vector<roster::TBotTemplate> FTemplates;

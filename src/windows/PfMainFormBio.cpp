@@ -98,7 +98,8 @@ bool TFmMainForm::RereadBioFile(const std::string& fileName) {
   if (roster::GameFiles().RereadIntFile(fileName, FSystemDir)) {
     // Every bot resolves its biography again: others may name the entry
     // just written, and copy what their memo will show.
-    for (int i = 0; i < BotCount(); ++i) Bot(i).SetText(Bot(i).Text);
+    for (int i = 0; i < BotCount(); ++i)
+      FRoster.Edit(Bot(i), [](roster::TBotCharacter& bot) { bot.SetText(bot.Text); });
     return true;
   }
   FDialogs.MessageDlg("The biography was written into\r" + PathText(fileName) + "\rwhich is not the game's " +
@@ -112,8 +113,7 @@ void TFmMainForm::BioWritten(const std::string& fileName, const std::string& ref
   if (FCurrentBot) {
     // Through the roster: a bot pointed at another biography is a change,
     // and every view hears of it.
-    FCurrentBot->SetText(ref);
-    FRoster.BotChanged(*FCurrentBot);
+    FRoster.Edit(*FCurrentBot, [&ref](roster::TBotCharacter& bot) { bot.SetText(ref); });
   }
   LoadBioTexts();
   if (FCurrentBot) ShowCharacter(*FCurrentBot);

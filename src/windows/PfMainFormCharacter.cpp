@@ -141,13 +141,12 @@ void TFmMainForm::acShowProfilesExecute() {
 template <class F>
 void TFmMainForm::ChangeCurrentBot(F&& change) {
   if (!FCurrentBot) return;
-  roster::TBotCharacter& bot = *FCurrentBot;
+  const roster::TBotCharacter& bot = *FCurrentBot;
   const std::string oldName = bot.GetDefaultName();
-  change(bot);
+  FRoster.Edit(bot, change);
   // A new name is the bot's key from now on, as a rename in the name field
   // makes it, so the list and Find show and reach the bot by it.
   if (bot.GetDefaultName() != oldName) FRoster.Rename(bot, bot.GetDefaultName());
-  FRoster.BotChanged(bot);
   RefreshBotListBox();
   ShowBotAt(FRoster.IndexOf(bot));
 }

@@ -99,7 +99,7 @@ void TFmMainForm::RosterReplaced() {
   UpdateBotCommands();
 }
 
-void TFmMainForm::BotDeleted(roster::TBotCharacter& bot) {
+void TFmMainForm::BotDeleted(const roster::TBotCharacter& bot) {
   if (FCurrentBot != &bot) return;
   FCurrentBot = nullptr;
   UpdateBotCommands();

@@ -2,10 +2,7 @@
 // value-list file, or at the very first start from the built-in tables and
 // the weapons the .int files declare; written back to the file whole.
 
-#include <unordered_map>
 
-#include <QComboBox>
-#include <QStringList>
 
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
@@ -14,7 +11,6 @@
 #include "windows/BotProfiles.h"
 #include "windows/PfMainForm.h"
 #include "windows/PuBuiltInTables.h"
-#include "windows/QtDialogs.h"
 
 namespace windows {
 
@@ -23,28 +19,6 @@ namespace {
 void AddRows(roster::TUtStringlist& list, const std::vector<std::string>& rows) {
   list.Clear();
   for (const std::string& row : rows) list.Add(row);
-}
-
-// Each row shows the display name of the first line with its reference.
-QStringList DisplayRows(const roster::TStringList& list) {
-  std::unordered_map<std::string, std::string> firstValue;
-  for (const std::string& line : list.Lines()) {
-    const std::size_t eq = line.find('=');
-    if (eq != std::string::npos) firstValue.emplace(platform::UpperCase(line.substr(0, eq)), line.substr(eq + 1));
-  }
-  QStringList rows;
-  rows.reserve(list.Count());
-  for (const std::string& line : list.Lines()) {
-    const std::size_t eq = line.find('=');
-    rows << (eq == std::string::npos ? QString() : ToQ(firstValue[platform::UpperCase(line.substr(0, eq))]));
-  }
-  return rows;
-}
-
-// Biography references are shown as they stand.
-void FillBioTextRows(QComboBox* combo, const roster::TStringList& texts) {
-  combo->clear();
-  combo->addItems(LinesToQ(texts.Lines()));
 }
 
 // Sections of the value-list file, in the order they are written.
@@ -56,7 +30,9 @@ struct TListSection {
 }  // namespace
 
 void TFmMainForm::InitValueLists(const std::string& dir) {
-  for (const TPickList& pick : PickLists()) (this->*pick.List).Clear();
+  for (roster::TUtStringlist* list :
+       {&FMeshes, &FSpecies, &FSkins, &FFaces, &FPortraits, &FSex, &FMenu, &FVoice, &FWeapons, &FRagDoll, &FSkeleton})
+    list->Clear();
   FTexts.Clear();
   if (!dir.empty()) {
     roster::GameFiles().LoadIntFiles(dir);
@@ -193,27 +169,11 @@ void TFmMainForm::LoadBioTexts() {
       FTexts.Add(package + (eq == std::string::npos ? std::string() : line.substr(0, eq)));
     }
   }
-  FillBioTextRows(cbText, FTexts);
+  FEditor->FillBioTexts();
 }
 
 // ---------------------------------------------------------------- pick lists
 
-void TFmMainForm::FillCombos() {
-  // Refilling is the program's doing: nothing of it reaches a bot, since
-  // only a user's choice (activated) writes.
-  for (const TPickList& pick : PickLists()) {
-    QComboBox* combo = this->*pick.Combo;
-    combo->clear();
-    if (pick.Placeholder) combo->addItem(QString::fromLatin1(pick.Placeholder));
-    combo->addItems(DisplayRows(this->*pick.List));
-    combo->setCurrentIndex(-1);
-    // The pick list no longer shows the shown bot's reference: until it is
-    // shown again it must not be written back into it.
-    FUnshown.set(pick.Control);
-  }
-  FillBioTextRows(cbText, FTexts);
-  cbText->setCurrentIndex(-1);
-  FUnshown.set(bcText);
-}
+void TFmMainForm::FillCombos() { FEditor->FillPickLists(); }
 
 }  // namespace windows

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -36,9 +37,9 @@ std::string Line(const std::string& name, const std::string& extra = "") {
 struct TRecorder : roster::TRosterObserver {
   const TRosterDocument* Doc = nullptr;
   std::vector<std::string> Heard;
-  void BotChanged(TBotCharacter& bot) override { Heard.push_back("changed " + bot.GetDefaultName()); }
-  void BotAdded(TBotCharacter& bot) override { Heard.push_back("added " + bot.GetDefaultName()); }
-  void BotDeleted(TBotCharacter& bot) override {
+  void BotChanged(const TBotCharacter& bot) override { Heard.push_back("changed " + bot.GetDefaultName()); }
+  void BotAdded(const TBotCharacter& bot) override { Heard.push_back("added " + bot.GetDefaultName()); }
+  void BotDeleted(const TBotCharacter& bot) override {
     // Still in the roster while it is told.
     Heard.push_back("deleted " + bot.GetDefaultName() + " at " + std::to_string(Doc->IndexOf(bot)));
   }
@@ -88,8 +89,7 @@ TEST_F(RosterDocumentTest, OneEditChangesOneLineAndKeepsItsUnknownItems) {
   ASSERT_EQ(Doc.Count(), 146);
   const int brock = Doc.Find("brock");
   ASSERT_GE(brock, 0);
-  Doc.Bot(brock).SetTactics(4.44);
-  Doc.BotChanged(Doc.Bot(brock));
+  Doc.Edit(Doc.Bot(brock), [](TBotCharacter& bot) { bot.SetTactics(4.44); });
   Doc.Save(Dir.file("saved.upl"));
 
   const std::vector<std::string> out = platform::ReadLines(Dir.file("saved.upl"));
@@ -118,11 +118,11 @@ TEST_F(RosterDocumentTest, EveryOtherLineStaysAtItsPlace) {
                       Line("D") + "\r\n[Other]\r\nKey=Value\r\n\r\n");
   Doc.Load(path);
   ASSERT_EQ(Doc.Count(), 4);
-  Doc.Bot(0).SetAccuracy(1);  // changed: its own items first, then the unknown ones
-  Doc.BotChanged(Doc.Bot(0));
+  // changed: its own items first, then the unknown ones
+  Doc.Edit(Doc.Bot(0), [](TBotCharacter& bot) { bot.SetAccuracy(1); });
   Doc.Delete(Doc.Bot(2));      // C: an empty line while something follows
   Doc.Delete(Doc.Bot(2));      // D: the last bot line, nothing of it left
-  TBotCharacter& added = Doc.Add();
+  const TBotCharacter& added = Doc.Add();
   EXPECT_EQ(added.GetDefaultName(), "BOT3");
   Doc.Save(path);
   TBotCharacter a;
@@ -164,11 +164,10 @@ TEST_F(RosterDocumentTest, OneRuleForModifiedAndObserversHearEveryChange) {
   Doc.AddObserver(seen);
   Doc.Load(Dir.write("two.upl", "[Public]\r\n" + Line("A") + "\r\n" + Line("B") + "\r\n"));
   EXPECT_FALSE(Doc.Modified());
-  TBotCharacter& a = Doc.Bot(0);
-  Doc.BotChanged(a);  // told, but nothing changed
+  const TBotCharacter& a = Doc.Bot(0);
+  Doc.Edit(a, [](TBotCharacter&) {});  // told, but nothing changed
   EXPECT_FALSE(Doc.Modified());
-  a.SetDefaultName("a");  // letter case alone is a change
-  Doc.BotChanged(a);
+  Doc.Edit(a, [](TBotCharacter& bot) { bot.SetDefaultName("a"); });  // letter case alone is a change
   EXPECT_TRUE(Doc.Modified());
   Doc.Save(Dir.file("two.upl"));
   Doc.Rename(a, "Alpha");
@@ -193,16 +192,15 @@ TEST_F(RosterDocumentTest, EveryBotOfARosterEditedKeepsItsPlaceAsBotsComeAndGo) 
   for (int i = 0; i < 1000; ++i) text += Line("Bot" + std::to_string(i)) + "\r\n";
   Doc.Load(Dir.write("long.upl", text));
   for (int i = 0; i < Doc.Count(); ++i) {
-    Doc.Bot(i).SetTactics(1);
-    Doc.BotChanged(Doc.Bot(i));
+    Doc.Edit(Doc.Bot(i), [](TBotCharacter& bot) { bot.SetTactics(1); });
     ASSERT_EQ(Doc.IndexOf(Doc.Bot(i)), i);
   }
   EXPECT_TRUE(Doc.Modified());
   // Places stay right as bots come and go.
-  TBotCharacter& third = Doc.Bot(2);
+  const TBotCharacter& third = Doc.Bot(2);
   Doc.Delete(Doc.Bot(1));
   EXPECT_EQ(Doc.IndexOf(third), 1);
-  TBotCharacter& added = Doc.Add();
+  const TBotCharacter& added = Doc.Add();
   EXPECT_EQ(Doc.IndexOf(added), Doc.Count() - 1);
   Doc.Load(Dir.write("short.upl", "[Public]\r\n" + Line("A") + "\r\n"));
   EXPECT_EQ(Doc.IndexOf(Doc.Bot(0)), 0);
@@ -210,8 +208,7 @@ TEST_F(RosterDocumentTest, EveryBotOfARosterEditedKeepsItsPlaceAsBotsComeAndGo) 
 
 TEST_F(RosterDocumentTest, AFailedSaveChangesNothing) {
   Doc.Load(Dir.write("one.upl", "[Public]\r\n" + Line("A") + "\r\n"));
-  Doc.Bot(0).SetTactics(1);
-  Doc.BotChanged(Doc.Bot(0));
+  Doc.Edit(Doc.Bot(0), [](TBotCharacter& bot) { bot.SetTactics(1); });
   const std::vector<std::string> lines = Doc.Lines();
   EXPECT_THROW(Doc.Save(Dir.file("no/such/folder/x.upl")), platform::EFileError);
   EXPECT_TRUE(Doc.Modified());
@@ -309,6 +306,23 @@ TEST_F(RosterDocumentTest, AnEmptyFileIsAnEmptyRosterAndANumberMayBeReplaced) {
   const std::string written = odd.GetPlayerLine();
   EXPECT_EQ(Doc.Lines(), (std::vector<std::string>{"[Public]", written.substr(0, written.size() - 1) + ",Race=Orc)",
                                                    Line("Even")}));
+}
+
+TEST_F(RosterDocumentTest, AnEditThatRaisesHalfWayIsStillKnown) {
+  TRecorder seen;
+  seen.Doc = &Doc;
+  Doc.Load(Dir.write("one.upl", "[Public]\r\n" + Line("A") + "\r\n"));
+  Doc.AddObserver(seen);
+  const auto halfWay = [](TBotCharacter& bot) {
+    bot.SetTactics(1);
+    throw std::runtime_error("no more");
+  };
+  EXPECT_THROW(Doc.Edit(Doc.Bot(0), halfWay), std::runtime_error);
+  // What did change is written and heard of, as any other edit.
+  EXPECT_TRUE(Doc.Modified());
+  EXPECT_EQ(seen.Heard, (std::vector<std::string>{"modified", "changed A"}));
+  EXPECT_NE(Doc.Lines()[1].find("Tactics=+1.0"), std::string::npos) << Doc.Lines()[1];
+  Doc.RemoveObserver(seen);
 }
 
 }  // namespace

@@ -58,7 +58,7 @@ TEST_F(AboutAndLog, AboutShowsTheVersionAndTheInstalledReadme) {
   for (int showing = 0; showing < 2; ++showing) {
     std::string caption, text;
     OnAbout(caption, text);
-    Form->mmAbout->trigger();
+    Control<QAction>(*Form, "mmAbout")->trigger();
     EXPECT_EQ(caption, "About Orvy's Rosterwell (Version 1.5.0.0)");
     EXPECT_EQ(text, readme);
   }
@@ -70,7 +70,7 @@ TEST_F(AboutAndLog, WithoutReadmeTheAboutTextIsEmpty) {
   ASSERT_TRUE(Start());
   std::string caption, text = "x";
   OnAbout(caption, text);
-  Form->mmAbout->trigger();
+  Control<QAction>(*Form, "mmAbout")->trigger();
   EXPECT_EQ(caption, "About Orvy's Rosterwell (Version 1.5.0.0)");
   EXPECT_EQ(text, "");
   EXPECT_TRUE(Dialogs.Messages().empty());

@@ -70,7 +70,7 @@ TEST_F(Biography, AddBioWritesTheTemplateAndPointsTheBotAtIt) {
     EXPECT_EQ(Memo(bio.meBiography), "Name:  Ann\nAge:   N/A\nRace:  N/A\n\nData:\nNot available.");
     bio.buOk->click();
   });
-  Form->acAddBio->trigger();
+  Control<QAction>(*Form, "acAddBio")->trigger();
 
   const std::string entry = "AnnBio=\"Name:  Ann|Age:   N/A|Race:  N/A||Data:|Not available.|\"\r\n";
   std::string expected = XPlayers;
@@ -78,14 +78,15 @@ TEST_F(Biography, AddBioWritesTheTemplateAndPointsTheBotAtIt) {
   EXPECT_EQ(XPlayersBytes(), expected);
   EXPECT_EQ(Dialogs.Messages(), std::vector<std::string>{});
 
-  EXPECT_EQ(Rows(Form->cbText),
+  EXPECT_EQ(Rows(Control<QComboBox>(*Form, "cbText")),
             (std::vector<std::string>{"XPlayers.AnnBio", "XPlayers.Default", "XPlayers.Empty", "XPlayers.Gorge"}));
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.AnnBio");
-  EXPECT_EQ(Form->cbText->currentText(), "XPlayers.AnnBio");
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbText")->currentText(), "XPlayers.AnnBio");
   EXPECT_TRUE(Form->Modified());
   EXPECT_TRUE(Form->windowTitle().endsWith(" - Ann *"));
-  EXPECT_EQ(Memo(Form->meBio), "Name:  Ann\nAge:   N/A\nRace:  N/A\n\nData:\nNot available.\n");
-  Form->acCopyBioToClipboard->trigger();
+  EXPECT_EQ(Memo(Control<QPlainTextEdit>(*Form, "meBio")),
+            "Name:  Ann\nAge:   N/A\nRace:  N/A\n\nData:\nNot available.\n");
+  Control<QAction>(*Form, "acCopyBioToClipboard")->trigger();
   EXPECT_EQ(Dialogs.Clipboard, "Name:  Ann\r\nAge:   N/A\r\nRace:  N/A\r\n\r\nData:\r\nNot available.\r\n");
 }
 
@@ -103,14 +104,14 @@ TEST_F(Biography, OverwriteAsksAndNoKeepsTheEditorOpen) {
     Dialogs.Answers = {TModalResult::mrYes};
     bio.buOk->click();
   });
-  Form->acEditBio->trigger();
+  Control<QAction>(*Form, "acEditBio")->trigger();
 
   std::string expected = XPlayers;
   expected.replace(expected.find("Gorge=\"Big|Green\""), 17, "Gorge=\"Big|Green|Mean|\"");
   EXPECT_EQ(XPlayersBytes(), expected);
   ASSERT_EQ(Dialogs.Messages(), (std::vector<std::string>(2, "Overwrite existing biography ?")));
   EXPECT_EQ(Dialogs.Asked[1].Type, TMsgDlgType::mtConfirmation);
-  EXPECT_EQ(Memo(Form->meBio), "Big\nGreen\nMean\n");
+  EXPECT_EQ(Memo(Control<QPlainTextEdit>(*Form, "meBio")), "Big\nGreen\nMean\n");
   EXPECT_FALSE(Form->Modified()) << "the bot still names the same biography";
 
   // Cancel writes nothing.
@@ -118,7 +119,7 @@ TEST_F(Biography, OverwriteAsksAndNoKeepsTheEditorOpen) {
     bio.meBiography->setPlainText("other");
     bio.buCancel->click();
   });
-  Form->acEditBio->trigger();
+  Control<QAction>(*Form, "acEditBio")->trigger();
   EXPECT_EQ(XPlayersBytes(), expected);
 }
 
@@ -143,13 +144,13 @@ TEST_F(Biography, FilesThatAreNot8BitTextAreLeftAsTheyWere) {
 
 TEST_F(Biography, PastedTextLosesControlCharactersAndMustNotBeEmpty) {
   Dialogs.Clipboard = std::string("Line1\0\x07\r\nLine\t2\r\n", 16);
-  Form->acCopyBioFromClipboard->trigger();
+  Control<QAction>(*Form, "acCopyBioFromClipboard")->trigger();
   EXPECT_NE(XPlayersBytes().find("\r\nAnnBio=\"Line1|Line\t2|\"\r\n\r\n[Public]"), std::string::npos);
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.AnnBio");
   const std::string written = XPlayersBytes();
 
   Dialogs.Clipboard = "\x01\r\n \r\n";
-  Form->acCopyBioFromClipboard->trigger();
+  Control<QAction>(*Form, "acCopyBioFromClipboard")->trigger();
   EXPECT_EQ(XPlayersBytes(), written);
   ASSERT_EQ(Dialogs.Messages().size(), 1u);
   EXPECT_EQ(Dialogs.Messages()[0], "The biography is empty: it was not written.");
@@ -157,31 +158,31 @@ TEST_F(Biography, PastedTextLosesControlCharactersAndMustNotBeEmpty) {
   // Over an existing entry, "No" changes nothing.
   Dialogs.Clipboard = "other";
   Dialogs.Answers = {TModalResult::mrNo};
-  Form->acCopyBioFromClipboard->trigger();
+  Control<QAction>(*Form, "acCopyBioFromClipboard")->trigger();
   EXPECT_EQ(XPlayersBytes(), written);
 }
 
 TEST_F(Biography, AReferenceWithoutDotMeansXPlayersWhateverItsCase) {
   // The file on disk is spelled "XPlayers.int"; a reference in other case
   // and one without "." both reach it, and no second file appears.
-  Form->CurrentBot()->SetText("Lonely");
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("Lonely"); });
   OnEditor([&](TFrmEditBio& bio) {
     EXPECT_EQ(bio.edName->text(), "Lonely");
     bio.edName->setText("AnnBio2");
     bio.buOk->click();
   });
-  Form->acEditBio->trigger();
+  Control<QAction>(*Form, "acEditBio")->trigger();
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.AnnBio2");
-  EXPECT_NE(Form->cbText->findText("XPlayers.AnnBio2"), -1);
+  EXPECT_NE(Control<QComboBox>(*Form, "cbText")->findText("XPlayers.AnnBio2"), -1);
 
-  Form->CurrentBot()->SetText("xplayers.Gorge");
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("xplayers.Gorge"); });
   OnEditor([&](TFrmEditBio& bio) {
     EXPECT_EQ(Memo(bio.meBiography), "Big\nGreen");
     bio.meBiography->setPlainText("Huge");
     Dialogs.Answers = {TModalResult::mrYes};
     bio.buOk->click();
   });
-  Form->acEditBio->trigger();
+  Control<QAction>(*Form, "acEditBio")->trigger();
   EXPECT_NE(XPlayersBytes().find("Gorge=\"Huge|\""), std::string::npos);
   EXPECT_EQ(platform::ListFiles(System, "xplayers.int"), std::vector<std::string>{"XPlayers.int"});
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");
@@ -192,7 +193,7 @@ TEST_F(Biography, ANewKeyLosesTheBlanksAroundItSoTheRosterReadsItBack) {
     bio.edName->setText(" AnnBio2 ");
     bio.buOk->click();
   });
-  Form->acAddBio->trigger();
+  Control<QAction>(*Form, "acAddBio")->trigger();
   EXPECT_NE(XPlayersBytes().find("\r\nAnnBio2=\"Name:  Ann|"), std::string::npos) << XPlayersBytes();
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.AnnBio2");
   // The roster line read again still names the biography.
@@ -209,11 +210,12 @@ TEST_F(Biography, AFileOfTheSameNameElsewhereDoesNotReplaceTheGamesOwn) {
     bio.feFilename->Browse();
     bio.buOk->click();
   });
-  Form->acAddBio->trigger();
+  Control<QAction>(*Form, "acAddBio")->trigger();
   EXPECT_EQ(platform::ReadFileBytes(other),
             "[DecoText]\r\nAnnBio=\"Name:  Ann|Age:   N/A|Race:  N/A||Data:|Not available.|\"\r\n");
   EXPECT_EQ(XPlayersBytes(), XPlayers);
-  EXPECT_NE(Form->cbText->findText("XPlayers.Gorge"), -1) << "the System folder's file is still the one read";
+  EXPECT_NE(Control<QComboBox>(*Form, "cbText")->findText("XPlayers.Gorge"), -1)
+      << "the System folder's file is still the one read";
   EXPECT_EQ(Form->CurrentBot()->Text, "");
   ASSERT_EQ(Dialogs.Messages().size(), 1u);
   EXPECT_NE(Dialogs.Messages()[0].find("the bot keeps its biography"), std::string::npos);
@@ -221,24 +223,25 @@ TEST_F(Biography, AFileOfTheSameNameElsewhereDoesNotReplaceTheGamesOwn) {
 
 TEST_F(Biography, CopyGivesTheBiographyThePickListShows) {
   Click(1);
-  Pick(Form->cbText, Form->cbText->findText("XPlayers.Default"));
+  Pick(Control<QComboBox>(*Form, "cbText"), Control<QComboBox>(*Form, "cbText")->findText("XPlayers.Default"));
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Default");
-  Form->acCopyBioToClipboard->trigger();
+  Control<QAction>(*Form, "acCopyBioToClipboard")->trigger();
   EXPECT_EQ(Dialogs.Clipboard, "A\r\nB\r\n");
 }
 
 TEST_F(Biography, AfterAWriteEveryBotOfThatBiographyCopiesTheNewText) {
-  Form->CurrentBot()->SetText("XPlayers.Gorge");  // Ann shares Gorge's biography
+  // Ann shares Gorge's biography.
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("XPlayers.Gorge"); });
   Click(1);
   OnEditor([&](TFrmEditBio& bio) {
     bio.meBiography->setPlainText("Huge");
     Dialogs.Answers = {TModalResult::mrYes};
     bio.buOk->click();
   });
-  Form->acEditBio->trigger();
+  Control<QAction>(*Form, "acEditBio")->trigger();
   Click(0);
-  EXPECT_EQ(Memo(Form->meBio), "Huge\n");
-  Form->acCopyBioToClipboard->trigger();
+  EXPECT_EQ(Memo(Control<QPlainTextEdit>(*Form, "meBio")), "Huge\n");
+  Control<QAction>(*Form, "acCopyBioToClipboard")->trigger();
   EXPECT_EQ(Dialogs.Clipboard, "Huge\r\n");
 }
 
@@ -248,24 +251,27 @@ TEST_F(Biography, MenusListTheCommandsAndNeedAShownBot) {
     for (const QAction* a : menu->actions()) t.push_back(a->isSeparator() ? "-" : a->text().toStdString());
     return t;
   };
-  EXPECT_EQ(texts(Form->miBiography),
+  EXPECT_EQ(texts(Control<QMenu>(*Form, "miBiography")),
             (std::vector<std::string>{"Add Bio ...", "Delete Bio ...", "Edit &Bio ...", "-",
                                       "Copy biography to clipboard", "Copy biography from clipboard"}));
-  EXPECT_EQ(texts(Form->pmBio),
+  EXPECT_EQ(texts(Control<QMenu>(*Form, "pmBio")),
             (std::vector<std::string>{"Edit &Bio ...", "Add Bio ...", "Delete Bio ...", "Copy biography to clipboard",
                                       "Copy biography from clipboard"}));
   std::vector<std::string> bar;
   for (const QAction* a : Form->menuBar()->actions()) bar.push_back(a->text().toStdString());
   EXPECT_EQ(bar, (std::vector<std::string>{"&File", "&Edit bots", "&Setup", "&About"}));
-  EXPECT_EQ(texts(Form->mmSetup), (std::vector<std::string>{"&Search Packages ...", "&Check for custom content ...",
-                                                            "Export PlayerRecordClass ..."}));
-  EXPECT_FALSE(Form->acDelBio->isEnabled());
-  EXPECT_TRUE(Form->acEditBio->isEnabled());
+  EXPECT_EQ(texts(Control<QMenu>(*Form, "mmSetup")),
+            (std::vector<std::string>{"&Search Packages ...", "&Check for custom content ...",
+                                      "Export PlayerRecordClass ..."}));
+  EXPECT_FALSE(Control<QAction>(*Form, "acDelBio")->isEnabled());
+  EXPECT_TRUE(Control<QAction>(*Form, "acEditBio")->isEnabled());
 
-  Form->acDeleteBot->trigger();
-  Form->acDeleteBot->trigger();
+  Control<QAction>(*Form, "acDeleteBot")->trigger();
+  Control<QAction>(*Form, "acDeleteBot")->trigger();
   ASSERT_EQ(Form->CurrentBot(), nullptr);
-  for (QAction* a : {Form->acEditBio, Form->acAddBio, Form->acCopyBioToClipboard, Form->acCopyBioFromClipboard})
+  for (QAction* a :
+       {Control<QAction>(*Form, "acEditBio"), Control<QAction>(*Form, "acAddBio"),
+        Control<QAction>(*Form, "acCopyBioToClipboard"), Control<QAction>(*Form, "acCopyBioFromClipboard")})
     EXPECT_FALSE(a->isEnabled()) << a->text().toStdString();
 }
 
@@ -289,7 +295,7 @@ TEST_F(Biography, OnTheRealXPlayersOnlyTheNewEntryDiffers) {
     bio.meBiography->setPlainText("One\nTwo");
     bio.buOk->click();
   });
-  Form->acAddBio->trigger();
+  Control<QAction>(*Form, "acAddBio")->trigger();
 
   std::string written = XPlayersBytes();
   const std::string entry = "RosterwellTestBio=\"One|Two|\"\n";  // the file's own LF line ends
@@ -311,22 +317,22 @@ TEST_F(Biography, TheMemoShowsAndWritesBackEveryLineAsItIs) {
   Dir.write("System/XPlayers.int", file);
   Form.reset();  // frees the .int cache, which the next start fills again
   ASSERT_TRUE(Start());
-  Form->CurrentBot()->SetText("XPlayers.Nbsp");
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("XPlayers.Nbsp"); });
   OnEditor([&](TFrmEditBio& bio) {
     EXPECT_EQ(bio.GetBioLines(), std::vector<std::string>{"Ann\xA0Lee"});
     Dialogs.Answers = {TModalResult::mrYes};
     bio.buOk->click();
   });
-  Form->acEditBio->trigger();
+  Control<QAction>(*Form, "acEditBio")->trigger();
   EXPECT_EQ(XPlayersBytes(), file);
   // A last line left empty on purpose is written too.
-  Form->CurrentBot()->SetText("XPlayers.bare");
+  EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText("XPlayers.bare"); });
   OnEditor([&](TFrmEditBio& bio) {
     bio.meBiography->setPlainText("No data.\n");
     Dialogs.Answers = {TModalResult::mrYes};
     bio.buOk->click();
   });
-  Form->acEditBio->trigger();
+  Control<QAction>(*Form, "acEditBio")->trigger();
   EXPECT_NE(XPlayersBytes().find("\r\nbare=\"No data.||\"\r\n"), std::string::npos) << XPlayersBytes();
 }
 
@@ -339,13 +345,13 @@ TEST_F(Biography, OnTheRealXPlayersEditingEveryBiographyWithoutChangeKeepsTheFil
   const std::vector<std::string> refs = Form->Texts().Lines();
   ASSERT_GT(refs.size(), 90u);
   for (const std::string& ref : refs) {
-    Form->CurrentBot()->SetText(ref);
+    EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText(ref); });
     OnEditor([&](TFrmEditBio& bio) {
       Dialogs.Answers = {TModalResult::mrYes};
       bio.buOk->click();
       EXPECT_EQ(bio.result(), int(TModalResult::mrOk)) << ref;
     });
-    Form->acEditBio->trigger();
+    Control<QAction>(*Form, "acEditBio")->trigger();
     ASSERT_EQ(XPlayersBytes(), original) << ref;
   }
   EXPECT_EQ(Dialogs.Messages(), std::vector<std::string>(refs.size(), "Overwrite existing biography ?"));

@@ -62,7 +62,7 @@ class CharacterCommands : public MainFormTest {
   void ExpectMarkedChanged() {
     EXPECT_TRUE(Form->windowTitle().endsWith(" *")) << Form->windowTitle().toStdString();
     Dialogs.Answers.push_back(TModalResult::mrNo);
-    Form->acClose->trigger();
+    Control<QAction>(*Form, "acClose")->trigger();
     EXPECT_EQ(Dialogs.Messages().back(), "Botlist has changed, but it has not been saved.  Exit now?");
     EXPECT_TRUE(Form->isVisible());
   }
@@ -77,114 +77,116 @@ class CharacterCommands : public MainFormTest {
 }  // namespace
 
 TEST_F(CharacterCommands, MenusAndButtonsOfferTheCommandsInOrder) {
-  EXPECT_EQ(Texts(Form->pmStandardSettings->actions()),
+  EXPECT_EQ(Texts(Control<QMenu>(*Form, "pmStandardSettings")->actions()),
             (std::vector<std::string>{"Set all skills to maximum values", "Reset skills to defaults",
                                       "Set all skills to minimum values", "Random skills"}));
-  EXPECT_EQ(Texts(Form->pmTemplates->actions()),
+  EXPECT_EQ(Texts(Control<QMenu>(*Form, "pmTemplates")->actions()),
             (std::vector<std::string>{"Use template \"Berserker\"", "Use template \"Bunnyhopper\"",
                                       "Use template \"Sniper\""}));
-  EXPECT_EQ(Form->pmTemplates->actions().at(2)->statusTip(), "Change skills to \"Sniper\"");
-  EXPECT_EQ(Texts(Form->pmBotlist->actions()),
+  EXPECT_EQ(Control<QMenu>(*Form, "pmTemplates")->actions().at(2)->statusTip(), "Change skills to \"Sniper\"");
+  EXPECT_EQ(Texts(Control<QMenu>(*Form, "pmBotlist")->actions()),
             (std::vector<std::string>{"&Show profile", "-", "Create template from selected character", "-",
                                       "Copy character to clipboard", "Copy character from clipboard"}));
-  EXPECT_EQ(Form->tbTemplates->defaultAction(), Form->acDefaultCharacter);
-  EXPECT_EQ(Form->tbTemplates->menu(), Form->pmTemplates);
-  EXPECT_EQ(Form->tbStandards->defaultAction(), Form->acResetCharacterSkills);
-  EXPECT_EQ(Form->tbStandards->menu(), Form->pmStandardSettings);
-  EXPECT_EQ(Form->acSkillRandomizer->toolTip(), "Change all skills to a random level ...");
+  EXPECT_EQ(Control<QToolButton>(*Form, "tbTemplates")->defaultAction(), Control<QAction>(*Form, "acDefaultCharacter"));
+  EXPECT_EQ(Control<QToolButton>(*Form, "tbTemplates")->menu(), Control<QMenu>(*Form, "pmTemplates"));
+  EXPECT_EQ(Control<QToolButton>(*Form, "tbStandards")->defaultAction(),
+            Control<QAction>(*Form, "acResetCharacterSkills"));
+  EXPECT_EQ(Control<QToolButton>(*Form, "tbStandards")->menu(), Control<QMenu>(*Form, "pmStandardSettings"));
+  EXPECT_EQ(Control<QAction>(*Form, "acSkillRandomizer")->toolTip(), "Change all skills to a random level ...");
 
   // The tool bar: the file commands, then profiles, then templates and
   // presets, all before the progress bar.
   std::vector<QWidget*> bar;
-  for (QAction* action : Form->ToolBar1->actions())
-    if (QWidget* widget = Form->ToolBar1->widgetForAction(action)) bar.push_back(widget);
+  for (QAction* action : Control<QToolBar>(*Form, "ToolBar1")->actions())
+    if (QWidget* widget = Control<QToolBar>(*Form, "ToolBar1")->widgetForAction(action)) bar.push_back(widget);
   const auto at = [&](QWidget* w) { return std::find(bar.begin(), bar.end(), w) - bar.begin(); };
-  EXPECT_LT(at(Form->ToolBar1->widgetForAction(Form->acSaveAsBotlist)), at(Form->tbShowProfile));
-  EXPECT_EQ(at(Form->tbShowProfile) + 1, at(Form->tbShowProfiles));
-  EXPECT_LT(at(Form->tbShowProfiles), at(Form->tbTemplates));
-  EXPECT_EQ(at(Form->tbTemplates) + 1, at(Form->tbStandards));
-  EXPECT_EQ(at(Form->tbStandards) + 1, at(Form->tbSkillRandomizer));
-  EXPECT_LT(at(Form->tbSkillRandomizer), at(Form->pbWaitingline));
+  EXPECT_LT(at(Control<QToolBar>(*Form, "ToolBar1")->widgetForAction(Control<QAction>(*Form, "acSaveAsBotlist"))),
+            at(Control<QToolButton>(*Form, "tbShowProfile")));
+  EXPECT_EQ(at(Control<QToolButton>(*Form, "tbShowProfile")) + 1, at(Control<QToolButton>(*Form, "tbShowProfiles")));
+  EXPECT_LT(at(Control<QToolButton>(*Form, "tbShowProfiles")), at(Control<QToolButton>(*Form, "tbTemplates")));
+  EXPECT_EQ(at(Control<QToolButton>(*Form, "tbTemplates")) + 1, at(Control<QToolButton>(*Form, "tbStandards")));
+  EXPECT_EQ(at(Control<QToolButton>(*Form, "tbStandards")) + 1, at(Control<QToolButton>(*Form, "tbSkillRandomizer")));
+  EXPECT_LT(at(Control<QToolButton>(*Form, "tbSkillRandomizer")), at(Control<QProgressBar>(*Form, "pbWaitingline")));
 }
 
 TEST_F(CharacterCommands, PresetsWriteTheShownBotOnlyAndMarkTheRosterChanged) {
   Click(0);
   Click(1, Qt::ControlModifier);  // both selected, Gorge shown
   const std::string alpha = Form->Bot(0).GetPlayerLine();
-  Form->acMaximizeCharacterSkills->trigger();
+  Control<QAction>(*Form, "acMaximizeCharacterSkills")->trigger();
   const std::string head = Gorge.substr(0, Gorge.find("Accuracy="));
   EXPECT_EQ(ShownLine(), head +
                              "Accuracy=+5.0,Aggressiveness=+1.0,StrafingAbility=+5.0,CombatStyle=+1.0,Tactics=+5.0,"
                              "ReactionTime=+5.0,Menu=\"SP\")");
-  EXPECT_EQ(Form->edTactics->value(), 500);
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edTactics")->value(), 500);
   EXPECT_EQ(Form->Bot(0).GetPlayerLine(), alpha);
 
   // Accuracy 1000, Aggressiveness 50, CombatStyle 100, Tactics 0, weapon
   // chance 0 and line 1 of the weapons, jump 9, StrafingAbility 250,
   // ReactionTime 500.
   Form->SetRandomSource(std::make_unique<TFixedRandom>(std::deque<int>{1000, 50, 100, 0, 0, 1, 9, 250, 500}));
-  Form->acSkillRandomizer->trigger();
+  Control<QAction>(*Form, "acSkillRandomizer")->trigger();
   EXPECT_EQ(ShownLine(), head +
                              "Accuracy=+5.0,Aggressiveness=+0.5,StrafingAbility=-2.5,CombatStyle=+1.0,Tactics=-5.0,"
                              "FavoriteWeapon=XWeapons.LinkGun,Menu=\"SP\")");
-  EXPECT_EQ(Form->cbFavoriteWeapon->currentIndex(), 2);
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbFavoriteWeapon")->currentIndex(), 2);
 }
 
 TEST_F(CharacterCommands, DefaultCharacterIsRenamedInListAndKey) {
-  Form->acDefaultCharacter->trigger();
+  Control<QAction>(*Form, "acDefaultCharacter")->trigger();
   EXPECT_EQ(ShownLine(), roster::TBotCharacter().GetPlayerLine());
-  EXPECT_EQ(Form->lbBotList->item(1)->text(), "NewBot");
-  EXPECT_TRUE(Form->lbBotList->item(1)->isSelected());
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(1)->text(), "NewBot");
+  EXPECT_TRUE(Control<windows::TBotListBox>(*Form, "lbBotList")->item(1)->isSelected());
   EXPECT_EQ(Form->BotKey(1), "NewBot");
 
   Click(0);
-  Form->edFindText->setText("newbot");
+  Control<QLineEdit>(*Form, "edFindText")->setText("newbot");
   Form->FindDialog1Find();
   EXPECT_EQ(Form->CurrentBot(), &Form->Bot(1));
 }
 
 TEST_F(CharacterCommands, TemplatesApplyTheirSkillsAndNewOnesAreStored) {
-  Form->pmTemplates->actions().at(1)->trigger();  // Bunnyhopper: Tactics -2.8, weapon kept
-  EXPECT_EQ(Form->edTactics->value(), -280);
+  Control<QMenu>(*Form, "pmTemplates")->actions().at(1)->trigger();  // Bunnyhopper: Tactics -2.8, weapon kept
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edTactics")->value(), -280);
   EXPECT_EQ(Form->CurrentBot()->GetFavoriteWeapon(), "XWeapons.LinkGun");
 
   // Cancel, blank and names that cannot be keys store nothing.
   Dialogs.Inputs = {std::nullopt, std::string("  "), std::string("a=b"), std::string(";x"), std::string("[S]"),
                     std::string("t\tab")};
-  for (int i = 0; i < 6; ++i) Form->acCreateTemplateFromCharacter->trigger();
+  for (int i = 0; i < 6; ++i) Control<QAction>(*Form, "acCreateTemplateFromCharacter")->trigger();
   EXPECT_EQ(Dialogs.Asked.at(1).Text, "Add current character as template");
   EXPECT_EQ(Dialogs.Asked.at(1).Extra, "Name|Gorge");
-  EXPECT_EQ(Form->pmTemplates->actions().size(), 3);
+  EXPECT_EQ(Control<QMenu>(*Form, "pmTemplates")->actions().size(), 3);
   EXPECT_FALSE(platform::TIniFile(Form->IniFileName()).SectionExists("TEMPLATES"));
 
   // A key that differs from the bot's name: the item names the bot.
   Dialogs.Inputs = {std::string("Hopper")};
-  Form->acCreateTemplateFromCharacter->trigger();
-  ASSERT_EQ(Form->pmTemplates->actions().size(), 4);
-  EXPECT_EQ(Form->pmTemplates->actions().at(3)->text(), "Use template \"Gorge\"");
+  Control<QAction>(*Form, "acCreateTemplateFromCharacter")->trigger();
+  ASSERT_EQ(Control<QMenu>(*Form, "pmTemplates")->actions().size(), 4);
+  EXPECT_EQ(Control<QMenu>(*Form, "pmTemplates")->actions().at(3)->text(), "Use template \"Gorge\"");
   const platform::TIniFile onDisk(Form->IniFileName());
   EXPECT_EQ(onDisk.ReadSectionKeys("TEMPLATES"), (std::vector<std::string>{"DEF1", "DEF2", "DEF3", "Hopper"}));
   EXPECT_EQ(onDisk.ReadString("TEMPLATES", "Hopper", ""), ShownLine());
   EXPECT_TRUE(onDisk.SectionExists("FSex"));  // the value lists stay
 
   // The same name in other letter case replaces it.
-  Form->acResetCharacterSkills->trigger();
+  Control<QAction>(*Form, "acResetCharacterSkills")->trigger();
   Dialogs.Inputs = {std::string("HOPPER")};
-  Form->acCreateTemplateFromCharacter->trigger();
-  EXPECT_EQ(Form->pmTemplates->actions().size(), 4);
+  Control<QAction>(*Form, "acCreateTemplateFromCharacter")->trigger();
+  EXPECT_EQ(Control<QMenu>(*Form, "pmTemplates")->actions().size(), 4);
   EXPECT_EQ(platform::TIniFile(Form->IniFileName()).ReadString("TEMPLATES", "hopper", ""), ShownLine());
 }
 
 TEST_F(CharacterCommands, DragCopiesAppendAfterOneBlankLine) {
   Click(0);
   const auto alpha = BotData(Form->CurrentBot()->GetPlayerLine());
-  ASSERT_TRUE(Form->lbBotListDragDrop(*alpha, Form->lbBotList));
+  ASSERT_TRUE(Form->lbBotListDragDrop(*alpha, Control<windows::TBotListBox>(*Form, "lbBotList")));
   EXPECT_EQ(Form->CurrentBot(), &Form->Bot(2));
-  EXPECT_EQ(Form->lbBotList->item(2)->text(), "Alpha(copy)");
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(2)->text(), "Alpha(copy)");
   ExpectMarkedChanged();
   const auto copy = BotData(Form->CurrentBot()->GetPlayerLine());
-  ASSERT_TRUE(Form->lbBotListDragDrop(*copy, Form->lbBotList));
-  EXPECT_EQ(Form->lbBotList->item(3)->text(), "Alpha(copy)(copy)");
+  ASSERT_TRUE(Form->lbBotListDragDrop(*copy, Control<windows::TBotListBox>(*Form, "lbBotList")));
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(3)->text(), "Alpha(copy)(copy)");
 
   // Refused: from elsewhere, or other data.
   QListWidget other;
@@ -192,19 +194,19 @@ TEST_F(CharacterCommands, DragCopiesAppendAfterOneBlankLine) {
   EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, nullptr));
   QMimeData text;
   text.setText(QString::fromStdString(BotLine("Foreign")));
-  EXPECT_FALSE(Form->lbBotListDragDrop(text, Form->lbBotList));
+  EXPECT_FALSE(Form->lbBotListDragDrop(text, Control<windows::TBotListBox>(*Form, "lbBotList")));
   EXPECT_EQ(Form->BotCount(), 4);
 
   // A bot of the roster is copied whatever its line holds, a control
   // character that the clipboard would refuse included.
-  ASSERT_TRUE(Form->lbBotListDragDrop(*BotData(BotLine("Bell\a")), Form->lbBotList));
+  ASSERT_TRUE(Form->lbBotListDragDrop(*BotData(BotLine("Bell\a")), Control<windows::TBotListBox>(*Form, "lbBotList")));
   EXPECT_EQ(Form->CurrentBot()->GetDefaultName(), "Bell\a(copy)");
-  Form->acDeleteBot->trigger();
+  Control<QAction>(*Form, "acDeleteBot")->trigger();
   ASSERT_EQ(Form->BotCount(), 4);
 
   const std::string saved = Dir.file("copies.upl");
   Dialogs.Files = {saved};
-  Form->acSaveAsBotlist->trigger();
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   const std::vector<std::string> lines = Lines(saved);
   ASSERT_EQ(lines.size(), 6u);
   EXPECT_EQ(lines[1], BotLine("Alpha"));
@@ -213,13 +215,13 @@ TEST_F(CharacterCommands, DragCopiesAppendAfterOneBlankLine) {
   EXPECT_EQ(lines[5], BotLine("Alpha(copy)(copy)"));
 
   // With no bot shown the list takes no drop, not even its own.
-  while (Form->CurrentBot()) Form->acDeleteBot->trigger();
-  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, Form->lbBotList));
+  while (Form->CurrentBot()) Control<QAction>(*Form, "acDeleteBot")->trigger();
+  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, Control<windows::TBotListBox>(*Form, "lbBotList")));
   EXPECT_EQ(Form->BotCount(), 0);
 }
 
 TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
-  Form->acCopyDataToClipboard->trigger();
+  Control<QAction>(*Form, "acCopyDataToClipboard")->trigger();
   EXPECT_EQ(Dialogs.Clipboard, Form->Bot(1).GetPlayerLine());
 
   // Plain text and a line with a bad number are refused; the bot stays.
@@ -229,7 +231,7 @@ TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
   const std::string withNul = BotLine(std::string("Nul\0l", 5));
   for (const std::string& text : {std::string("Dear diary"), badNumber, withNul}) {
     Dialogs.Clipboard = text;
-    Form->acCopyDataFromClipboard->trigger();
+    Control<QAction>(*Form, "acCopyDataFromClipboard")->trigger();
     EXPECT_EQ(ShownLine(), before);
     EXPECT_EQ(Dialogs.Asked.back().Type, windows::TMsgDlgType::mtWarning);
   }
@@ -244,13 +246,13 @@ TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
   std::string visitor = BotLine("Visitor");
   visitor.insert(visitor.find("Menu="), "Tactics=+2.0,");
   Dialogs.Clipboard = "  " + visitor + "\r\n";
-  Form->acCopyDataFromClipboard->trigger();
+  Control<QAction>(*Form, "acCopyDataFromClipboard")->trigger();
   EXPECT_EQ(ShownLine(), visitor);
-  EXPECT_EQ(Form->edTactics->value(), 200);
-  EXPECT_EQ(Form->lbBotList->item(1)->text(), "Visitor");
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edTactics")->value(), 200);
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(1)->text(), "Visitor");
   EXPECT_EQ(Form->BotKey(1), "Visitor");
-  EXPECT_EQ(Form->lbBotList->selectedItems().size(), 1);
-  EXPECT_TRUE(Form->lbBotList->item(1)->isSelected());
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->selectedItems().size(), 1);
+  EXPECT_TRUE(Control<windows::TBotListBox>(*Form, "lbBotList")->item(1)->isSelected());
 }
 
 namespace {
@@ -268,7 +270,7 @@ TEST_P(MarkingCommands, MarkTheRosterChangedWhenTheLineChanged) {
   Form->SetRandomSource(std::make_unique<TFixedRandom>(std::deque<int>{1000, 50, 100, 0, 99, 9, 250, 500}));
   // Alpha has the reset skills already.
   Click(0);
-  Form->acResetCharacterSkills->trigger();
+  Control<QAction>(*Form, "acResetCharacterSkills")->trigger();
   EXPECT_FALSE(Form->Modified());
   Click(1);
   GetParam().run(*Form, Dialogs);
@@ -278,15 +280,21 @@ TEST_P(MarkingCommands, MarkTheRosterChangedWhenTheLineChanged) {
 INSTANTIATE_TEST_SUITE_P(
     Commands, MarkingCommands,
     ::testing::Values(
-        TMarkingCase{"Maximum", [](TTestForm& f, TFakeDialogs&) { f.acMaximizeCharacterSkills->trigger(); }},
-        TMarkingCase{"Reset", [](TTestForm& f, TFakeDialogs&) { f.acResetCharacterSkills->trigger(); }},
-        TMarkingCase{"Minimum", [](TTestForm& f, TFakeDialogs&) { f.acMinimizeCharacterSkills->trigger(); }},
-        TMarkingCase{"Random", [](TTestForm& f, TFakeDialogs&) { f.acSkillRandomizer->trigger(); }},
-        TMarkingCase{"DefaultCharacter", [](TTestForm& f, TFakeDialogs&) { f.acDefaultCharacter->trigger(); }},
-        TMarkingCase{"Template", [](TTestForm& f, TFakeDialogs&) { f.pmTemplates->actions().at(0)->trigger(); }},
+        TMarkingCase{"Maximum",
+                     [](TTestForm& f, TFakeDialogs&) { Control<QAction>(f, "acMaximizeCharacterSkills")->trigger(); }},
+        TMarkingCase{"Reset",
+                     [](TTestForm& f, TFakeDialogs&) { Control<QAction>(f, "acResetCharacterSkills")->trigger(); }},
+        TMarkingCase{"Minimum",
+                     [](TTestForm& f, TFakeDialogs&) { Control<QAction>(f, "acMinimizeCharacterSkills")->trigger(); }},
+        TMarkingCase{"Random",
+                     [](TTestForm& f, TFakeDialogs&) { Control<QAction>(f, "acSkillRandomizer")->trigger(); }},
+        TMarkingCase{"DefaultCharacter",
+                     [](TTestForm& f, TFakeDialogs&) { Control<QAction>(f, "acDefaultCharacter")->trigger(); }},
+        TMarkingCase{"Template",
+                     [](TTestForm& f, TFakeDialogs&) { Control<QMenu>(f, "pmTemplates")->actions().at(0)->trigger(); }},
         TMarkingCase{"ClipboardPaste",
                      [](TTestForm& f, TFakeDialogs& d) {
                        d.Clipboard = BotLine("Visitor");
-                       f.acCopyDataFromClipboard->trigger();
+                       Control<QAction>(f, "acCopyDataFromClipboard")->trigger();
                      }}),
     [](const auto& info) { return std::string(info.param.name); });

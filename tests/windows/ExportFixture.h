@@ -77,7 +77,7 @@ class Export : public MainFormTest {
   void RunExport(std::deque<windows::TModalResult> answers) {
     Dialogs.Asked.clear();
     Dialogs.Answers = std::move(answers);
-    Form->miExportPlayerRecordClass->trigger();
+    Control<QAction>(*Form, "miExportPlayerRecordClass")->trigger();
   }
 
   bool BusyShown = false;

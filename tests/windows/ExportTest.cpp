@@ -47,7 +47,7 @@ TEST_F(Export, ThePartsExampleCompilesWithTheExactUccIni) {
 
   // The classes went to the folder above the System folder given by /s.
   EXPECT_EQ(Read(Dir.file("Game Dir/CarolMod/Classes/Carol.uc")).rfind("class Carol extends PlayerRecordClass;", 0), 0u);
-  EXPECT_EQ(Form->pbWaitingline->value(), 0);
+  EXPECT_EQ(Control<QProgressBar>(*Form, "pbWaitingline")->value(), 0);
   EXPECT_EQ(shownLog, "<b>Log:</b> compiled & done\n");
 }
 
@@ -145,9 +145,11 @@ TEST_F(Export, NamesTheCompilerCannotTakeAreRefusedPerBotAndNothingIsWrittenForT
 TEST_F(Export, TheProgressBarKeepsARangeForOneBotAndForNone) {
   ASSERT_TRUE(Start());
   for (int bots : {1, 0}) {
-    while (Form->BotCount() > bots) Form->acDeleteBot->trigger();
+    while (Form->BotCount() > bots) Control<QAction>(*Form, "acDeleteBot")->trigger();
     RunExport({TModalResult::mrNo});
-    EXPECT_LT(Form->pbWaitingline->minimum(), Form->pbWaitingline->maximum()) << bots << " bots";
-    EXPECT_EQ(Form->pbWaitingline->value(), 0);
+    EXPECT_LT(Control<QProgressBar>(*Form, "pbWaitingline")->minimum(),
+              Control<QProgressBar>(*Form, "pbWaitingline")->maximum())
+        << bots << " bots";
+    EXPECT_EQ(Control<QProgressBar>(*Form, "pbWaitingline")->value(), 0);
   }
 }

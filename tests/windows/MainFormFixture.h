@@ -4,20 +4,21 @@
 // with the dialogs scripted. The hooks of the windows that come later only
 // count their calls here.
 
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QMouseEvent>
 #include <cstdlib>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <QApplication>
-#include <QComboBox>
-#include <QListWidget>
-#include <QKeyEvent>
-#include <QMouseEvent>
-
-#include <gtest/gtest.h>
-
 #include "FakeDialogs.h"
+#include "MainFormControls.h"
 #include "common/TempDir.h"
 #include "platform/TextFile.h"
 #include "windows/PfMainForm.h"
@@ -147,7 +148,7 @@ class MainFormTest : public ::testing::Test {
 
   // A click on a roster row, as the user makes it.
   void Click(int row, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QListWidget* list = Form->lbBotList;
+    QListWidget* list = Control<windows::TBotListBox>(*Form, "lbBotList");
     const QRect rect = list->visualItemRect(list->item(row));
     SendClick(list->viewport(), rect.center(), modifiers);
   }
@@ -166,6 +167,12 @@ class MainFormTest : public ::testing::Test {
   }
 
   std::vector<std::string> Lines(const std::string& path) { return platform::ReadLines(path); }
+
+  // A change of the shown bot's record made through the roster, as the
+  // commands make theirs, without going through the controls.
+  void EditCurrentBot(const std::function<void(roster::TBotCharacter&)>& change) {
+    Form->Roster().Edit(*Form->CurrentBot(), change);
+  }
 
   TempDir Dir;
   std::string Program = "/opt/rosterwell/Rosterwell";  // the program's own path

@@ -67,7 +67,7 @@ class Profiles : public MainFormTest {
 
   // The profile of roster row `row`, asked for by a double click.
   TFmBotStatSummary& ProfileOf(int row) {
-    DoubleClick(Form->lbBotList, row);
+    DoubleClick(Control<windows::TBotListBox>(*Form, "lbBotList"), row);
     TFmBotStatSummary* window = Form->Profiles().Find(Form->Bot(row));
     EXPECT_NE(window, nullptr);
     return *window;
@@ -116,35 +116,38 @@ TEST_F(Profiles, SevenRowsOfKnownBots) {
 TEST_F(Profiles, FollowEveryChangeOfTheirBot) {
   StartWith({BotLine("Gorge"), BotLine("Other")});
   TFmBotStatSummary& gorge = ProfileOf(0);
-  SendClick(Form->lbBotList->viewport(), Form->lbBotList->visualItemRect(Form->lbBotList->item(0)).center());
+  SendClick(Control<windows::TBotListBox>(*Form, "lbBotList")->viewport(),
+            Control<windows::TBotListBox>(*Form, "lbBotList")
+                ->visualItemRect(Control<windows::TBotListBox>(*Form, "lbBotList")->item(0))
+                .center());
 
-  SendKey(Form->edAccuracy, Qt::Key_Up);  // 0.05
+  SendKey(Control<QSpinBox>(*Form, "edAccuracy"), Qt::Key_Up);  // 0.05
   EXPECT_EQ(Row(gorge, "Accuracy"), "77 %");
-  Pick(Form->cbFavoriteWeapon, 1);
+  Pick(Control<QComboBox>(*Form, "cbFavoriteWeapon"), 1);
   EXPECT_EQ(Row(gorge, "Favourite weapon"), "Flak Cannon");
 
-  Form->acResetCharacterSkills->trigger();
+  Control<QAction>(*Form, "acResetCharacterSkills")->trigger();
   EXPECT_EQ(Row(gorge, "Accuracy"), "75 %");
   EXPECT_EQ(Row(gorge, "Favourite weapon"), "- no favourite -");
-  Form->acMaximizeCharacterSkills->trigger();
+  Control<QAction>(*Form, "acMaximizeCharacterSkills")->trigger();
   EXPECT_EQ(Row(gorge, "Tactics"), "100 %");
-  Form->pmTemplates->actions().at(2)->trigger();  // Sniper: Tactics 1.5
+  Control<QMenu>(*Form, "pmTemplates")->actions().at(2)->trigger();  // Sniper: Tactics 1.5
   EXPECT_EQ(Row(gorge, "Tactics"), "97 %");
 
   // Paste Bot and a clipboard paste rename the bot: the window goes along.
-  Form->acCopyBot->trigger();
+  Control<QAction>(*Form, "acCopyBot")->trigger();
   Dialogs.Clipboard = Line("Pasted", "Accuracy=-5.0");
-  Form->acCopyDataFromClipboard->trigger();
+  Control<QAction>(*Form, "acCopyDataFromClipboard")->trigger();
   EXPECT_EQ(gorge.windowTitle(), "Pasted");
   EXPECT_EQ(Row(gorge, "Accuracy"), "-1 %");
-  Form->acPasteBot->trigger();
+  Control<QAction>(*Form, "acPasteBot")->trigger();
   EXPECT_EQ(gorge.windowTitle(), "Gorge");
   EXPECT_EQ(Row(gorge, "Tactics"), "97 %");
 
-  Form->acDefaultCharacter->trigger();
+  Control<QAction>(*Form, "acDefaultCharacter")->trigger();
   EXPECT_EQ(gorge.windowTitle(), "NewBot");
-  Form->edDefaultName->setFocus();
-  SendText(Form->edDefaultName, "X");
+  Control<QLineEdit>(*Form, "edDefaultName")->setFocus();
+  SendText(Control<QLineEdit>(*Form, "edDefaultName"), "X");
   EXPECT_EQ(gorge.windowTitle(), "NewBotX");
   EXPECT_EQ(Form->Profiles().Find(Form->Bot(1)), nullptr);
 }
@@ -172,7 +175,7 @@ TEST_F(Profiles, FollowTheListsTheConfigurationWindowHandsBack) {
     window.close();
     return TModalResult::mrNone;
   });
-  Form->miManualPackageSearch->trigger();
+  Control<QAction>(*Form, "miManualPackageSearch")->trigger();
   ASSERT_TRUE(Dialogs.Windows.empty());
   EXPECT_EQ(Row(brute, "Species"), "Mercs");
   EXPECT_EQ(Row(brute, "Favourite weapon"), "Flak Cannon");
@@ -188,11 +191,11 @@ TEST_F(Profiles, OneWindowPerBotAndDeleteClosesExactlyItsOwn) {
 
   // The second twin takes the third bot's name by a paste, then goes.
   ProfileOf(2);
-  Form->acCopyBot->trigger();
+  Control<QAction>(*Form, "acCopyBot")->trigger();
   ProfileOf(1);
-  Form->acPasteBot->trigger();
+  Control<QAction>(*Form, "acPasteBot")->trigger();
   EXPECT_EQ(second.windowTitle(), "Third");
-  Form->acDeleteBot->trigger();
+  Control<QAction>(*Form, "acDeleteBot")->trigger();
   ASSERT_EQ(Form->BotCount(), 2);
   EXPECT_EQ(Form->Profiles().Count(), 2);
   EXPECT_EQ(Form->Profiles().Find(Form->Bot(0)), &first);
@@ -201,18 +204,18 @@ TEST_F(Profiles, OneWindowPerBotAndDeleteClosesExactlyItsOwn) {
 
   // Every edit still refreshes the windows that are left (none of them
   // points at the freed bot); the first twin is shown now.
-  SendKey(Form->edTactics, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   EXPECT_EQ(Row(first, "Tactics"), "76 %");
 
   // A new roster closes them all.
   Dialogs.DefaultAnswer = TModalResult::mrYes;
-  Form->acNewBotList->trigger();
+  Control<QAction>(*Form, "acNewBotList")->trigger();
   EXPECT_EQ(Form->Profiles().Count(), 0);
 }
 
 TEST_F(Profiles, ProfileListShowsTheOpenProfilesByName) {
   StartWith({BotLine("Zed"), BotLine("alpha"), BotLine("Mid")});
-  Form->acShowProfile->trigger();  // Zed is shown at start
+  Control<QAction>(*Form, "acShowProfile")->trigger();  // Zed is shown at start
   ASSERT_EQ(Form->Profiles().Count(), 1);
   Form->Profiles().Find(Form->Bot(0))->hide();
   ProfileOf(1).hide();
@@ -227,7 +230,7 @@ TEST_F(Profiles, ProfileListShowsTheOpenProfilesByName) {
     DoubleClick(list.lbStatviewList, 1);
     return TModalResult::mrOk;
   });
-  Form->acShowProfiles->trigger();
+  Control<QAction>(*Form, "acShowProfiles")->trigger();
   EXPECT_EQ(Dialogs.Asked.back().Text, "Show Statistics");
   EXPECT_EQ(rows, (std::vector<std::string>{"alpha", "Zed"}));
   EXPECT_TRUE(Form->Profiles().Find(Form->Bot(0))->isVisible());
@@ -238,16 +241,16 @@ TEST_F(Profiles, ProfileListShowsTheOpenProfilesByName) {
 
 TEST_F(Profiles, NothingToShowWithoutABot) {
   StartWith({BotLine("Only")});
-  Form->acDeleteBot->trigger();
+  Control<QAction>(*Form, "acDeleteBot")->trigger();
   ASSERT_EQ(Form->CurrentBot(), nullptr);
-  Form->acShowProfile->trigger();
+  Control<QAction>(*Form, "acShowProfile")->trigger();
   EXPECT_EQ(Form->Profiles().Count(), 0);
   std::size_t rows = 99;
   Dialogs.Windows.push_back([&](QDialog& window) {
     rows = static_cast<std::size_t>(dynamic_cast<windows::TFmStatViewlist&>(window).lbStatviewList->count());
     return TModalResult::mrCancel;
   });
-  Form->acShowProfiles->trigger();
+  Control<QAction>(*Form, "acShowProfiles")->trigger();
   EXPECT_EQ(rows, 0u);
 }
 
@@ -280,9 +283,9 @@ TEST_F(Profiles, WindowsAndDropDownsShowEverythingWhole) {
       EXPECT_TRUE(list->viewport()->rect().contains(list->visualItemRect(list->item(i)))) << i;
     return TModalResult::mrOk;
   });
-  Form->acShowProfiles->trigger();
+  Control<QAction>(*Form, "acShowProfiles")->trigger();
 
-  for (QMenu* menu : {Form->pmTemplates, Form->pmStandardSettings}) {
+  for (QMenu* menu : {Control<QMenu>(*Form, "pmTemplates"), Control<QMenu>(*Form, "pmStandardSettings")}) {
     menu->popup(Form->mapToGlobal(QPoint(0, 0)));
     QApplication::processEvents();
     EXPECT_GE(menu->width(), menu->sizeHint().width()) << menu->objectName().toStdString();

@@ -35,7 +35,8 @@ TEST_F(RealRoster, ClickingThroughChangesNothingAndAnEditReachesTheBotShown) {
   ASSERT_EQ(Form->BotCount(), 146);
   EXPECT_EQ(Form->Harvests, 1);
   for (int i = 0; i < Form->BotCount(); ++i) {
-    Form->lbBotList->scrollToItem(Form->lbBotList->item(i));
+    Control<windows::TBotListBox>(*Form, "lbBotList")
+        ->scrollToItem(Control<windows::TBotListBox>(*Form, "lbBotList")->item(i));
     Click(i);
     ASSERT_EQ(Form->CurrentBot(), &Form->Bot(i));
   }
@@ -44,8 +45,8 @@ TEST_F(RealRoster, ClickingThroughChangesNothingAndAnEditReachesTheBotShown) {
 
   const std::string saved = Dir.file("saved.upl");
   Dialogs.Files = {saved};
-  EXPECT_FALSE(Form->acSaveBotlist->isEnabled());  // the game's roster
-  Form->acSaveAsBotlist->trigger();
+  EXPECT_FALSE(Control<QAction>(*Form, "acSaveBotlist")->isEnabled());  // the game's roster
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   EXPECT_EQ(platform::ReadFileBytes(roster), original);
   // Looking at every bot changed none: the file comes back byte for byte,
   // its line ends aside.
@@ -58,19 +59,19 @@ TEST_F(RealRoster, ClickingThroughChangesNothingAndAnEditReachesTheBotShown) {
   const int brock = Form->Roster().Find("Brock");
   ASSERT_EQ(Form->Roster().Find("Lauren"), brock + 1);
   Click(brock);
-  SendKey(Form->lbBotList, Qt::Key_Down, QString(), Qt::ControlModifier);
-  EXPECT_EQ(Form->lbBotList->currentRow(), brock + 1);
-  EXPECT_EQ(Form->edDefaultName->text(), "Brock");
+  SendKey(Control<windows::TBotListBox>(*Form, "lbBotList"), Qt::Key_Down, QString(), Qt::ControlModifier);
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->currentRow(), brock + 1);
+  EXPECT_EQ(Control<QLineEdit>(*Form, "edDefaultName")->text(), "Brock");
   EXPECT_TRUE(Form->windowTitle().endsWith(" - Brock"));
   const std::string lauren = Form->Bot(brock + 1).GetPlayerLine();
-  Form->edTactics->setFocus();
-  Form->edTactics->selectAll();
-  SendText(Form->edTactics, "444");
-  SendKey(Form->edTactics, Qt::Key_Tab);
+  Control<QSpinBox>(*Form, "edTactics")->setFocus();
+  Control<QSpinBox>(*Form, "edTactics")->selectAll();
+  SendText(Control<QSpinBox>(*Form, "edTactics"), "444");
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Tab);
   SendKey(Form.get(), Qt::Key_S, QString(), Qt::ControlModifier);
   EXPECT_EQ(Form->Bot(brock).GetTactics(), 4.44);
   EXPECT_EQ(Form->Bot(brock + 1).GetPlayerLine(), lauren);
-  Form->acSaveBotlist->trigger();
+  Control<QAction>(*Form, "acSaveBotlist")->trigger();
   const std::vector<std::string> in = platform::SplitLines(original);
   const std::vector<std::string> out = Lines(saved);
   ASSERT_EQ(out.size(), in.size());

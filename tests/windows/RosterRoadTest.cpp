@@ -32,7 +32,7 @@ class RosterRoad : public MainFormTest {
   // Opens a roster through the Open command's dialog.
   void Open(const std::string& path) {
     Dialogs.Files = {path};
-    Form->acOpenBotlist->trigger();
+    Control<QAction>(*Form, "acOpenBotlist")->trigger();
   }
 };
 
@@ -46,11 +46,11 @@ TEST_F(RosterRoad, OpenEditSaveKeepsEveryLineAtItsPlace) {
   ASSERT_EQ(Form->BotCount(), 3);
   EXPECT_EQ(Form->FileName(), path);
   EXPECT_FALSE(Form->Modified());
-  EXPECT_EQ(Form->edAccuracy->value(), 0);
-  EXPECT_EQ(Form->edAggressiveness->value(), 30);
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edAccuracy")->value(), 0);
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edAggressiveness")->value(), 30);
 
   // A skill on the first bot: one step up from 0.3 is 0.35.
-  SendKey(Form->edAggressiveness, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edAggressiveness"), Qt::Key_Up);
   EXPECT_EQ(Form->Bot(0).GetAggressiveness(), 0.35);
   EXPECT_TRUE(Form->Modified());
   EXPECT_TRUE(Form->windowTitle().endsWith(" - mine.upl - Gorge *"));
@@ -58,25 +58,25 @@ TEST_F(RosterRoad, OpenEditSaveKeepsEveryLineAtItsPlace) {
   // A pick list on the second: the next mesh row.
   Click(1);
   EXPECT_EQ(Form->CurrentBot(), &Form->Bot(1));
-  EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
-  Pick(Form->cbMesh, Form->cbMesh->currentIndex() + 1);
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMesh")->currentText(), "JuggMaleA");
+  Pick(Control<QComboBox>(*Form, "cbMesh"), Control<QComboBox>(*Form, "cbMesh")->currentIndex() + 1);
   EXPECT_EQ(Form->Bot(1).GetMesh(), "Jugg.JuggMaleB");
 
   // The name of the third, typed into the name field.
   Click(2);
-  Form->edDefaultName->setFocus();
-  SendText(Form->edDefaultName, "X");
+  Control<QLineEdit>(*Form, "edDefaultName")->setFocus();
+  SendText(Control<QLineEdit>(*Form, "edDefaultName"), "X");
   EXPECT_EQ(Form->Bot(2).GetDefaultName(), "FrostbiteX");
-  EXPECT_EQ(Form->lbBotList->item(2)->text(), "FrostbiteX");
-  EXPECT_TRUE(Form->lbBotList->item(2)->isSelected());
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(2)->text(), "FrostbiteX");
+  EXPECT_TRUE(Control<windows::TBotListBox>(*Form, "lbBotList")->item(2)->isSelected());
 
   // All three selected: one mesh for all of them.
   Click(0, Qt::ControlModifier);
   Click(1, Qt::ControlModifier);
-  Pick(Form->cbMesh, 0);
+  Pick(Control<QComboBox>(*Form, "cbMesh"), 0);
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Form->Bot(i).GetMesh(), "Aliens.AlienFemaleA") << i;
 
-  Form->acSaveBotlist->trigger();
+  Control<QAction>(*Form, "acSaveBotlist")->trigger();
   EXPECT_EQ(Dialogs.Messages().back(), "Botlist saved as :\r" + path);
   EXPECT_FALSE(Form->Modified());
   const auto alien = [](std::string line) {
@@ -95,13 +95,13 @@ TEST_F(RosterRoad, SaveLayoutPutsNewBotsAfterOneEmptyLine) {
                                                      BotLine("Three") + "\r\n");
   Open(path);
   Click(1);
-  Form->acDeleteBot->trigger();  // leaves its line empty
+  Control<QAction>(*Form, "acDeleteBot")->trigger();  // leaves its line empty
   EXPECT_EQ(Form->CurrentBot(), &Form->Bot(0));
-  Form->acAddBot->trigger();
-  Form->acAddBot->trigger();
+  Control<QAction>(*Form, "acAddBot")->trigger();
+  Control<QAction>(*Form, "acAddBot")->trigger();
   EXPECT_EQ(Form->Bot(2).GetDefaultName(), "BOT3");
   EXPECT_EQ(Form->Bot(3).GetDefaultName(), "BOT4");
-  Form->acSaveBotlist->trigger();
+  Control<QAction>(*Form, "acSaveBotlist")->trigger();
   const std::string bot3 = "Player=(DefaultName=\"BOT3\",Species=xGame.SPECIES_Jugg,Mesh=Jugg.JuggMaleA,"
                            "BodySkin=PlayerSkins.JuggMaleABodyA,FaceSkin=PlayerSkins.JuggMaleAHeadA,"
                            "Portrait=PlayerPictures.cJuggMaleAA,Text=XPlayers.Default,Sex=Male,"
@@ -120,11 +120,11 @@ TEST_F(RosterRoad, ClicksAndDeleteGoByPositionNotByName) {
   Open(path);
   Click(1);
   EXPECT_EQ(Form->CurrentBot(), &Form->Bot(1));
-  EXPECT_EQ(Form->edAccuracy->value(), 100);
-  SendKey(Form->edAccuracy, Qt::Key_Down);
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edAccuracy")->value(), 100);
+  SendKey(Control<QSpinBox>(*Form, "edAccuracy"), Qt::Key_Down);
   EXPECT_EQ(Form->Bot(1).GetAccuracy(), 0.95);
   EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.0);
-  Form->acDeleteBot->trigger();
+  Control<QAction>(*Form, "acDeleteBot")->trigger();
   ASSERT_EQ(Form->BotCount(), 2);
   EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.0);  // the first twin stays
   EXPECT_EQ(Form->Bot(1).GetDefaultName(), "Solo");
@@ -132,43 +132,48 @@ TEST_F(RosterRoad, ClicksAndDeleteGoByPositionNotByName) {
 
 TEST_F(RosterRoad, CommandsThatNeedABotAreOffWithoutOne) {
   Click(0);
-  Form->acDeleteBot->trigger();
+  Control<QAction>(*Form, "acDeleteBot")->trigger();
   EXPECT_EQ(Form->BotCount(), 0);
   EXPECT_EQ(Form->CurrentBot(), nullptr);
-  EXPECT_FALSE(Form->acDeleteBot->isEnabled());
-  EXPECT_FALSE(Form->acCopyBot->isEnabled());
-  const std::vector<QAction*> needABot = {
-      Form->acShowProfile, Form->acCreateTemplateFromCharacter, Form->acDefaultCharacter,
-      Form->acResetCharacterSkills, Form->acMaximizeCharacterSkills, Form->acMinimizeCharacterSkills,
-      Form->acSkillRandomizer, Form->acCopyDataToClipboard, Form->acCopyDataFromClipboard};
+  EXPECT_FALSE(Control<QAction>(*Form, "acDeleteBot")->isEnabled());
+  EXPECT_FALSE(Control<QAction>(*Form, "acCopyBot")->isEnabled());
+  const std::vector<QAction*> needABot = {Control<QAction>(*Form, "acShowProfile"),
+                                          Control<QAction>(*Form, "acCreateTemplateFromCharacter"),
+                                          Control<QAction>(*Form, "acDefaultCharacter"),
+                                          Control<QAction>(*Form, "acResetCharacterSkills"),
+                                          Control<QAction>(*Form, "acMaximizeCharacterSkills"),
+                                          Control<QAction>(*Form, "acMinimizeCharacterSkills"),
+                                          Control<QAction>(*Form, "acSkillRandomizer"),
+                                          Control<QAction>(*Form, "acCopyDataToClipboard"),
+                                          Control<QAction>(*Form, "acCopyDataFromClipboard")};
   for (QAction* action : needABot) EXPECT_FALSE(action->isEnabled()) << action->objectName().toStdString();
-  EXPECT_FALSE(Form->tbTemplates->isEnabled());
-  EXPECT_FALSE(Form->pmTemplates->isEnabled());
+  EXPECT_FALSE(Control<QToolButton>(*Form, "tbTemplates")->isEnabled());
+  EXPECT_FALSE(Control<QMenu>(*Form, "pmTemplates")->isEnabled());
   Form->acDeleteBotExecute();  // also when called past the disabled action
   Form->acCopyBotExecute();
-  EXPECT_FALSE(Form->acPasteBot->isEnabled());
+  EXPECT_FALSE(Control<QAction>(*Form, "acPasteBot")->isEnabled());
   // Edits with nothing shown reach no bot.
-  SendKey(Form->edAccuracy, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edAccuracy"), Qt::Key_Up);
   EXPECT_EQ(Form->BotCount(), 0);
   // A bot again: every one of them is back.
-  Form->acAddBot->trigger();
+  Control<QAction>(*Form, "acAddBot")->trigger();
   for (QAction* action : needABot) EXPECT_TRUE(action->isEnabled()) << action->objectName().toStdString();
-  EXPECT_TRUE(Form->pmTemplates->isEnabled());
+  EXPECT_TRUE(Control<QMenu>(*Form, "pmTemplates")->isEnabled());
 }
 
 TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
   EXPECT_FALSE(Form->Modified());
   // Only the letter case: still a change the game shows.
-  Form->edDefaultName->setFocus();
-  Form->edDefaultName->setSelection(0, 1);
-  SendText(Form->edDefaultName, "g");
+  Control<QLineEdit>(*Form, "edDefaultName")->setFocus();
+  Control<QLineEdit>(*Form, "edDefaultName")->setSelection(0, 1);
+  SendText(Control<QLineEdit>(*Form, "edDefaultName"), "g");
   EXPECT_EQ(Form->BotKey(0), "gorge");
   EXPECT_TRUE(Form->Modified());
-  SendKey(Form->edDefaultName, Qt::Key_End);
-  SendKey(Form->edDefaultName, Qt::Key_Backspace);
+  SendKey(Control<QLineEdit>(*Form, "edDefaultName"), Qt::Key_End);
+  SendKey(Control<QLineEdit>(*Form, "edDefaultName"), Qt::Key_Backspace);
   EXPECT_EQ(Form->BotKey(0), "gorg");
   // Later edits still reach the renamed bot.
-  SendKey(Form->edTactics, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   EXPECT_EQ(Form->Bot(0).GetTactics(), 0.05);
   Dialogs.Answers = {TModalResult::mrNo};
   EXPECT_FALSE(Form->close());
@@ -177,11 +182,11 @@ TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
 }
 
 TEST_F(RosterRoad, ExitWithUnsavedChangesAsksWithNoAsTheDefault) {
-  SendKey(Form->edTactics, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   ASSERT_TRUE(Form->Modified());
   // File > Exit, and the title bar's close button.
   Dialogs.Answers = {TModalResult::mrNo};
-  Form->acClose->trigger();
+  Control<QAction>(*Form, "acClose")->trigger();
   EXPECT_TRUE(Form->isVisible());
   QCloseEvent titleBar;
   Dialogs.Answers = {TModalResult::mrNo};
@@ -191,33 +196,33 @@ TEST_F(RosterRoad, ExitWithUnsavedChangesAsksWithNoAsTheDefault) {
   ASSERT_EQ(Dialogs.Messages(), std::vector<std::string>(2, question));
   for (const auto& asked : Dialogs.Asked) EXPECT_EQ(asked.DefaultButton, windows::mbNo) << "Enter drops the changes";
   Dialogs.Answers = {TModalResult::mrYes};
-  Form->acClose->trigger();
+  Control<QAction>(*Form, "acClose")->trigger();
   EXPECT_FALSE(Form->isVisible());
 }
 
 TEST_F(RosterRoad, AVeryLongNameIsShortInTheCaptionAndWholeElsewhere) {
   const std::string name = "Long" + std::string(100000, 'x') + "End";
-  Form->edDefaultName->setFocus();
-  Form->edDefaultName->selectAll();
-  Form->edDefaultName->insert(QString::fromStdString(name));
+  Control<QLineEdit>(*Form, "edDefaultName")->setFocus();
+  Control<QLineEdit>(*Form, "edDefaultName")->selectAll();
+  Control<QLineEdit>(*Form, "edDefaultName")->insert(QString::fromStdString(name));
   ASSERT_EQ(Form->Bot(0).GetDefaultName(), name);
   const QString caption = Form->windowTitle();
   EXPECT_LT(caption.size(), 200);
   EXPECT_TRUE(caption.contains(QStringLiteral(" - Longxxx"))) << caption.toStdString();
   EXPECT_TRUE(caption.endsWith(QStringLiteral("xxEnd *"))) << caption.toStdString();
-  EXPECT_EQ(Form->edDefaultName->text().toStdString(), name);
+  EXPECT_EQ(Control<QLineEdit>(*Form, "edDefaultName")->text().toStdString(), name);
   const std::string mine = Dir.file("mine.upl");
   Dialogs.Files = {mine};
-  Form->acSaveAsBotlist->trigger();
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   EXPECT_NE(platform::ReadFileBytes(mine).find("DefaultName=\"" + name + "\""), std::string::npos);
 }
 
 TEST_F(RosterRoad, NewAndOpenAskBeforeDroppingChanges) {
-  SendKey(Form->edTactics, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   ASSERT_TRUE(Form->Modified());
   Dialogs.Answers = {TModalResult::mrNo, TModalResult::mrNo};
-  Form->acNewBotList->trigger();
-  Form->acOpenBotlist->trigger();
+  Control<QAction>(*Form, "acNewBotList")->trigger();
+  Control<QAction>(*Form, "acOpenBotlist")->trigger();
   EXPECT_EQ(Dialogs.Messages().size(), 2u);
   EXPECT_EQ(Form->Bot(0).GetDefaultName(), "Gorge");
   // Yes, then a successful Open: a clean, loaded roster.
@@ -239,12 +244,12 @@ TEST_F(RosterRoad, AFailedOpenKeepsTheRosterItHad) {
   EXPECT_EQ(Form->FileName(), old);
   ASSERT_EQ(Form->BotCount(), 1);
   EXPECT_EQ(Form->Bot(0).GetDefaultName(), "Gorge");
-  EXPECT_EQ(Form->edDefaultName->text(), "Gorge");
+  EXPECT_EQ(Control<QLineEdit>(*Form, "edDefaultName")->text(), "Gorge");
 }
 
 TEST_F(RosterRoad, TheGameRosterIsSavedOnlyUnderANewName) {
   const std::string game = Form->FileName();
-  EXPECT_FALSE(Form->acSaveBotlist->isEnabled());
+  EXPECT_FALSE(Control<QAction>(*Form, "acSaveBotlist")->isEnabled());
   // Save turns into Save As; choosing the game's roster is refused.
   Dialogs.Files = {System + "/XPLAYERSL1.UPL"};
   Form->acSaveBotlistExecute();
@@ -253,41 +258,41 @@ TEST_F(RosterRoad, TheGameRosterIsSavedOnlyUnderANewName) {
   // Another name: written, and from now on the roster's file.
   const std::string mine = Dir.file("mine.upl");
   Dialogs.Files = {mine};
-  Form->acSaveAsBotlist->trigger();
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   EXPECT_EQ(Dialogs.Messages().back(), "Botlist saved as :\r" + mine);
   EXPECT_EQ(Form->FileName(), mine);
-  EXPECT_TRUE(Form->acSaveBotlist->isEnabled());
-  SendKey(Form->edTactics, Qt::Key_Up);
-  Form->acSaveBotlist->trigger();
+  EXPECT_TRUE(Control<QAction>(*Form, "acSaveBotlist")->isEnabled());
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
+  Control<QAction>(*Form, "acSaveBotlist")->trigger();
   EXPECT_NE(platform::ReadFileBytes(mine).find("Tactics=+0.05"), std::string::npos);
   EXPECT_EQ(platform::ReadFileBytes(game).find("Tactics"), std::string::npos);
   // Cancel keeps the file name.
   Dialogs.Files = {std::nullopt};
-  Form->acSaveAsBotlist->trigger();
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   EXPECT_EQ(Form->FileName(), mine);
 }
 
 TEST_F(RosterRoad, FindCopyAndPaste) {
-  Form->acAddBot->trigger();
-  Form->edFindText->setText("gorge");
-  Form->acFindBotByName->trigger();
+  Control<QAction>(*Form, "acAddBot")->trigger();
+  Control<QLineEdit>(*Form, "edFindText")->setText("gorge");
+  Control<QAction>(*Form, "acFindBotByName")->trigger();
   EXPECT_EQ(Form->CurrentBot(), &Form->Bot(0));
-  Form->edFindText->setText("Nobody");
+  Control<QLineEdit>(*Form, "edFindText")->setText("Nobody");
   Form->FindDialog1Find();
   EXPECT_EQ(Dialogs.Messages().back(), "No botcharacter named \"Nobody\" found.");
-  Form->acCopyBot->trigger();
-  ASSERT_TRUE(Form->acPasteAsNewBot->isEnabled());
-  Form->acPasteAsNewBot->trigger();
+  Control<QAction>(*Form, "acCopyBot")->trigger();
+  ASSERT_TRUE(Control<QAction>(*Form, "acPasteAsNewBot")->isEnabled());
+  Control<QAction>(*Form, "acPasteAsNewBot")->trigger();
   ASSERT_EQ(Form->BotCount(), 3);
   EXPECT_EQ(Form->CurrentBot(), &Form->Bot(2));
-  EXPECT_EQ(Form->lbBotList->currentRow(), 2);
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->currentRow(), 2);
   EXPECT_EQ(Form->Bot(2).GetPlayerLine(), Form->Bot(0).GetPlayerLine());
   EXPECT_EQ(Form->Bot(2).LineIndex, -1);
   // Paste over BOT2: the record, the list and Find follow the pasted name.
   Click(1);
-  Form->acPasteBot->trigger();
-  EXPECT_EQ(Form->lbBotList->item(1)->text(), "Gorge");
-  EXPECT_EQ(Form->edDefaultName->text(), "Gorge");
+  Control<QAction>(*Form, "acPasteBot")->trigger();
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(1)->text(), "Gorge");
+  EXPECT_EQ(Control<QLineEdit>(*Form, "edDefaultName")->text(), "Gorge");
   EXPECT_EQ(Form->BotKey(1), "Gorge");
 }
 
@@ -301,12 +306,12 @@ TEST_F(RosterRoad, AnUnreadableNumberIsAskedForThroughTheSameDialogs) {
   EXPECT_EQ(Dialogs.Asked[1].Extra, "Value :|abc");
   ASSERT_EQ(Form->BotCount(), 1);
   EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.5);
-  EXPECT_EQ(Form->edTactics->value(), 150);
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edTactics")->value(), 150);
   // The typed number waits to be saved: the caption says so, Exit asks.
   EXPECT_TRUE(Form->windowTitle().endsWith(" *"));
   Dialogs.Answers = {TModalResult::mrNo};
   EXPECT_FALSE(Form->close());
-  Form->acSaveBotlist->trigger();
+  Control<QAction>(*Form, "acSaveBotlist")->trigger();
   EXPECT_NE(Lines(path)[1].find(",Accuracy=+0.5,"), std::string::npos) << Lines(path)[1];
 }
 
@@ -321,22 +326,22 @@ TEST_F(RosterRoad, ABotReachedByACommandIsTheOnlyOneSelected) {
   };
   const auto selected = [this] {
     std::vector<int> rows;
-    for (int i = 0; i < Form->lbBotList->count(); ++i)
-      if (Form->lbBotList->item(i)->isSelected()) rows.push_back(i);
+    for (int i = 0; i < Control<windows::TBotListBox>(*Form, "lbBotList")->count(); ++i)
+      if (Control<windows::TBotListBox>(*Form, "lbBotList")->item(i)->isSelected()) rows.push_back(i);
     return rows;
   };
   // Find: the found bot alone, so a pick list changes the bot shown and no other.
   selectThree();
-  Form->edFindText->setText("D");
-  Form->acFindBotByName->trigger();
+  Control<QLineEdit>(*Form, "edFindText")->setText("D");
+  Control<QAction>(*Form, "acFindBotByName")->trigger();
   EXPECT_EQ(selected(), std::vector<int>{3});
-  Pick(Form->cbMesh, 0);
+  Pick(Control<QComboBox>(*Form, "cbMesh"), 0);
   EXPECT_EQ(Form->Bot(3).GetMesh(), "Aliens.AlienFemaleA");
   for (int i = 0; i < 3; ++i) EXPECT_EQ(Form->Bot(i).GetMesh(), "Jugg.JuggMaleA") << i;
   // Paste over the shown bot.
-  Form->acCopyBot->trigger();
+  Control<QAction>(*Form, "acCopyBot")->trigger();
   selectThree();
-  Form->acPasteBot->trigger();
+  Control<QAction>(*Form, "acPasteBot")->trigger();
   EXPECT_EQ(selected(), std::vector<int>{2});
 }
 
@@ -348,18 +353,18 @@ TEST_F(RosterRoad, TheGameRosterIsKnownHoweverItsPathIsSpelled) {
   Form = std::make_unique<TTestForm>(Dialogs,
                                      std::vector<std::string>{"/opt/Rosterwell", "/s" + System + "/../System", "/i" + Ini});
   ASSERT_TRUE(Form->FormCreate());
-  SendKey(Form->edTactics, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   Dialogs.Files = {game};
-  Form->acSaveAsBotlist->trigger();
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   EXPECT_EQ(Dialogs.Messages().back(), "Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
   EXPECT_EQ(platform::ReadFileBytes(game), original);
   Dialogs.Answers = {TModalResult::mrYes};  // drop the change
   Open(game);
-  EXPECT_FALSE(Form->acSaveBotlist->isEnabled());
+  EXPECT_FALSE(Control<QAction>(*Form, "acSaveBotlist")->isEnabled());
   // Nor is it made by a save while it is not there.
   std::filesystem::remove(game);
   Dialogs.Files = {game};
-  Form->acSaveAsBotlist->trigger();
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   EXPECT_EQ(Dialogs.Messages().back(), "Altering of XplayersL1.Upl is not allowed.\rUse 'Save as ...' instead.");
   EXPECT_FALSE(platform::FileExists(game));
 }

@@ -19,12 +19,12 @@ class RosterView : public MainFormTest {
  protected:
   void Open(const std::string& path) {
     Dialogs.Files = {path};
-    Form->acOpenBotlist->trigger();
+    Control<QAction>(*Form, "acOpenBotlist")->trigger();
   }
   std::vector<int> Selected() const {
     std::vector<int> rows;
-    for (int i = 0; i < Form->lbBotList->count(); ++i)
-      if (Form->lbBotList->item(i)->isSelected()) rows.push_back(i);
+    for (int i = 0; i < Control<windows::TBotListBox>(*Form, "lbBotList")->count(); ++i)
+      if (Control<windows::TBotListBox>(*Form, "lbBotList")->item(i)->isSelected()) rows.push_back(i);
     return rows;
   }
   // The bots whose skill `get` left 0.
@@ -35,7 +35,7 @@ class RosterView : public MainFormTest {
     return rows;
   }
   void Key(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    SendKey(Form->lbBotList, key, QString(), modifiers);
+    SendKey(Control<windows::TBotListBox>(*Form, "lbBotList"), key, QString(), modifiers);
   }
 };
 
@@ -47,33 +47,34 @@ TEST_F(RosterView, EditsReachTheBotsHighlightedAndShownWhereverTheCurrentRowMove
   WriteRoster(lines);
   ASSERT_TRUE(Start());
   ASSERT_EQ(Form->BotCount(), 20000);
-  const auto shown = [this] { return Form->edDefaultName->text().toStdString(); };
+  const auto shown = [this] { return Control<QLineEdit>(*Form, "edDefaultName")->text().toStdString(); };
 
   // Ctrl+Down moves the current row alone: the bot shown stays.
   Click(1);
   Key(Qt::Key_Down, Qt::ControlModifier);
   Key(Qt::Key_Down, Qt::ControlModifier);
-  EXPECT_EQ(Form->lbBotList->currentRow(), 3);
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->currentRow(), 3);
   EXPECT_EQ(Selected(), std::vector<int>{1});
   EXPECT_EQ(shown(), "Bot1");
-  SendKey(Form->edTactics, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   EXPECT_EQ(Touched(&roster::TBotCharacter::GetTactics), std::vector<int>{1});
 
   // Ctrl+End in a long roster: the same.
   Key(Qt::Key_End, Qt::ControlModifier);
-  EXPECT_EQ(Form->lbBotList->currentRow(), 19999);
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->currentRow(), 19999);
   EXPECT_EQ(shown(), "Bot1");
-  SendKey(Form->edReactionTime, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edReactionTime"), Qt::Key_Up);
   EXPECT_EQ(Touched(&roster::TBotCharacter::GetReactionTime), std::vector<int>{1});
 
   // Shift+click selects a range and shows the clicked bot: edits reach
   // all of them.
-  Form->lbBotList->scrollToItem(Form->lbBotList->item(0));
+  Control<windows::TBotListBox>(*Form, "lbBotList")
+      ->scrollToItem(Control<windows::TBotListBox>(*Form, "lbBotList")->item(0));
   Click(1);
   Click(4, Qt::ShiftModifier);
   EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3, 4}));
   EXPECT_EQ(shown(), "Bot4");
-  SendKey(Form->edAccuracy, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edAccuracy"), Qt::Key_Up);
   EXPECT_EQ(Touched(&roster::TBotCharacter::GetAccuracy), (std::vector<int>{1, 2, 3, 4}));
 
   // Ctrl+click takes the shown bot out of the selection: a selected one
@@ -81,7 +82,7 @@ TEST_F(RosterView, EditsReachTheBotsHighlightedAndShownWhereverTheCurrentRowMove
   Click(4, Qt::ControlModifier);
   EXPECT_EQ(Selected(), (std::vector<int>{1, 2, 3}));
   EXPECT_EQ(shown(), "Bot1");
-  SendKey(Form->edStrafingAbility, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edStrafingAbility"), Qt::Key_Up);
   EXPECT_EQ(Touched(&roster::TBotCharacter::GetStrafingAbility), (std::vector<int>{1, 2, 3}));
 
   // A plain arrow selects as it moves.
@@ -106,10 +107,10 @@ class RosterViewRefused : public RosterView, public ::testing::WithParamInterfac
 TEST_P(RosterViewRefused, OpenSaysWhyAndKeepsTheRosterAndItsFile) {
   WriteRoster({"[Public]", BotLine("Gorge")});
   ASSERT_TRUE(Start());
-  SendKey(Form->edTactics, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   const std::string mine = Dir.file("mine.upl");
   Dialogs.Files = {mine};
-  Form->acSaveAsBotlist->trigger();
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   const QString caption = Form->windowTitle();
   const std::string bad = Dir.write("bad.upl", GetParam().Bytes);
   Dialogs.Inputs = {std::nullopt};  // the replacement number, if asked, is cancelled
@@ -122,7 +123,7 @@ TEST_P(RosterViewRefused, OpenSaysWhyAndKeepsTheRosterAndItsFile) {
   EXPECT_EQ(Form->FileName(), mine);
   EXPECT_EQ(Form->windowTitle(), caption);
   // Save writes the roster that is open, where it belongs.
-  Form->acSaveBotlist->trigger();
+  Control<QAction>(*Form, "acSaveBotlist")->trigger();
   EXPECT_EQ(platform::ReadFileBytes(bad), GetParam().Bytes);
   EXPECT_NE(Lines(mine)[1].find("Tactics=+0.05"), std::string::npos);
 }
@@ -153,10 +154,10 @@ TEST_F(RosterView, AStartRosterThatCannotBeReadSaysWhyInsteadOfEmpty) {
 TEST_F(RosterView, NewAndOpenAskToDiscardChangesWithNoAsDefault) {
   WriteRoster({"[Public]", BotLine("Gorge")});
   ASSERT_TRUE(Start());
-  SendKey(Form->edTactics, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   Dialogs.Answers = {TModalResult::mrNo, TModalResult::mrNo};
-  Form->acNewBotList->trigger();
-  Form->acOpenBotlist->trigger();
+  Control<QAction>(*Form, "acNewBotList")->trigger();
+  Control<QAction>(*Form, "acOpenBotlist")->trigger();
   ASSERT_EQ(Dialogs.Asked.size(), 2u);
   for (const TAsked& asked : Dialogs.Asked) {
     EXPECT_EQ(asked.Text, "Botlist has changed, but it has not been saved.  Discard the changes?");
@@ -173,7 +174,7 @@ TEST_F(RosterView, ALongNameIsShownWholeAndLookingChangesNothing) {
   const std::string longName(100000, 'n');
   WriteRoster({"[Public]", BotLine(longName), BotLine("Short")});
   ASSERT_TRUE(Start());
-  EXPECT_EQ(Form->edDefaultName->text().size(), 100000);
+  EXPECT_EQ(Control<QLineEdit>(*Form, "edDefaultName")->text().size(), 100000);
   Click(1);
   Click(0);
   Click(1);
@@ -188,13 +189,13 @@ TEST_F(RosterView, TheCaptionNamesTheOpenFileAfterASaveThatFailedOrWasRefused) {
   Open(mine);
   const QString expected = QString::fromUtf8(" - rôster.upl - Gorge");
   EXPECT_TRUE(Form->windowTitle().endsWith(expected)) << Form->windowTitle().toStdString();
-  SendKey(Form->edTactics, Qt::Key_Up);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   EXPECT_TRUE(Form->windowTitle().endsWith(expected + " *"));
 
   // A folder that is not there: not saved, still modified, same caption.
   Dialogs.Asked.clear();
   Dialogs.Files = {Dir.file("Nowhere/new.upl")};
-  Form->acSaveAsBotlist->trigger();
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   ASSERT_EQ(Dialogs.Messages().size(), 1u);
   EXPECT_EQ(Dialogs.Messages()[0].rfind("The botlist was not saved.\r", 0), 0u) << Dialogs.Messages()[0];
   EXPECT_EQ(Dialogs.Asked.back().Type, windows::TMsgDlgType::mtError);
@@ -203,11 +204,11 @@ TEST_F(RosterView, TheCaptionNamesTheOpenFileAfterASaveThatFailedOrWasRefused) {
   EXPECT_TRUE(Form->windowTitle().endsWith(expected + " *"));
   // The game's own roster refused: the same.
   Dialogs.Files = {System + "/xplayersL1.upl"};
-  Form->acSaveAsBotlist->trigger();
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   EXPECT_TRUE(Form->windowTitle().endsWith(expected + " *"));
 
   // Saved in place: the message names the path in the program's 8-bit text.
-  Form->acSaveBotlist->trigger();
+  Control<QAction>(*Form, "acSaveBotlist")->trigger();
   EXPECT_EQ(Dialogs.Messages().back(), "Botlist saved as :\r" + Dir.file("Donn\xE9" "es/r\xF4" "ster.upl"));
   EXPECT_TRUE(Form->windowTitle().endsWith(expected));
 }

@@ -69,17 +69,17 @@ TEST_F(SetupWindows, SearchPackagesHandsTheListsInAndTakesThemBackHoweverTheWind
     window.close();  // the title bar's button
     return TModalResult::mrNone;
   });
-  Form->miManualPackageSearch->trigger();
+  Control<QAction>(*Form, "miManualPackageSearch")->trigger();
   EXPECT_TRUE(Dialogs.Windows.empty());
   EXPECT_EQ(Form->RagDolls().Lines(), TLines{"BotA=Bot A"});
   EXPECT_TRUE(Holds(Form->Meshes().Lines(), "Custom.Mesh=Custom"));
-  EXPECT_TRUE(HasRow(Form->cbRagDoll, "Bot A"));
-  EXPECT_TRUE(HasRow(Form->cbMesh, "Custom"));
+  EXPECT_TRUE(HasRow(Control<QComboBox>(*Form, "cbRagDoll"), "Bot A"));
+  EXPECT_TRUE(HasRow(Control<QComboBox>(*Form, "cbMesh"), "Custom"));
   const TLines file = Lines(Ini);
   EXPECT_EQ(Section(file, "FRagdoll"), TLines{"BotA=Bot A"});
   EXPECT_TRUE(Holds(Section(file, "FMeshes"), "Custom.Mesh=Custom"));
   // The bot is shown again with its own values.
-  EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMesh")->currentText(), "JuggMaleA");
 }
 
 TEST_F(SetupWindows, ABiographyMadeInTheWindowCanBePickedOnceItCloses) {
@@ -103,10 +103,10 @@ TEST_F(SetupWindows, ABiographyMadeInTheWindowCanBePickedOnceItCloses) {
     window.close();
     return TModalResult::mrNone;
   });
-  Form->miManualPackageSearch->trigger();
+  Control<QAction>(*Form, "miManualPackageSearch")->trigger();
   EXPECT_EQ(Dialogs.Asked[1].Extra, "Name of the bot :|Ann");  // the shown bot's name proposed
   EXPECT_TRUE(Holds(Form->Texts().Lines(), "XPlayers.TessBio"));
-  EXPECT_TRUE(HasRow(Form->cbText, "XPlayers.TessBio"));
+  EXPECT_TRUE(HasRow(Control<QComboBox>(*Form, "cbText"), "XPlayers.TessBio"));
   EXPECT_NE(platform::ReadFileBytes(System + "/XPlayers.int").find("TessBio=\"Name:  Tess|"), std::string::npos);
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");  // no bot was pointed at it
 }
@@ -152,7 +152,7 @@ TEST_F(SetupWindows, AHandEditedValueListFileKeepsEveryLineTheWritesLeave) {
   const TLines before = Lines(Ini);
   ASSERT_TRUE(InOrderWithin(handMade, before));
   Dialogs.Inputs.push_back(std::string("Mine"));
-  Form->acCreateTemplateFromCharacter->trigger();
+  Control<QAction>(*Form, "acCreateTemplateFromCharacter")->trigger();
   TLines expected = before;
   const auto last = std::find(expected.begin(), expected.end(), handMade[17]);
   ASSERT_NE(last, expected.end());
@@ -166,7 +166,7 @@ TEST_F(SetupWindows, AHandEditedValueListFileKeepsEveryLineTheWritesLeave) {
     window.AddLines({"Custom.Mesh=Custom"});
     return TModalResult::mrOk;
   });
-  Form->miManualPackageSearch->trigger();
+  Control<QAction>(*Form, "miManualPackageSearch")->trigger();
   const TLines after = Lines(Ini);
   EXPECT_TRUE(InOrderWithin(expected, after));
   EXPECT_EQ(after.size(), expected.size() + 1);
@@ -188,7 +188,7 @@ TEST_F(SetupWindows, FirstStartMergesTheRostersWithoutAskingAboutBadNumbers) {
             1);
   EXPECT_TRUE(Holds(Form->SpeciesList().Lines(), "xGame.SPECIES_Merc=Mercenary"));
   EXPECT_TRUE(Holds(Section(Lines(Ini), "FMeshes"), "Custom.Yo=Yo"));
-  EXPECT_TRUE(HasRow(Form->cbMesh, "Yo"));
+  EXPECT_TRUE(HasRow(Control<QComboBox>(*Form, "cbMesh"), "Yo"));
 }
 
 TEST_F(SetupWindows, TheFirstMissingReferenceIsHarvestedBeforeAnybodyIsAsked) {
@@ -197,7 +197,7 @@ TEST_F(SetupWindows, TheFirstMissingReferenceIsHarvestedBeforeAnybodyIsAsked) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(Form->Harvests, 1);
   EXPECT_TRUE(Dialogs.Messages().empty());
-  EXPECT_EQ(Form->cbMesh->currentText(), "Custom.Mesh");
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMesh")->currentText(), "Custom.Mesh");
   EXPECT_TRUE(Holds(Section(Lines(Ini), "FMeshes"), "Custom.Mesh=Custom.Mesh"));
 }
 
@@ -217,7 +217,7 @@ TEST_F(SetupWindows, ManualPackageSearchOpensTheWindowAndAFoundReferenceEndsTheQ
   EXPECT_EQ(Form->Harvests, 1);
   EXPECT_EQ(Form->ConfigWindows, 1);
   EXPECT_EQ(Dialogs.Messages().size(), 1u);  // not asked again
-  EXPECT_EQ(Form->cbMesh->currentText(), "Lost");
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMesh")->currentText(), "Lost");
   EXPECT_FALSE(Dialogs.ExitCode);
 }
 
@@ -238,8 +238,8 @@ TEST_F(SetupWindows, TheContentCheckShownAddsEachReferenceOnceHoweverOftenItRuns
     window.close();
     return TModalResult::mrNone;
   });
-  Form->acCustomContentCheck->trigger();
-  EXPECT_FALSE(Form->acCustomContentCheck->isVisible());
+  Control<QAction>(*Form, "acCustomContentCheck")->trigger();
+  EXPECT_FALSE(Control<QAction>(*Form, "acCustomContentCheck")->isVisible());
   const TLines meshes = Form->Meshes().Lines();
   EXPECT_EQ(std::count(meshes.begin(), meshes.end(), "Custom.Mesh=Custom.Mesh"), 1);
   EXPECT_TRUE(Holds(meshes, "Jugg.JuggMaleA=Gorge"));  // held under its own name: not added again

@@ -39,7 +39,7 @@ TEST_F(ShowApply, MissingReferencesHarvestFirstThenAskWithThreeAnswers) {
   ASSERT_EQ(Dialogs.Messages(), std::vector<std::string>{Question});
   EXPECT_EQ(Dialogs.Asked[0].Type, windows::TMsgDlgType::mtError);
   EXPECT_EQ(Dialogs.Asked[0].Buttons, windows::mbYes | windows::mbNo | windows::mbCancel);
-  EXPECT_EQ(Form->cbMesh->currentIndex(), -1);  // not another mesh's row
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMesh")->currentIndex(), -1);  // not another mesh's row
 
   // Away and back: the missing mesh is not replaced by the row shown.
   Click(1);
@@ -54,11 +54,11 @@ TEST_F(ShowApply, MissingReferencesHarvestFirstThenAskWithThreeAnswers) {
   EXPECT_EQ(Form->Harvests, 1);
 
   // A user's own choice is written, also into that control.
-  Pick(Form->cbMesh, 1);
+  Pick(Control<QComboBox>(*Form, "cbMesh"), 1);
   EXPECT_EQ(Form->Bot(0).GetMesh(), "Aliens.AlienFemaleB");
 
   // Cancel quits with 405.
-  Form->Bot(1).SetMesh("Custom.Mesh");
+  Form->Roster().Edit(Form->Bot(1), [](roster::TBotCharacter& bot) { bot.SetMesh("Custom.Mesh"); });
   Dialogs.Answers = {TModalResult::mrCancel};
   Click(1);
   EXPECT_EQ(Dialogs.ExitCode, 405);
@@ -88,29 +88,29 @@ TEST_F(ShowApply, ShownValuesFollowTheRowRules) {
                "Player=(DefaultName=\"Loud\",Species=XGAME.SPECIES_JUGG,Mesh=jugg.juggmalea,Text=xplayers.gorge)"});
   Dialogs.DefaultAnswer = TModalResult::mrYes;
   ASSERT_TRUE(Start());
-  EXPECT_EQ(Form->cbMenu->currentText(), "SP");
-  EXPECT_EQ(Form->cbMenu->currentIndex(), 1);
-  EXPECT_EQ(Form->cbSpecies->currentText(), "Juggernaut");
-  EXPECT_EQ(Form->meBio->toPlainText(), "Big\nGreen");
-  EXPECT_EQ(Form->edAggressiveness->value(), 30);
-  EXPECT_EQ(Form->edCombatStyle->value(), 20);
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMenu")->currentText(), "SP");
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMenu")->currentIndex(), 1);
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbSpecies")->currentText(), "Juggernaut");
+  EXPECT_EQ(Control<QPlainTextEdit>(*Form, "meBio")->toPlainText(), "Big\nGreen");
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edAggressiveness")->value(), 30);
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edCombatStyle")->value(), 20);
 
   const std::vector<std::string> before = PlayerLines(*Form);
   Click(1);
   // A value the list cannot show is no row, neither a placeholder nor
   // another value; an empty sex is not reported.
-  EXPECT_EQ(Form->cbSpecies->currentIndex(), -1);
-  EXPECT_EQ(Form->cbSex->currentIndex(), -1);
-  EXPECT_EQ(Form->cbMenu->currentIndex(), 0);
-  EXPECT_EQ(Form->cbFavoriteWeapon->currentText(), "Flak Cannon");
-  EXPECT_TRUE(Form->cbJumpy->isChecked());
-  EXPECT_EQ(Form->edAccuracy->value(), 12);  // 12.5 to even
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbSpecies")->currentIndex(), -1);
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbSex")->currentIndex(), -1);
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMenu")->currentIndex(), 0);
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbFavoriteWeapon")->currentText(), "Flak Cannon");
+  EXPECT_TRUE(Control<QCheckBox>(*Form, "cbJumpy")->isChecked());
+  EXPECT_EQ(Control<QSpinBox>(*Form, "edAccuracy")->value(), 12);  // 12.5 to even
   ASSERT_FALSE(Dialogs.Messages().empty());
   EXPECT_NE(Dialogs.Messages().back().find("\rSpecies = Nowhere.SPECIES_X"), std::string::npos);
   EXPECT_EQ(Dialogs.Messages().back().find("Sex ="), std::string::npos);
   Click(2);
-  EXPECT_EQ(Form->cbSpecies->currentText(), "Juggernaut");  // found without regard to case
-  EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbSpecies")->currentText(), "Juggernaut");  // found without regard to case
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMesh")->currentText(), "JuggMaleA");
   Click(0);
   // Looking changed nothing, not even the letter case: no species, sex or skill was made up.
   EXPECT_EQ(PlayerLines(*Form), before);
@@ -130,13 +130,13 @@ TEST_F(ShowApply, RefillingThePickListsLeavesEveryBotAsItWas) {
   Dir.write("More/Abc.int", "[DecoText]\r\nOne=\"1\"\r\nTwo=\"2\"\r\n");
   Dialogs.DefaultAnswer = TModalResult::mrYes;
   Form->InitValueLists(Dir.file("More"));
-  ASSERT_EQ(Form->cbText->findText("XPlayers.Gorge"), 3);
+  ASSERT_EQ(Control<QComboBox>(*Form, "cbText")->findText("XPlayers.Gorge"), 3);
   Form->FillCombos();
   for (int i = 0; i < Form->BotCount(); ++i) Click(i);
   Click(1);
   EXPECT_EQ(PlayerLines(*Form), before);
   EXPECT_FALSE(Form->Modified());
-  EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
-  EXPECT_EQ(Form->cbSex->currentText(), "Male");
-  EXPECT_EQ(Form->cbText->currentText(), "XPlayers.Gorge");
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbMesh")->currentText(), "JuggMaleA");
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbSex")->currentText(), "Male");
+  EXPECT_EQ(Control<QComboBox>(*Form, "cbText")->currentText(), "XPlayers.Gorge");
 }

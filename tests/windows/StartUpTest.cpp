@@ -77,7 +77,7 @@ TEST_F(StartUp, YesToTheEmptyRosterQuestionMakesANewRosterWithOneBot) {
   EXPECT_TRUE(Form->IsNewList());
   EXPECT_TRUE(Form->Modified());
   EXPECT_TRUE(Form->windowTitle().endsWith(" - BOT1 *"));
-  EXPECT_EQ(Form->PageControl1->currentWidget(), Form->tsSkills);
+  EXPECT_EQ(Control<QTabWidget>(*Form, "PageControl1")->currentWidget(), Control<QWidget>(*Form, "tsSkills"));
 }
 
 TEST_F(StartUp, BlankValueListNameReportsTheFailedWriteAndGoesOn) {
@@ -121,13 +121,15 @@ TEST_F(StartUp, FirstStartWritesTheBuiltInTablesAndTheNextStartShowsTheSame) {
   ASSERT_EQ(species.size(), 7u);
   EXPECT_EQ(species[4], "xGame.SPECIES_Jugg=Juggernaut");
   EXPECT_EQ(species[0], "xGame.SpeciesType=SpeciesType");
-  EXPECT_EQ(Rows(Form->cbSkeleton), (std::vector<std::string>{"- no Skeleton -", "Skeleton_Alien", "Skeleton_Female",
-                                                               "SkeletonMale", "SkeletonJugg"}));
-  EXPECT_EQ(Rows(Form->cbMenu), (std::vector<std::string>{"-", "SP", "DUP", "UNLOCK"}));
-  EXPECT_EQ(Rows(Form->cbFavoriteWeapon),
+  EXPECT_EQ(Rows(Control<QComboBox>(*Form, "cbSkeleton")),
+            (std::vector<std::string>{"- no Skeleton -", "Skeleton_Alien", "Skeleton_Female", "SkeletonMale",
+                                      "SkeletonJugg"}));
+  EXPECT_EQ(Rows(Control<QComboBox>(*Form, "cbMenu")), (std::vector<std::string>{"-", "SP", "DUP", "UNLOCK"}));
+  EXPECT_EQ(Rows(Control<QComboBox>(*Form, "cbFavoriteWeapon")),
             (std::vector<std::string>{"- no favourite -", "Flak Cannon", "XWeapons.LinkGun"}));
-  EXPECT_EQ(Rows(Form->cbText), (std::vector<std::string>{"XPlayers.Default", "XPlayers.Gorge"}));
-  EXPECT_EQ(Rows(Form->cbRagDoll), (std::vector<std::string>{"- no ragdoll -"}));
+  EXPECT_EQ(Rows(Control<QComboBox>(*Form, "cbText")),
+            (std::vector<std::string>{"XPlayers.Default", "XPlayers.Gorge"}));
+  EXPECT_EQ(Rows(Control<QComboBox>(*Form, "cbRagDoll")), (std::vector<std::string>{"- no ragdoll -"}));
 
   std::vector<std::vector<std::string>> first;
   for (QComboBox* combo : Form->findChildren<QComboBox*>()) first.push_back(Rows(combo));
