@@ -43,9 +43,6 @@ const char* const ListTypeNames[ListTypeCount] = {"Mesh",    "Face",     "Skin",
                                                   "Portrait", "Species", "RagDoll", "Skeleton",
                                                   "Biography (reference)"};
 
-bool PackageSortAscending = true;
-bool DirSortAscending = true;
-
 void ColumnClick(int column, int& sortColumn, bool& ascending) {
   if (column == sortColumn) ascending = !ascending;
   sortColumn = column;
@@ -93,8 +90,8 @@ std::string ResolvedText(const std::string& ref) {
 
 // ---------------------------------------------------------------- long fills
 
-TLongFill::TLongFill(QWidget* view, QProgressBar* progress, int count)
-    : FView(view), FProgress(progress), FLastRepaint(0) {
+TLongFill::TLongFill(QWidget* view, QProgressBar* progress, int count, const QElapsedTimer& clock)
+    : FView(view), FProgress(progress), FClock(clock), FLastRepaint(0) {
   FView->setUpdatesEnabled(false);
   QApplication::setOverrideCursor(Qt::BusyCursor);
   // A range of 0..0 would show Qt's endless busy bar.
@@ -110,17 +107,17 @@ TLongFill::~TLongFill() {
 
 void TLongFill::Step(int index) {
   FProgress->setValue(index);
-  static QElapsedTimer clock;
-  if (!clock.isValid()) clock.start();
-  if (clock.elapsed() - FLastRepaint < RepaintInterval) return;
-  FLastRepaint = clock.elapsed();
+  if (FClock.elapsed() - FLastRepaint < RepaintInterval) return;
+  FLastRepaint = FClock.elapsed();
   // Paint events only: a click now would act on a view half filled.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 // ---------------------------------------------------------------- window
 
-TFmConfig::TFmConfig(TDialogs& dialogs, QWidget* owner) : QDialog(owner), FDialogs(dialogs) {
+TFmConfig::TFmConfig(TDialogs& dialogs, TConfigViewState& viewState, QWidget* owner)
+    : QDialog(owner), FDialogs(dialogs), FViewState(viewState) {
+  FRepaintClock.start();
   setObjectName(QStringLiteral("FmConfig"));
   setWindowTitle(QStringLiteral("Configuration"));
   BuildControls();
@@ -220,14 +217,15 @@ QWidget* TFmConfig::BuildSourcePages() {
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   taPackageExplorer = MakePage(PageControl1, "taPackageExplorer", "&Packages", "Explore the available packages ...");
-  PackagePage = new TConfigPackagePage(FDialogs, *this, FPackageSortColumn, taPackageExplorer);
+  PackagePage =
+      new TConfigPackagePage(FDialogs, *this, FPackageSortColumn, FViewState.PackageSortAscending, taPackageExplorer);
   AddSourcePage(taPackageExplorer, PackagePage);
   // The package view follows the list type: the class it starts with.
   connect(this, &TFmConfig::ListTypeChanged, PackagePage, &TConfigPackagePage::ListTypeChanged);
   taKarmaData = MakePage(PageControl1, "taKarmaData", "&Karmadata", "Look for available ragdolls ...");
   taKarmaData->layout()->addWidget(BuildKarmaPage());
   taDirectorySearch = MakePage(PageControl1, "taDirectorySearch", "&Directory", nullptr);
-  DirectoryPage = new TConfigDirPage(FDialogs, *this, FDirSortColumn, taDirectorySearch);
+  DirectoryPage = new TConfigDirPage(FDialogs, *this, FDirSortColumn, FViewState.DirSortAscending, taDirectorySearch);
   AddSourcePage(taDirectorySearch, DirectoryPage);
   taWizard = MakePage(PageControl1, "taWizard", "&Wizard",
                       "Automated search for available skins, models, voices, etc. It's not perfect though!");
@@ -424,7 +422,7 @@ void TFmConfig::ShowList(int listType) {
 void TFmConfig::ShowNameList(roster::TStringList* list) {
   FCurrentList = list;
   {
-    TLongFill fill(lvListContent, ProgressBar1, list ? list->Count() : 0);
+    TLongFill fill(lvListContent, ProgressBar1, list ? list->Count() : 0, FRepaintClock);
     lvListContent->clear();
     for (int i = 0; list && i < list->Count(); ++i) {
       // Each row shows its own line: row k is line k, whatever other lines
@@ -442,7 +440,7 @@ void TFmConfig::ShowNameList(roster::TStringList* list) {
 void TFmConfig::ShowBiographyList() {
   FCurrentList = &FBiographyList;
   {
-    TLongFill fill(lvListContent, ProgressBar1, FBiographyList.Count());
+    TLongFill fill(lvListContent, ProgressBar1, FBiographyList.Count(), FRepaintClock);
     lvListContent->clear();
     for (int i = 0; i < FBiographyList.Count(); ++i) {
       AddListRow(FBiographyList[i], false, ResolvedText(FBiographyList[i]));
@@ -653,7 +651,7 @@ void TFmConfig::SearchBotLists() {
                                     FRagDollList, FPortraitList, FSkeletonList, FBiographyList};
   roster::TRosterScan scan;
   {
-    TLongFill fill(lvBotLists, ProgressBar1, 0);
+    TLongFill fill(lvBotLists, ProgressBar1, 0, FRepaintClock);
     scan = roster::ScanRosters(FSystemDir, [&](const roster::TBotCharacter& bot) { HarvestBot(bot, lists); });
   }
   // The listing's case-blind order.

@@ -16,7 +16,8 @@
 // (LineView.h) onto `lvListContent`, whose drop goes through `AddLines`
 // with its duplicate check, and hand ">" and ">>" their lines through
 // `SetLineSource`. Their sort columns are FPackageSortColumn and
-// FDirSortColumn, moved by `ColumnClick` with the process-wide directions.
+// FDirSortColumn, moved by `ColumnClick` with the directions of the
+// TConfigViewState the window is given.
 
 #include <functional>
 #include <optional>
@@ -24,6 +25,7 @@
 #include <vector>
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include "roster/StringList.h"
 #include "windows/ConfigPages.h"
@@ -54,21 +56,25 @@ enum TListType {
 // "Skeleton", "Biography (reference)".
 extern const char* const ListTypeNames[ListTypeCount];
 
-// Sort directions of the package view and the directory view. They belong
-// to the process: a window opened later sorts as the last one left off.
-extern bool PackageSortAscending;
-extern bool DirSortAscending;
+// Sort directions of the package view and the directory view. They outlive
+// a window: the main window hands the same state to every configuration
+// window it opens, so one opened later sorts as the last one left off.
+struct TConfigViewState {
+  bool PackageSortAscending = true;
+  bool DirSortAscending = true;
+};
 // A click on `column` of a view sorted by `sortColumn` (-1: unsorted): the
 // same column again reverses the direction, another keeps it; the clicked
 // column becomes the sort column.
 void ColumnClick(int column, int& sortColumn, bool& ascending);
 
 // A long fill of a view: the view is locked and the busy cursor and the
-// progress bar show until the object goes. Step repaints now and then but
-// takes no user input, so row k of the view stays line k of its list.
+// progress bar show until the object goes. Step repaints now and then, by
+// the window's `clock`, but takes no user input, so row k of the view stays
+// line k of its list.
 class TLongFill {
  public:
-  TLongFill(QWidget* view, QProgressBar* progress, int count);
+  TLongFill(QWidget* view, QProgressBar* progress, int count, const QElapsedTimer& clock);
   ~TLongFill();
   TLongFill(const TLongFill&) = delete;
   TLongFill& operator=(const TLongFill&) = delete;
@@ -77,6 +83,7 @@ class TLongFill {
  private:
   QWidget* FView;
   QProgressBar* FProgress;
+  const QElapsedTimer& FClock;
   long long FLastRepaint;
 };
 
@@ -96,7 +103,8 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   Q_OBJECT
 
  public:
-  explicit TFmConfig(TDialogs& dialogs, QWidget* owner = nullptr);
+  // `viewState`: the sort directions, kept by the caller for the next window.
+  TFmConfig(TDialogs& dialogs, TConfigViewState& viewState, QWidget* owner = nullptr);
   ~TFmConfig() override;
 
   void SetSystemDir(const std::string& dir) { FSystemDir = dir; }
@@ -233,6 +241,8 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   void Guard(F&& command);
 
   TDialogs& FDialogs;
+  TConfigViewState& FViewState;
+  QElapsedTimer FRepaintClock;  // paces the repaints of long fills
   std::string FSystemDir;
   std::string FBotName;
   TEditBiography FEditBiography;

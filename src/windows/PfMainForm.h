@@ -426,6 +426,8 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   roster::TUtStringlist FVoice{false};
   roster::TUtStringlist FRagDoll{true, roster::TDuplicates::dupIgnore};
   roster::TUtStringlist FSkeleton{true, roster::TDuplicates::dupIgnore};
+  // Sort directions the configuration windows share, one after the other.
+  TConfigViewState FConfigViewState;
   std::string FSystemDir;
   std::string FIniFileName;
 

@@ -42,7 +42,7 @@ void TFmMainForm::ShowConfigurationWindow() { RunConfiguration(true); }
 void TFmMainForm::HarvestRosterReferencesUnseen() { RunConfiguration(false); }
 
 void TFmMainForm::RunConfiguration(bool shown) {
-  TFmConfig window(FDialogs, this);
+  TFmConfig window(FDialogs, FConfigViewState, this);
   window.SetSystemDir(FSystemDir);
   window.SetMeshList(FMeshes);
   window.SetSkeletonList(FSkeleton);

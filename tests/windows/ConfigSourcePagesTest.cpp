@@ -26,14 +26,7 @@ class ConfigSourcePages : public ConfigWindow {
  protected:
   void SetUp() override {
     ConfigWindow::SetUp();
-    windows::PackageSortAscending = true;
-    windows::DirSortAscending = true;
     Window->show();
-  }
-  void TearDown() override {
-    windows::PackageSortAscending = true;
-    windows::DirSortAscending = true;
-    ConfigWindow::TearDown();
   }
 
   void ChooseList(int listType) { Window->cbListType->setCurrentIndex(listType); }
@@ -129,7 +122,7 @@ TEST_F(ConfigSourcePages, HiddenDirectoryPageFeedsTheRagDollList) {
 
   view->header()->sectionClicked(0);
   EXPECT_EQ(Window->FDirSortColumn, 0);
-  EXPECT_FALSE(windows::DirSortAscending);
+  EXPECT_FALSE(ViewState.DirSortAscending);
   EXPECT_EQ(view->ColumnTexts(0), (Lines{"Readme", "Bot"}));
 }
 
@@ -142,7 +135,8 @@ TEST_F(ConfigSourcePages, HiddenPagesFitThePageRoomOfTheWindow) {
   TFakePageHost host;
   host.System = Dir.path();
   int column = 0;
-  windows::TConfigDirPage directory(Dialogs, host, column);
+  bool ascending = true;
+  windows::TConfigDirPage directory(Dialogs, host, column, ascending);
   directory.resize(room);
   directory.FillDirView(System);
   ExpectNothingClipped(directory, "config-directory");

@@ -35,7 +35,7 @@ class ConfigWindow : public ::testing::Test {
     System = Dir.file("System");
     Dir.write("System/XPlayers.int", "[DecoText]\r\nGorge=\"Big|Green\"\r\nAnn=\"Small\"\r\n");
     roster::GameFiles().LoadIntFiles(System);
-    Window = std::make_unique<windows::TFmConfig>(Dialogs);
+    Window = std::make_unique<windows::TFmConfig>(Dialogs, ViewState);
     Window->SetSystemDir(System);
     Window->SetMeshList(ListOf({"Jugg.JuggMaleA=Gorge", "Jugg.JuggFemaleA=Jugg female", "Aliens.A=A", "X.Y=Y"}));
     Window->SetFaceList(ListOf({"F.a=Face a"}));
@@ -86,6 +86,7 @@ class ConfigWindow : public ::testing::Test {
   TempDir Dir;
   std::string System;
   TFakeDialogs Dialogs;
+  windows::TConfigViewState ViewState;
   std::unique_ptr<windows::TFmConfig> Window;
 };
 

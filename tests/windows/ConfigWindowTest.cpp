@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,9 +18,11 @@
 #include "roster/PuGameFiles.h"
 #include "windows/LineView.h"
 #include "windows/PathEdit.h"
-#include "windows/PfCustomContentCheck.h"
 #include "windows/PfBotConfig.h"
+#include "windows/PfConfigPackagePage.h"
+#include "windows/PfCustomContentCheck.h"
 #include "windows/PfItemEdit.h"
+#include "windows/SourceView.h"
 
 using namespace testing_support;
 using windows::TFmConfig;
@@ -264,23 +267,31 @@ namespace {
 TEST(ColumnSort, TheSameColumnReversesAndAnotherKeepsTheDirectionForLaterWindowsToo) {
   TestApp();
   TFakeDialogs dialogs;
-  const bool before = windows::PackageSortAscending;
+  windows::TConfigViewState state;
+  const auto click = [](TFmConfig& window, int column) {
+    window.PackagePage->lvPackageContent->header()->sectionClicked(column);
+  };
   {
-    TFmConfig window(dialogs);
+    TFmConfig window(dialogs, state);
     EXPECT_EQ(window.FPackageSortColumn, -1);
     EXPECT_EQ(window.FDirSortColumn, 0);
-    windows::ColumnClick(2, window.FPackageSortColumn, windows::PackageSortAscending);
-    EXPECT_EQ(windows::PackageSortAscending, before);
-    windows::ColumnClick(2, window.FPackageSortColumn, windows::PackageSortAscending);
-    windows::ColumnClick(0, window.FPackageSortColumn, windows::PackageSortAscending);
+    click(window, 2);
+    EXPECT_TRUE(state.PackageSortAscending);
+    click(window, 2);
+    click(window, 0);
     EXPECT_EQ(window.FPackageSortColumn, 0);
-    EXPECT_EQ(windows::PackageSortAscending, !before);
+    EXPECT_FALSE(state.PackageSortAscending);
+    EXPECT_TRUE(state.DirSortAscending);
   }
-  // The next window sorts as the last one left off.
-  TFmConfig next(dialogs);
-  windows::ColumnClick(1, next.FPackageSortColumn, windows::PackageSortAscending);
-  EXPECT_EQ(windows::PackageSortAscending, !before);
-  windows::PackageSortAscending = before;
+  // The next window given the same state sorts as the last one left off;
+  // one given a state of its own starts ascending.
+  TFmConfig next(dialogs, state);
+  click(next, 1);
+  EXPECT_FALSE(next.PackagePage->lvPackageContent->Ascending());
+  windows::TConfigViewState own;
+  TFmConfig other(dialogs, own);
+  EXPECT_TRUE(other.PackagePage->lvPackageContent->Ascending());
+  EXPECT_FALSE(state.PackageSortAscending);
 }
 
 }  // namespace

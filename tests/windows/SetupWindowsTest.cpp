@@ -6,8 +6,9 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QLineEdit>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -16,8 +17,10 @@
 #include "platform/TextFile.h"
 #include "windows/LineView.h"
 #include "windows/PfBotConfig.h"
+#include "windows/PfConfigPackagePage.h"
 #include "windows/PfCustomContentCheck.h"
 #include "windows/PfEditBio.h"
+#include "windows/SourceView.h"
 
 using namespace testing_support;
 using windows::TFmConfig;
@@ -80,6 +83,31 @@ TEST_F(SetupWindows, SearchPackagesHandsTheListsInAndTakesThemBackHoweverTheWind
   EXPECT_TRUE(Holds(Section(file, "FMeshes"), "Custom.Mesh=Custom"));
   // The bot is shown again with its own values.
   EXPECT_EQ(Form->cbMesh->currentText(), "JuggMaleA");
+}
+
+TEST_F(SetupWindows, TheNextConfigurationWindowSortsAsTheLastOneLeftOff) {
+  WriteValueListFile();
+  WriteRoster({"[Public]", BotLine("Ann")});
+  ASSERT_TRUE(Start());
+  const auto packageView = [](QDialog& dialog) {
+    return dynamic_cast<TFmConfig&>(dialog).PackagePage->lvPackageContent;
+  };
+  Dialogs.Windows.push_back([&](QDialog& dialog) {
+    windows::TSourceView* view = packageView(dialog);
+    EXPECT_TRUE(view->Ascending());
+    view->header()->sectionClicked(0);
+    view->header()->sectionClicked(0);
+    EXPECT_FALSE(view->Ascending());
+    return TModalResult::mrNone;
+  });
+  Form->miManualPackageSearch->trigger();
+  Dialogs.Windows.push_back([&](QDialog& dialog) {
+    EXPECT_FALSE(packageView(dialog)->Ascending());
+    return TModalResult::mrNone;
+  });
+  Form->miManualPackageSearch->trigger();
+  EXPECT_TRUE(Dialogs.Windows.empty());
+  EXPECT_EQ(Form->ConfigWindows, 2);
 }
 
 TEST_F(SetupWindows, ABiographyMadeInTheWindowCanBePickedOnceItCloses) {
