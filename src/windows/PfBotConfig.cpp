@@ -57,6 +57,11 @@ constexpr int DesignHeight = 480;
 // A long fill repaints the window this often, in milliseconds.
 constexpr int RepaintInterval = 100;
 
+// The value list each list type shows, the biography references aside.
+using L = roster::TValueLists;
+constexpr roster::TUtStringlist L::*ListTypeLists[ltBiography] = {
+    &L::Meshes, &L::Faces, &L::Skins, &L::Voice, &L::Portraits, &L::Species, &L::RagDoll, &L::Skeleton};
+
 void SetHint(QWidget* widget, const char* hint) {
   widget->setToolTip(QString::fromLatin1(hint));
   widget->setStatusTip(QString::fromLatin1(hint));
@@ -154,10 +159,6 @@ bool TFmConfig::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TFmConfig::~TFmConfig() = default;
-
-void TFmConfig::Append(roster::TStringList& target, const roster::TStringList& source) {
-  for (const std::string& line : source.Lines()) target.Add(line);
-}
 
 void TFmConfig::SetEditBiography(TEditBiography edit) {
   FEditBiography = std::move(edit);
@@ -386,10 +387,8 @@ void TFmConfig::SetLineSource(QWidget* page, TLineSource source) {
 int TFmConfig::ListType() const { return cbListType->currentIndex(); }
 
 roster::TStringList* TFmConfig::ListOf(int listType) {
-  roster::TStringList* const lists[ListTypeCount] = {&FMeshList,     &FFaceList,    &FSkinList,
-                                                     &FVoiceList,    &FPortraitList, &FSpeciesList,
-                                                     &FRagDollList,  &FSkeletonList, &FBiographyList};
-  return listType >= 0 && listType < ListTypeCount ? lists[listType] : nullptr;
+  if (listType == ltBiography) return &FLists.Texts;
+  return listType >= 0 && listType < ltBiography ? &(FLists.*ListTypeLists[listType]) : nullptr;
 }
 
 void TFmConfig::rgListClick() {
@@ -438,12 +437,13 @@ void TFmConfig::ShowNameList(roster::TStringList* list) {
 }
 
 void TFmConfig::ShowBiographyList() {
-  FCurrentList = &FBiographyList;
+  const roster::TStringList& refs = FLists.Texts;
+  FCurrentList = &FLists.Texts;
   {
-    TLongFill fill(lvListContent, ProgressBar1, FBiographyList.Count(), FRepaintClock);
+    TLongFill fill(lvListContent, ProgressBar1, refs.Count(), FRepaintClock);
     lvListContent->clear();
-    for (int i = 0; i < FBiographyList.Count(); ++i) {
-      AddListRow(FBiographyList[i], false, ResolvedText(FBiographyList[i]));
+    for (int i = 0; i < refs.Count(); ++i) {
+      AddListRow(refs[i], false, ResolvedText(refs[i]));
       fill.Step(i);
     }
   }
@@ -489,13 +489,13 @@ void TFmConfig::UpdateItemButtons() {
 
 int TFmConfig::AddLines(const std::vector<std::string>& lines) {
   if (!FCurrentList) return 0;
-  const bool needsPackage = FCurrentList != &FRagDollList;
+  const bool needsPackage = FCurrentList != &FLists.RagDoll;
   int added = 0;
   for (const std::string& line : lines) {
     const std::string name = platform::Trim(roster::LineName(line).value_or(line));
     if (!roster::ItemNameError(name, needsPackage).empty()) continue;
     if (ShowingBiographies()) {
-      if (FBiographyList.IndexOf(name) >= 0) continue;
+      if (FLists.Texts.IndexOf(name) >= 0) continue;
       AddListRow(name, true, ResolvedText(name));
     } else {
       const std::string translation(roster::LineValue(line).value_or(name));
@@ -517,7 +517,7 @@ int TFmConfig::AddLines(const std::vector<std::string>& lines) {
 
 std::string TFmConfig::ItemCheck(const std::string& name, const std::string& translation, bool isNew) const {
   if (isNew) {
-    const std::string refusal = roster::ItemNameError(name, FCurrentList != &FRagDollList);
+    const std::string refusal = roster::ItemNameError(name, FCurrentList != &FLists.RagDoll);
     if (!refusal.empty()) return refusal;
     const std::string trimmed = platform::Trim(name);
     if (FCurrentList->IndexOfName(trimmed) >= 0) return "\"" + trimmed + "\" is already in the list.";
@@ -587,8 +587,8 @@ void TFmConfig::EditBiographyRow(bool editExisting) {
   TBiographyEdit request;
   request.SystemDir = FSystemDir;
   const int row = SelectedRow();
-  if (editExisting && row >= 0 && row < FBiographyList.Count()) {
-    request.Ref = FBiographyList[row];
+  if (editExisting && row >= 0 && row < FLists.Texts.Count()) {
+    request.Ref = FLists.Texts[row];
     request.EditExisting = true;
   } else {
     // A new biography's key comes from its bot's name ("<Name>Bio").
@@ -599,9 +599,9 @@ void TFmConfig::EditBiographyRow(bool editExisting) {
   const std::optional<std::string> ref = FEditBiography(request);
   if (!ref) return;
   // The new reference can be picked as soon as the window closes.
-  roster::AddUniqueReference(FBiographyList, *ref);
+  roster::AddUniqueReference(FLists.Texts, *ref);
   ShowBiographyList();
-  const int shown = FBiographyList.IndexOf(platform::Trim(*ref));
+  const int shown = FLists.Texts.IndexOf(platform::Trim(*ref));
   if (shown >= 0) lvListContent->setCurrentItem(lvListContent->topLevelItem(shown));
 }
 
@@ -647,8 +647,8 @@ void TFmConfig::ReadKarmaData(const std::string& fileName) {
 
 void TFmConfig::SearchBotLists() {
   lvBotLists->clear();
-  const roster::THarvestLists lists{FSkinList,    FFaceList,     FMeshList,     FVoiceList,
-                                    FRagDollList, FPortraitList, FSkeletonList, FBiographyList};
+  const roster::THarvestLists lists{FLists.Skins,   FLists.Faces,     FLists.Meshes,   FLists.Voice,
+                                    FLists.RagDoll, FLists.Portraits, FLists.Skeleton, FLists.Texts};
   roster::TRosterScan scan;
   {
     TLongFill fill(lvBotLists, ProgressBar1, 0, FRepaintClock);

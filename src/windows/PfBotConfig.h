@@ -27,6 +27,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 
+#include "roster/PuValueLists.h"
 #include "roster/StringList.h"
 #include "windows/ConfigPages.h"
 #include "windows/Dialogs.h"
@@ -115,27 +116,11 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   // Unset, the biography list can only be looked at and trimmed.
   void SetEditBiography(TEditBiography edit);
 
-  // Each appends every line of the given list; the caller keeps its list.
-  void SetMeshList(const roster::TStringList& list) { Append(FMeshList, list); }
-  void SetFaceList(const roster::TStringList& list) { Append(FFaceList, list); }
-  void SetSkinList(const roster::TStringList& list) { Append(FSkinList, list); }
-  void SetVoiceList(const roster::TStringList& list) { Append(FVoiceList, list); }
-  void SetPortraitList(const roster::TStringList& list) { Append(FPortraitList, list); }
-  void SetSpeciesList(const roster::TStringList& list) { Append(FSpeciesList, list); }
-  void SetRagDollList(const roster::TStringList& list) { Append(FRagDollList, list); }
-  void SetSkeletonList(const roster::TStringList& list) { Append(FSkeletonList, list); }
-  void SetBiographyList(const roster::TStringList& list) { Append(FBiographyList, list); }
-
+  // Appends every line of the lists the window edits, the biography
+  // references too; the caller keeps its lists.
+  void SetLists(const roster::TValueLists& lists) { FLists.AppendEdited(lists, roster::TValueLists::TTexts::Included); }
   // The lists as the window leaves them; read after it closed.
-  const roster::TStringList& MeshList() const { return FMeshList; }
-  const roster::TStringList& FaceList() const { return FFaceList; }
-  const roster::TStringList& SkinList() const { return FSkinList; }
-  const roster::TStringList& VoiceList() const { return FVoiceList; }
-  const roster::TStringList& PortraitList() const { return FPortraitList; }
-  const roster::TStringList& SpeciesList() const { return FSpeciesList; }
-  const roster::TStringList& RagDollList() const { return FRagDollList; }
-  const roster::TStringList& SkeletonList() const { return FSkeletonList; }
-  const roster::TStringList& BiographyList() const { return FBiographyList; }
+  const roster::TValueLists& Lists() const { return FLists; }
   // The list of a type; nothing for none.
   roster::TStringList* ListOf(int listType);
 
@@ -217,7 +202,6 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  static void Append(roster::TStringList& target, const roster::TStringList& source);
   void BuildControls();
   QWidget* BuildSourcePages();
   void AddSourcePage(QWidget* tab, TConfigSourcePage* page);
@@ -233,7 +217,7 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   void EditBiographyRow(bool editExisting);
   void EditItemRow(int row);
   void NewItem();
-  bool ShowingBiographies() const { return FCurrentList == &FBiographyList; }
+  bool ShowingBiographies() const { return FCurrentList == &FLists.Texts; }
   int SelectedRow() const;
   std::string ItemCheck(const std::string& name, const std::string& translation, bool isNew) const;
   void SetPageShown(QWidget* page, bool shown);
@@ -246,8 +230,7 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   std::string FSystemDir;
   std::string FBotName;
   TEditBiography FEditBiography;
-  roster::TStringList FMeshList, FFaceList, FSkinList, FVoiceList, FPortraitList, FSpeciesList, FRagDollList,
-      FSkeletonList, FBiographyList;
+  roster::TValueLists FLists{roster::TValueLists::TRules::AsAdded};
   roster::TStringList* FCurrentList = nullptr;
   int FLastListType = -1;
   int FSkippedLines = 0;

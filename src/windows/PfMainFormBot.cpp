@@ -138,22 +138,24 @@ void TFmMainForm::lbBotListClick() {
 
 const std::vector<TFmMainForm::TPickList>& TFmMainForm::PickLists() {
   static const std::vector<TPickList> picks = {
-      {bcMesh, &TFmMainForm::cbMesh, &TFmMainForm::FMeshes, nullptr, &TFmMainForm::SetMeshFromControl},
-      {bcSpecies, &TFmMainForm::cbSpecies, &TFmMainForm::FSpecies, "- no species -",
+      {bcMesh, &TFmMainForm::cbMesh, &roster::TValueLists::Meshes, nullptr, &TFmMainForm::SetMeshFromControl},
+      {bcSpecies, &TFmMainForm::cbSpecies, &roster::TValueLists::Species, "- no species -",
        &TFmMainForm::SetSpeciesFromControl},
-      {bcBodySkin, &TFmMainForm::cbBodySkin, &TFmMainForm::FSkins, nullptr, &TFmMainForm::SetBodySkinFromControl},
-      {bcFaceSkin, &TFmMainForm::cbFaceSkin, &TFmMainForm::FFaces, nullptr, &TFmMainForm::SetFaceSkinFromControl},
-      {bcPortrait, &TFmMainForm::cbPortrait, &TFmMainForm::FPortraits, nullptr,
+      {bcBodySkin, &TFmMainForm::cbBodySkin, &roster::TValueLists::Skins, nullptr,
+       &TFmMainForm::SetBodySkinFromControl},
+      {bcFaceSkin, &TFmMainForm::cbFaceSkin, &roster::TValueLists::Faces, nullptr,
+       &TFmMainForm::SetFaceSkinFromControl},
+      {bcPortrait, &TFmMainForm::cbPortrait, &roster::TValueLists::Portraits, nullptr,
        &TFmMainForm::SetPortraitFromControl},
-      {bcSex, &TFmMainForm::cbSex, &TFmMainForm::FSex, nullptr, &TFmMainForm::SetSexFromControl},
-      {bcMenu, &TFmMainForm::cbMenu, &TFmMainForm::FMenu, nullptr, &TFmMainForm::SetMenuFromControl},
-      {bcVoice, &TFmMainForm::cbVoiceClassName, &TFmMainForm::FVoice, "- default species voice -",
+      {bcSex, &TFmMainForm::cbSex, &roster::TValueLists::Sex, nullptr, &TFmMainForm::SetSexFromControl},
+      {bcMenu, &TFmMainForm::cbMenu, &roster::TValueLists::Menu, nullptr, &TFmMainForm::SetMenuFromControl},
+      {bcVoice, &TFmMainForm::cbVoiceClassName, &roster::TValueLists::Voice, "- default species voice -",
        &TFmMainForm::SetVoiceClassNameFromControl},
-      {bcFavoriteWeapon, &TFmMainForm::cbFavoriteWeapon, &TFmMainForm::FWeapons, "- no favourite -",
+      {bcFavoriteWeapon, &TFmMainForm::cbFavoriteWeapon, &roster::TValueLists::Weapons, "- no favourite -",
        &TFmMainForm::SetFavoriteWeaponFromControl},
-      {bcRagdoll, &TFmMainForm::cbRagDoll, &TFmMainForm::FRagDoll, "- no ragdoll -",
+      {bcRagdoll, &TFmMainForm::cbRagDoll, &roster::TValueLists::RagDoll, "- no ragdoll -",
        &TFmMainForm::SetRagdollFromControl},
-      {bcSkeleton, &TFmMainForm::cbSkeleton, &TFmMainForm::FSkeleton, "- no Skeleton -",
+      {bcSkeleton, &TFmMainForm::cbSkeleton, &roster::TValueLists::Skeleton, "- no Skeleton -",
        &TFmMainForm::SetSkeletonFromControl},
   };
   return picks;
@@ -169,7 +171,7 @@ void TFmMainForm::ShowReference(TBotControl control, const std::string& value, c
                                 std::string& report) {
   const TPickList& pick = PickOf(control);
   QComboBox* combo = this->*pick.Combo;
-  const roster::TStringList& list = this->*pick.List;
+  const roster::TStringList& list = FLists.*pick.List;
   const int offset = pick.Placeholder ? 1 : 0;
   const int line = value.empty() ? -1 : list.IndexOfName(value);
   // A value the list cannot show is shown as no row, never as another
@@ -213,10 +215,10 @@ void TFmMainForm::ShowCharacter(const roster::TBotCharacter& bot) {
     ShowReference(bcFaceSkin, bot.GetFaceSkin(), "Faceskin = ", report);
     ShowReference(bcPortrait, bot.GetPortrait(), "Portrait = ", report);
 
-    const int text = bot.Text.empty() ? -1 : FTexts.IndexOf(bot.Text);
+    const int text = bot.Text.empty() ? -1 : FLists.Texts.IndexOf(bot.Text);
     cbText->setCurrentIndex(text);
     if (!bot.Text.empty() && text < 0) report.append("\rBiography-reference = ").append(platform::Excerpt(bot.Text));
-    FUnshown.set(bcText, text < 0 || FTexts[text] != bot.Text);
+    FUnshown.set(bcText, text < 0 || FLists.Texts[text] != bot.Text);
     ShowBioText();
 
     ShowReference(bcSex, bot.GetSex(), "Sex = ", report);
@@ -359,7 +361,7 @@ void TFmMainForm::SetDefaultNameFromControl(roster::TBotCharacter& bot) {
 
 std::optional<std::string> TFmMainForm::PickedReference(TBotControl control) {
   const TPickList& pick = PickOf(control);
-  return ReferenceAt(this->*pick.List, (this->*pick.Combo)->currentIndex(), pick.Placeholder ? 1 : 0);
+  return ReferenceAt(FLists.*pick.List, (this->*pick.Combo)->currentIndex(), pick.Placeholder ? 1 : 0);
 }
 
 void TFmMainForm::SetMeshFromControl(roster::TBotCharacter& bot) {
@@ -409,7 +411,7 @@ void TFmMainForm::SetSkeletonFromControl(roster::TBotCharacter& bot) {
 
 void TFmMainForm::SetTextFromControl(roster::TBotCharacter& bot) {
   const int row = cbText->currentIndex();
-  if (row >= 0 && row < FTexts.Count()) bot.SetText(FTexts[row]);
+  if (row >= 0 && row < FLists.Texts.Count()) bot.SetText(FLists.Texts[row]);
 }
 
 void TFmMainForm::SetJumpyFromControl(roster::TBotCharacter& bot) { bot.SetJumpy(cbJumpy->isChecked()); }

@@ -61,9 +61,9 @@ TEST_F(SetupWindows, SearchPackagesHandsTheListsInAndTakesThemBackHoweverTheWind
   Dialogs.Windows.push_back([this](QDialog& dialog) {
     auto& window = dynamic_cast<TFmConfig&>(dialog);
     EXPECT_EQ(window.windowTitle(), "Configuration");
-    EXPECT_EQ(window.SkeletonList().Lines(), Form->Skeletons().Lines());
-    EXPECT_EQ(window.SpeciesList().Lines(), Form->SpeciesList().Lines());
-    EXPECT_EQ(window.BiographyList().Lines(), Form->Texts().Lines());
+    EXPECT_EQ(window.Lists().Skeleton.Lines(), Form->Lists().Skeleton.Lines());
+    EXPECT_EQ(window.Lists().Species.Lines(), Form->Lists().Species.Lines());
+    EXPECT_EQ(window.Lists().Texts.Lines(), Form->Lists().Texts.Lines());
     window.show();
     window.cbListType->setCurrentIndex(windows::ltRagDoll);
     window.AddLines({"BotA=Bot A"});
@@ -74,8 +74,8 @@ TEST_F(SetupWindows, SearchPackagesHandsTheListsInAndTakesThemBackHoweverTheWind
   });
   Form->miManualPackageSearch->trigger();
   EXPECT_TRUE(Dialogs.Windows.empty());
-  EXPECT_EQ(Form->RagDolls().Lines(), TLines{"BotA=Bot A"});
-  EXPECT_TRUE(Holds(Form->Meshes().Lines(), "Custom.Mesh=Custom"));
+  EXPECT_EQ(Form->Lists().RagDoll.Lines(), TLines{"BotA=Bot A"});
+  EXPECT_TRUE(Holds(Form->Lists().Meshes.Lines(), "Custom.Mesh=Custom"));
   EXPECT_TRUE(HasRow(Form->cbRagDoll, "Bot A"));
   EXPECT_TRUE(HasRow(Form->cbMesh, "Custom"));
   const TLines file = Lines(Ini);
@@ -133,7 +133,7 @@ TEST_F(SetupWindows, ABiographyMadeInTheWindowCanBePickedOnceItCloses) {
   });
   Form->miManualPackageSearch->trigger();
   EXPECT_EQ(Dialogs.Asked[1].Extra, "Name of the bot :|Ann");  // the shown bot's name proposed
-  EXPECT_TRUE(Holds(Form->Texts().Lines(), "XPlayers.TessBio"));
+  EXPECT_TRUE(Holds(Form->Lists().Texts.Lines(), "XPlayers.TessBio"));
   EXPECT_TRUE(HasRow(Form->cbText, "XPlayers.TessBio"));
   EXPECT_NE(platform::ReadFileBytes(System + "/XPlayers.int").find("TessBio=\"Name:  Tess|"), std::string::npos);
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");  // no bot was pointed at it
@@ -209,12 +209,12 @@ TEST_F(SetupWindows, FirstStartMergesTheRostersWithoutAskingAboutBadNumbers) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(Form->ContentChecks, 1);
   for (const TAsked& asked : Dialogs.Asked) EXPECT_NE(asked.Kind, "input") << asked.Text;
-  EXPECT_TRUE(Holds(Form->Meshes().Lines(), "Custom.Yo=Yo"));
-  EXPECT_FALSE(Holds(Form->Meshes().Lines(), "Custom.Zed=Zed"));
-  EXPECT_EQ(std::count(Form->Voices().Lines().begin(), Form->Voices().Lines().end(),
+  EXPECT_TRUE(Holds(Form->Lists().Meshes.Lines(), "Custom.Yo=Yo"));
+  EXPECT_FALSE(Holds(Form->Lists().Meshes.Lines(), "Custom.Zed=Zed"));
+  EXPECT_EQ(std::count(Form->Lists().Voice.Lines().begin(), Form->Lists().Voice.Lines().end(),
                        "xGame.MercMaleVoice=MercMaleVoice"),
             1);
-  EXPECT_TRUE(Holds(Form->SpeciesList().Lines(), "xGame.SPECIES_Merc=Mercenary"));
+  EXPECT_TRUE(Holds(Form->Lists().Species.Lines(), "xGame.SPECIES_Merc=Mercenary"));
   EXPECT_TRUE(Holds(Section(Lines(Ini), "FMeshes"), "Custom.Yo=Yo"));
   EXPECT_TRUE(HasRow(Form->cbMesh, "Yo"));
 }
@@ -268,7 +268,7 @@ TEST_F(SetupWindows, TheContentCheckShownAddsEachReferenceOnceHoweverOftenItRuns
   });
   Form->acCustomContentCheck->trigger();
   EXPECT_FALSE(Form->acCustomContentCheck->isVisible());
-  const TLines meshes = Form->Meshes().Lines();
+  const TLines meshes = Form->Lists().Meshes.Lines();
   EXPECT_EQ(std::count(meshes.begin(), meshes.end(), "Custom.Mesh=Custom.Mesh"), 1);
   EXPECT_TRUE(Holds(meshes, "Jugg.JuggMaleA=Gorge"));  // held under its own name: not added again
   EXPECT_EQ(meshes.size(), 2u);
