@@ -75,7 +75,8 @@ struct TShownPage {
   TBenchDialogs Dialogs;
   TBenchHost Host;
   int SortColumn = -1;
-  windows::TConfigPackagePage Page{Dialogs, Host, SortColumn};
+  bool Ascending = true;
+  windows::TConfigPackagePage Page{Dialogs, Host, SortColumn, Ascending};
 
   explicit TShownPage(benchmark::State& state) : Path((StartQt(), PackagePath(static_cast<int>(state.range(0))))) {
     Page.resize(600, 400);

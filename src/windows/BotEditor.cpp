@@ -102,7 +102,7 @@ void ConnectPopupMenu(QWidget* widget, QMenu* menu) {
   });
 }
 
-TBotEditor::TBotEditor(QTabWidget* pages, const TPickSources& sources) : FSources(sources) {
+TBotEditor::TBotEditor(QTabWidget* pages, const roster::TValueLists& lists) : FLists(lists) {
   BuildSkillsPage(pages);
   BuildDetailsPage(pages);
   ConnectControls();
@@ -254,17 +254,17 @@ void TBotEditor::SetBioMenu(QMenu* menu) {
 
 const std::vector<TBotEditor::TPickList>& TBotEditor::PickLists() {
   static const std::vector<TPickList> picks = {
-      {bcMesh, &TBotEditor::cbMesh, &TPickSources::Meshes, nullptr},
-      {bcSpecies, &TBotEditor::cbSpecies, &TPickSources::Species, "- no species -"},
-      {bcBodySkin, &TBotEditor::cbBodySkin, &TPickSources::BodySkins, nullptr},
-      {bcFaceSkin, &TBotEditor::cbFaceSkin, &TPickSources::FaceSkins, nullptr},
-      {bcPortrait, &TBotEditor::cbPortrait, &TPickSources::Portraits, nullptr},
-      {bcSex, &TBotEditor::cbSex, &TPickSources::Sex, nullptr},
-      {bcMenu, &TBotEditor::cbMenu, &TPickSources::Menu, nullptr},
-      {bcVoice, &TBotEditor::cbVoiceClassName, &TPickSources::Voices, "- default species voice -"},
-      {bcFavoriteWeapon, &TBotEditor::cbFavoriteWeapon, &TPickSources::Weapons, "- no favourite -"},
-      {bcRagdoll, &TBotEditor::cbRagDoll, &TPickSources::RagDolls, "- no ragdoll -"},
-      {bcSkeleton, &TBotEditor::cbSkeleton, &TPickSources::Skeletons, "- no Skeleton -"},
+      {bcMesh, &TBotEditor::cbMesh, &roster::TValueLists::Meshes, nullptr},
+      {bcSpecies, &TBotEditor::cbSpecies, &roster::TValueLists::Species, "- no species -"},
+      {bcBodySkin, &TBotEditor::cbBodySkin, &roster::TValueLists::Skins, nullptr},
+      {bcFaceSkin, &TBotEditor::cbFaceSkin, &roster::TValueLists::Faces, nullptr},
+      {bcPortrait, &TBotEditor::cbPortrait, &roster::TValueLists::Portraits, nullptr},
+      {bcSex, &TBotEditor::cbSex, &roster::TValueLists::Sex, nullptr},
+      {bcMenu, &TBotEditor::cbMenu, &roster::TValueLists::Menu, nullptr},
+      {bcVoice, &TBotEditor::cbVoiceClassName, &roster::TValueLists::Voice, "- default species voice -"},
+      {bcFavoriteWeapon, &TBotEditor::cbFavoriteWeapon, &roster::TValueLists::Weapons, "- no favourite -"},
+      {bcRagdoll, &TBotEditor::cbRagDoll, &roster::TValueLists::RagDoll, "- no ragdoll -"},
+      {bcSkeleton, &TBotEditor::cbSkeleton, &roster::TValueLists::Skeleton, "- no Skeleton -"},
   };
   return picks;
 }
@@ -288,12 +288,12 @@ void TBotEditor::FillPickLists() {
     // shown again it must not be written back into it.
     FUnshown.set(pick.Control);
   }
-  FillBioTextRows(cbText, *FSources.Texts);
+  FillBioTextRows(cbText, FLists.Texts);
   cbText->setCurrentIndex(-1);
   FUnshown.set(bcText);
 }
 
-void TBotEditor::FillBioTexts() { FillBioTextRows(cbText, *FSources.Texts); }
+void TBotEditor::FillBioTexts() { FillBioTextRows(cbText, FLists.Texts); }
 
 // ---------------------------------------------------------------- showing
 
@@ -343,7 +343,7 @@ void TBotEditor::Show(const roster::TBotCharacter& bot, std::string& report) {
   ShowReference(bcFaceSkin, bot.GetFaceSkin(), "Faceskin = ", report);
   ShowReference(bcPortrait, bot.GetPortrait(), "Portrait = ", report);
 
-  const roster::TStringList& texts = *FSources.Texts;
+  const roster::TStringList& texts = FLists.Texts;
   const int text = bot.Text.empty() ? -1 : texts.IndexOf(bot.Text);
   cbText->setCurrentIndex(text);
   if (!bot.Text.empty() && text < 0) report.append("\rBiography-reference = ").append(platform::Excerpt(bot.Text));
@@ -478,7 +478,7 @@ void TBotEditor::SetSkeletonFromControl(roster::TBotCharacter& bot) const {
 }
 
 void TBotEditor::SetTextFromControl(roster::TBotCharacter& bot) const {
-  const roster::TStringList& texts = *FSources.Texts;
+  const roster::TStringList& texts = FLists.Texts;
   const int row = cbText->currentIndex();
   if (row >= 0 && row < texts.Count()) bot.SetText(texts[row]);
 }

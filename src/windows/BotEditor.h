@@ -16,7 +16,7 @@
 #include <QScopedValueRollback>
 
 #include "roster/PuBotCharacter.h"
-#include "roster/PuUtStringlist.h"
+#include "roster/PuValueLists.h"
 #include "roster/StringList.h"
 
 class QCheckBox;
@@ -38,30 +38,13 @@ enum TBotControl {
   bcTactics, bcAccuracy, bcReactionTime, bcControlCount
 };
 
-// The value lists behind the pick lists and the biography list. Their
-// owner keeps them for as long as the editor lives.
-struct TPickSources {
-  const roster::TUtStringlist* Meshes;
-  const roster::TUtStringlist* Species;
-  const roster::TUtStringlist* BodySkins;
-  const roster::TUtStringlist* FaceSkins;
-  const roster::TUtStringlist* Portraits;
-  const roster::TUtStringlist* Sex;
-  const roster::TUtStringlist* Menu;
-  const roster::TUtStringlist* Voices;
-  const roster::TUtStringlist* Weapons;
-  const roster::TUtStringlist* RagDolls;
-  const roster::TUtStringlist* Skeletons;
-  const roster::TStringList* Texts;
-};
-
 // A right click on `widget` pops `menu` up, while the menu has entries.
 void ConnectPopupMenu(QWidget* widget, QMenu* menu);
 
 class TBotEditor : public QObject {
  public:
   // Builds the skills page and the details page into `pages`.
-  TBotEditor(QTabWidget* pages, const TPickSources& sources);
+  TBotEditor(QTabWidget* pages, const roster::TValueLists& lists);
 
   // The user changed a control (the name as it is typed). Skill fields
   // report the program's own filling too: Ready() tells them apart.
@@ -108,7 +91,7 @@ class TBotEditor : public QObject {
   struct TPickList {
     TBotControl Control;
     QComboBox* TBotEditor::*Combo;
-    const roster::TUtStringlist* TPickSources::*List;
+    roster::TUtStringlist roster::TValueLists::*List;
     const char* Placeholder;
     // Row 0 stands for no value: the placeholder, or the menu list's first
     // row whatever it reads.
@@ -118,7 +101,7 @@ class TBotEditor : public QObject {
   static const TPickList& PickOf(TBotControl control);
   // Every control with its setter, in the order ApplyAll writes them.
   static const std::vector<std::pair<TBotControl, TSetter>>& Setters();
-  const roster::TStringList& ListOf(const TPickList& pick) const { return *(FSources.*pick.List); }
+  const roster::TStringList& ListOf(const TPickList& pick) const { return FLists.*pick.List; }
 
   void BuildSkillsPage(QTabWidget* pages);
   void BuildDetailsPage(QTabWidget* pages);
@@ -151,7 +134,7 @@ class TBotEditor : public QObject {
   void SetRagdollFromControl(roster::TBotCharacter& bot) const;
   void SetSkeletonFromControl(roster::TBotCharacter& bot) const;
 
-  TPickSources FSources;
+  const roster::TValueLists& FLists;
   bool FReady = true;
   // Controls that could not show the shown bot's value (a reference the
   // value list lacks, a skill between two steps). Writing them back would

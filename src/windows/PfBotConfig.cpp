@@ -43,9 +43,6 @@ const char* const ListTypeNames[ListTypeCount] = {"Mesh",    "Face",     "Skin",
                                                   "Portrait", "Species", "RagDoll", "Skeleton",
                                                   "Biography (reference)"};
 
-bool PackageSortAscending = true;
-bool DirSortAscending = true;
-
 void ColumnClick(int column, int& sortColumn, bool& ascending) {
   if (column == sortColumn) ascending = !ascending;
   sortColumn = column;
@@ -59,6 +56,11 @@ constexpr int DesignWidth = 900;
 constexpr int DesignHeight = 480;
 // A long fill repaints the window this often, in milliseconds.
 constexpr int RepaintInterval = 100;
+
+// The value list each list type shows, the biography references aside.
+using L = roster::TValueLists;
+constexpr roster::TUtStringlist L::*ListTypeLists[ltBiography] = {
+    &L::Meshes, &L::Faces, &L::Skins, &L::Voice, &L::Portraits, &L::Species, &L::RagDoll, &L::Skeleton};
 
 void SetHint(QWidget* widget, const char* hint) {
   widget->setToolTip(QString::fromLatin1(hint));
@@ -93,8 +95,8 @@ std::string ResolvedText(const std::string& ref) {
 
 // ---------------------------------------------------------------- long fills
 
-TLongFill::TLongFill(QWidget* view, QProgressBar* progress, int count)
-    : FView(view), FProgress(progress), FLastRepaint(0) {
+TLongFill::TLongFill(QWidget* view, QProgressBar* progress, int count, const QElapsedTimer& clock)
+    : FView(view), FProgress(progress), FClock(clock), FLastRepaint(0) {
   FView->setUpdatesEnabled(false);
   QApplication::setOverrideCursor(Qt::BusyCursor);
   // A range of 0..0 would show Qt's endless busy bar.
@@ -110,17 +112,17 @@ TLongFill::~TLongFill() {
 
 void TLongFill::Step(int index) {
   FProgress->setValue(index);
-  static QElapsedTimer clock;
-  if (!clock.isValid()) clock.start();
-  if (clock.elapsed() - FLastRepaint < RepaintInterval) return;
-  FLastRepaint = clock.elapsed();
+  if (FClock.elapsed() - FLastRepaint < RepaintInterval) return;
+  FLastRepaint = FClock.elapsed();
   // Paint events only: a click now would act on a view half filled.
   QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 // ---------------------------------------------------------------- window
 
-TFmConfig::TFmConfig(TDialogs& dialogs, QWidget* owner) : QDialog(owner), FDialogs(dialogs) {
+TFmConfig::TFmConfig(TDialogs& dialogs, TConfigViewState& viewState, QWidget* owner)
+    : QDialog(owner), FDialogs(dialogs), FViewState(viewState) {
+  FRepaintClock.start();
   setObjectName(QStringLiteral("FmConfig"));
   setWindowTitle(QStringLiteral("Configuration"));
   BuildControls();
@@ -157,10 +159,6 @@ bool TFmConfig::eventFilter(QObject* watched, QEvent* event) {
 }
 
 TFmConfig::~TFmConfig() = default;
-
-void TFmConfig::Append(roster::TStringList& target, const roster::TStringList& source) {
-  for (const std::string& line : source.Lines()) target.Add(line);
-}
 
 void TFmConfig::SetEditBiography(TEditBiography edit) {
   FEditBiography = std::move(edit);
@@ -220,14 +218,15 @@ QWidget* TFmConfig::BuildSourcePages() {
   PageControl1 = new QTabWidget(this);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
   taPackageExplorer = MakePage(PageControl1, "taPackageExplorer", "&Packages", "Explore the available packages ...");
-  PackagePage = new TConfigPackagePage(FDialogs, *this, FPackageSortColumn, taPackageExplorer);
+  PackagePage =
+      new TConfigPackagePage(FDialogs, *this, FPackageSortColumn, FViewState.PackageSortAscending, taPackageExplorer);
   AddSourcePage(taPackageExplorer, PackagePage);
   // The package view follows the list type: the class it starts with.
   connect(this, &TFmConfig::ListTypeChanged, PackagePage, &TConfigPackagePage::ListTypeChanged);
   taKarmaData = MakePage(PageControl1, "taKarmaData", "&Karmadata", "Look for available ragdolls ...");
   taKarmaData->layout()->addWidget(BuildKarmaPage());
   taDirectorySearch = MakePage(PageControl1, "taDirectorySearch", "&Directory", nullptr);
-  DirectoryPage = new TConfigDirPage(FDialogs, *this, FDirSortColumn, taDirectorySearch);
+  DirectoryPage = new TConfigDirPage(FDialogs, *this, FDirSortColumn, FViewState.DirSortAscending, taDirectorySearch);
   AddSourcePage(taDirectorySearch, DirectoryPage);
   taWizard = MakePage(PageControl1, "taWizard", "&Wizard",
                       "Automated search for available skins, models, voices, etc. It's not perfect though!");
@@ -388,10 +387,8 @@ void TFmConfig::SetLineSource(QWidget* page, TLineSource source) {
 int TFmConfig::ListType() const { return cbListType->currentIndex(); }
 
 roster::TStringList* TFmConfig::ListOf(int listType) {
-  roster::TStringList* const lists[ListTypeCount] = {&FMeshList,     &FFaceList,    &FSkinList,
-                                                     &FVoiceList,    &FPortraitList, &FSpeciesList,
-                                                     &FRagDollList,  &FSkeletonList, &FBiographyList};
-  return listType >= 0 && listType < ListTypeCount ? lists[listType] : nullptr;
+  if (listType == ltBiography) return &FLists.Texts;
+  return listType >= 0 && listType < ltBiography ? &(FLists.*ListTypeLists[listType]) : nullptr;
 }
 
 void TFmConfig::rgListClick() {
@@ -424,7 +421,7 @@ void TFmConfig::ShowList(int listType) {
 void TFmConfig::ShowNameList(roster::TStringList* list) {
   FCurrentList = list;
   {
-    TLongFill fill(lvListContent, ProgressBar1, list ? list->Count() : 0);
+    TLongFill fill(lvListContent, ProgressBar1, list ? list->Count() : 0, FRepaintClock);
     lvListContent->clear();
     for (int i = 0; list && i < list->Count(); ++i) {
       // Each row shows its own line: row k is line k, whatever other lines
@@ -440,12 +437,13 @@ void TFmConfig::ShowNameList(roster::TStringList* list) {
 }
 
 void TFmConfig::ShowBiographyList() {
-  FCurrentList = &FBiographyList;
+  const roster::TStringList& refs = FLists.Texts;
+  FCurrentList = &FLists.Texts;
   {
-    TLongFill fill(lvListContent, ProgressBar1, FBiographyList.Count());
+    TLongFill fill(lvListContent, ProgressBar1, refs.Count(), FRepaintClock);
     lvListContent->clear();
-    for (int i = 0; i < FBiographyList.Count(); ++i) {
-      AddListRow(FBiographyList[i], false, ResolvedText(FBiographyList[i]));
+    for (int i = 0; i < refs.Count(); ++i) {
+      AddListRow(refs[i], false, ResolvedText(refs[i]));
       fill.Step(i);
     }
   }
@@ -491,13 +489,13 @@ void TFmConfig::UpdateItemButtons() {
 
 int TFmConfig::AddLines(const std::vector<std::string>& lines) {
   if (!FCurrentList) return 0;
-  const bool needsPackage = FCurrentList != &FRagDollList;
+  const bool needsPackage = FCurrentList != &FLists.RagDoll;
   int added = 0;
   for (const std::string& line : lines) {
     const std::string name = platform::Trim(roster::LineName(line).value_or(line));
     if (!roster::ItemNameError(name, needsPackage).empty()) continue;
     if (ShowingBiographies()) {
-      if (FBiographyList.IndexOf(name) >= 0) continue;
+      if (FLists.Texts.IndexOf(name) >= 0) continue;
       AddListRow(name, true, ResolvedText(name));
     } else {
       const std::string translation(roster::LineValue(line).value_or(name));
@@ -519,7 +517,7 @@ int TFmConfig::AddLines(const std::vector<std::string>& lines) {
 
 std::string TFmConfig::ItemCheck(const std::string& name, const std::string& translation, bool isNew) const {
   if (isNew) {
-    const std::string refusal = roster::ItemNameError(name, FCurrentList != &FRagDollList);
+    const std::string refusal = roster::ItemNameError(name, FCurrentList != &FLists.RagDoll);
     if (!refusal.empty()) return refusal;
     const std::string trimmed = platform::Trim(name);
     if (FCurrentList->IndexOfName(trimmed) >= 0) return "\"" + trimmed + "\" is already in the list.";
@@ -589,8 +587,8 @@ void TFmConfig::EditBiographyRow(bool editExisting) {
   TBiographyEdit request;
   request.SystemDir = FSystemDir;
   const int row = SelectedRow();
-  if (editExisting && row >= 0 && row < FBiographyList.Count()) {
-    request.Ref = FBiographyList[row];
+  if (editExisting && row >= 0 && row < FLists.Texts.Count()) {
+    request.Ref = FLists.Texts[row];
     request.EditExisting = true;
   } else {
     // A new biography's key comes from its bot's name ("<Name>Bio").
@@ -601,9 +599,9 @@ void TFmConfig::EditBiographyRow(bool editExisting) {
   const std::optional<std::string> ref = FEditBiography(request);
   if (!ref) return;
   // The new reference can be picked as soon as the window closes.
-  roster::AddUniqueReference(FBiographyList, *ref);
+  roster::AddUniqueReference(FLists.Texts, *ref);
   ShowBiographyList();
-  const int shown = FBiographyList.IndexOf(platform::Trim(*ref));
+  const int shown = FLists.Texts.IndexOf(platform::Trim(*ref));
   if (shown >= 0) lvListContent->setCurrentItem(lvListContent->topLevelItem(shown));
 }
 
@@ -649,11 +647,11 @@ void TFmConfig::ReadKarmaData(const std::string& fileName) {
 
 void TFmConfig::SearchBotLists() {
   lvBotLists->clear();
-  const roster::THarvestLists lists{FSkinList,    FFaceList,     FMeshList,     FVoiceList,
-                                    FRagDollList, FPortraitList, FSkeletonList, FBiographyList};
+  const roster::THarvestLists lists{FLists.Skins,   FLists.Faces,     FLists.Meshes,   FLists.Voice,
+                                    FLists.RagDoll, FLists.Portraits, FLists.Skeleton, FLists.Texts};
   roster::TRosterScan scan;
   {
-    TLongFill fill(lvBotLists, ProgressBar1, 0);
+    TLongFill fill(lvBotLists, ProgressBar1, 0, FRepaintClock);
     scan = roster::ScanRosters(FSystemDir, [&](const roster::TBotCharacter& bot) { HarvestBot(bot, lists); });
   }
   // The listing's case-blind order.

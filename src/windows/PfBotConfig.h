@@ -16,7 +16,8 @@
 // (LineView.h) onto `lvListContent`, whose drop goes through `AddLines`
 // with its duplicate check, and hand ">" and ">>" their lines through
 // `SetLineSource`. Their sort columns are FPackageSortColumn and
-// FDirSortColumn, moved by `ColumnClick` with the process-wide directions.
+// FDirSortColumn, moved by `ColumnClick` with the directions of the
+// TConfigViewState the window is given.
 
 #include <functional>
 #include <optional>
@@ -24,7 +25,9 @@
 #include <vector>
 
 #include <QDialog>
+#include <QElapsedTimer>
 
+#include "roster/PuValueLists.h"
 #include "roster/StringList.h"
 #include "windows/ConfigPages.h"
 #include "windows/Dialogs.h"
@@ -54,21 +57,25 @@ enum TListType {
 // "Skeleton", "Biography (reference)".
 extern const char* const ListTypeNames[ListTypeCount];
 
-// Sort directions of the package view and the directory view. They belong
-// to the process: a window opened later sorts as the last one left off.
-extern bool PackageSortAscending;
-extern bool DirSortAscending;
+// Sort directions of the package view and the directory view. They outlive
+// a window: the main window hands the same state to every configuration
+// window it opens, so one opened later sorts as the last one left off.
+struct TConfigViewState {
+  bool PackageSortAscending = true;
+  bool DirSortAscending = true;
+};
 // A click on `column` of a view sorted by `sortColumn` (-1: unsorted): the
 // same column again reverses the direction, another keeps it; the clicked
 // column becomes the sort column.
 void ColumnClick(int column, int& sortColumn, bool& ascending);
 
 // A long fill of a view: the view is locked and the busy cursor and the
-// progress bar show until the object goes. Step repaints now and then but
-// takes no user input, so row k of the view stays line k of its list.
+// progress bar show until the object goes. Step repaints now and then, by
+// the window's `clock`, but takes no user input, so row k of the view stays
+// line k of its list.
 class TLongFill {
  public:
-  TLongFill(QWidget* view, QProgressBar* progress, int count);
+  TLongFill(QWidget* view, QProgressBar* progress, int count, const QElapsedTimer& clock);
   ~TLongFill();
   TLongFill(const TLongFill&) = delete;
   TLongFill& operator=(const TLongFill&) = delete;
@@ -77,6 +84,7 @@ class TLongFill {
  private:
   QWidget* FView;
   QProgressBar* FProgress;
+  const QElapsedTimer& FClock;
   long long FLastRepaint;
 };
 
@@ -96,7 +104,8 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   Q_OBJECT
 
  public:
-  explicit TFmConfig(TDialogs& dialogs, QWidget* owner = nullptr);
+  // `viewState`: the sort directions, kept by the caller for the next window.
+  TFmConfig(TDialogs& dialogs, TConfigViewState& viewState, QWidget* owner = nullptr);
   ~TFmConfig() override;
 
   void SetSystemDir(const std::string& dir) { FSystemDir = dir; }
@@ -107,27 +116,11 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   // Unset, the biography list can only be looked at and trimmed.
   void SetEditBiography(TEditBiography edit);
 
-  // Each appends every line of the given list; the caller keeps its list.
-  void SetMeshList(const roster::TStringList& list) { Append(FMeshList, list); }
-  void SetFaceList(const roster::TStringList& list) { Append(FFaceList, list); }
-  void SetSkinList(const roster::TStringList& list) { Append(FSkinList, list); }
-  void SetVoiceList(const roster::TStringList& list) { Append(FVoiceList, list); }
-  void SetPortraitList(const roster::TStringList& list) { Append(FPortraitList, list); }
-  void SetSpeciesList(const roster::TStringList& list) { Append(FSpeciesList, list); }
-  void SetRagDollList(const roster::TStringList& list) { Append(FRagDollList, list); }
-  void SetSkeletonList(const roster::TStringList& list) { Append(FSkeletonList, list); }
-  void SetBiographyList(const roster::TStringList& list) { Append(FBiographyList, list); }
-
+  // Appends every line of the lists the window edits, the biography
+  // references too; the caller keeps its lists.
+  void SetLists(const roster::TValueLists& lists) { FLists.AppendEdited(lists, roster::TValueLists::TTexts::Included); }
   // The lists as the window leaves them; read after it closed.
-  const roster::TStringList& MeshList() const { return FMeshList; }
-  const roster::TStringList& FaceList() const { return FFaceList; }
-  const roster::TStringList& SkinList() const { return FSkinList; }
-  const roster::TStringList& VoiceList() const { return FVoiceList; }
-  const roster::TStringList& PortraitList() const { return FPortraitList; }
-  const roster::TStringList& SpeciesList() const { return FSpeciesList; }
-  const roster::TStringList& RagDollList() const { return FRagDollList; }
-  const roster::TStringList& SkeletonList() const { return FSkeletonList; }
-  const roster::TStringList& BiographyList() const { return FBiographyList; }
+  const roster::TValueLists& Lists() const { return FLists; }
   // The list of a type; nothing for none.
   roster::TStringList* ListOf(int listType);
 
@@ -209,7 +202,6 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  static void Append(roster::TStringList& target, const roster::TStringList& source);
   void BuildControls();
   QWidget* BuildSourcePages();
   void AddSourcePage(QWidget* tab, TConfigSourcePage* page);
@@ -225,7 +217,7 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   void EditBiographyRow(bool editExisting);
   void EditItemRow(int row);
   void NewItem();
-  bool ShowingBiographies() const { return FCurrentList == &FBiographyList; }
+  bool ShowingBiographies() const { return FCurrentList == &FLists.Texts; }
   int SelectedRow() const;
   std::string ItemCheck(const std::string& name, const std::string& translation, bool isNew) const;
   void SetPageShown(QWidget* page, bool shown);
@@ -233,11 +225,12 @@ class TFmConfig : public QDialog, public TConfigPageHost {
   void Guard(F&& command);
 
   TDialogs& FDialogs;
+  TConfigViewState& FViewState;
+  QElapsedTimer FRepaintClock;  // paces the repaints of long fills
   std::string FSystemDir;
   std::string FBotName;
   TEditBiography FEditBiography;
-  roster::TStringList FMeshList, FFaceList, FSkinList, FVoiceList, FPortraitList, FSpeciesList, FRagDollList,
-      FSkeletonList, FBiographyList;
+  roster::TValueLists FLists{roster::TValueLists::TRules::AsAdded};
   roster::TStringList* FCurrentList = nullptr;
   int FLastListType = -1;
   int FSkippedLines = 0;

@@ -21,7 +21,8 @@ std::string FileSizeText(std::uint64_t size) {
   return std::to_string(size / 1024) + " kb";
 }
 
-TConfigDirPage::TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, QWidget* parent)
+TConfigDirPage::TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, bool& ascending,
+                               QWidget* parent)
     : TConfigSourcePage(host, parent) {
   Label1 = new QLabel(QStringLiteral("&Directory"), this);
   deSearchDir = new TPathEdit(dialogs, TPathEdit::TKind::Directory, this);
@@ -30,7 +31,7 @@ TConfigDirPage::TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, int& so
   Label1->setBuddy(deSearchDir->Edit());
   lvDirView = new TSourceView({QStringLiteral("Filename"), QStringLiteral("Extension"), QStringLiteral("Size"),
                                QStringLiteral("Time"), QStringLiteral("Date")},
-                              sortColumn, DirSortAscending, this);
+                              sortColumn, ascending, this);
   lvDirView->Model()->DragLine = [](const TSourceRow& row) { return row.Cells[0] + "=" + row.Cells[0]; };
   FSourceView = lvDirView;
 

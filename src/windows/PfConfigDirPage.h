@@ -24,9 +24,9 @@ class TConfigDirPage : public TConfigSourcePage {
   Q_OBJECT
 
  public:
-  // `sortColumn`: the window's sort column of the folder view; the
-  // direction is the process's DirSortAscending.
-  TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, QWidget* parent = nullptr);
+  // `sortColumn` and `ascending`: the folder view's sort column, the window's,
+  // and its direction, which outlives the window (TConfigViewState).
+  TConfigDirPage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, bool& ascending, QWidget* parent = nullptr);
 
   void deSearchDirBeforeDialog(std::string& name, bool& action);
   void deSearchDirAfterDialog(std::string& name, bool& action);

@@ -55,7 +55,8 @@ std::string FilterClassOf(const std::string& className) {
 
 }  // namespace
 
-TConfigPackagePage::TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, QWidget* parent)
+TConfigPackagePage::TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, bool& ascending,
+                                       QWidget* parent)
     : TConfigSourcePage(host, parent), FDialogs(dialogs), FPackage(std::make_unique<packages::TUTPackage>()) {
   Label1 = new QLabel(QStringLiteral("&Package :"), this);
   fePackageName = new TPathEdit(dialogs, TPathEdit::TKind::File, this);
@@ -67,8 +68,8 @@ TConfigPackagePage::TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host,
   cbPackageFilter->setToolTip(QStringLiteral("Chose what items to show in the list below"));
   Label2->setBuddy(cbPackageFilter);
   lvPackageContent = new TSourceView(
-      {QStringLiteral("Name"), QStringLiteral("Group"), QStringLiteral("Class"), QStringLiteral("Parent")},
-      sortColumn, PackageSortAscending, this);
+      {QStringLiteral("Name"), QStringLiteral("Group"), QStringLiteral("Class"), QStringLiteral("Parent")}, sortColumn,
+      ascending, this);
   lvPackageContent->setToolTip(QStringLiteral("Contents of the package"));
   lvPackageContent->Model()->DragLine = [this](const TSourceRow& row) {
     const std::string path = GetObjectPath(row.Data);

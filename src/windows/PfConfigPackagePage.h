@@ -32,9 +32,10 @@ class TConfigPackagePage : public TConfigSourcePage {
   Q_OBJECT
 
  public:
-  // `sortColumn`: the window's sort column of the package view; the
-  // direction is the process's PackageSortAscending.
-  TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, QWidget* parent = nullptr);
+  // `sortColumn` and `ascending`: the package view's sort column, the window's,
+  // and its direction, which outlives the window (TConfigViewState).
+  TConfigPackagePage(TDialogs& dialogs, TConfigPageHost& host, int& sortColumn, bool& ascending,
+                     QWidget* parent = nullptr);
   ~TConfigPackagePage() override;
 
   void fePackageNameBeforeDialog(std::string& name, bool& action);

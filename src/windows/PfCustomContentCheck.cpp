@@ -92,11 +92,21 @@ QListWidget* TFrmCustomContentCheck::AddListBox(const char* name, const char* ca
   return box;
 }
 
-void TFrmCustomContentCheck::Append(QListWidget* box, roster::TStringList& target, const roster::TStringList& source) {
-  for (const std::string& line : source.Lines()) {
-    box->addItem(ToQ(line));
-    target.Add(line);
-  }
+void TFrmCustomContentCheck::AddLists(const roster::TValueLists& lists) {
+  FLists.AppendEdited(lists, roster::TValueLists::TTexts::Left);
+  FillBoxes();
+}
+
+void TFrmCustomContentCheck::FillBoxes() {
+  FillBox(lbSpecies, FLists.Species);
+  FillBox(lbMesh, FLists.Meshes);
+  FillBox(lbFace, FLists.Faces);
+  FillBox(lbSkin, FLists.Skins);
+  FillBox(lbVoice, FLists.Voice);
+  FillBox(lbPortrait, FLists.Portraits);
+  FillBox(lbRagDoll, FLists.RagDoll);
+  FillBox(lbSkeleton, FLists.Skeleton);
+  FillBox(lbText, FLists.Texts);
 }
 
 void TFrmCustomContentCheck::SetCheckDir(const std::string& dir) {
@@ -109,23 +119,15 @@ std::string TFrmCustomContentCheck::GetCheckDir() const { return deCheckDir->Tex
 void TFrmCustomContentCheck::CheckContent() {
   lbFilesFound->clear();
   const std::string dir = GetCheckDir();
-  const roster::TContentLists lists{FSpecies, FMeshes,   FFaces,    FSkins,    FVoices,
-                                    FPortraits, FTexts, FRagdolls, FSkeletons};
+  const roster::TContentLists lists{FLists.Species,   FLists.Meshes, FLists.Faces,   FLists.Skins,   FLists.Voice,
+                                    FLists.Portraits, FLists.Texts,  FLists.RagDoll, FLists.Skeleton};
   const roster::TRosterScan scan =
       roster::ScanRosters(dir, [&](const roster::TBotCharacter& bot) { roster::CollectBot(bot, lists); });
   for (const std::string& file : scan.Files) lbFilesFound->addItem(PathToQ(platform::JoinPath(dir, file)));
   FSkippedLines = scan.SkippedLines;
   laSkipped->setText(ToQ(roster::SkippedReport(scan)));
   if (scan.Files.empty()) return;  // the boxes keep what they show
-  FillBox(lbSpecies, FSpecies);
-  FillBox(lbMesh, FMeshes);
-  FillBox(lbFace, FFaces);
-  FillBox(lbSkin, FSkins);
-  FillBox(lbVoice, FVoices);
-  FillBox(lbPortrait, FPortraits);
-  FillBox(lbRagDoll, FRagdolls);
-  FillBox(lbSkeleton, FSkeletons);
-  FillBox(lbText, FTexts);
+  FillBoxes();
 }
 
 }  // namespace windows

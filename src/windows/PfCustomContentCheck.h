@@ -9,8 +9,7 @@
 
 #include <QDialog>
 
-#include "roster/PuUtStringlist.h"
-#include "roster/StringList.h"
+#include "roster/PuValueLists.h"
 #include "windows/Dialogs.h"
 
 class QGroupBox;
@@ -32,25 +31,12 @@ class TFrmCustomContentCheck : public QDialog {
   void SetCheckDir(const std::string& dir);
   std::string GetCheckDir() const;
 
-  // Each appends every line of the list to its list box and its list.
-  void AddSpecies(const roster::TStringList& list) { Append(lbSpecies, FSpecies, list); }
-  void AddMeshes(const roster::TStringList& list) { Append(lbMesh, FMeshes, list); }
-  void AddFaces(const roster::TStringList& list) { Append(lbFace, FFaces, list); }
-  void AddSkins(const roster::TStringList& list) { Append(lbSkin, FSkins, list); }
-  void AddVoices(const roster::TStringList& list) { Append(lbVoice, FVoices, list); }
-  void AddPortraits(const roster::TStringList& list) { Append(lbPortrait, FPortraits, list); }
-  void AddRagdolls(const roster::TStringList& list) { Append(lbRagDoll, FRagdolls, list); }
-  void AddSkeletons(const roster::TStringList& list) { Append(lbSkeleton, FSkeletons, list); }
-
-  const roster::TUtStringlist& GetSpecies() const { return FSpecies; }
-  const roster::TUtStringlist& GetMeshes() const { return FMeshes; }
-  const roster::TUtStringlist& GetFaces() const { return FFaces; }
-  const roster::TUtStringlist& GetSkins() const { return FSkins; }
-  const roster::TUtStringlist& GetVoices() const { return FVoices; }
-  const roster::TUtStringlist& GetPortraits() const { return FPortraits; }
-  const roster::TUtStringlist& GetRagdolls() const { return FRagdolls; }
-  const roster::TUtStringlist& GetSkeletons() const { return FSkeletons; }
-  const roster::TStringList& GetTexts() const { return FTexts; }
+  // Appends every line of the lists the check edits to its lists and
+  // their boxes; the caller keeps its lists. Biography references are not
+  // handed in: the check only shows the ones it finds.
+  void AddLists(const roster::TValueLists& lists);
+  // The lists as the check leaves them.
+  const roster::TValueLists& Lists() const { return FLists; }
 
   // Harvests the folder's rosters into the lists; every run adds to what
   // they hold.
@@ -74,12 +60,12 @@ class TFrmCustomContentCheck : public QDialog {
   QPushButton* buCheck = nullptr;
 
  private:
-  static void Append(QListWidget* box, roster::TStringList& target, const roster::TStringList& source);
+  // Each box shows all lines of its list.
+  void FillBoxes();
   QListWidget* AddListBox(const char* name, const char* caption);
 
   TDialogs& FDialogs;
-  roster::TUtStringlist FSpecies, FMeshes, FFaces, FSkins, FVoices, FPortraits, FRagdolls, FSkeletons;
-  roster::TStringList FTexts;
+  roster::TValueLists FLists{roster::TValueLists::TRules::AsAdded};
   int FSkippedLines = 0;
   QWidget* FListsGroup = nullptr;  // the nine boxes, three to a row
   int FListCount = 0;

@@ -184,9 +184,7 @@ void TFmMainForm::BuildControls() {
 
   PageControl1 = new QTabWidget(central);
   PageControl1->setObjectName(QStringLiteral("PageControl1"));
-  FEditor = std::make_unique<TBotEditor>(
-      PageControl1, TPickSources{&FMeshes, &FSpecies, &FSkins, &FFaces, &FPortraits, &FSex, &FMenu, &FVoice,
-                                 &FWeapons, &FRagDoll, &FSkeleton, &FTexts});
+  FEditor = std::make_unique<TBotEditor>(PageControl1, FLists);
   layout->addWidget(PageControl1, 3);
   setCentralWidget(central);
 }

@@ -19,7 +19,7 @@
 #include "roster/PuBotPresets.h"
 #include "roster/PuBotTemplates.h"
 #include "roster/PuRosterDocument.h"
-#include "roster/PuUtStringlist.h"
+#include "roster/PuValueLists.h"
 #include "roster/StringList.h"
 #include "windows/BotEditor.h"
 #include "windows/BotListBox.h"
@@ -161,18 +161,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   bool Modified() const { return FRoster.Modified(); }
   bool IsNewList() const { return FRoster.IsNewList(); }
   int MissingCount() const { return FMissingCount; }
-  const roster::TUtStringlist& Meshes() const { return FMeshes; }
-  const roster::TUtStringlist& Skins() const { return FSkins; }
-  const roster::TUtStringlist& Faces() const { return FFaces; }
-  const roster::TUtStringlist& Portraits() const { return FPortraits; }
-  const roster::TUtStringlist& Voices() const { return FVoice; }
-  const roster::TUtStringlist& SpeciesList() const { return FSpecies; }
-  const roster::TUtStringlist& RagDolls() const { return FRagDoll; }
-  const roster::TUtStringlist& Skeletons() const { return FSkeleton; }
-  const roster::TUtStringlist& SexList() const { return FSex; }
-  const roster::TUtStringlist& MenuList() const { return FMenu; }
-  const roster::TUtStringlist& Weapons() const { return FWeapons; }
-  const roster::TStringList& Texts() const { return FTexts; }
+  const roster::TValueLists& Lists() const { return FLists; }
 
  protected:
   // Hooks for the windows that join later. Each is called where that
@@ -257,7 +246,6 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   // The shown bot's place in the roster; -1 when no bot is shown.
   int CurrentIndex() const;
 
-  void WriteListSection(const std::string& section, const roster::TStringList& list);
   void TakeBackValueLists();
 
   void ReportMissing(const std::string& report);
@@ -335,18 +323,9 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   roster::TBotCharacter FClipBot;
   roster::TRosterDocument FRoster;
   const roster::TBotCharacter* FCurrentBot = nullptr;
-  roster::TStringList FTexts{true, roster::TDuplicates::dupIgnore};
-  roster::TUtStringlist FMenu{false};
-  roster::TUtStringlist FSpecies{false};
-  roster::TUtStringlist FSex{false};
-  roster::TUtStringlist FWeapons{false};
-  roster::TUtStringlist FMeshes{true, roster::TDuplicates::dupIgnore};
-  roster::TUtStringlist FSkins{true, roster::TDuplicates::dupIgnore};
-  roster::TUtStringlist FFaces{true, roster::TDuplicates::dupIgnore};
-  roster::TUtStringlist FPortraits{true, roster::TDuplicates::dupIgnore};
-  roster::TUtStringlist FVoice{false};
-  roster::TUtStringlist FRagDoll{true, roster::TDuplicates::dupIgnore};
-  roster::TUtStringlist FSkeleton{true, roster::TDuplicates::dupIgnore};
+  roster::TValueLists FLists;
+  // Sort directions the configuration windows share, one after the other.
+  TConfigViewState FConfigViewState;
   std::string FSystemDir;
   std::string FIniFileName;
 

@@ -54,7 +54,7 @@ QMenu* MakeMenu(QWidget* owner, const char* name) {
 }  // namespace
 
 void TFmMainForm::BuildProfileAndTemplateCommands() {
-  FProfiles = std::make_unique<TBotProfiles>(this, FRoster, FWeapons, FSpecies);
+  FProfiles = std::make_unique<TBotProfiles>(this, FRoster, FLists.Weapons, FLists.Species);
   FRandom = roster::MakeClockRandomSource();
 
   acShowProfile = MakeCommand(this, "acShowProfile", "&Show profile", "View the profile as seen in UT'03",
@@ -206,7 +206,8 @@ void TFmMainForm::acMaximizeCharacterSkillsExecute() { ChangeCurrentBot(roster::
 void TFmMainForm::acMinimizeCharacterSkillsExecute() { ChangeCurrentBot(roster::MinimizeCharacterSkills); }
 
 void TFmMainForm::acSkillRandomizerExecute() {
-  ChangeCurrentBot([this](roster::TBotCharacter& bot) { roster::RandomizeCharacterSkills(bot, *FRandom, FWeapons); });
+  ChangeCurrentBot(
+      [this](roster::TBotCharacter& bot) { roster::RandomizeCharacterSkills(bot, *FRandom, FLists.Weapons); });
 }
 
 // ---------------------------------------------------------------- copying

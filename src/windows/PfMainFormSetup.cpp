@@ -42,17 +42,9 @@ void TFmMainForm::ShowConfigurationWindow() { RunConfiguration(true); }
 void TFmMainForm::HarvestRosterReferencesUnseen() { RunConfiguration(false); }
 
 void TFmMainForm::RunConfiguration(bool shown) {
-  TFmConfig window(FDialogs, this);
+  TFmConfig window(FDialogs, FConfigViewState, this);
   window.SetSystemDir(FSystemDir);
-  window.SetMeshList(FMeshes);
-  window.SetSkeletonList(FSkeleton);
-  window.SetSkinList(FSkins);
-  window.SetFaceList(FFaces);
-  window.SetPortraitList(FPortraits);
-  window.SetVoiceList(FVoice);
-  window.SetRagDollList(FRagDoll);
-  window.SetSpeciesList(FSpecies);
-  window.SetBiographyList(FTexts);
+  window.SetLists(FLists);
   if (FCurrentBot) window.SetBotName(FCurrentBot->GetDefaultName());
   window.SetEditBiography(BiographyEditor());
   // No OK or Cancel: however the window closes, the edits stand.
@@ -60,15 +52,7 @@ void TFmMainForm::RunConfiguration(bool shown) {
     FDialogs.ShowModal(window);
   else
     window.SearchBotLists();
-  FSpecies.AssignLines(window.SpeciesList().Lines());
-  FMeshes.AssignLines(window.MeshList().Lines());
-  FFaces.AssignLines(window.FaceList().Lines());
-  FSkins.AssignLines(window.SkinList().Lines());
-  FPortraits.AssignLines(window.PortraitList().Lines());
-  FVoice.AssignLines(window.VoiceList().Lines());
-  FRagDoll.AssignLines(window.RagDollList().Lines());
-  FSkeleton.AssignLines(window.SkeletonList().Lines());
-  FTexts.AssignLines(window.BiographyList().Lines());
+  FLists.AssignEdited(window.Lists(), roster::TValueLists::TTexts::Included);
 }
 
 void TFmMainForm::CheckCustomContentUnseen() {
@@ -81,26 +65,13 @@ void TFmMainForm::CheckCustomContentUnseen() {
 void TFmMainForm::RunContentCheck(bool shown) {
   TFrmCustomContentCheck window(FDialogs, this);
   window.SetCheckDir(FSystemDir);
-  window.AddSpecies(FSpecies);
-  window.AddMeshes(FMeshes);
-  window.AddFaces(FFaces);
-  window.AddSkins(FSkins);
-  window.AddPortraits(FPortraits);
-  window.AddVoices(FVoice);
-  window.AddRagdolls(FRagDoll);
-  window.AddSkeletons(FSkeleton);
+  window.AddLists(FLists);
   if (shown)
     FDialogs.ShowModal(window);
   else
     window.CheckContent();
-  FSpecies.AssignLines(window.GetSpecies().Lines());
-  FMeshes.AssignLines(window.GetMeshes().Lines());
-  FFaces.AssignLines(window.GetFaces().Lines());
-  FSkins.AssignLines(window.GetSkins().Lines());
-  FPortraits.AssignLines(window.GetPortraits().Lines());
-  FVoice.AssignLines(window.GetVoices().Lines());
-  FRagDoll.AssignLines(window.GetRagdolls().Lines());
-  FSkeleton.AssignLines(window.GetSkeletons().Lines());
+  // The biography references it found are only shown.
+  FLists.AssignEdited(window.Lists(), roster::TValueLists::TTexts::Left);
 }
 
 }  // namespace windows

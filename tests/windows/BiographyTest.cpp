@@ -283,7 +283,7 @@ TEST_F(Biography, OnTheRealXPlayersOnlyTheNewEntryDiffers) {
   Form.reset();  // frees the .int cache, which the next start fills again
   ASSERT_TRUE(Start());
   std::vector<std::pair<std::string, std::string>> before;
-  for (const std::string& ref : Form->Texts().Lines()) {
+  for (const std::string& ref : Form->Lists().Texts.Lines()) {
     roster::TUtType text;
     text.SetString(ref);
     before.emplace_back(ref, text.AsIntText());
@@ -342,7 +342,7 @@ TEST_F(Biography, OnTheRealXPlayersEditingEveryBiographyWithoutChangeKeepsTheFil
   Dir.write("System/XPlayers.int", original);
   Form.reset();
   ASSERT_TRUE(Start());
-  const std::vector<std::string> refs = Form->Texts().Lines();
+  const std::vector<std::string> refs = Form->Lists().Texts.Lines();
   ASSERT_GT(refs.size(), 90u);
   for (const std::string& ref : refs) {
     EditCurrentBot([&](roster::TBotCharacter& bot) { bot.SetText(ref); });

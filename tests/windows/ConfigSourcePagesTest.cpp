@@ -26,14 +26,7 @@ class ConfigSourcePages : public ConfigWindow {
  protected:
   void SetUp() override {
     ConfigWindow::SetUp();
-    windows::PackageSortAscending = true;
-    windows::DirSortAscending = true;
     Window->show();
-  }
-  void TearDown() override {
-    windows::PackageSortAscending = true;
-    windows::DirSortAscending = true;
-    ConfigWindow::TearDown();
   }
 
   void ChooseList(int listType) { Window->cbListType->setCurrentIndex(listType); }
@@ -69,12 +62,12 @@ TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
   SelectRow(view, 0);
   const Lines first = Window->PackagePage->SelectedLines();
   Window->buAddSelected->click();
-  EXPECT_EQ(LinesOf(Window->FaceList()), (Lines{"F.a=Face a", first[0]}));
+  EXPECT_EQ(LinesOf(Window->Lists().Faces), (Lines{"F.a=Face a", first[0]}));
   EXPECT_EQ(Window->lvListContent->topLevelItemCount(), 2);
 
   // ">>": every row; the one added already is not added again.
   Window->buAddAll->click();
-  const Lines faces = LinesOf(Window->FaceList());
+  const Lines faces = LinesOf(Window->Lists().Faces);
   ASSERT_EQ(faces.size(), 15u);
   EXPECT_EQ(std::count(faces.begin(), faces.end(), first[0]), 1);
 
@@ -86,7 +79,8 @@ TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
   std::unique_ptr<QMimeData> data(view->Model()->mimeData(view->selectionModel()->selectedIndexes()));
   ASSERT_NE(data, nullptr);
   EXPECT_TRUE(Drop(*data));
-  EXPECT_EQ(LinesOf(Window->SkinList()), (Lines{"S.a=Skin a", "S.b=Skin b", Window->PackagePage->SelectedLines()[0]}));
+  EXPECT_EQ(LinesOf(Window->Lists().Skins),
+            (Lines{"S.a=Skin a", "S.b=Skin b", Window->PackagePage->SelectedLines()[0]}));
 
   // The mesh list keeps the class picked, though it starts with its own.
   ChooseList(windows::ltMesh);
@@ -96,7 +90,7 @@ TEST_F(ConfigSourcePages, PackageRowsReachTheListByButtonsAndByDrop) {
   // On the wizard page the buttons take nothing.
   Window->PageControl1->setCurrentWidget(Window->taWizard);
   Window->buAddAll->click();
-  EXPECT_EQ(Window->MeshList().Count(), 4);
+  EXPECT_EQ(Window->Lists().Meshes.Count(), 4);
 
   // The view's sort column is the window's.
   view->header()->sectionClicked(2);
@@ -123,13 +117,13 @@ TEST_F(ConfigSourcePages, HiddenDirectoryPageFeedsTheRagDollList) {
 
   SelectRow(view, 1);
   Window->buAddSelected->click();
-  EXPECT_EQ(LinesOf(Window->RagDollList()), (Lines{"Bot2=Bot2", "Readme=Readme"}));
+  EXPECT_EQ(LinesOf(Window->Lists().RagDoll), (Lines{"Bot2=Bot2", "Readme=Readme"}));
   Window->buAddAll->click();
-  EXPECT_EQ(LinesOf(Window->RagDollList()), (Lines{"Bot2=Bot2", "Readme=Readme", "Bot=Bot"}));
+  EXPECT_EQ(LinesOf(Window->Lists().RagDoll), (Lines{"Bot2=Bot2", "Readme=Readme", "Bot=Bot"}));
 
   view->header()->sectionClicked(0);
   EXPECT_EQ(Window->FDirSortColumn, 0);
-  EXPECT_FALSE(windows::DirSortAscending);
+  EXPECT_FALSE(ViewState.DirSortAscending);
   EXPECT_EQ(view->ColumnTexts(0), (Lines{"Readme", "Bot"}));
 }
 
@@ -142,7 +136,8 @@ TEST_F(ConfigSourcePages, HiddenPagesFitThePageRoomOfTheWindow) {
   TFakePageHost host;
   host.System = Dir.path();
   int column = 0;
-  windows::TConfigDirPage directory(Dialogs, host, column);
+  bool ascending = true;
+  windows::TConfigDirPage directory(Dialogs, host, column, ascending);
   directory.resize(room);
   directory.FillDirView(System);
   ExpectNothingClipped(directory, "config-directory");

@@ -22,12 +22,6 @@ namespace testing_support {
 
 using Lines = std::vector<std::string>;
 
-inline roster::TStringList ListOf(const Lines& lines) {
-  roster::TStringList list;
-  for (const std::string& line : lines) list.Add(line);
-  return list;
-}
-
 class ConfigWindow : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -35,17 +29,19 @@ class ConfigWindow : public ::testing::Test {
     System = Dir.file("System");
     Dir.write("System/XPlayers.int", "[DecoText]\r\nGorge=\"Big|Green\"\r\nAnn=\"Small\"\r\n");
     roster::GameFiles().LoadIntFiles(System);
-    Window = std::make_unique<windows::TFmConfig>(Dialogs);
+    Window = std::make_unique<windows::TFmConfig>(Dialogs, ViewState);
     Window->SetSystemDir(System);
-    Window->SetMeshList(ListOf({"Jugg.JuggMaleA=Gorge", "Jugg.JuggFemaleA=Jugg female", "Aliens.A=A", "X.Y=Y"}));
-    Window->SetFaceList(ListOf({"F.a=Face a"}));
-    Window->SetSkinList(ListOf({"S.a=Skin a", "S.b=Skin b"}));
-    Window->SetVoiceList(ListOf({"xGame.MercMaleVoice=Merc"}));
-    Window->SetPortraitList(ListOf({"P.a=Portrait a"}));
-    Window->SetSpeciesList(ListOf({"xGame.SPECIES_Jugg=Juggernaut"}));
-    Window->SetRagDollList(ListOf({"Bot2=Bot2"}));
-    Window->SetSkeletonList(ListOf({"K.a=Skel a", "K.b=Skel b"}));
-    Window->SetBiographyList(ListOf({"XPlayers.Ann", "XPlayers.Gorge"}));
+    roster::TValueLists lists(roster::TValueLists::TRules::AsAdded);
+    lists.Meshes.AssignLines({"Jugg.JuggMaleA=Gorge", "Jugg.JuggFemaleA=Jugg female", "Aliens.A=A", "X.Y=Y"});
+    lists.Faces.AssignLines({"F.a=Face a"});
+    lists.Skins.AssignLines({"S.a=Skin a", "S.b=Skin b"});
+    lists.Voice.AssignLines({"xGame.MercMaleVoice=Merc"});
+    lists.Portraits.AssignLines({"P.a=Portrait a"});
+    lists.Species.AssignLines({"xGame.SPECIES_Jugg=Juggernaut"});
+    lists.RagDoll.AssignLines({"Bot2=Bot2"});
+    lists.Skeleton.AssignLines({"K.a=Skel a", "K.b=Skel b"});
+    lists.Texts.AssignLines({"XPlayers.Ann", "XPlayers.Gorge"});
+    Window->SetLists(lists);
   }
   void TearDown() override { roster::GameFiles().FreeIntFiles(); }
 
@@ -86,6 +82,7 @@ class ConfigWindow : public ::testing::Test {
   TempDir Dir;
   std::string System;
   TFakeDialogs Dialogs;
+  windows::TConfigViewState ViewState;
   std::unique_ptr<windows::TFmConfig> Window;
 };
 

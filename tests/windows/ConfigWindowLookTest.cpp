@@ -99,9 +99,9 @@ bool NameShownWhole(const QTreeWidget& view, int row) {
 }
 
 TEST_F(ConfigWindow, NamesShowWholeWhileTheTranslationsKeepRoom) {
-  roster::TUtStringlist stock;
-  for (const std::string& mesh : windows::BuiltInMeshes()) stock.Add(mesh);
-  Window->SetMeshList(stock);
+  roster::TValueLists stock(roster::TValueLists::TRules::AsAdded);
+  for (const std::string& mesh : windows::BuiltInMeshes()) stock.Meshes.Add(mesh);
+  Window->SetLists(stock);
   Show(windows::ltMesh);
   QTreeWidget& view = *Window->lvListContent;
   for (int row = 0; row < view.topLevelItemCount(); ++row)

@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,9 +18,11 @@
 #include "roster/PuGameFiles.h"
 #include "windows/LineView.h"
 #include "windows/PathEdit.h"
-#include "windows/PfCustomContentCheck.h"
 #include "windows/PfBotConfig.h"
+#include "windows/PfConfigPackagePage.h"
+#include "windows/PfCustomContentCheck.h"
 #include "windows/PfItemEdit.h"
+#include "windows/SourceView.h"
 
 using namespace testing_support;
 using windows::TFmConfig;
@@ -74,13 +77,13 @@ TEST_F(ConfigWindow, NewEditAndDeleteWorkThroughTheItemEditorAndKeepRowsAndLines
   Window->buNewListItem->click();
   EXPECT_EQ(proposal, "NewItem4|NewItem4");
   EXPECT_EQ(Dialogs.Messages(), Lines{"\"x.y\" is already in the list."});
-  EXPECT_EQ(Window->MeshList().Lines().back(), "Jugg.New=New one");
+  EXPECT_EQ(Window->Lists().Meshes.Lines().back(), "Jugg.New=New one");
   EXPECT_EQ(Rows().back(), "Jugg.New|New one");
 
   // Cancel adds nothing.
   Dialogs.Windows.push_back([](QDialog&) { return TModalResult::mrCancel; });
   Window->buNewListItem->click();
-  EXPECT_EQ(Window->MeshList().Count(), 5);
+  EXPECT_EQ(Window->Lists().Meshes.Count(), 5);
 
   // Edit: the name is read-only; the translation lands in line k.
   Select(1);
@@ -94,13 +97,13 @@ TEST_F(ConfigWindow, NewEditAndDeleteWorkThroughTheItemEditorAndKeepRowsAndLines
     return TModalResult::mrOk;
   });
   Window->buEditListItem->click();
-  EXPECT_EQ(Window->MeshList()[1], "Jugg.JuggFemaleA=Laura");
+  EXPECT_EQ(Window->Lists().Meshes[1], "Jugg.JuggFemaleA=Laura");
   EXPECT_EQ(Rows()[1], "Jugg.JuggFemaleA|Laura");
 
   // Delete row 3: line 3 goes, no question asked.
   Select(3);
   Window->buDeleteListItem->click();
-  EXPECT_EQ(Window->MeshList().Lines(),
+  EXPECT_EQ(Window->Lists().Meshes.Lines(),
             (Lines{"Jugg.JuggMaleA=Gorge", "Jugg.JuggFemaleA=Laura", "Aliens.A=A", "Jugg.New=New one"}));
   EXPECT_EQ(Rows().size(), 4u);
   EXPECT_EQ(Dialogs.Messages().size(), 1u);
@@ -109,10 +112,10 @@ TEST_F(ConfigWindow, NewEditAndDeleteWorkThroughTheItemEditorAndKeepRowsAndLines
 TEST_F(ConfigWindow, DropsAddEachReferenceOnceAndOnlyToTheListShown) {
   Show(windows::ltSkeleton);
   Drop({"K.c=Skel c", "k.A=again", "NoPackage=x", "K.d"});
-  EXPECT_EQ(Window->SkeletonList().Lines(), (Lines{"K.a=Skel a", "K.b=Skel b", "K.c=Skel c", "K.d=K.d"}));
+  EXPECT_EQ(Window->Lists().Skeleton.Lines(), (Lines{"K.a=Skel a", "K.b=Skel b", "K.c=Skel c", "K.d=K.d"}));
   EXPECT_EQ(Rows().size(), 4u);
   Drop({"K.c=Skel c"});
-  EXPECT_EQ(Window->SkeletonList().Count(), 4);
+  EXPECT_EQ(Window->Lists().Skeleton.Count(), 4);
   // Text from elsewhere is no drag of ours.
   QMimeData text;
   text.setText(QStringLiteral("K.e=Skel e"));
@@ -120,8 +123,8 @@ TEST_F(ConfigWindow, DropsAddEachReferenceOnceAndOnlyToTheListShown) {
   // Ragdoll names are Karma ids, without a package.
   Window->cbListType->setCurrentIndex(windows::ltRagDoll);
   EXPECT_EQ(Window->AddLines({"BotA=BotA", "bot2=Bot2"}), 1);
-  EXPECT_EQ(Window->RagDollList().Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
-  EXPECT_EQ(Window->MeshList().Count(), 4);
+  EXPECT_EQ(Window->Lists().RagDoll.Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
+  EXPECT_EQ(Window->Lists().Meshes.Count(), 4);
 }
 
 TEST_F(ConfigWindow, TheBiographyListTouchesOnlyBiographies) {
@@ -137,8 +140,8 @@ TEST_F(ConfigWindow, TheBiographyListTouchesOnlyBiographies) {
   Select(0);
   Window->buDeleteListItem->click();
   Drop({"XPlayers.Gorge=dup", "MyMod.Tess=Tess"});
-  EXPECT_EQ(Window->BiographyList().Lines(), (Lines{"XPlayers.Gorge", "MyMod.Tess"}));
-  EXPECT_EQ(Window->MeshList().Count(), 4);
+  EXPECT_EQ(Window->Lists().Texts.Lines(), (Lines{"XPlayers.Gorge", "MyMod.Tess"}));
+  EXPECT_EQ(Window->Lists().Meshes.Count(), 4);
 
   // New: the key comes from a bot's name, and the reference joins at once.
   Dialogs.Inputs.push_back(std::string("Ann"));
@@ -149,7 +152,7 @@ TEST_F(ConfigWindow, TheBiographyListTouchesOnlyBiographies) {
   EXPECT_EQ(requests[0].Ref, "");
   EXPECT_FALSE(requests[0].EditExisting);
   EXPECT_EQ(requests[0].SystemDir, System);
-  EXPECT_EQ(Window->BiographyList().Lines(), (Lines{"XPlayers.Gorge", "MyMod.Tess", "XPlayers.AnnBio"}));
+  EXPECT_EQ(Window->Lists().Texts.Lines(), (Lines{"XPlayers.Gorge", "MyMod.Tess", "XPlayers.AnnBio"}));
   EXPECT_EQ(Window->lvListContent->currentItem()->text(0), "XPlayers.AnnBio");
 
   // Edit: the selected reference, its key kept; nothing added twice.
@@ -158,8 +161,8 @@ TEST_F(ConfigWindow, TheBiographyListTouchesOnlyBiographies) {
   ASSERT_EQ(requests.size(), 2u);
   EXPECT_EQ(requests[1].Ref, "XPlayers.Gorge");
   EXPECT_TRUE(requests[1].EditExisting);
-  EXPECT_EQ(Window->BiographyList().Count(), 3);
-  EXPECT_EQ(Window->MeshList().Count(), 4);
+  EXPECT_EQ(Window->Lists().Texts.Count(), 3);
+  EXPECT_EQ(Window->Lists().Meshes.Count(), 4);
 }
 
 TEST_F(ConfigWindow, KarmaDataListsTheAssetIdsAndAMalformedFileListsNothing) {
@@ -179,15 +182,15 @@ TEST_F(ConfigWindow, KarmaDataListsTheAssetIdsAndAMalformedFileListsNothing) {
   // ">" and ">>" take nothing from the wizard page.
   Window->PageControl1->setCurrentWidget(Window->taWizard);
   Window->buAddAll->click();
-  EXPECT_EQ(Window->RagDollList().Count(), 1);
+  EXPECT_EQ(Window->Lists().RagDoll.Count(), 1);
   // On the Karma page ">" takes the selected row, ">>" every row; Bot2 is
   // there already.
   Window->PageControl1->setCurrentWidget(Window->taKarmaData);
   Window->lvKarmaData->setCurrentItem(Window->lvKarmaData->topLevelItem(1));
   Window->buAddSelected->click();
-  EXPECT_EQ(Window->RagDollList().Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
+  EXPECT_EQ(Window->Lists().RagDoll.Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
   Window->buAddAll->click();
-  EXPECT_EQ(Window->RagDollList().Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
+  EXPECT_EQ(Window->Lists().RagDoll.Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
 
   Dialogs.Files.push_back(Dir.file("KarmaData/Broken.ka"));
   Window->feKarmaData->Browse();
@@ -212,22 +215,22 @@ TEST_F(ConfigWindow, WizardHarvestsEveryRosterOnceWithoutAskingAboutBadNumbers) 
   EXPECT_EQ(Window->SkippedLines(), 1);
   EXPECT_FALSE(Window->laSkipped->isHidden());
   const Lines meshes{"Jugg.JuggMaleA=Gorge", "Jugg.JuggFemaleA=Jugg female", "Aliens.A=A", "X.Y=Y", "Merc.A=Merc.A"};
-  EXPECT_EQ(Window->MeshList().Lines(), meshes);
+  EXPECT_EQ(Window->Lists().Meshes.Lines(), meshes);
   EXPECT_EQ(Rows().size(), meshes.size());  // the list shown is shown again
-  EXPECT_EQ(Window->RagDollList().Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
-  EXPECT_EQ(Window->SkeletonList().Count(), 2);
-  EXPECT_EQ(Window->VoiceList().Count(), 1);
-  EXPECT_EQ(Window->SpeciesList().Count(), 1);
-  EXPECT_EQ(Window->BiographyList().Lines(), (Lines{"XPlayers.Ann", "XPlayers.Gorge", "XPlayers.Cy"}));
-  EXPECT_EQ(Window->SkinList().Lines().back(), "PlayerSkins.JuggMaleABodyA=PlayerSkins.JuggMaleABodyA");
+  EXPECT_EQ(Window->Lists().RagDoll.Lines(), (Lines{"Bot2=Bot2", "BotA=BotA"}));
+  EXPECT_EQ(Window->Lists().Skeleton.Count(), 2);
+  EXPECT_EQ(Window->Lists().Voice.Count(), 1);
+  EXPECT_EQ(Window->Lists().Species.Count(), 1);
+  EXPECT_EQ(Window->Lists().Texts.Lines(), (Lines{"XPlayers.Ann", "XPlayers.Gorge", "XPlayers.Cy"}));
+  EXPECT_EQ(Window->Lists().Skins.Lines().back(), "PlayerSkins.JuggMaleABodyA=PlayerSkins.JuggMaleABodyA");
 
   // A second press lists the same rosters and adds nothing.
-  const Lines faces = Window->FaceList().Lines();
+  const Lines faces = Window->Lists().Faces.Lines();
   Window->buDoUplSearch->click();
   EXPECT_EQ(Window->lvBotLists->topLevelItemCount(), 2);
-  EXPECT_EQ(Window->MeshList().Lines(), meshes);
-  EXPECT_EQ(Window->FaceList().Lines(), faces);
-  EXPECT_EQ(Window->BiographyList().Count(), 3);
+  EXPECT_EQ(Window->Lists().Meshes.Lines(), meshes);
+  EXPECT_EQ(Window->Lists().Faces.Lines(), faces);
+  EXPECT_EQ(Window->Lists().Texts.Count(), 3);
 }
 
 TEST_F(ConfigWindow, EveryListPageAndTheSmallWindowsShowEverythingWhole) {
@@ -245,7 +248,9 @@ TEST_F(ConfigWindow, EveryListPageAndTheSmallWindowsShowEverythingWhole) {
 
   windows::TFrmCustomContentCheck check(Dialogs);
   check.SetCheckDir(System);
-  check.AddMeshes(Window->MeshList());
+  roster::TValueLists meshes(roster::TValueLists::TRules::AsAdded);
+  meshes.Meshes = Window->Lists().Meshes;
+  check.AddLists(meshes);
   check.CheckContent();
   ExpectNothingClipped(check, "contentcheck");
 
@@ -264,23 +269,31 @@ namespace {
 TEST(ColumnSort, TheSameColumnReversesAndAnotherKeepsTheDirectionForLaterWindowsToo) {
   TestApp();
   TFakeDialogs dialogs;
-  const bool before = windows::PackageSortAscending;
+  windows::TConfigViewState state;
+  const auto click = [](TFmConfig& window, int column) {
+    window.PackagePage->lvPackageContent->header()->sectionClicked(column);
+  };
   {
-    TFmConfig window(dialogs);
+    TFmConfig window(dialogs, state);
     EXPECT_EQ(window.FPackageSortColumn, -1);
     EXPECT_EQ(window.FDirSortColumn, 0);
-    windows::ColumnClick(2, window.FPackageSortColumn, windows::PackageSortAscending);
-    EXPECT_EQ(windows::PackageSortAscending, before);
-    windows::ColumnClick(2, window.FPackageSortColumn, windows::PackageSortAscending);
-    windows::ColumnClick(0, window.FPackageSortColumn, windows::PackageSortAscending);
+    click(window, 2);
+    EXPECT_TRUE(state.PackageSortAscending);
+    click(window, 2);
+    click(window, 0);
     EXPECT_EQ(window.FPackageSortColumn, 0);
-    EXPECT_EQ(windows::PackageSortAscending, !before);
+    EXPECT_FALSE(state.PackageSortAscending);
+    EXPECT_TRUE(state.DirSortAscending);
   }
-  // The next window sorts as the last one left off.
-  TFmConfig next(dialogs);
-  windows::ColumnClick(1, next.FPackageSortColumn, windows::PackageSortAscending);
-  EXPECT_EQ(windows::PackageSortAscending, !before);
-  windows::PackageSortAscending = before;
+  // The next window given the same state sorts as the last one left off;
+  // one given a state of its own starts ascending.
+  TFmConfig next(dialogs, state);
+  click(next, 1);
+  EXPECT_FALSE(next.PackagePage->lvPackageContent->Ascending());
+  windows::TConfigViewState own;
+  TFmConfig other(dialogs, own);
+  EXPECT_TRUE(other.PackagePage->lvPackageContent->Ascending());
+  EXPECT_FALSE(state.PackageSortAscending);
 }
 
 }  // namespace

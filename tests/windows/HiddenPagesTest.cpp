@@ -34,7 +34,6 @@ class DirPageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TestApp();
-    windows::DirSortAscending = true;
     Dir.write("Files/Readme.txt", "r");
     Dir.write("Files/Small.bin", "");
     std::filesystem::resize_file(Dir.file("Files/Small.bin"), 1048575);
@@ -45,9 +44,8 @@ class DirPageTest : public ::testing::Test {
     Stamp(Dir.file("Files/Small.bin"), QDate(2020, 1, 2), QTime(23, 0));
     Stamp(Dir.file("Files/Big.u"), QDate(1999, 12, 31), QTime(10, 30));
     Host.System = Dir.file("System");
-    Page = std::make_unique<windows::TConfigDirPage>(Dialogs, Host, SortColumn);
+    Page = std::make_unique<windows::TConfigDirPage>(Dialogs, Host, SortColumn, Ascending);
   }
-  void TearDown() override { windows::DirSortAscending = true; }
 
   std::vector<std::string> Names() const { return Page->lvDirView->ColumnTexts(0); }
 
@@ -55,6 +53,7 @@ class DirPageTest : public ::testing::Test {
   TFakeDialogs Dialogs;
   TFakePageHost Host;
   int SortColumn = 0;
+  bool Ascending = true;
   std::unique_ptr<windows::TConfigDirPage> Page;
 };
 

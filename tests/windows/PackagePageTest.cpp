@@ -24,12 +24,10 @@ class PackagePageTest : public ::testing::Test {
  protected:
   void SetUp() override {
     TestApp();
-    windows::PackageSortAscending = true;
-    Page = std::make_unique<TConfigPackagePage>(Dialogs, Host, SortColumn);
+    Page = std::make_unique<TConfigPackagePage>(Dialogs, Host, SortColumn, Ascending);
     Page->resize(700, 500);
     Page->show();
   }
-  void TearDown() override { windows::PackageSortAscending = true; }
 
   // The user browses for a package and picks `path` (nothing for Cancel).
   void Browse(std::optional<std::string> path) {
@@ -62,6 +60,7 @@ class PackagePageTest : public ::testing::Test {
   TFakeDialogs Dialogs;
   TFakePageHost Host;
   int SortColumn = -1;
+  bool Ascending = true;
   std::unique_ptr<TConfigPackagePage> Page;
 };
 
@@ -257,14 +256,14 @@ TEST_P(PackageSortTest, ClickSortsAndASecondClickReverses) {
   EXPECT_TRUE(ordered(Column(column), 1)) << ::testing::PrintToString(Column(column));
   Page->lvPackageContent->header()->sectionClicked(column);
   EXPECT_TRUE(ordered(Column(column), -1)) << ::testing::PrintToString(Column(column));
-  EXPECT_FALSE(windows::PackageSortAscending);
+  EXPECT_FALSE(Ascending);
 
   // Another column keeps the direction; so does the next window.
   const int other = (column + 1) % 4;
   Page->lvPackageContent->header()->sectionClicked(other);
   EXPECT_TRUE(ordered(Column(other), -1));
   int nextColumn = -1;
-  TConfigPackagePage next(Dialogs, Host, nextColumn);
+  TConfigPackagePage next(Dialogs, Host, nextColumn, Ascending);
   EXPECT_FALSE(next.lvPackageContent->Ascending());
   EXPECT_EQ(SortColumn, other);
 }

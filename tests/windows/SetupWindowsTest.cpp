@@ -6,8 +6,9 @@
 #include <algorithm>
 
 #include <QAction>
-#include <QLineEdit>
 #include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
@@ -16,8 +17,10 @@
 #include "platform/TextFile.h"
 #include "windows/LineView.h"
 #include "windows/PfBotConfig.h"
+#include "windows/PfConfigPackagePage.h"
 #include "windows/PfCustomContentCheck.h"
 #include "windows/PfEditBio.h"
+#include "windows/SourceView.h"
 
 using namespace testing_support;
 using windows::TFmConfig;
@@ -58,9 +61,9 @@ TEST_F(SetupWindows, SearchPackagesHandsTheListsInAndTakesThemBackHoweverTheWind
   Dialogs.Windows.push_back([this](QDialog& dialog) {
     auto& window = dynamic_cast<TFmConfig&>(dialog);
     EXPECT_EQ(window.windowTitle(), "Configuration");
-    EXPECT_EQ(window.SkeletonList().Lines(), Form->Skeletons().Lines());
-    EXPECT_EQ(window.SpeciesList().Lines(), Form->SpeciesList().Lines());
-    EXPECT_EQ(window.BiographyList().Lines(), Form->Texts().Lines());
+    EXPECT_EQ(window.Lists().Skeleton.Lines(), Form->Lists().Skeleton.Lines());
+    EXPECT_EQ(window.Lists().Species.Lines(), Form->Lists().Species.Lines());
+    EXPECT_EQ(window.Lists().Texts.Lines(), Form->Lists().Texts.Lines());
     window.show();
     window.cbListType->setCurrentIndex(windows::ltRagDoll);
     window.AddLines({"BotA=Bot A"});
@@ -71,8 +74,8 @@ TEST_F(SetupWindows, SearchPackagesHandsTheListsInAndTakesThemBackHoweverTheWind
   });
   Control<QAction>(*Form, "miManualPackageSearch")->trigger();
   EXPECT_TRUE(Dialogs.Windows.empty());
-  EXPECT_EQ(Form->RagDolls().Lines(), TLines{"BotA=Bot A"});
-  EXPECT_TRUE(Holds(Form->Meshes().Lines(), "Custom.Mesh=Custom"));
+  EXPECT_EQ(Form->Lists().RagDoll.Lines(), TLines{"BotA=Bot A"});
+  EXPECT_TRUE(Holds(Form->Lists().Meshes.Lines(), "Custom.Mesh=Custom"));
   EXPECT_TRUE(HasRow(Control<QComboBox>(*Form, "cbRagDoll"), "Bot A"));
   EXPECT_TRUE(HasRow(Control<QComboBox>(*Form, "cbMesh"), "Custom"));
   const TLines file = Lines(Ini);
@@ -80,6 +83,31 @@ TEST_F(SetupWindows, SearchPackagesHandsTheListsInAndTakesThemBackHoweverTheWind
   EXPECT_TRUE(Holds(Section(file, "FMeshes"), "Custom.Mesh=Custom"));
   // The bot is shown again with its own values.
   EXPECT_EQ(Control<QComboBox>(*Form, "cbMesh")->currentText(), "JuggMaleA");
+}
+
+TEST_F(SetupWindows, TheNextConfigurationWindowSortsAsTheLastOneLeftOff) {
+  WriteValueListFile();
+  WriteRoster({"[Public]", BotLine("Ann")});
+  ASSERT_TRUE(Start());
+  const auto packageView = [](QDialog& dialog) {
+    return dynamic_cast<TFmConfig&>(dialog).PackagePage->lvPackageContent;
+  };
+  Dialogs.Windows.push_back([&](QDialog& dialog) {
+    windows::TSourceView* view = packageView(dialog);
+    EXPECT_TRUE(view->Ascending());
+    view->header()->sectionClicked(0);
+    view->header()->sectionClicked(0);
+    EXPECT_FALSE(view->Ascending());
+    return TModalResult::mrNone;
+  });
+  Control<QAction>(*Form, "miManualPackageSearch")->trigger();
+  Dialogs.Windows.push_back([&](QDialog& dialog) {
+    EXPECT_FALSE(packageView(dialog)->Ascending());
+    return TModalResult::mrNone;
+  });
+  Control<QAction>(*Form, "miManualPackageSearch")->trigger();
+  EXPECT_TRUE(Dialogs.Windows.empty());
+  EXPECT_EQ(Form->ConfigWindows, 2);
 }
 
 TEST_F(SetupWindows, ABiographyMadeInTheWindowCanBePickedOnceItCloses) {
@@ -105,7 +133,7 @@ TEST_F(SetupWindows, ABiographyMadeInTheWindowCanBePickedOnceItCloses) {
   });
   Control<QAction>(*Form, "miManualPackageSearch")->trigger();
   EXPECT_EQ(Dialogs.Asked[1].Extra, "Name of the bot :|Ann");  // the shown bot's name proposed
-  EXPECT_TRUE(Holds(Form->Texts().Lines(), "XPlayers.TessBio"));
+  EXPECT_TRUE(Holds(Form->Lists().Texts.Lines(), "XPlayers.TessBio"));
   EXPECT_TRUE(HasRow(Control<QComboBox>(*Form, "cbText"), "XPlayers.TessBio"));
   EXPECT_NE(platform::ReadFileBytes(System + "/XPlayers.int").find("TessBio=\"Name:  Tess|"), std::string::npos);
   EXPECT_EQ(Form->CurrentBot()->Text, "XPlayers.Gorge");  // no bot was pointed at it
@@ -181,12 +209,12 @@ TEST_F(SetupWindows, FirstStartMergesTheRostersWithoutAskingAboutBadNumbers) {
   ASSERT_TRUE(Start());
   EXPECT_EQ(Form->ContentChecks, 1);
   for (const TAsked& asked : Dialogs.Asked) EXPECT_NE(asked.Kind, "input") << asked.Text;
-  EXPECT_TRUE(Holds(Form->Meshes().Lines(), "Custom.Yo=Yo"));
-  EXPECT_FALSE(Holds(Form->Meshes().Lines(), "Custom.Zed=Zed"));
-  EXPECT_EQ(std::count(Form->Voices().Lines().begin(), Form->Voices().Lines().end(),
+  EXPECT_TRUE(Holds(Form->Lists().Meshes.Lines(), "Custom.Yo=Yo"));
+  EXPECT_FALSE(Holds(Form->Lists().Meshes.Lines(), "Custom.Zed=Zed"));
+  EXPECT_EQ(std::count(Form->Lists().Voice.Lines().begin(), Form->Lists().Voice.Lines().end(),
                        "xGame.MercMaleVoice=MercMaleVoice"),
             1);
-  EXPECT_TRUE(Holds(Form->SpeciesList().Lines(), "xGame.SPECIES_Merc=Mercenary"));
+  EXPECT_TRUE(Holds(Form->Lists().Species.Lines(), "xGame.SPECIES_Merc=Mercenary"));
   EXPECT_TRUE(Holds(Section(Lines(Ini), "FMeshes"), "Custom.Yo=Yo"));
   EXPECT_TRUE(HasRow(Control<QComboBox>(*Form, "cbMesh"), "Yo"));
 }
@@ -240,7 +268,7 @@ TEST_F(SetupWindows, TheContentCheckShownAddsEachReferenceOnceHoweverOftenItRuns
   });
   Control<QAction>(*Form, "acCustomContentCheck")->trigger();
   EXPECT_FALSE(Control<QAction>(*Form, "acCustomContentCheck")->isVisible());
-  const TLines meshes = Form->Meshes().Lines();
+  const TLines meshes = Form->Lists().Meshes.Lines();
   EXPECT_EQ(std::count(meshes.begin(), meshes.end(), "Custom.Mesh=Custom.Mesh"), 1);
   EXPECT_TRUE(Holds(meshes, "Jugg.JuggMaleA=Gorge"));  // held under its own name: not added again
   EXPECT_EQ(meshes.size(), 2u);

@@ -88,7 +88,7 @@ TEST_F(StartUp, BlankValueListNameReportsTheFailedWriteAndGoesOn) {
   ASSERT_EQ(Dialogs.Messages().size(), 1u);
   EXPECT_EQ(Dialogs.Asked[0].Type, TMsgDlgType::mtError);
   EXPECT_EQ(Form->BotCount(), 1);  // the roster was still loaded
-  EXPECT_EQ(Form->Meshes().Count(), 31);
+  EXPECT_EQ(Form->Lists().Meshes.Count(), 31);
 }
 
 TEST_F(StartUp, FirstStartWritesTheBuiltInTablesAndTheNextStartShowsTheSame) {
@@ -151,12 +151,12 @@ TEST_F(StartUp, StoredListsAreReadByTheirOwnRules) {
             "Gone.SPECIES_Lost=Lost\r\n[FRagdoll]\r\nBot.Rag=Rag\r\n[FSex]\r\nMale=Male\r\n");
   Dialogs.DefaultAnswer = TModalResult::mrYes;  // Gorge's skins are not listed
   ASSERT_TRUE(Start());
-  EXPECT_EQ(Form->Meshes().Lines(), std::vector<std::string>{"Jugg.JuggMaleA=JuggMaleA"});
+  EXPECT_EQ(Form->Lists().Meshes.Lines(), std::vector<std::string>{"Jugg.JuggMaleA=JuggMaleA"});
   // Menu and species take the keys only; a species whose .int file is not
   // there is dropped.
-  EXPECT_EQ(Form->MenuList().Lines(), std::vector<std::string>{"SP=SP"});
-  EXPECT_EQ(Form->SpeciesList().Lines(), std::vector<std::string>{"xGame.SPECIES_Jugg=Juggernaut"});
-  EXPECT_EQ(Form->RagDolls().Lines(), std::vector<std::string>{"Bot.Rag=Rag"});
+  EXPECT_EQ(Form->Lists().Menu.Lines(), std::vector<std::string>{"SP=SP"});
+  EXPECT_EQ(Form->Lists().Species.Lines(), std::vector<std::string>{"xGame.SPECIES_Jugg=Juggernaut"});
+  EXPECT_EQ(Form->Lists().RagDoll.Lines(), std::vector<std::string>{"Bot.Rag=Rag"});
   // Writing the lists back leaves the templates alone.
   Form->SaveValueLists();
   const std::vector<std::string> file = Lines(Ini);
