@@ -1,6 +1,7 @@
 #include "roster/PuBotCharacter.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "platform/AsciiText.h"
@@ -28,19 +29,36 @@ constexpr std::string_view ItemKeys[] = {
     "Text",        "Sex",            "Menu",    "Aggressiveness", "CombatStyle", "FavoriteWeapon", "bJumpy",
     "StrafingAbility", "Tactics",    "Accuracy", "Ragdoll", "Skeleton", "ReactionTime",
 };
+static_assert(std::size(ItemKeys) == 20, "one quote flag of the record per key");
 
-bool IsKnownItem(std::string_view item) {
-  for (std::string_view key : ItemKeys)
-    if (platform::StartsText(key, item)) return true;
-  return false;
-}
 
 // The items' part of a PlayerLine: after the first "(", without the
-// closing ")".
+// closing ")". A "(" inside a quoted name of a line written without
+// parentheses opens nothing.
 std::string_view ItemsOf(std::string_view line) {
   const std::size_t open = line.find('(');
-  if (open != std::string_view::npos) line.remove_prefix(open + 1);
+  if (open != std::string_view::npos && open < line.find('"')) line.remove_prefix(open + 1);
   return WithoutClosingParenthesis(line);
+}
+
+// The key an item sets: its index in ItemKeys, or -1.
+int KeyOf(std::string_view item) {
+  for (std::size_t k = 0; k < std::size(ItemKeys); ++k)
+    if (platform::StartsText(ItemKeys[k], item)) return static_cast<int>(k);
+  return -1;
+}
+
+bool IsQuoted(std::string_view value) { return !value.empty() && value.front() == '"' && value.back() == '"'; }
+
+// A bare value must read back as itself: no "," (it would end the item),
+// no leading double quote (it would begin a quoted value), no blanks at the
+// end (the reader trims them). Parentheses go in quotes too, so that no
+// reader of the line takes one for the end of the items.
+bool NeedsQuotes(std::string_view value) {
+  if (value.find_first_of(",()") != std::string_view::npos) return true;
+  if (!value.empty() && static_cast<unsigned char>(value.back()) < 33) return true;
+  const std::string rest = platform::TrimLeft(value);
+  return !rest.empty() && rest.front() == '"';
 }
 
 }  // namespace
@@ -66,6 +84,7 @@ void TBotCharacter::SetCombatStyle(double v) { CombatStyle_ = std::clamp(v, -1.0
 void TBotCharacter::SetTactics(double v) { Tactics_ = std::clamp(v, -5.0, 5.0); }
 
 void TBotCharacter::Reset() {
+  quoted_.reset();
   SetVoice("");
   SetRagdoll("");
   SetAccuracy(0);
@@ -116,7 +135,7 @@ void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask) {
 std::vector<std::string> TBotCharacter::UnknownItems(const std::string& s) {
   std::vector<std::string> items;
   ForEachItem(ItemsOf(s), [&items](const std::string& item) {
-    if (!item.empty() && !IsKnownItem(item)) items.push_back(item);
+    if (!item.empty() && KeyOf(item) < 0) items.push_back(item);
   });
   return items;
 }
@@ -124,6 +143,8 @@ std::vector<std::string> TBotCharacter::UnknownItems(const std::string& s) {
 void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuery* ask) {
   TUtType v;
   v.SetString(ValuePart(item));
+  // A value the line holds in quotes is written back in quotes.
+  if (const int key = KeyOf(item); key >= 0) quoted_[static_cast<std::size_t>(key)] = IsQuoted(v.Value);
   // The keys are those of ItemKeys, in its order.
   const auto is = [&item](std::string_view key) { return platform::StartsText(key, item); };
   if (is("DefaultName")) SetDefaultName(v.AsString());
@@ -154,29 +175,38 @@ void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuer
 
 std::string TBotCharacter::GetPlayerLine() const {
   std::string line = "Player=(";
-  const auto item = [&line](std::string_view key, const std::string& value) {
+  const auto item = [&line](std::string_view key, std::string_view value) {
     line += key;
     line += '=';
     line += value;
     line += ',';
   };
-  const auto text = [&item](std::string_view key, const std::string& value) {
-    if (!value.empty()) item(key, value);
+  const auto quoted = [&item](std::string_view key, const std::string& value) { item(key, "\"" + value + "\""); };
+  // A string as it was read, in quotes or bare, unless it cannot stand bare.
+  const auto string = [&](std::string_view key, const std::string& value) {
+    const auto index = static_cast<std::size_t>(KeyOf(key));
+    if (quoted_[index] || NeedsQuotes(value))
+      quoted(key, value);
+    else
+      item(key, value);
+  };
+  const auto text = [&string](std::string_view key, const std::string& value) {
+    if (!value.empty()) string(key, value);
   };
   const auto skill = [&item](std::string_view key, double value) {
     if (value != 0) item(key, FloatText(value));
   };
-  item("DefaultName", "\"" + DefaultName_ + "\"");
-  item("Species", Species_);
-  item("Mesh", Mesh_);
-  item("BodySkin", BodySkin_);
-  item("FaceSkin", FaceSkin_);
-  item("Portrait", Portrait_);
-  item("Text", Text);
+  quoted("DefaultName", DefaultName_);
+  string("Species", Species_);
+  string("Mesh", Mesh_);
+  string("BodySkin", BodySkin_);
+  string("FaceSkin", FaceSkin_);
+  string("Portrait", Portrait_);
+  string("Text", Text);
   text("Voice", Voice_);
   // Sex and Menu are read back as "Male" and "SP" when their item is
   // missing, so an empty value is written out to survive a save and a load.
-  item("Sex", Sex_);
+  string("Sex", Sex_);
   skill("Accuracy", Accuracy_);
   skill("Aggressiveness", Aggressiveness_);
   skill("StrafingAbility", StrafingAbility_);
@@ -185,7 +215,7 @@ std::string TBotCharacter::GetPlayerLine() const {
   skill("ReactionTime", ReactionTime_);
   if (bJumpy_) item("bJumpy", "1");
   text("FavoriteWeapon", FavoriteWeapon_);
-  item("Menu", "\"" + Menu_ + "\"");
+  quoted("Menu", Menu_);
   text("Skeleton", Skeleton_);
   text("Ragdoll", Ragdoll_);
   line.back() = ')';

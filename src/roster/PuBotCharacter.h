@@ -5,6 +5,7 @@
 // The record also rates the bot for its profile and exports it as an
 // UnrealScript PlayerRecordClass.
 
+#include <bitset>
 #include <string>
 #include <vector>
 
@@ -141,6 +142,9 @@ class TBotCharacter {
   std::string FaceSkin_;
   std::string BodySkin_;
   std::string Voice_;
+  // Which items the line read last held in double quotes, by key; they
+  // are written in quotes again.
+  std::bitset<20> quoted_;
 };
 
 }  // namespace roster

@@ -109,6 +109,31 @@ TEST_F(RosterDocumentTest, OneEditChangesOneLineAndKeepsItsUnknownItems) {
   EXPECT_EQ(again.GetPlayerLine(), Doc.Bot(brock).GetPlayerLine());
 }
 
+TEST_F(RosterDocumentTest, QuotedValuesHoldingCommasSurviveAnEditAndASave) {
+  // A mod roster's bot: a name and an inline biography with commas, a
+  // quoted weapon, and unknown items, one of them quoted with a comma.
+  const std::string path = Dir.write(
+      "mod.upl", "[Public]\r\nPlayer=(DefaultName=\"Smith, John\",Race=\"Human, mostly\",Mesh=Jugg.JuggMaleA,"
+                 "Text=\"Hello, world (really)|Line two\",FavoriteWeapon=\"xWeapons.RocketLauncher\",BotUse=1)\r\n");
+  Doc.Load(path);
+  ASSERT_EQ(Doc.Count(), 1);
+  EXPECT_EQ(Doc.Key(0), "Smith, John");
+  Doc.Bot(0).SetAccuracy(1);
+  Doc.BotChanged(Doc.Bot(0));
+  Doc.Save(path);
+  Doc.Load(path);
+  ASSERT_EQ(Doc.Count(), 1);
+  const TBotCharacter& bot = Doc.Bot(0);
+  EXPECT_EQ(bot.GetDefaultName(), "Smith, John");
+  EXPECT_EQ(bot.Text, "Hello, world (really)|Line two");
+  EXPECT_EQ(bot.GetAccuracy(), 1);
+  EXPECT_EQ(platform::ReadLines(path)[1],
+            "Player=(DefaultName=\"Smith, John\",Species=xGame.SPECIES_Jugg,Mesh=Jugg.JuggMaleA,"
+            "BodySkin=PlayerSkins.JuggMaleABodyA,FaceSkin=PlayerSkins.JuggMaleAHeadA,Portrait=PlayerPictures.cJuggMaleAA,"
+            "Text=\"Hello, world (really)|Line two\",Sex=Male,Accuracy=+1.0,"
+            "FavoriteWeapon=\"xWeapons.RocketLauncher\",Menu=\"SP\",Race=\"Human, mostly\",BotUse=1)");
+}
+
 // ---------------------------------------------------------------- layout
 
 TEST_F(RosterDocumentTest, EveryOtherLineStaysAtItsPlace) {
