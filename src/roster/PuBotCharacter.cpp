@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <optional>
 #include <string_view>
 
 #include "platform/AsciiText.h"
@@ -61,6 +62,27 @@ bool NeedsQuotes(std::string_view value) {
   return !rest.empty() && rest.front() == '"';
 }
 
+// The question about a number that cannot be read, told what it is about:
+// a roster holds many bots with the same items.
+class TItemQuery : public TInputQuery {
+ public:
+  TItemQuery(TInputQuery& ask, const TBotCharacter& bot, int lineNumber)
+      : ask_(ask), bot_(bot), lineNumber_(lineNumber) {}
+  std::string Item;
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& text) override {
+    // Items and names may be megabytes long; the box shows pieces of them.
+    std::string about = "Bot: " + platform::Excerpt(bot_.GetDefaultName()) + "\rItem: " + platform::Excerpt(Item);
+    if (lineNumber_ > 0) about += "\rLine: " + std::to_string(lineNumber_);
+    return ask_.InputQuery(caption, about + "\r\r" + prompt, text);
+  }
+
+ private:
+  TInputQuery& ask_;
+  const TBotCharacter& bot_;
+  int lineNumber_;
+};
+
 }  // namespace
 
 void TBotCharacter::SetText(const std::string& value) {
@@ -107,7 +129,7 @@ void TBotCharacter::Reset() {
   SetSkeleton("");
 }
 
-void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask) {
+void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask, int lineNumber) {
   Reset();
   const std::string_view rest = ItemsOf(s);
   // Without a Text item the bot has the default biography reference, and
@@ -117,10 +139,13 @@ void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask) {
   const auto followText = [&] {
     if (!sawText) SetText(Text);
   };
+  std::optional<TItemQuery> query;
+  if (ask) query.emplace(*ask, *this, lineNumber);
   try {
     ForEachItem(rest, [&](const std::string& item) {
       try {
-        ApplyItem(item, sawText, ask);
+        if (query) query->Item = item;
+        ApplyItem(item, sawText, query ? &*query : nullptr);
       } catch (const EConvertError& e) {
         throw EItemError(e.what(), item);
       }

@@ -34,9 +34,10 @@ class TBotCharacter {
 
   // Resets the record and reads a PlayerLine ("Player=(...)" or the part
   // from "(" on). A number that cannot be read is offered through `ask`
-  // (TUtType::AsFloat) and may raise EItemError, leaving the fields read so
-  // far.
-  void SetPlayerLine(const std::string& s, TInputQuery* ask = nullptr);
+  // (TUtType::AsFloat), whose prompt names the bot, the item and, for a
+  // line of a roster file, its 1-based `lineNumber` (0: none); it may raise
+  // EItemError, leaving the fields read so far.
+  void SetPlayerLine(const std::string& s, TInputQuery* ask = nullptr, int lineNumber = 0);
   std::string GetPlayerLine() const;
 
   // The items of a PlayerLine that no field of the record takes, in their

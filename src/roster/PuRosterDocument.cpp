@@ -109,8 +109,8 @@ TRosterFile TRosterFile::Read(const std::string& fileName) {
   return file;
 }
 
-void ReadBotLine(TBotCharacter& bot, const std::string& line, TInputQuery* ask) {
-  bot.SetPlayerLine(std::string(LineValue(line).value_or(line)), ask);
+void ReadBotLine(TBotCharacter& bot, const std::string& line, std::size_t index, TInputQuery* ask) {
+  bot.SetPlayerLine(std::string(LineValue(line).value_or(line)), ask, static_cast<int>(index + 1));
 }
 
 void TRosterDocument::Load(const std::string& fileName) {
@@ -122,7 +122,7 @@ void TRosterDocument::Load(const std::string& fileName) {
     auto bot = std::make_unique<TBotCharacter>();
     TAnswerWatch ask(ask_);
     try {
-      ReadBotLine(*bot, file.Lines[i], &ask);
+      ReadBotLine(*bot, file.Lines[i], i, &ask);
     } catch (const EItemError& e) {
       // The line may be megabytes long: the message quotes pieces of it.
       throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(platform::Excerpt(bot->GetDefaultName())) +

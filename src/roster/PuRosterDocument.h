@@ -53,10 +53,10 @@ struct TRosterFile {
   static TRosterFile Read(const std::string& fileName);
 };
 
-// Parses one bot line into `bot` (the text after its first "="); a number
-// that cannot be read is offered to `ask`, and without one it raises
-// EItemError.
-void ReadBotLine(TBotCharacter& bot, const std::string& line, TInputQuery* ask);
+// Parses one bot line, the roster's line `index` (0-based), into `bot`
+// (the text after its first "="); a number that cannot be read is offered
+// to `ask`, and without one it raises EItemError.
+void ReadBotLine(TBotCharacter& bot, const std::string& line, std::size_t index, TInputQuery* ask);
 
 class TRosterDocument {
  public:

@@ -31,7 +31,7 @@ void ReadRoster(const std::string& path, const std::function<void(const TBotChar
   for (std::size_t i = 0; i < file.Lines.size(); ++i) {
     if (!file.IsBotLine[i]) continue;
     try {
-      ReadBotLine(bot, file.Lines[i], nullptr);
+      ReadBotLine(bot, file.Lines[i], i, nullptr);
     } catch (const EConvertError&) {
       ++scan.SkippedLines;
       continue;

@@ -324,7 +324,9 @@ TEST_F(RosterDocumentTest, AnEmptyFileIsAnEmptyRosterAndANumberMayBeReplaced) {
   AnswerInputBoxes({"1.0"});
   Doc.Load(Dir.write("odd.upl", "[Public]\r\nPlayer=(DefaultName=\"Odd\",Tactics+1.0,Race=Orc)\r\n" + Line("Even") +
                                     "\r\n"));
-  ASSERT_EQ(asked_, std::vector<std::string>{"Illegal floating-point value detected!|Value :|Tactics+1.0"});
+  // The question says which of the roster's bots, items and lines it is about.
+  ASSERT_EQ(asked_, std::vector<std::string>{
+                        "Illegal floating-point value detected!|Bot: Odd\rItem: Tactics+1.0\rLine: 2\r\rValue :|Tactics+1.0"});
   EXPECT_EQ(Doc.Bot(0).GetTactics(), 1.0);
   // The number the user gave is a change still to be saved, and the save
   // writes it; the bot read without a question stays as it was.

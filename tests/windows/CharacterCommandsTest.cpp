@@ -236,6 +236,8 @@ TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
   ASSERT_EQ(Dialogs.Asked.size(), 4u);
   EXPECT_EQ(Dialogs.Asked[0].Text, "The clipboard holds no character.\rA character is one line of the form Player=(...).");
   EXPECT_EQ(Dialogs.Asked[1].Text, "Illegal floating-point value detected!");
+  // Text from the clipboard has no roster line: the bot and the item.
+  EXPECT_EQ(Dialogs.Asked[1].Extra, "Bot: Broken\rItem: Tactics=lots\r\rValue :|lots");
   EXPECT_EQ(Dialogs.Asked[2].Text.rfind("The character on the clipboard could not be read:\r", 0), 0u);
   EXPECT_EQ(Dialogs.Asked[3].Text, Dialogs.Asked[0].Text);
   EXPECT_FALSE(Form->Modified());

@@ -83,3 +83,28 @@ TEST_F(RealRoster, ClickingThroughChangesNothingAndAnEditReachesTheBotShown) {
     }
   }
 }
+
+TEST_F(RealRoster, TheNumberQuestionNamesTheBotTheItemAndTheLine) {
+  REQUIRE_REALDATA("upl/ut2004_stock/xaplayersl3.upl");
+  // The game's second roster with one skill mistyped, as hand-edited
+  // rosters have them.
+  std::string bytes = platform::ReadFileBytes(RealDataPath("upl/ut2004_stock/xaplayersl3.upl"));
+  const std::size_t typo = bytes.find("Tactics=+0.9");
+  ASSERT_NE(typo, std::string::npos);
+  bytes.replace(typo, 12, "Tactics+1.0");
+  const std::string roster = Dir.write("typo.upl", bytes);
+  WriteRoster({"[Public]", BotLine("Gorge")});
+  ASSERT_TRUE(Start());
+  Dialogs.DefaultAnswer = TModalResult::mrYes;  // UT2004's looks are no UT2003 values: go on
+  Dialogs.Asked.clear();
+  Dialogs.Files = {roster};
+  Dialogs.Inputs = {std::string("1.0")};
+  Form->acOpenBotlist->trigger();
+  ASSERT_GE(Dialogs.Asked.size(), 2u);
+  EXPECT_EQ(Dialogs.Asked[1].Kind, "input");
+  EXPECT_EQ(Dialogs.Asked[1].Text, "Illegal floating-point value detected!");
+  EXPECT_EQ(Dialogs.Asked[1].Extra, "Bot: Kragoth\rItem: Tactics+1.0\rLine: 8\r\rValue :|Tactics+1.0");
+  const int kragoth = Form->Roster().Find("Kragoth");
+  ASSERT_GE(kragoth, 0);
+  EXPECT_EQ(Form->Bot(kragoth).GetTactics(), 1.0);
+}
