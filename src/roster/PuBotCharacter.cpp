@@ -165,6 +165,16 @@ std::vector<std::string> TBotCharacter::UnknownItems(const std::string& s) {
   return items;
 }
 
+std::string TBotCharacter::GetPlayerLineKeepingUnknownItems(const std::string& source) const {
+  std::string line = GetPlayerLine();
+  const std::vector<std::string> unknown = UnknownItems(source);
+  if (unknown.empty()) return line;
+  line.pop_back();  // ")"
+  for (const std::string& item : unknown) line.append(",").append(item);
+  line.push_back(')');
+  return line;
+}
+
 void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuery* ask) {
   TUtType v;
   v.SetString(ValuePart(item));

@@ -39,6 +39,11 @@ class TBotCharacter {
   // EItemError, leaving the fields read so far.
   void SetPlayerLine(const std::string& s, TInputQuery* ask = nullptr, int lineNumber = 0);
   std::string GetPlayerLine() const;
+  // GetPlayerLine followed by the items of `source` (a PlayerLine as
+  // SetPlayerLine takes it) that no field of the record takes, in their
+  // order: the whole bot, for the items this program does not know (Race=,
+  // BotUse=, ...) must not get lost on their way through it.
+  std::string GetPlayerLineKeepingUnknownItems(const std::string& source) const;
 
   // The items of a PlayerLine that no field of the record takes, in their
   // order, each trimmed as the reader trims it; empty items are left out.

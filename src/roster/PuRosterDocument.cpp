@@ -45,16 +45,8 @@ struct TAnswerWatch : TInputQuery {
   bool Answered = false;
 };
 
-// The roster's line of a record that changed: its PlayerLine with the items
-// of its old line that the record does not know.
-std::string WithUnknownItems(std::string line, const std::string& oldLine) {
-  const std::vector<std::string> unknown = TBotCharacter::UnknownItems(std::string(LineValue(oldLine).value_or("")));
-  if (unknown.empty()) return line;
-  line.pop_back();  // ")"
-  for (const std::string& item : unknown) line.append(",").append(item);
-  line.push_back(')');
-  return line;
-}
+// What the record reads of a bot line: the text after its first "=".
+std::string ItemsText(const std::string& line) { return std::string(LineValue(line).value_or(line)); }
 
 }  // namespace
 
@@ -110,7 +102,7 @@ TRosterFile TRosterFile::Read(const std::string& fileName) {
 }
 
 void ReadBotLine(TBotCharacter& bot, const std::string& line, std::size_t index, TInputQuery* ask) {
-  bot.SetPlayerLine(std::string(LineValue(line).value_or(line)), ask, static_cast<int>(index + 1));
+  bot.SetPlayerLine(ItemsText(line), ask, static_cast<int>(index + 1));
 }
 
 void TRosterDocument::Load(const std::string& fileName) {
@@ -135,7 +127,7 @@ void TRosterDocument::Load(const std::string& fileName) {
     // A number the user typed in place of the file's is an edit: the line
     // is written anew, and the roster has a change to save.
     answered = answered || ask.Answered;
-    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), ask.Answered ? "" : line});
+    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), ask.Answered ? "" : line, {}});
   }
   Replace(std::move(bots), std::move(file.Lines), std::move(file.IsBotLine));
   fileName_ = fileName;
@@ -144,10 +136,17 @@ void TRosterDocument::Load(const std::string& fileName) {
 }
 
 std::string TRosterDocument::LineOf(const TEntry& entry) const {
-  const std::string line = entry.Bot->GetPlayerLine();
-  if (entry.Line < 0) return line;
+  if (entry.Pasted) return entry.Bot->GetPlayerLineKeepingUnknownItems(ItemsText(*entry.Pasted));
+  if (entry.Line < 0) return entry.Bot->GetPlayerLine();
   const std::string& asRead = lines_[static_cast<std::size_t>(entry.Line)];
-  return line == entry.ReadAs ? asRead : WithUnknownItems(line, asRead);
+  if (entry.Bot->GetPlayerLine() == entry.ReadAs) return asRead;
+  return entry.Bot->GetPlayerLineKeepingUnknownItems(ItemsText(asRead));
+}
+
+std::string TRosterDocument::PlayerLineOf(const TBotCharacter& bot) const {
+  const int index = IndexOf(bot);
+  if (index < 0) throw std::logic_error("the bot is not in this roster");
+  return LineOf(bots_[static_cast<std::size_t>(index)]);
 }
 
 std::vector<std::string> TRosterDocument::Lines() const { return Compose(nullptr); }
@@ -222,6 +221,7 @@ void TRosterDocument::Save(const std::string& fileName) {
     isBotLine[places[b]] = true;
     entry.Line = entry.Bot->LineIndex = static_cast<int>(places[b]);
     entry.ReadAs = entry.Seen = entry.Bot->GetPlayerLine();
+    entry.Pasted.reset();  // what it took from a paste is in its line now
   }
   lines_ = std::move(lines);
   isBotLine_ = std::move(isBotLine);
@@ -304,11 +304,11 @@ int TRosterDocument::Find(std::string_view name) const {
   return -1;
 }
 
-TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot) {
+TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot, std::optional<std::string> pasted) {
   TBotCharacter& added = *bot;
   std::string key = bot->GetDefaultName();
   std::string line = bot->GetPlayerLine();
-  bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}});
+  bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}, std::move(pasted)});
   Renumber(bots_.size() - 1);
   Notify([&added](TRosterObserver& o) { o.BotAdded(added); });
   SetModified(true);
@@ -323,18 +323,23 @@ TBotCharacter& TRosterDocument::Add() {
 
 TBotCharacter& TRosterDocument::PasteAsNew(const std::string& playerLine) {
   auto bot = std::make_unique<TBotCharacter>();
-  bot->SetPlayerLine(playerLine, ask_);
-  return Append(std::move(bot));
+  bot->SetPlayerLine(ItemsText(playerLine), ask_);
+  return Append(std::move(bot), playerLine);
 }
 
 void TRosterDocument::Paste(TBotCharacter& bot, const std::string& playerLine) {
   TEntry& entry = EntryOf(bot);
   TBotCharacter pasted;
-  pasted.SetPlayerLine(playerLine, ask_);  // a line that fails leaves the bot as it was
+  pasted.SetPlayerLine(ItemsText(playerLine), ask_);  // a line that fails leaves the bot as it was
   pasted.LineIndex = bot.LineIndex;
+  const std::string before = LineOf(entry);
+  // The bot is the pasted one as a whole: none of the items of its own
+  // line stay mixed in.
   bot = std::move(pasted);
+  entry.Pasted = playerLine;
   entry.Key = bot.GetDefaultName();
-  BotChanged(bot);
+  entry.Seen = bot.GetPlayerLine();
+  if (LineOf(entry) != before) Touched(bot);
 }
 
 void TRosterDocument::Delete(TBotCharacter& bot) {
@@ -359,6 +364,10 @@ void TRosterDocument::BotChanged(TBotCharacter& bot) {
   std::string line = bot.GetPlayerLine();
   if (line == entry.Seen) return;
   entry.Seen = std::move(line);
+  Touched(bot);
+}
+
+void TRosterDocument::Touched(TBotCharacter& bot) {
   SetModified(true);
   Notify([&bot](TRosterObserver& o) { o.BotChanged(bot); });
 }

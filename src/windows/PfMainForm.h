@@ -409,7 +409,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   // The value-list file, read on first use (EFileError when it cannot be).
   platform::TIniFile& Ini();
   bool FControlsReady = true;
-  roster::TBotCharacter FClipBot;
+  std::string FClipBot;  // the line of the bot Copy Bot took, as a save writes it
   roster::TRosterDocument FRoster;
   roster::TBotCharacter* FCurrentBot = nullptr;
   roster::TStringList FTexts{true, roster::TDuplicates::dupIgnore};

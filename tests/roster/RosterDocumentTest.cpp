@@ -134,6 +134,36 @@ TEST_F(RosterDocumentTest, QuotedValuesHoldingCommasSurviveAnEditAndASave) {
             "FavoriteWeapon=\"xWeapons.RocketLauncher\",Menu=\"SP\",Race=\"Human, mostly\",BotUse=1)");
 }
 
+TEST_F(RosterDocumentTest, CopiesCarryTheWholeBotAndAPasteReplacesItWhole) {
+  REQUIRE_REALDATA("upl/ut2004_stock/xplayersL1.upl");
+  Doc.Load(RealDataPath("upl/ut2004_stock/xplayersL1.upl"));
+  const int brock = Doc.Find("Brock");
+  const int diva = Doc.Find("Diva");
+  ASSERT_GE(brock, 0);
+  ASSERT_GE(diva, 0);
+  // Unchanged, a bot is copied as the file holds it.
+  const std::string copied = Doc.PlayerLineOf(Doc.Bot(brock));
+  EXPECT_EQ(copied, Doc.Lines()[static_cast<std::size_t>(Doc.Bot(brock).LineIndex)]);
+  // Diva's Race="Egyptian", Jumpiness and BotUse go with her.
+  Doc.Paste(Doc.Bot(diva), copied);
+  Doc.PasteAsNew(copied);
+  const std::string brocks =
+      "Player=(DefaultName=\"Brock\",Species=xGame.SPECIES_Merc,Mesh=HumanMaleA.MercMaleC,"
+      "BodySkin=PlayerSkins.MercMaleCBodyA,FaceSkin=PlayerSkins.MercMaleCHeadA,Portrait=PlayerPictures.cMercMaleAC,"
+      "Text=XPlayers.MercMaleCA,Sex=Male,Accuracy=+0.5,StrafingAbility=+1.0,Tactics=+2.0,Menu=\"\","
+      "Race=\"Mercenary\",BotUse=1)";
+  EXPECT_EQ(Doc.PlayerLineOf(Doc.Bot(diva)), brocks);
+  Doc.Save(Dir.file("saved.upl"));
+  const std::vector<std::string> lines = platform::ReadLines(Dir.file("saved.upl"));
+  EXPECT_EQ(lines[static_cast<std::size_t>(Doc.Bot(diva).LineIndex)], brocks);
+  EXPECT_EQ(lines[static_cast<std::size_t>(Doc.Bot(Doc.Count() - 1).LineIndex)], brocks);
+
+  // A paste that differs in an unknown item alone is a change to save.
+  Doc.Paste(Doc.Bot(diva), brocks.substr(0, brocks.size() - 10) + ")");
+  EXPECT_TRUE(Doc.Modified());
+  EXPECT_TRUE(Doc.PlayerLineOf(Doc.Bot(diva)).ends_with(",Race=\"Mercenary\")"));
+}
+
 // ---------------------------------------------------------------- layout
 
 TEST_F(RosterDocumentTest, EveryOtherLineStaysAtItsPlace) {

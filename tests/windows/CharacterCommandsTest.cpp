@@ -220,7 +220,7 @@ TEST_F(CharacterCommands, DragCopiesAppendAfterOneBlankLine) {
 
 TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
   Form->acCopyDataToClipboard->trigger();
-  EXPECT_EQ(Dialogs.Clipboard, Form->Bot(1).GetPlayerLine());
+  EXPECT_EQ(Dialogs.Clipboard, Gorge);  // unchanged: the line as the file holds it
 
   // Plain text and a line with a bad number are refused; the bot stays.
   const std::string before = ShownLine();

@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QSpinBox>
 
 #include "MainFormFixture.h"
@@ -107,4 +108,54 @@ TEST_F(RealRoster, TheNumberQuestionNamesTheBotTheItemAndTheLine) {
   const int kragoth = Form->Roster().Find("Kragoth");
   ASSERT_GE(kragoth, 0);
   EXPECT_EQ(Form->Bot(kragoth).GetTactics(), 1.0);
+}
+
+TEST_F(RealRoster, CopiesCarryTheWholeBotAndPastesReplaceIt) {
+  REQUIRE_REALDATA("upl/ut2004_stock/xplayersL1.upl");
+  std::filesystem::copy_file(RealDataPath("upl/ut2004_stock/xplayersL1.upl"), System + "/xplayersL1.upl");
+  Dialogs.DefaultAnswer = TModalResult::mrYes;  // UT2004's looks are no UT2003 values: go on
+  ASSERT_TRUE(Start());
+  const int brock = Form->Roster().Find("Brock");
+  const int lauren = Form->Roster().Find("Lauren");
+  const int diva = Form->Roster().Find("Diva");
+  ASSERT_TRUE(brock >= 0 && lauren >= 0 && diva >= 0);
+  const std::string brocksFileLine = platform::SplitLines(platform::ReadFileBytes(System + "/xplayersL1.upl"))
+                                         .at(static_cast<std::size_t>(Form->Bot(brock).LineIndex));
+
+  // Brock to the clipboard, to the copy buffer and dragged: his Race and
+  // BotUse go along.
+  Click(brock);
+  Form->acCopyDataToClipboard->trigger();
+  EXPECT_EQ(Dialogs.Clipboard, brocksFileLine);
+  Form->acCopyBot->trigger();
+  const std::optional<std::string> dragged = Form->lbBotList->DragLine();
+  ASSERT_TRUE(dragged.has_value());
+  EXPECT_EQ(*dragged, brocksFileLine);
+
+  // Pasted over Diva and, from the clipboard, over Lauren; dropped.
+  Form->lbBotList->scrollToItem(Form->lbBotList->item(diva));
+  Click(diva);
+  Form->acPasteBot->trigger();
+  Click(lauren);
+  Form->acCopyDataFromClipboard->trigger();
+  QMimeData drop;
+  drop.setData(QString::fromLatin1(windows::BotMimeType), QByteArray::fromStdString(*dragged));
+  ASSERT_TRUE(Form->lbBotListDragDrop(drop, Form->lbBotList));
+
+  const std::string saved = Dir.file("saved.upl");
+  Dialogs.Files = {saved};
+  Form->acSaveAsBotlist->trigger();
+  const std::vector<std::string> lines = Lines(saved);
+  const std::string brocks =
+      "Player=(DefaultName=\"Brock\",Species=xGame.SPECIES_Merc,Mesh=HumanMaleA.MercMaleC,"
+      "BodySkin=PlayerSkins.MercMaleCBodyA,FaceSkin=PlayerSkins.MercMaleCHeadA,Portrait=PlayerPictures.cMercMaleAC,"
+      "Text=XPlayers.MercMaleCA,Sex=Male,Accuracy=+0.5,StrafingAbility=+1.0,Tactics=+2.0,Menu=\"\","
+      "Race=\"Mercenary\",BotUse=1)";
+  const auto lineOf = [&](int bot) { return lines.at(static_cast<std::size_t>(Form->Bot(bot).LineIndex)); };
+  EXPECT_EQ(lineOf(brock), brocksFileLine);
+  EXPECT_EQ(lineOf(diva), brocks);
+  EXPECT_EQ(lineOf(lauren), brocks);
+  std::string copy = brocks;
+  copy.replace(copy.find("Brock"), 5, "Brock(copy)");
+  EXPECT_EQ(lineOf(Form->BotCount() - 1), copy);
 }
