@@ -127,7 +127,7 @@ void TRosterDocument::Load(const std::string& fileName) {
     // A number the user typed in place of the file's is an edit: the line
     // is written anew, and the roster has a change to save.
     answered = answered || ask.Answered;
-    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), ask.Answered ? "" : line, {}});
+    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), ask.Answered ? "" : line, {}, false});
   }
   Replace(std::move(bots), std::move(file.Lines), std::move(file.IsBotLine));
   fileName_ = fileName;
@@ -188,11 +188,16 @@ std::vector<std::string> TRosterDocument::Compose(std::vector<std::size_t>* plac
     put(LineOf(bots_[b]));
     if (places) (*places)[b] = out.size() - 1;
   };
+  // Bots added after a save follow the ones added before it in one run.
+  const bool runGoesOn = insertAfter >= 0 && owner[static_cast<std::size_t>(insertAfter)] != none &&
+                         bots_[owner[static_cast<std::size_t>(insertAfter)]].Added;
   const auto putAdded = [&] {
     if (added.empty()) return;
-    // The empty line before them may be the line of a deleted bot.
-    if (pendingEmpty > 0) --pendingEmpty;
-    put(std::string());
+    if (!runGoesOn) {
+      // The empty line before them may be the line of a deleted bot.
+      if (pendingEmpty > 0) --pendingEmpty;
+      put(std::string());
+    }
     for (std::size_t b : added) putBot(b);
   };
   if (insertAfter < 0) putAdded();
@@ -308,7 +313,7 @@ TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot, std::
   TBotCharacter& added = *bot;
   std::string key = bot->GetDefaultName();
   std::string line = bot->GetPlayerLine();
-  bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}, std::move(pasted)});
+  bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}, std::move(pasted), true});
   Renumber(bots_.size() - 1);
   Notify([&added](TRosterObserver& o) { o.BotAdded(added); });
   SetModified(true);

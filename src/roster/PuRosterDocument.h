@@ -12,7 +12,7 @@
 // record does not know (Race=, BotUse=, ...), in their order; a pasted bot
 // keeps those of the pasted line instead; every other line of the file
 // stays at its place. New bots follow the last bot of the file after one
-// empty line.
+// empty line, and bots added after a save join the run of those before.
 
 #include <memory>
 #include <optional>
@@ -155,6 +155,9 @@ class TRosterDocument {
     std::string ReadAs;  // its PlayerLine right after that line was read
     // The line it took from a paste since, whose unknown items it keeps.
     std::optional<std::string> Pasted;
+    // Joined the roster since it was read (saved since or not): bots added
+    // later join its run rather than start one of their own.
+    bool Added = false;
   };
   TEntry& EntryOf(const TBotCharacter& bot);
   TBotCharacter& Append(std::unique_ptr<TBotCharacter> bot, std::optional<std::string> pasted = std::nullopt);

@@ -197,6 +197,25 @@ TEST_F(RosterDocumentTest, EveryOtherLineStaysAtItsPlace) {
   EXPECT_EQ(added.LineIndex, 9);
 }
 
+TEST_F(RosterDocumentTest, BotsAddedAcrossSavesStayOneRun) {
+  const std::string path = Dir.write("alice.upl", "[Public]\r\n" + Line("Alice") + "\r\n");
+  Doc.Load(path);
+  Doc.Add();
+  Doc.Save(path);
+  Doc.Add();
+  Doc.Save(path);
+  const std::vector<std::string> lines{"[Public]", Line("Alice"), "", Doc.Bot(1).GetPlayerLine(),
+                                       Doc.Bot(2).GetPlayerLine()};
+  EXPECT_EQ(platform::ReadLines(path), lines);
+  // Read again, they are the file's bots: the next one added starts a run.
+  Doc.Load(path);
+  Doc.Add();
+  std::vector<std::string> next = lines;
+  next.push_back("");
+  next.push_back(Doc.Bot(3).GetPlayerLine());
+  EXPECT_EQ(Doc.Lines(), next);
+}
+
 TEST_F(RosterDocumentTest, ARosterWithoutHeaderOrFileGetsOne) {
   Doc.New();
   EXPECT_TRUE(Doc.IsNewList());
