@@ -140,10 +140,10 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void acSkillRandomizerExecute();
   void acCopyDataToClipboardExecute();
   void acCopyDataFromClipboardExecute();
-  // A drop on the roster list: a copy of the dragged bot at the end of the
-  // roster. False when refused (not a bot, not from this list, no bot
-  // shown).
-  bool lbBotListDragDrop(const QMimeData& data, const QObject* source);
+  // A drop on the roster list, or anywhere on the window: a copy of the
+  // dragged bot at the end of the roster. False when refused (not a bot,
+  // not from this list, no bot shown).
+  bool lbBotListDragDrop(const QMimeData& data);
   // The random preset draws from the clock-seeded source unless a test
   // hands in its own.
   void SetRandomSource(std::unique_ptr<roster::TRandomSource> random) { FRandom = std::move(random); }

@@ -114,9 +114,10 @@ void TFmMainForm::BuildProfileAndTemplateCommands() {
     return FRoster.PlayerLineOf(*FCurrentBot);
   };
   lbBotList->CanDrop = [this] { return FCurrentBot != nullptr; };
-  lbBotList->Drop = [this](const QMimeData& data, const QObject* source) {
+  lbBotList->TakeDropsOn(*this);
+  lbBotList->Drop = [this](const QMimeData& data) {
     bool taken = false;
-    Guard([&] { taken = lbBotListDragDrop(data, source); });
+    Guard([&] { taken = lbBotListDragDrop(data); });
     return taken;
   };
 }
@@ -212,11 +213,11 @@ void TFmMainForm::acSkillRandomizerExecute() {
 
 // ---------------------------------------------------------------- copying
 
-bool TFmMainForm::lbBotListDragDrop(const QMimeData& data, const QObject* source) {
-  if (!lbBotList->Accepts(data, source)) return false;
+bool TFmMainForm::lbBotListDragDrop(const QMimeData& data) {
+  if (!lbBotList->Accepts(data)) return false;
   // The data come from this list only: a bot's own line, read back whole,
   // also when it holds bytes the clipboard would refuse.
-  roster::TBotCharacter& copy = FRoster.PasteAsNew(data.data(QString::fromLatin1(BotMimeType)).toStdString());
+  roster::TBotCharacter& copy = FRoster.PasteAsNew(TBotListBox::DraggedLine(data));
   FRoster.Rename(copy, copy.GetDefaultName() + "(copy)");
   RefreshBotListBox();
   SelectRow(BotCount() - 1);

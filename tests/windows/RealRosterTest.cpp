@@ -138,9 +138,7 @@ TEST_F(RealRoster, CopiesCarryTheWholeBotAndPastesReplaceIt) {
   Form->acPasteBot->trigger();
   Click(lauren);
   Form->acCopyDataFromClipboard->trigger();
-  QMimeData drop;
-  drop.setData(QString::fromLatin1(windows::BotMimeType), QByteArray::fromStdString(*dragged));
-  ASSERT_TRUE(Form->lbBotListDragDrop(drop, Form->lbBotList));
+  ASSERT_TRUE(Form->lbBotListDragDrop(*Form->lbBotList->DragData(*dragged)));
 
   const std::string saved = Dir.file("saved.upl");
   Dialogs.Files = {saved};
