@@ -590,12 +590,12 @@ void TFmConfig::ReadKarmaData(const std::string& fileName) {
 
 void TFmConfig::SearchBotLists() {
   lvBotLists->clear();
-  const roster::THarvestLists lists{FSkinList,    FFaceList,     FMeshList,     FVoiceList,
-                                    FRagDollList, FPortraitList, FSkeletonList, FBiographyList};
+  roster::THarvester harvest(roster::THarvestLists{FSkinList, FFaceList, FMeshList, FVoiceList, FRagDollList,
+                                                   FPortraitList, FSkeletonList, FBiographyList});
   roster::TRosterScan scan;
   {
     TLongFill fill(lvBotLists, ProgressBar1, 0);
-    scan = roster::ScanRosters(FSystemDir, [&](const roster::TBotCharacter& bot) { HarvestBot(bot, lists); });
+    scan = roster::ScanRosters(FSystemDir, [&](const roster::TBotCharacter& bot) { harvest.Add(bot); });
   }
   // The listing's case-blind order.
   for (const std::string& file : scan.Files) new QTreeWidgetItem(lvBotLists, QStringList{PathToQ(file)});

@@ -109,10 +109,10 @@ std::string TFrmCustomContentCheck::GetCheckDir() const { return deCheckDir->Tex
 void TFrmCustomContentCheck::CheckContent() {
   lbFilesFound->clear();
   const std::string dir = GetCheckDir();
-  const roster::TContentLists lists{FSpecies, FMeshes,   FFaces,    FSkins,    FVoices,
-                                    FPortraits, FTexts, FRagdolls, FSkeletons};
+  roster::THarvester collect(
+      roster::TContentLists{FSpecies, FMeshes, FFaces, FSkins, FVoices, FPortraits, FTexts, FRagdolls, FSkeletons});
   const roster::TRosterScan scan =
-      roster::ScanRosters(dir, [&](const roster::TBotCharacter& bot) { roster::CollectBot(bot, lists); });
+      roster::ScanRosters(dir, [&](const roster::TBotCharacter& bot) { collect.Add(bot); });
   for (const std::string& file : scan.Files) lbFilesFound->addItem(PathToQ(platform::JoinPath(dir, file)));
   FSkippedLines = scan.SkippedLines;
   laSkipped->setText(ToQ(roster::SkippedReport(scan)));
