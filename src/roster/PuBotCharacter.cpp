@@ -30,8 +30,12 @@ constexpr std::string_view ItemKeys[] = {
     "Text",        "Sex",            "Menu",    "Aggressiveness", "CombatStyle", "FavoriteWeapon", "bJumpy",
     "StrafingAbility", "Tactics",    "Accuracy", "Ragdoll", "Skeleton", "ReactionTime",
 };
-static_assert(std::size(ItemKeys) == 20, "one quote flag of the record per key");
-
+enum TKey {
+  kDefaultName, kMesh, kSpecies, kBodySkin, kFaceSkin, kPortrait, kVoice, kText, kSex, kMenu, kAggressiveness,
+  kCombatStyle, kFavoriteWeapon, kJumpy, kStrafingAbility, kTactics, kAccuracy, kRagdoll, kSkeleton, kReactionTime,
+  kKeyCount
+};
+static_assert(std::size(ItemKeys) == kKeyCount && kKeyCount == 20, "one key name and one quote flag per key");
 
 // The items' part of a PlayerLine: after the first "(", without the
 // closing ")". A "(" inside a quoted name of a line written without
@@ -56,10 +60,12 @@ bool IsQuoted(std::string_view value) { return !value.empty() && value.front() =
 // end (the reader trims them). Parentheses go in quotes too, so that no
 // reader of the line takes one for the end of the items.
 bool NeedsQuotes(std::string_view value) {
-  if (value.find_first_of(",()") != std::string_view::npos) return true;
-  if (!value.empty() && static_cast<unsigned char>(value.back()) < 33) return true;
-  const std::string rest = platform::TrimLeft(value);
-  return !rest.empty() && rest.front() == '"';
+  for (char c : {',', '(', ')'})
+    if (value.find(c) != std::string_view::npos) return true;
+  if (value.empty()) return false;
+  if (line_parts::IsBlank(value.back())) return true;
+  const auto first = std::find_if_not(value.begin(), value.end(), line_parts::IsBlank);
+  return *first == '"';
 }
 
 // The question about a number that cannot be read, told what it is about:
@@ -176,83 +182,89 @@ std::string TBotCharacter::GetPlayerLineKeepingUnknownItems(const std::string& s
 }
 
 void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuery* ask) {
+  const int key = KeyOf(item);
+  if (key < 0) return;
   TUtType v;
   v.SetString(ValuePart(item));
   // A value the line holds in quotes is written back in quotes.
-  if (const int key = KeyOf(item); key >= 0) quoted_[static_cast<std::size_t>(key)] = IsQuoted(v.Value);
-  // The keys are those of ItemKeys, in its order.
-  const auto is = [&item](std::string_view key) { return platform::StartsText(key, item); };
-  if (is("DefaultName")) SetDefaultName(v.AsString());
-  if (is("Mesh")) SetMesh(v.AsString());
-  if (is("Species")) SetSpecies(v.AsString());
-  if (is("BodySkin")) SetBodySkin(v.AsString());
-  if (is("FaceSkin")) SetFaceSkin(v.AsString());
-  if (is("Portrait")) SetPortrait(v.AsString());
-  if (is("Voice")) SetVoice(v.AsString());
-  if (is("Text")) {
-    Bio_ = BioLines(v);
-    Text = v.AsString();
-    sawText = true;
+  quoted_[static_cast<std::size_t>(key)] = IsQuoted(v.Value);
+  switch (key) {
+    case kDefaultName: SetDefaultName(v.AsString()); break;
+    case kMesh: SetMesh(v.AsString()); break;
+    case kSpecies: SetSpecies(v.AsString()); break;
+    case kBodySkin: SetBodySkin(v.AsString()); break;
+    case kFaceSkin: SetFaceSkin(v.AsString()); break;
+    case kPortrait: SetPortrait(v.AsString()); break;
+    case kVoice: SetVoice(v.AsString()); break;
+    case kText:
+      Bio_ = BioLines(v);
+      Text = v.AsString();
+      sawText = true;
+      break;
+    case kSex: SetSex(v.AsString()); break;
+    case kMenu: SetMenu(v.AsString()); break;
+    case kAggressiveness: SetAggressiveness(v.AsFloat(ask)); break;
+    case kCombatStyle: SetCombatStyle(v.AsFloat(ask)); break;
+    case kFavoriteWeapon: SetFavoriteWeapon(v.AsString()); break;
+    case kJumpy: SetJumpy(v.AsBoolean(ask)); break;
+    case kStrafingAbility: SetStrafingAbility(v.AsFloat(ask)); break;
+    case kTactics: SetTactics(v.AsFloat(ask)); break;
+    case kAccuracy: SetAccuracy(v.AsFloat(ask)); break;
+    case kRagdoll: SetRagdoll(v.AsString()); break;
+    case kSkeleton: SetSkeleton(v.AsString()); break;
+    case kReactionTime: SetReactionTime(v.AsFloat(ask)); break;
   }
-  if (is("Sex")) SetSex(v.AsString());
-  if (is("Menu")) SetMenu(v.AsString());
-  if (is("Aggressiveness")) SetAggressiveness(v.AsFloat(ask));
-  if (is("CombatStyle")) SetCombatStyle(v.AsFloat(ask));
-  if (is("FavoriteWeapon")) SetFavoriteWeapon(v.AsString());
-  if (is("bJumpy")) SetJumpy(v.AsBoolean(ask));
-  if (is("StrafingAbility")) SetStrafingAbility(v.AsFloat(ask));
-  if (is("Tactics")) SetTactics(v.AsFloat(ask));
-  if (is("Accuracy")) SetAccuracy(v.AsFloat(ask));
-  if (is("Ragdoll")) SetRagdoll(v.AsString());
-  if (is("Skeleton")) SetSkeleton(v.AsString());
-  if (is("ReactionTime")) SetReactionTime(v.AsFloat(ask));
 }
 
 std::string TBotCharacter::GetPlayerLine() const {
   std::string line = "Player=(";
-  const auto item = [&line](std::string_view key, std::string_view value) {
-    line += key;
+  const auto item = [&line](TKey key, std::string_view value) {
+    line += ItemKeys[key];
     line += '=';
     line += value;
     line += ',';
   };
-  const auto quoted = [&item](std::string_view key, const std::string& value) { item(key, "\"" + value + "\""); };
+  const auto quoted = [&line](TKey key, const std::string& value) {
+    line += ItemKeys[key];
+    line += "=\"";
+    line += value;
+    line += "\",";
+  };
   // A string as it was read, in quotes or bare, unless it cannot stand bare.
-  const auto string = [&](std::string_view key, const std::string& value) {
-    const auto index = static_cast<std::size_t>(KeyOf(key));
-    if (quoted_[index] || NeedsQuotes(value))
+  const auto string = [&](TKey key, const std::string& value) {
+    if (quoted_[key] || NeedsQuotes(value))
       quoted(key, value);
     else
       item(key, value);
   };
-  const auto text = [&string](std::string_view key, const std::string& value) {
+  const auto text = [&string](TKey key, const std::string& value) {
     if (!value.empty()) string(key, value);
   };
-  const auto skill = [&item](std::string_view key, double value) {
+  const auto skill = [&item](TKey key, double value) {
     if (value != 0) item(key, FloatText(value));
   };
-  quoted("DefaultName", DefaultName_);
-  string("Species", Species_);
-  string("Mesh", Mesh_);
-  string("BodySkin", BodySkin_);
-  string("FaceSkin", FaceSkin_);
-  string("Portrait", Portrait_);
-  string("Text", Text);
-  text("Voice", Voice_);
+  quoted(kDefaultName, DefaultName_);
+  string(kSpecies, Species_);
+  string(kMesh, Mesh_);
+  string(kBodySkin, BodySkin_);
+  string(kFaceSkin, FaceSkin_);
+  string(kPortrait, Portrait_);
+  string(kText, Text);
+  text(kVoice, Voice_);
   // Sex and Menu are read back as "Male" and "SP" when their item is
   // missing, so an empty value is written out to survive a save and a load.
-  string("Sex", Sex_);
-  skill("Accuracy", Accuracy_);
-  skill("Aggressiveness", Aggressiveness_);
-  skill("StrafingAbility", StrafingAbility_);
-  skill("CombatStyle", CombatStyle_);
-  skill("Tactics", Tactics_);
-  skill("ReactionTime", ReactionTime_);
-  if (bJumpy_) item("bJumpy", "1");
-  text("FavoriteWeapon", FavoriteWeapon_);
-  quoted("Menu", Menu_);
-  text("Skeleton", Skeleton_);
-  text("Ragdoll", Ragdoll_);
+  string(kSex, Sex_);
+  skill(kAccuracy, Accuracy_);
+  skill(kAggressiveness, Aggressiveness_);
+  skill(kStrafingAbility, StrafingAbility_);
+  skill(kCombatStyle, CombatStyle_);
+  skill(kTactics, Tactics_);
+  skill(kReactionTime, ReactionTime_);
+  if (bJumpy_) item(kJumpy, "1");
+  text(kFavoriteWeapon, FavoriteWeapon_);
+  quoted(kMenu, Menu_);
+  text(kSkeleton, Skeleton_);
+  text(kRagdoll, Ragdoll_);
   line.back() = ')';
   return line;
 }
