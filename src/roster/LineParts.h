@@ -69,8 +69,9 @@ void ForEachItem(std::string_view text, Apply apply) {
     std::size_t end = text.find(',', start);
     const std::size_t eq = text.substr(start, end == npos ? npos : end - start).find('=');
     if (eq != npos) {
-      std::size_t value = start + eq + 1;
-      while (value < text.size() && line_parts::IsBlank(text[value])) ++value;
+      // Only a quote right after the "=" opens a quoted value: one the
+      // reader then takes for text in quotes (TUtType::AsString).
+      const std::size_t value = start + eq + 1;
       if (value < text.size() && text[value] == '"' && value + 1 < noCloseFrom) {
         const std::size_t close = line_parts::ClosingQuote(text, value + 1);
         if (close != npos)

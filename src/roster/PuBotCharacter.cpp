@@ -62,10 +62,7 @@ bool IsQuoted(std::string_view value) { return !value.empty() && value.front() =
 bool NeedsQuotes(std::string_view value) {
   for (char c : {',', '(', ')'})
     if (value.find(c) != std::string_view::npos) return true;
-  if (value.empty()) return false;
-  if (line_parts::IsBlank(value.back())) return true;
-  const auto first = std::find_if_not(value.begin(), value.end(), line_parts::IsBlank);
-  return *first == '"';
+  return !value.empty() && (value.front() == '"' || line_parts::IsBlank(value.back()));
 }
 
 // The question about a number that cannot be read, told what it is about:

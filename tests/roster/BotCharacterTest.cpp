@@ -174,7 +174,10 @@ INSTANTIATE_TEST_SUITE_P(
         // A quote that never closes costs its own item only.
         TQuotedCase{"UnclosedQuote", "Player=(DefaultName=\"Smith, John,Text=XPlayers.Zed,Sex=Female)", "\"Smith",
                     "XPlayers.Zed", "Female"},
-        TQuotedCase{"LoneQuote", "Player=(DefaultName=\",Sex=Female)", "", "XPlayers.Default", "Female"}),
+        TQuotedCase{"LoneQuote", "Player=(DefaultName=\",Sex=Female)", "", "XPlayers.Default", "Female"},
+        // Only a quote right after "=" opens a value: text in quotes is
+        // written back in quotes, and the reader must agree where they end.
+        TQuotedCase{"QuoteAfterABlank", "Player=(DefaultName=\"Bob\",Text= \",x\",Sex=Female)", "Bob", " \"", "Female"}),
     [](const auto& info) { return std::string(info.param.Label); });
 
 TEST_F(BotCharacterTest, QuotesAreWrittenWhereTheLineHadThemOrTheValueNeedsThem) {
