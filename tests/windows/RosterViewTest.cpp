@@ -216,8 +216,8 @@ TEST_F(RosterView, ANameAndABiographyHoldingCommasStayWholeThroughAnEditAndASave
   WriteRoster({"[Public]", BotLine("Other")});
   ASSERT_TRUE(Start());
   const std::string mod = Dir.write("mod.upl",
-                                    "[Public]\r\nPlayer=(DefaultName=\"Smith, John\",Mesh=Jugg.JuggMaleA,"
-                                    "Text=\"Hello, world (really)|Line two\",Menu=\"SP\",BotUse=1)\r\n");
+                                    "[Public]\r\nPlayer=(DefaultName=\"Smith, John\",Race=\"Human, mostly\","
+                                    "Mesh=Jugg.JuggMaleA,Text=\"Hello, world (really)|Line two\",Menu=\"SP\",BotUse=1)\r\n");
   Dialogs.DefaultAnswer = TModalResult::mrYes;  // the biography is none of the game's: go on
   Open(mod);
   EXPECT_EQ(Form->edDefaultName->text(), "Smith, John");
@@ -234,5 +234,5 @@ TEST_F(RosterView, ANameAndABiographyHoldingCommasStayWholeThroughAnEditAndASave
       << Dialogs.Messages()[0];
   const std::string line = Lines(mod).at(1);
   EXPECT_NE(line.find(",Text=\"Hello, world (really)|Line two\","), std::string::npos) << line;
-  EXPECT_TRUE(line.ends_with(",Accuracy=+0.05,Menu=\"SP\",BotUse=1)")) << line;
+  EXPECT_TRUE(line.ends_with(",Accuracy=+0.05,Menu=\"SP\",Race=\"Human, mostly\",BotUse=1)")) << line;
 }
