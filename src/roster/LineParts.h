@@ -35,13 +35,55 @@ inline std::string_view WithoutClosingParenthesis(std::string_view text) {
   return text;
 }
 
-// Hands each ","-separated item of `text` to `apply`, trimmed of bytes
-// below 33. There is no escaping: a "," inside double quotes separates too.
+namespace line_parts {
+
+inline bool IsBlank(char c) { return static_cast<unsigned char>(c) < 33; }
+
+// The first double quote at or after `from` that only blanks separate from
+// the next "," or from the end of `text`: where a quoted value ends.
+inline std::size_t ClosingQuote(std::string_view text, std::size_t from) {
+  for (std::size_t q = text.find('"', from); q != std::string_view::npos; q = text.find('"', q + 1)) {
+    std::size_t next = q + 1;
+    while (next < text.size() && IsBlank(text[next])) ++next;
+    if (next == text.size() || text[next] == ',') return q;
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace line_parts
+
+// Hands each item of `text` to `apply`, trimmed of bytes below 33. Items
+// are separated by ",", except inside a value that begins with a double
+// quote: such a value runs to its closing quote, the first one followed
+// (blanks aside) by "," or the end, and may hold "," and ")" (names and
+// biographies written inline are prose). A quote that never closes does
+// not count: its item ends at the next "," as any other, so a typing error
+// costs one item, not the rest of the line.
 template <typename Apply>
 void ForEachItem(std::string_view text, Apply apply) {
-  for (std::size_t comma; (comma = text.find(',')) != std::string_view::npos; text.remove_prefix(comma + 1))
-    apply(platform::Trim(text.substr(0, comma)));
-  apply(platform::Trim(text));
+  constexpr std::size_t npos = std::string_view::npos;
+  // A search for a closing quote from here on finds none; remembered, so
+  // that a line of unclosed quotes is not searched to its end once per item.
+  std::size_t noCloseFrom = npos;
+  for (std::size_t start = 0;;) {
+    std::size_t end = text.find(',', start);
+    const std::size_t eq = text.substr(start, end == npos ? npos : end - start).find('=');
+    if (eq != npos) {
+      // Only a quote right after the "=" opens a quoted value: one the
+      // reader then takes for text in quotes (TUtType::AsString).
+      const std::size_t value = start + eq + 1;
+      if (value < text.size() && text[value] == '"' && value + 1 < noCloseFrom) {
+        const std::size_t close = line_parts::ClosingQuote(text, value + 1);
+        if (close != npos)
+          end = text.find(',', close);
+        else
+          noCloseFrom = value + 1;
+      }
+    }
+    apply(platform::Trim(text.substr(start, end == npos ? npos : end - start)));
+    if (end == npos) return;
+    start = end + 1;
+  }
 }
 
 }  // namespace roster

@@ -1,6 +1,8 @@
 #include "roster/PuBotCharacter.h"
 
 #include <algorithm>
+#include <iterator>
+#include <optional>
 #include <string_view>
 
 #include "platform/AsciiText.h"
@@ -28,20 +30,61 @@ constexpr std::string_view ItemKeys[] = {
     "Text",        "Sex",            "Menu",    "Aggressiveness", "CombatStyle", "FavoriteWeapon", "bJumpy",
     "StrafingAbility", "Tactics",    "Accuracy", "Ragdoll", "Skeleton", "ReactionTime",
 };
-
-bool IsKnownItem(std::string_view item) {
-  for (std::string_view key : ItemKeys)
-    if (platform::StartsText(key, item)) return true;
-  return false;
-}
+enum TKey {
+  kDefaultName, kMesh, kSpecies, kBodySkin, kFaceSkin, kPortrait, kVoice, kText, kSex, kMenu, kAggressiveness,
+  kCombatStyle, kFavoriteWeapon, kJumpy, kStrafingAbility, kTactics, kAccuracy, kRagdoll, kSkeleton, kReactionTime,
+  kKeyCount
+};
+static_assert(std::size(ItemKeys) == kKeyCount && kKeyCount == 20, "one key name and one quote flag per key");
 
 // The items' part of a PlayerLine: after the first "(", without the
-// closing ")".
+// closing ")". A "(" inside a quoted name of a line written without
+// parentheses opens nothing.
 std::string_view ItemsOf(std::string_view line) {
   const std::size_t open = line.find('(');
-  if (open != std::string_view::npos) line.remove_prefix(open + 1);
+  if (open != std::string_view::npos && open < line.find('"')) line.remove_prefix(open + 1);
   return WithoutClosingParenthesis(line);
 }
+
+// The key an item sets: its index in ItemKeys, or -1.
+int KeyOf(std::string_view item) {
+  for (std::size_t k = 0; k < std::size(ItemKeys); ++k)
+    if (platform::StartsText(ItemKeys[k], item)) return static_cast<int>(k);
+  return -1;
+}
+
+bool IsQuoted(std::string_view value) { return !value.empty() && value.front() == '"' && value.back() == '"'; }
+
+// A bare value must read back as itself: no "," (it would end the item),
+// no leading double quote (it would begin a quoted value), no blanks at the
+// end (the reader trims them). Parentheses go in quotes too, so that no
+// reader of the line takes one for the end of the items.
+bool NeedsQuotes(std::string_view value) {
+  for (char c : {',', '(', ')'})
+    if (value.find(c) != std::string_view::npos) return true;
+  return !value.empty() && (value.front() == '"' || line_parts::IsBlank(value.back()));
+}
+
+// The question about a number that cannot be read, told what it is about:
+// a roster holds many bots with the same items.
+class TItemQuery : public TInputQuery {
+ public:
+  TItemQuery(TInputQuery& ask, const TBotCharacter& bot, int lineNumber)
+      : ask_(ask), bot_(bot), lineNumber_(lineNumber) {}
+  std::string Item;
+  std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
+                                        const std::string& text) override {
+    // Items and names may be megabytes long; the box shows pieces of them.
+    std::string about = "Bot: " + platform::Excerpt(bot_.GetDefaultName()) + "\rItem: " + platform::Excerpt(Item);
+    if (lineNumber_ > 0) about += "\rLine: " + std::to_string(lineNumber_);
+    return ask_.InputQuery(caption, about + "\r\r" + prompt, text);
+  }
+
+ private:
+  TInputQuery& ask_;
+  const TBotCharacter& bot_;
+  int lineNumber_;
+};
 
 }  // namespace
 
@@ -66,6 +109,7 @@ void TBotCharacter::SetCombatStyle(double v) { CombatStyle_ = std::clamp(v, -1.0
 void TBotCharacter::SetTactics(double v) { Tactics_ = std::clamp(v, -5.0, 5.0); }
 
 void TBotCharacter::Reset() {
+  quoted_.reset();
   SetVoice("");
   SetRagdoll("");
   SetAccuracy(0);
@@ -88,7 +132,7 @@ void TBotCharacter::Reset() {
   SetSkeleton("");
 }
 
-void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask) {
+void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask, int lineNumber) {
   Reset();
   const std::string_view rest = ItemsOf(s);
   // Without a Text item the bot has the default biography reference, and
@@ -98,10 +142,13 @@ void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask) {
   const auto followText = [&] {
     if (!sawText) SetText(Text);
   };
+  std::optional<TItemQuery> query;
+  if (ask) query.emplace(*ask, *this, lineNumber);
   try {
     ForEachItem(rest, [&](const std::string& item) {
       try {
-        ApplyItem(item, sawText, ask);
+        if (query) query->Item = item;
+        ApplyItem(item, sawText, query ? &*query : nullptr);
       } catch (const EConvertError& e) {
         throw EItemError(e.what(), item);
       }
@@ -116,78 +163,105 @@ void TBotCharacter::SetPlayerLine(const std::string& s, TInputQuery* ask) {
 std::vector<std::string> TBotCharacter::UnknownItems(const std::string& s) {
   std::vector<std::string> items;
   ForEachItem(ItemsOf(s), [&items](const std::string& item) {
-    if (!item.empty() && !IsKnownItem(item)) items.push_back(item);
+    if (!item.empty() && KeyOf(item) < 0) items.push_back(item);
   });
   return items;
 }
 
+std::string TBotCharacter::GetPlayerLineKeepingUnknownItems(const std::string& source) const {
+  std::string line = GetPlayerLine();
+  const std::vector<std::string> unknown = UnknownItems(source);
+  if (unknown.empty()) return line;
+  line.pop_back();  // ")"
+  for (const std::string& item : unknown) line.append(",").append(item);
+  line.push_back(')');
+  return line;
+}
+
 void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuery* ask) {
+  const int key = KeyOf(item);
+  if (key < 0) return;
   TUtType v;
   v.SetString(ValuePart(item));
-  // The keys are those of ItemKeys, in its order.
-  const auto is = [&item](std::string_view key) { return platform::StartsText(key, item); };
-  if (is("DefaultName")) SetDefaultName(v.AsString());
-  if (is("Mesh")) SetMesh(v.AsString());
-  if (is("Species")) SetSpecies(v.AsString());
-  if (is("BodySkin")) SetBodySkin(v.AsString());
-  if (is("FaceSkin")) SetFaceSkin(v.AsString());
-  if (is("Portrait")) SetPortrait(v.AsString());
-  if (is("Voice")) SetVoice(v.AsString());
-  if (is("Text")) {
-    Bio_ = BioLines(v);
-    Text = v.AsString();
-    sawText = true;
+  // A value the line holds in quotes is written back in quotes.
+  quoted_[static_cast<std::size_t>(key)] = IsQuoted(v.Value);
+  switch (key) {
+    case kDefaultName: SetDefaultName(v.AsString()); break;
+    case kMesh: SetMesh(v.AsString()); break;
+    case kSpecies: SetSpecies(v.AsString()); break;
+    case kBodySkin: SetBodySkin(v.AsString()); break;
+    case kFaceSkin: SetFaceSkin(v.AsString()); break;
+    case kPortrait: SetPortrait(v.AsString()); break;
+    case kVoice: SetVoice(v.AsString()); break;
+    case kText:
+      Bio_ = BioLines(v);
+      Text = v.AsString();
+      sawText = true;
+      break;
+    case kSex: SetSex(v.AsString()); break;
+    case kMenu: SetMenu(v.AsString()); break;
+    case kAggressiveness: SetAggressiveness(v.AsFloat(ask)); break;
+    case kCombatStyle: SetCombatStyle(v.AsFloat(ask)); break;
+    case kFavoriteWeapon: SetFavoriteWeapon(v.AsString()); break;
+    case kJumpy: SetJumpy(v.AsBoolean(ask)); break;
+    case kStrafingAbility: SetStrafingAbility(v.AsFloat(ask)); break;
+    case kTactics: SetTactics(v.AsFloat(ask)); break;
+    case kAccuracy: SetAccuracy(v.AsFloat(ask)); break;
+    case kRagdoll: SetRagdoll(v.AsString()); break;
+    case kSkeleton: SetSkeleton(v.AsString()); break;
+    case kReactionTime: SetReactionTime(v.AsFloat(ask)); break;
   }
-  if (is("Sex")) SetSex(v.AsString());
-  if (is("Menu")) SetMenu(v.AsString());
-  if (is("Aggressiveness")) SetAggressiveness(v.AsFloat(ask));
-  if (is("CombatStyle")) SetCombatStyle(v.AsFloat(ask));
-  if (is("FavoriteWeapon")) SetFavoriteWeapon(v.AsString());
-  if (is("bJumpy")) SetJumpy(v.AsBoolean(ask));
-  if (is("StrafingAbility")) SetStrafingAbility(v.AsFloat(ask));
-  if (is("Tactics")) SetTactics(v.AsFloat(ask));
-  if (is("Accuracy")) SetAccuracy(v.AsFloat(ask));
-  if (is("Ragdoll")) SetRagdoll(v.AsString());
-  if (is("Skeleton")) SetSkeleton(v.AsString());
-  if (is("ReactionTime")) SetReactionTime(v.AsFloat(ask));
 }
 
 std::string TBotCharacter::GetPlayerLine() const {
   std::string line = "Player=(";
-  const auto item = [&line](std::string_view key, const std::string& value) {
-    line += key;
+  const auto item = [&line](TKey key, std::string_view value) {
+    line += ItemKeys[key];
     line += '=';
     line += value;
     line += ',';
   };
-  const auto text = [&item](std::string_view key, const std::string& value) {
-    if (!value.empty()) item(key, value);
+  const auto quoted = [&line](TKey key, const std::string& value) {
+    line += ItemKeys[key];
+    line += "=\"";
+    line += value;
+    line += "\",";
   };
-  const auto skill = [&item](std::string_view key, double value) {
+  // A string as it was read, in quotes or bare, unless it cannot stand bare.
+  const auto string = [&](TKey key, const std::string& value) {
+    if (quoted_[key] || NeedsQuotes(value))
+      quoted(key, value);
+    else
+      item(key, value);
+  };
+  const auto text = [&string](TKey key, const std::string& value) {
+    if (!value.empty()) string(key, value);
+  };
+  const auto skill = [&item](TKey key, double value) {
     if (value != 0) item(key, FloatText(value));
   };
-  item("DefaultName", "\"" + DefaultName_ + "\"");
-  item("Species", Species_);
-  item("Mesh", Mesh_);
-  item("BodySkin", BodySkin_);
-  item("FaceSkin", FaceSkin_);
-  item("Portrait", Portrait_);
-  item("Text", Text);
-  text("Voice", Voice_);
+  quoted(kDefaultName, DefaultName_);
+  string(kSpecies, Species_);
+  string(kMesh, Mesh_);
+  string(kBodySkin, BodySkin_);
+  string(kFaceSkin, FaceSkin_);
+  string(kPortrait, Portrait_);
+  string(kText, Text);
+  text(kVoice, Voice_);
   // Sex and Menu are read back as "Male" and "SP" when their item is
   // missing, so an empty value is written out to survive a save and a load.
-  item("Sex", Sex_);
-  skill("Accuracy", Accuracy_);
-  skill("Aggressiveness", Aggressiveness_);
-  skill("StrafingAbility", StrafingAbility_);
-  skill("CombatStyle", CombatStyle_);
-  skill("Tactics", Tactics_);
-  skill("ReactionTime", ReactionTime_);
-  if (bJumpy_) item("bJumpy", "1");
-  text("FavoriteWeapon", FavoriteWeapon_);
-  item("Menu", "\"" + Menu_ + "\"");
-  text("Skeleton", Skeleton_);
-  text("Ragdoll", Ragdoll_);
+  string(kSex, Sex_);
+  skill(kAccuracy, Accuracy_);
+  skill(kAggressiveness, Aggressiveness_);
+  skill(kStrafingAbility, StrafingAbility_);
+  skill(kCombatStyle, CombatStyle_);
+  skill(kTactics, Tactics_);
+  skill(kReactionTime, ReactionTime_);
+  if (bJumpy_) item(kJumpy, "1");
+  text(kFavoriteWeapon, FavoriteWeapon_);
+  quoted(kMenu, Menu_);
+  text(kSkeleton, Skeleton_);
+  text(kRagdoll, Ragdoll_);
   line.back() = ')';
   return line;
 }

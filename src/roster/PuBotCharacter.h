@@ -5,6 +5,7 @@
 // The record also rates the bot for its profile and exports it as an
 // UnrealScript PlayerRecordClass.
 
+#include <bitset>
 #include <string>
 #include <vector>
 
@@ -33,10 +34,16 @@ class TBotCharacter {
 
   // Resets the record and reads a PlayerLine ("Player=(...)" or the part
   // from "(" on). A number that cannot be read is offered through `ask`
-  // (TUtType::AsFloat) and may raise EItemError, leaving the fields read so
-  // far.
-  void SetPlayerLine(const std::string& s, TInputQuery* ask = nullptr);
+  // (TUtType::AsFloat), whose prompt names the bot, the item and, for a
+  // line of a roster file, its 1-based `lineNumber` (0: none); it may raise
+  // EItemError, leaving the fields read so far.
+  void SetPlayerLine(const std::string& s, TInputQuery* ask = nullptr, int lineNumber = 0);
   std::string GetPlayerLine() const;
+  // GetPlayerLine followed by the items of `source` (a PlayerLine as
+  // SetPlayerLine takes it) that no field of the record takes, in their
+  // order: the whole bot, for the items this program does not know (Race=,
+  // BotUse=, ...) must not get lost on their way through it.
+  std::string GetPlayerLineKeepingUnknownItems(const std::string& source) const;
 
   // The items of a PlayerLine that no field of the record takes, in their
   // order, each trimmed as the reader trims it; empty items are left out.
@@ -138,6 +145,9 @@ class TBotCharacter {
   std::string FaceSkin_;
   std::string BodySkin_;
   std::string Voice_;
+  // Which items the line read last held in double quotes, by key; they
+  // are written in quotes again.
+  std::bitset<20> quoted_;
 };
 
 }  // namespace roster

@@ -34,7 +34,7 @@ bool IsOnePlayerLine(std::string_view line) {
 
 }  // namespace
 
-std::optional<TBotCharacter> ReadPastedBot(const std::string& text, std::string& error, TInputQuery* ask) {
+std::optional<std::string> ReadPastedBot(const std::string& text, std::string& error, TInputQuery* ask) {
   const std::string line = text.size() > MaxPastedLineLength ? std::string() : platform::Trim(text);
   if (!IsOnePlayerLine(line)) {
     error = "The clipboard holds no character.\rA character is one line of the form Player=(...).";
@@ -47,7 +47,7 @@ std::optional<TBotCharacter> ReadPastedBot(const std::string& text, std::string&
     error = std::string("The character on the clipboard could not be read:\r") + e.what();
     return std::nullopt;
   }
-  return bot;
+  return bot.GetPlayerLineKeepingUnknownItems(line);
 }
 
 }  // namespace roster

@@ -45,16 +45,8 @@ struct TAnswerWatch : TInputQuery {
   bool Answered = false;
 };
 
-// The roster's line of a record that changed: its PlayerLine with the items
-// of its old line that the record does not know.
-std::string WithUnknownItems(std::string line, const std::string& oldLine) {
-  const std::vector<std::string> unknown = TBotCharacter::UnknownItems(std::string(LineValue(oldLine).value_or("")));
-  if (unknown.empty()) return line;
-  line.pop_back();  // ")"
-  for (const std::string& item : unknown) line.append(",").append(item);
-  line.push_back(')');
-  return line;
-}
+// What the record reads of a bot line: the text after its first "=".
+std::string ItemsText(const std::string& line) { return std::string(LineValue(line).value_or(line)); }
 
 }  // namespace
 
@@ -109,8 +101,8 @@ TRosterFile TRosterFile::Read(const std::string& fileName) {
   return file;
 }
 
-void ReadBotLine(TBotCharacter& bot, const std::string& line, TInputQuery* ask) {
-  bot.SetPlayerLine(std::string(LineValue(line).value_or(line)), ask);
+void ReadBotLine(TBotCharacter& bot, const std::string& line, std::size_t index, TInputQuery* ask) {
+  bot.SetPlayerLine(ItemsText(line), ask, static_cast<int>(index + 1));
 }
 
 void TRosterDocument::Load(const std::string& fileName) {
@@ -122,7 +114,7 @@ void TRosterDocument::Load(const std::string& fileName) {
     auto bot = std::make_unique<TBotCharacter>();
     TAnswerWatch ask(ask_);
     try {
-      ReadBotLine(*bot, file.Lines[i], &ask);
+      ReadBotLine(*bot, file.Lines[i], i, &ask);
     } catch (const EItemError& e) {
       // The line may be megabytes long: the message quotes pieces of it.
       throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(platform::Excerpt(bot->GetDefaultName())) +
@@ -135,7 +127,7 @@ void TRosterDocument::Load(const std::string& fileName) {
     // A number the user typed in place of the file's is an edit: the line
     // is written anew, and the roster has a change to save.
     answered = answered || ask.Answered;
-    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), ask.Answered ? "" : line});
+    bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), ask.Answered ? "" : line, {}, false});
   }
   Replace(std::move(bots), std::move(file.Lines), std::move(file.IsBotLine));
   fileName_ = fileName;
@@ -144,10 +136,17 @@ void TRosterDocument::Load(const std::string& fileName) {
 }
 
 std::string TRosterDocument::LineOf(const TEntry& entry) const {
-  const std::string line = entry.Bot->GetPlayerLine();
-  if (entry.Line < 0) return line;
+  if (entry.Pasted) return entry.Bot->GetPlayerLineKeepingUnknownItems(ItemsText(*entry.Pasted));
+  if (entry.Line < 0) return entry.Bot->GetPlayerLine();
   const std::string& asRead = lines_[static_cast<std::size_t>(entry.Line)];
-  return line == entry.ReadAs ? asRead : WithUnknownItems(line, asRead);
+  if (entry.Bot->GetPlayerLine() == entry.ReadAs) return asRead;
+  return entry.Bot->GetPlayerLineKeepingUnknownItems(ItemsText(asRead));
+}
+
+std::string TRosterDocument::PlayerLineOf(const TBotCharacter& bot) const {
+  const int index = IndexOf(bot);
+  if (index < 0) throw std::logic_error("the bot is not in this roster");
+  return LineOf(bots_[static_cast<std::size_t>(index)]);
 }
 
 std::vector<std::string> TRosterDocument::Lines() const { return Compose(nullptr); }
@@ -189,11 +188,16 @@ std::vector<std::string> TRosterDocument::Compose(std::vector<std::size_t>* plac
     put(LineOf(bots_[b]));
     if (places) (*places)[b] = out.size() - 1;
   };
+  // Bots added after a save follow the ones added before it in one run.
+  const bool runGoesOn = insertAfter >= 0 && owner[static_cast<std::size_t>(insertAfter)] != none &&
+                         bots_[owner[static_cast<std::size_t>(insertAfter)]].Added;
   const auto putAdded = [&] {
     if (added.empty()) return;
-    // The empty line before them may be the line of a deleted bot.
-    if (pendingEmpty > 0) --pendingEmpty;
-    put(std::string());
+    if (!runGoesOn) {
+      // The empty line before them may be the line of a deleted bot.
+      if (pendingEmpty > 0) --pendingEmpty;
+      put(std::string());
+    }
     for (std::size_t b : added) putBot(b);
   };
   if (insertAfter < 0) putAdded();
@@ -222,6 +226,7 @@ void TRosterDocument::Save(const std::string& fileName) {
     isBotLine[places[b]] = true;
     entry.Line = entry.Bot->LineIndex = static_cast<int>(places[b]);
     entry.ReadAs = entry.Seen = entry.Bot->GetPlayerLine();
+    entry.Pasted.reset();  // what it took from a paste is in its line now
   }
   lines_ = std::move(lines);
   isBotLine_ = std::move(isBotLine);
@@ -304,11 +309,11 @@ int TRosterDocument::Find(std::string_view name) const {
   return -1;
 }
 
-const TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot) {
+const TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot, std::optional<std::string> pasted) {
   const TBotCharacter& added = *bot;
   std::string key = bot->GetDefaultName();
   std::string line = bot->GetPlayerLine();
-  bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}});
+  bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}, std::move(pasted), true});
   Renumber(bots_.size() - 1);
   Notify([&added](TRosterObserver& o) { o.BotAdded(added); });
   SetModified(true);
@@ -323,18 +328,23 @@ const TBotCharacter& TRosterDocument::Add() {
 
 const TBotCharacter& TRosterDocument::PasteAsNew(const std::string& playerLine) {
   auto bot = std::make_unique<TBotCharacter>();
-  bot->SetPlayerLine(playerLine, ask_);
-  return Append(std::move(bot));
+  bot->SetPlayerLine(ItemsText(playerLine), ask_);
+  return Append(std::move(bot), playerLine);
 }
 
 void TRosterDocument::Paste(const TBotCharacter& bot, const std::string& playerLine) {
   TEntry& entry = EntryOf(bot);
   TBotCharacter pasted;
-  pasted.SetPlayerLine(playerLine, ask_);  // a line that fails leaves the bot as it was
+  pasted.SetPlayerLine(ItemsText(playerLine), ask_);  // a line that fails leaves the bot as it was
   pasted.LineIndex = bot.LineIndex;
+  const std::string before = LineOf(entry);
+  // The bot is the pasted one as a whole: none of the items of its own
+  // line stay mixed in.
   *entry.Bot = std::move(pasted);
-  entry.Key = bot.GetDefaultName();
-  BotChanged(entry);
+  entry.Pasted = playerLine;
+  entry.Key = entry.Bot->GetDefaultName();
+  entry.Seen = entry.Bot->GetPlayerLine();
+  if (LineOf(entry) != before) Touched(*entry.Bot);
 }
 
 void TRosterDocument::Delete(const TBotCharacter& bot) {
@@ -369,8 +379,11 @@ void TRosterDocument::BotChanged(TEntry& entry) {
   std::string line = entry.Bot->GetPlayerLine();
   if (line == entry.Seen) return;
   entry.Seen = std::move(line);
+  Touched(*entry.Bot);
+}
+
+void TRosterDocument::Touched(const TBotCharacter& bot) {
   SetModified(true);
-  const TBotCharacter& bot = *entry.Bot;
   Notify([&bot](TRosterObserver& o) { o.BotChanged(bot); });
 }
 

@@ -9,12 +9,14 @@
 // Saving keeps what nobody touched: a bot whose record did not change since
 // it was read is written back with its line exactly as read; a changed bot
 // gets its PlayerLine followed by the items of its old line that the
-// record does not know (Race=, BotUse=, ...), in their order; every other
-// line of the file stays at its place. New bots follow the last bot of the
-// file after one empty line.
+// record does not know (Race=, BotUse=, ...), in their order; a pasted bot
+// keeps those of the pasted line instead; every other line of the file
+// stays at its place. New bots follow the last bot of the file after one
+// empty line, and bots added after a save join the run of those before.
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unordered_map>
@@ -54,10 +56,10 @@ struct TRosterFile {
   static TRosterFile Read(const std::string& fileName);
 };
 
-// Parses one bot line into `bot` (the text after its first "="); a number
-// that cannot be read is offered to `ask`, and without one it raises
-// EItemError.
-void ReadBotLine(TBotCharacter& bot, const std::string& line, TInputQuery* ask);
+// Parses one bot line, the roster's line `index` (0-based), into `bot`
+// (the text after its first "="); a number that cannot be read is offered
+// to `ask`, and without one it raises EItemError.
+void ReadBotLine(TBotCharacter& bot, const std::string& line, std::size_t index, TInputQuery* ask);
 
 class TRosterDocument {
  public:
@@ -124,11 +126,18 @@ class TRosterDocument {
   // The first bot whose key is `name` without regard to case; -1 if none.
   int Find(std::string_view name) const;
 
+  // The bot's line as Save writes it, the items the record does not know
+  // included: what a copy of the bot carries.
+  std::string PlayerLineOf(const TBotCharacter& bot) const;
+
   // A new bot named "BOT<count + 1>" at the end.
   const TBotCharacter& Add();
-  // A new bot made from a PlayerLine, at the end, keyed by its name.
+  // A new bot made from a bot line ("Player=(...)", read as Load reads
+  // one), at the end, keyed by its name.
   const TBotCharacter& PasteAsNew(const std::string& playerLine);
-  // The bot takes a whole PlayerLine; its key follows the pasted name.
+  // The bot takes a whole bot line, and only its items: it is saved with
+  // the pasted line's unknown items, not its own. Its key follows the
+  // pasted name.
   void Paste(const TBotCharacter& bot, const std::string& playerLine);
   // Frees the bot (BotDeleted first).
   void Delete(const TBotCharacter& bot);
@@ -147,9 +156,14 @@ class TRosterDocument {
     std::string Seen;    // its PlayerLine when the document last looked
     int Line = -1;       // its line in lines_; -1 while it is not in the file
     std::string ReadAs;  // its PlayerLine right after that line was read
+    // The line it took from a paste since, whose unknown items it keeps.
+    std::optional<std::string> Pasted;
+    // Joined the roster since it was read (saved since or not): bots added
+    // later join its run rather than start one of their own.
+    bool Added = false;
   };
   TEntry& EntryOf(const TBotCharacter& bot);
-  const TBotCharacter& Append(std::unique_ptr<TBotCharacter> bot);
+  const TBotCharacter& Append(std::unique_ptr<TBotCharacter> bot, std::optional<std::string> pasted = std::nullopt);
   // After the entry's record changed: when its PlayerLine differs from the
   // one last seen, the roster is modified and the observers hear of it.
   void BotChanged(TEntry& entry);
@@ -158,6 +172,8 @@ class TRosterDocument {
   std::vector<std::string> Compose(std::vector<std::size_t>* places) const;
   void Replace(std::vector<TEntry> bots, std::vector<std::string> lines, std::vector<bool> isBotLine);
   void SetModified(bool modified);
+  // The bot's line changed: the roster is modified, and the views hear of it.
+  void Touched(const TBotCharacter& bot);
   // Finds each record's place from `from` on again, after bots_ changed there.
   void Renumber(std::size_t from);
   template <class F>

@@ -3,6 +3,7 @@
 #include "platform/AsciiText.h"
 #include "platform/FileError.h"
 #include "platform/Files.h"
+#include "roster/LineParts.h"
 #include "roster/PuRosterDocument.h"
 #include "roster/PuSpecies.h"
 #include "roster/PuValueItem.h"
@@ -31,7 +32,7 @@ void ReadRoster(const std::string& path, const std::function<void(const TBotChar
   for (std::size_t i = 0; i < file.Lines.size(); ++i) {
     if (!file.IsBotLine[i]) continue;
     try {
-      ReadBotLine(bot, file.Lines[i], nullptr);
+      ReadBotLine(bot, file.Lines[i], i, nullptr);
     } catch (const EConvertError&) {
       ++scan.SkippedLines;
       continue;
@@ -71,13 +72,6 @@ std::string SkippedReport(const TRosterScan& scan) {
   return report;
 }
 
-bool AddUniqueItem(TStringList& list, std::string_view value) {
-  const std::string item = ListReference(value);
-  if (item.empty() || list.IndexOfName(item) >= 0) return false;
-  list.Add(item + "=" + item);
-  return true;
-}
-
 bool AddUniqueReference(TStringList& list, std::string_view value) {
   const std::string ref = platform::Trim(value);
   if (ref.empty() || list.IndexOf(ref) >= 0) return false;
@@ -85,33 +79,76 @@ bool AddUniqueReference(TStringList& list, std::string_view value) {
   return true;
 }
 
-void HarvestBot(const TBotCharacter& bot, const THarvestLists& lists) {
-  AddUniqueItem(lists.Skins, bot.GetBodySkin());
-  AddUniqueItem(lists.Faces, bot.GetFaceSkin());
-  AddUniqueItem(lists.Meshes, bot.GetMesh());
-  AddUniqueItem(lists.Voices, bot.GetVoice());
-  AddUniqueItem(lists.RagDolls, bot.GetRagdoll());
-  AddUniqueItem(lists.Portraits, bot.GetPortrait());
-  AddUniqueItem(lists.Skeletons, bot.GetSkeleton());
-  AddUniqueReference(lists.Biographies, bot.Text);
+// ---------------------------------------------------------------- indexes
+
+TListIndex::TListIndex(TStringList& list, TKey key) : list_(list) {
+  for (const std::string& line : list.Lines()) {
+    if (key == kLine)
+      Know(line);
+    else if (const std::optional<std::string_view> name = LineName(line))
+      Know(*name);
+  }
 }
 
-void CollectBot(const TBotCharacter& bot, const TContentLists& lists) {
-  // A reference the list holds under any display name is not added again.
-  const auto collect = [](TUtStringlist& list, const std::string& value) {
-    const std::string ref = ListReference(value);
-    if (!ref.empty() && list.IndexOfName(ref) < 0) list.Add(ref);
-  };
-  const std::string species = ListReference(bot.GetSpecies());
-  if (!species.empty() && lists.Species.IndexOfName(species) < 0) AddSpeciesName(species, lists.Species);
-  collect(lists.Meshes, bot.GetMesh());
-  collect(lists.Faces, bot.GetFaceSkin());
-  collect(lists.Skins, bot.GetBodySkin());
-  collect(lists.Voices, bot.GetVoice());
-  collect(lists.Portraits, bot.GetPortrait());
-  AddUniqueReference(lists.Biographies, bot.Text);
-  collect(lists.RagDolls, bot.GetRagdoll());
-  collect(lists.Skeletons, bot.GetSkeleton());
+bool TListIndex::Holds(std::string_view key) const { return keys_.contains(platform::UpperCase(key)); }
+
+void TListIndex::Know(std::string_view key) { keys_.insert(platform::UpperCase(key)); }
+
+void TListIndex::Add(std::string_view key, const std::string& line) {
+  list_.Add(line);
+  Know(key);
+}
+
+// ---------------------------------------------------------------- harvests
+
+THarvester::THarvester(const THarvestLists& l)
+    : THarvester(nullptr, l.Meshes, l.Faces, l.Skins, l.Voices, l.Portraits, l.RagDolls, l.Skeletons, l.Biographies,
+                 false) {}
+
+THarvester::THarvester(const TContentLists& l)
+    : THarvester(&l.Species, l.Meshes, l.Faces, l.Skins, l.Voices, l.Portraits, l.RagDolls, l.Skeletons,
+                 l.Biographies, true) {}
+
+THarvester::THarvester(TStringList* species, TStringList& meshes, TStringList& faces, TStringList& skins,
+                       TStringList& voices, TStringList& portraits, TStringList& ragdolls, TStringList& skeletons,
+                       TStringList& biographies, bool displayNames)
+    : meshes_(meshes, TListIndex::kName),
+      faces_(faces, TListIndex::kName),
+      skins_(skins, TListIndex::kName),
+      voices_(voices, TListIndex::kName),
+      portraits_(portraits, TListIndex::kName),
+      ragdolls_(ragdolls, TListIndex::kName),
+      skeletons_(skeletons, TListIndex::kName),
+      biographies_(biographies, TListIndex::kLine),
+      displayNames_(displayNames) {
+  if (species) species_.emplace(*species, TListIndex::kName);
+}
+
+void THarvester::AddReference(TListIndex& index, std::string_view value) const {
+  const std::string ref = ListReference(value);
+  if (ref.empty() || index.Holds(ref)) return;
+  index.Add(ref, displayNames_ ? TUtStringlist::ReferenceLine(ref) : ref + "=" + ref);
+}
+
+void THarvester::Add(const TBotCharacter& bot) {
+  if (species_) {
+    const std::string species = ListReference(bot.GetSpecies());
+    if (!species.empty() && !species_->Holds(species)) {
+      // Its line comes from the species' .int file, when that is cached.
+      const int before = species_->List().Count();
+      AddSpeciesName(species, species_->List());
+      if (species_->List().Count() > before) species_->Know(species);
+    }
+  }
+  AddReference(meshes_, bot.GetMesh());
+  AddReference(faces_, bot.GetFaceSkin());
+  AddReference(skins_, bot.GetBodySkin());
+  AddReference(voices_, bot.GetVoice());
+  AddReference(portraits_, bot.GetPortrait());
+  AddReference(ragdolls_, bot.GetRagdoll());
+  AddReference(skeletons_, bot.GetSkeleton());
+  const std::string text = platform::Trim(bot.Text);
+  if (!text.empty() && !biographies_.Holds(text)) biographies_.Add(text, text);
 }
 
 }  // namespace roster

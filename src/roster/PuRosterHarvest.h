@@ -7,8 +7,10 @@
 // counted, a file that cannot be read is counted, and the rest goes on.
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "roster/PuBotCharacter.h"
@@ -32,13 +34,29 @@ TRosterScan ScanRosters(const std::string& dir, const std::function<void(const T
 // it; empty when it left out nothing.
 std::string SkippedReport(const TRosterScan& scan);
 
-// Appends "v=v" for the trimmed value v unless it is empty, cannot be a
-// list line's reference (it holds "=" or control characters) or a line of
-// the list already has it as its name (case ignored). True when appended.
-bool AddUniqueItem(TStringList& list, std::string_view value);
 // Appends the trimmed bare reference unless it is empty or the list holds
 // it already (case ignored). True when appended.
 bool AddUniqueReference(TStringList& list, std::string_view value);
+
+// The keys of a list's lines, upper-cased: each line's name (the text
+// before its first "=") or the whole line. A harvest looks every
+// reference of every roster up in lists that grow to tens of thousands of
+// lines; searching the list each time made it take seconds.
+class TListIndex {
+ public:
+  enum TKey { kName, kLine };
+  TListIndex(TStringList& list, TKey key);
+  bool Holds(std::string_view key) const;
+  // Appends `line` to the list, known from now on by `key`.
+  void Add(std::string_view key, const std::string& line);
+  // Only knows `key` from now on (for a line someone else added).
+  void Know(std::string_view key);
+  TStringList& List() const { return list_; }
+
+ private:
+  TStringList& list_;
+  std::unordered_set<std::string> keys_;
+};
 
 // The configuration window's lists that a harvest fills. Species are not
 // harvested: a species needs its display name from the .int files.
@@ -52,8 +70,6 @@ struct THarvestLists {
   TStringList& Skeletons;
   TStringList& Biographies;  // bare references
 };
-// Adds one bot's references, each as its own display name.
-void HarvestBot(const TBotCharacter& bot, const THarvestLists& lists);
 
 // The custom content check's lists.
 struct TContentLists {
@@ -67,10 +83,33 @@ struct TContentLists {
   TUtStringlist& RagDolls;
   TUtStringlist& Skeletons;
 };
-// Adds one bot's references that no line of their list names yet, with the
-// display names the value lists give them (the part after the first ".";
-// a species' name from its .int file, and only when that file is cached).
-// A value that cannot be a list line's reference is left out.
-void CollectBot(const TBotCharacter& bot, const TContentLists& lists);
+
+// Fills lists from the bots of one harvest. The lists must not be changed
+// by anyone else while it lives.
+class THarvester {
+ public:
+  // Each reference goes in as its own display name ("v=v").
+  explicit THarvester(const THarvestLists& lists);
+  // Each reference goes in with the display name the value lists give it
+  // (the part after the first "."; a species' name from its .int file,
+  // and only when that file is cached).
+  explicit THarvester(const TContentLists& lists);
+
+  // Adds the bot's references, each trimmed, that no line of their list
+  // names yet (case ignored), and its biography reference unless the list
+  // holds it. A value that cannot be a list line's reference (it holds "="
+  // or control characters) is left out.
+  void Add(const TBotCharacter& bot);
+
+ private:
+  THarvester(TStringList* species, TStringList& meshes, TStringList& faces, TStringList& skins, TStringList& voices,
+             TStringList& portraits, TStringList& ragdolls, TStringList& skeletons, TStringList& biographies,
+             bool displayNames);
+  void AddReference(TListIndex& index, std::string_view value) const;
+
+  std::optional<TListIndex> species_;
+  TListIndex meshes_, faces_, skins_, voices_, portraits_, ragdolls_, skeletons_, biographies_;
+  bool displayNames_;
+};
 
 }  // namespace roster

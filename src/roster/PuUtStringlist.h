@@ -19,6 +19,10 @@ class TUtStringlist : public TStringList {
   // first "." (all of S when it has none), added only when the list does
   // not hold that line yet (case ignored); -1 when it does.
   int Add(const std::string& s) override;
+
+  // The line Add makes of a text without "=": S, "=" and the part of S
+  // after its first "." (all of S when it has none).
+  static std::string ReferenceLine(const std::string& s);
 };
 
 }  // namespace roster

@@ -647,12 +647,12 @@ void TFmConfig::ReadKarmaData(const std::string& fileName) {
 
 void TFmConfig::SearchBotLists() {
   lvBotLists->clear();
-  const roster::THarvestLists lists{FLists.Skins,   FLists.Faces,     FLists.Meshes,   FLists.Voice,
-                                    FLists.RagDoll, FLists.Portraits, FLists.Skeleton, FLists.Texts};
+  roster::THarvester harvest(roster::THarvestLists{FLists.Skins, FLists.Faces, FLists.Meshes, FLists.Voice,
+                                                   FLists.RagDoll, FLists.Portraits, FLists.Skeleton, FLists.Texts});
   roster::TRosterScan scan;
   {
     TLongFill fill(lvBotLists, ProgressBar1, 0, FRepaintClock);
-    scan = roster::ScanRosters(FSystemDir, [&](const roster::TBotCharacter& bot) { HarvestBot(bot, lists); });
+    scan = roster::ScanRosters(FSystemDir, [&](const roster::TBotCharacter& bot) { harvest.Add(bot); });
   }
   // The listing's case-blind order.
   for (const std::string& file : scan.Files) new QTreeWidgetItem(lvBotLists, QStringList{PathToQ(file)});

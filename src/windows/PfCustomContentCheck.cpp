@@ -119,10 +119,11 @@ std::string TFrmCustomContentCheck::GetCheckDir() const { return deCheckDir->Tex
 void TFrmCustomContentCheck::CheckContent() {
   lbFilesFound->clear();
   const std::string dir = GetCheckDir();
-  const roster::TContentLists lists{FLists.Species,   FLists.Meshes, FLists.Faces,   FLists.Skins,   FLists.Voice,
-                                    FLists.Portraits, FLists.Texts,  FLists.RagDoll, FLists.Skeleton};
+  roster::THarvester collect(roster::TContentLists{FLists.Species, FLists.Meshes, FLists.Faces, FLists.Skins,
+                                                   FLists.Voice, FLists.Portraits, FLists.Texts, FLists.RagDoll,
+                                                   FLists.Skeleton});
   const roster::TRosterScan scan =
-      roster::ScanRosters(dir, [&](const roster::TBotCharacter& bot) { roster::CollectBot(bot, lists); });
+      roster::ScanRosters(dir, [&](const roster::TBotCharacter& bot) { collect.Add(bot); });
   for (const std::string& file : scan.Files) lbFilesFound->addItem(PathToQ(platform::JoinPath(dir, file)));
   FSkippedLines = scan.SkippedLines;
   laSkipped->setText(ToQ(roster::SkippedReport(scan)));

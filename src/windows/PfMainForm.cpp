@@ -253,7 +253,7 @@ void TFmMainForm::Halt(int exitCode) {
 // ---------------------------------------------------------------- start-up
 
 bool TFmMainForm::FormCreate() {
-  FClipBot = roster::TBotCharacter();
+  FClipBot.clear();
   acPasteBot->setEnabled(false);
   acPasteAsNewBot->setEnabled(acPasteBot->isEnabled());
   std::string rosterName;

@@ -127,10 +127,10 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   void acSkillRandomizerExecute();
   void acCopyDataToClipboardExecute();
   void acCopyDataFromClipboardExecute();
-  // A drop on the roster list: a copy of the dragged bot at the end of the
-  // roster. False when refused (not a bot, not from this list, no bot
-  // shown).
-  bool lbBotListDragDrop(const QMimeData& mime, const QObject* source);
+  // A drop on the roster list, or anywhere on the window: a copy of the
+  // dragged bot at the end of the roster. False when refused (not a bot,
+  // not from this list, no bot shown).
+  bool lbBotListDragDrop(const QMimeData& mime);
   // The random preset draws from the clock-seeded source unless a test
   // hands in its own.
   void SetRandomSource(std::unique_ptr<roster::TRandomSource> random) { FRandom = std::move(random); }
@@ -320,7 +320,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   std::unique_ptr<platform::TIniFile> FIni;
   // The value-list file, read on first use (EFileError when it cannot be).
   platform::TIniFile& Ini();
-  roster::TBotCharacter FClipBot;
+  std::string FClipBot;  // the line of the bot Copy Bot took, as a save writes it
   roster::TRosterDocument FRoster;
   const roster::TBotCharacter* FCurrentBot = nullptr;
   roster::TValueLists FLists;

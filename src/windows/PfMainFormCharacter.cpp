@@ -111,12 +111,13 @@ void TFmMainForm::BuildProfileAndTemplateCommands() {
 
   lbBotList->DragLine = [this]() -> std::optional<std::string> {
     if (!FCurrentBot) return std::nullopt;
-    return FCurrentBot->GetPlayerLine();
+    return FRoster.PlayerLineOf(*FCurrentBot);
   };
   lbBotList->CanDrop = [this] { return FCurrentBot != nullptr; };
-  lbBotList->Drop = [this](const QMimeData& mime, const QObject* source) {
+  lbBotList->TakeDropsOn(*this);
+  lbBotList->Drop = [this](const QMimeData& mime) {
     bool taken = false;
-    Guard([&] { taken = lbBotListDragDrop(mime, source); });
+    Guard([&] { taken = lbBotListDragDrop(mime); });
     return taken;
   };
 }
@@ -212,14 +213,12 @@ void TFmMainForm::acSkillRandomizerExecute() {
 
 // ---------------------------------------------------------------- copying
 
-bool TFmMainForm::lbBotListDragDrop(const QMimeData& mime, const QObject* source) {
-  if (!lbBotList->Accepts(mime, source)) return false;
+bool TFmMainForm::lbBotListDragDrop(const QMimeData& mime) {
+  if (!lbBotList->Accepts(mime)) return false;
   // The data come from this list only: a bot's own line, read back whole,
   // also when it holds bytes the clipboard would refuse.
-  roster::TBotCharacter copy;
-  copy.SetPlayerLine(mime.data(QString::fromLatin1(BotMimeType)).toStdString());
-  copy.SetDefaultName(copy.GetDefaultName() + "(copy)");
-  FRoster.PasteAsNew(copy.GetPlayerLine());
+  const roster::TBotCharacter& copy = FRoster.PasteAsNew(TBotListBox::DraggedLine(mime));
+  FRoster.Rename(copy, copy.GetDefaultName() + "(copy)");
   RefreshBotListBox();
   SelectRow(BotCount() - 1);
   lbBotListClick();
@@ -228,7 +227,7 @@ bool TFmMainForm::lbBotListDragDrop(const QMimeData& mime, const QObject* source
 }
 
 void TFmMainForm::acCopyDataToClipboardExecute() {
-  if (FCurrentBot) FDialogs.SetClipboardText(FCurrentBot->GetPlayerLine());
+  if (FCurrentBot) FDialogs.SetClipboardText(FRoster.PlayerLineOf(*FCurrentBot));
 }
 
 void TFmMainForm::acCopyDataFromClipboardExecute() {
@@ -236,14 +235,14 @@ void TFmMainForm::acCopyDataFromClipboardExecute() {
   const std::optional<std::string> text = FDialogs.ClipboardText();
   if (!text || text->empty()) return;
   std::string error;
-  const std::optional<roster::TBotCharacter> pasted = roster::ReadPastedBot(*text, error, &FDialogs);
+  const std::optional<std::string> pasted = roster::ReadPastedBot(*text, error, &FDialogs);
   if (!pasted) {
     FDialogs.MessageDlg(error, TMsgDlgType::mtWarning, mbOK);
     return;
   }
   // The whole line was read: only now does the bot take it, name and key
   // included.
-  FRoster.Paste(*FCurrentBot, pasted->GetPlayerLine());
+  FRoster.Paste(*FCurrentBot, *pasted);
   RefreshBotListBox();
   ShowBotAt(CurrentIndex());
 }

@@ -239,7 +239,7 @@ void TFmMainForm::FindDialog1Find() {
 
 void TFmMainForm::acCopyBotExecute() {
   if (!FCurrentBot) return;
-  FClipBot.SetPlayerLine(FCurrentBot->GetPlayerLine());
+  FClipBot = FRoster.PlayerLineOf(*FCurrentBot);
   acPasteBot->setEnabled(true);
   acPasteAsNewBot->setEnabled(acPasteBot->isEnabled());
 }
@@ -260,13 +260,13 @@ void TFmMainForm::acPasteBotExecute() {
   }
   // The key follows the pasted name, as a rename through the name field
   // does, so Find reaches the bot under the name it shows.
-  FRoster.Paste(*FCurrentBot, FClipBot.GetPlayerLine());
+  FRoster.Paste(*FCurrentBot, FClipBot);
   RefreshBotListBox();
   ShowBotAt(CurrentIndex());
 }
 
 void TFmMainForm::acPasteAsNewBotExecute() {
-  FRoster.PasteAsNew(FClipBot.GetPlayerLine());
+  FRoster.PasteAsNew(FClipBot);
   RefreshBotListBox();
   ShowBotAt(BotCount() - 1);
 }

@@ -1,3 +1,5 @@
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include "RosterTestSupport.h"
@@ -73,7 +75,7 @@ TEST_F(BotCharacterTest, ItemsAreTrimmedAndMatchedByTheirBeginningWithoutCase) {
   EXPECT_EQ(bot.GetSex(), "Female");
   EXPECT_FALSE(Parsed("Player=(bJumpy=0)").GetJumpy());
   EXPECT_EQ(Parsed("Player=(Mesh)").GetMesh(), "Mesh");
-  EXPECT_EQ(Parsed("Player=(DefaultName=\"A,B\")").GetDefaultName(), "\"A");
+  EXPECT_EQ(Parsed("Player=(DefaultName=\"A,B\")").GetDefaultName(), "A,B");
   EXPECT_EQ(Parsed("DefaultName=\"NoParens\"").GetDefaultName(), "NoParens");
   // Blanks after the closing ")" must not leave it on the last value, where
   // a save would write it back into the file.
@@ -126,6 +128,98 @@ TEST_F(BotCharacterTest, UnreadableNumberAsksOrRaisesKeepingEarlierFields) {
     EXPECT_EQ(e.Item, "Accuracy=");
   }
   EXPECT_EQ(asked_.size(), 2u);
+}
+
+// ---------------------------------------------------------------- quotes
+
+struct TQuotedCase {
+  const char* Label;
+  std::string Line;
+  std::string Name;  // what the line gives, and what a save and a load keep
+  std::string Text;
+  std::string Sex;
+};
+
+void PrintTo(const TQuotedCase& c, std::ostream* out) { *out << c.Label; }
+
+class QuotedValueTest : public BotCharacterTest, public ::testing::WithParamInterface<TQuotedCase> {};
+
+TEST_P(QuotedValueTest, IsReadWholeAndSurvivesSaveAndLoad) {
+  const TQuotedCase& c = GetParam();
+  const TBotCharacter bot = Parsed(c.Line);
+  EXPECT_EQ(bot.GetDefaultName(), c.Name);
+  EXPECT_EQ(bot.Text, c.Text);
+  EXPECT_EQ(bot.GetSex(), c.Sex);
+  const std::string written = bot.GetPlayerLine();
+  const TBotCharacter again = Parsed(written);
+  EXPECT_EQ(again.GetDefaultName(), c.Name) << written;
+  EXPECT_EQ(again.Text, c.Text) << written;
+  EXPECT_EQ(again.GetSex(), c.Sex) << written;
+  EXPECT_EQ(again.GetPlayerLine(), written);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, QuotedValueTest,
+    ::testing::Values(
+        // Biographies written inline are prose: commas, parentheses.
+        TQuotedCase{"CommasAndParentheses",
+                    "Player=(DefaultName=\"Smith, John\",Text=\"Hello, world (really)|Line two\",Sex=Female)",
+                    "Smith, John", "Hello, world (really)|Line two", "Female"},
+        TQuotedCase{"BlanksAfterTheClosingQuote", "Player=(DefaultName=\"A, B\"  , Sex=Female,Text=\"x,y\" )", "A, B",
+                    "x,y", "Female"},
+        TQuotedCase{"QuotesInsideAName", "Player=(DefaultName=\"Jan \"the Man\" Smit\",Sex=Female)",
+                    "Jan \"the Man\" Smit", "XPlayers.Default", "Female"},
+        TQuotedCase{"ParenthesisInANameOfALineWithoutParentheses", "DefaultName=\"Bob (2)\",Sex=Female", "Bob (2)",
+                    "XPlayers.Default", "Female"},
+        // A quote that never closes costs its own item only.
+        TQuotedCase{"UnclosedQuote", "Player=(DefaultName=\"Smith, John,Text=XPlayers.Zed,Sex=Female)", "\"Smith",
+                    "XPlayers.Zed", "Female"},
+        TQuotedCase{"LoneQuote", "Player=(DefaultName=\",Sex=Female)", "", "XPlayers.Default", "Female"},
+        // Only a quote right after "=" opens a value: text in quotes is
+        // written back in quotes, and the reader must agree where they end.
+        TQuotedCase{"QuoteAfterABlank", "Player=(DefaultName=\"Bob\",Text= \",x\",Sex=Female)", "Bob", " \"", "Female"}),
+    [](const auto& info) { return std::string(info.param.Label); });
+
+TEST_F(BotCharacterTest, QuotesAreWrittenWhereTheLineHadThemOrTheValueNeedsThem) {
+  // A mod roster's style: quoted weapon, inline biography.
+  TBotCharacter bot = Parsed(
+      "Player=(DefaultName=\"Jan\",Mesh=Jugg.JuggMaleA,Text=\"Name: Jan|Age: 30\","
+      "FavoriteWeapon=\"xWeapons.RocketLauncher\",Menu=\"SP\")");
+  bot.SetAccuracy(1);
+  std::string line = bot.GetPlayerLine();
+  EXPECT_NE(line.find(",Mesh=Jugg.JuggMaleA,"), std::string::npos) << line;
+  EXPECT_NE(line.find(",Text=\"Name: Jan|Age: 30\","), std::string::npos) << line;
+  EXPECT_NE(line.find(",FavoriteWeapon=\"xWeapons.RocketLauncher\","), std::string::npos) << line;
+
+  // Values that could not stand bare.
+  bot.SetMesh("Mod.Mesh(2)");
+  bot.SetVoice("a,b");
+  bot.SetSkeleton("\"x");
+  bot.SetRagdoll("Doll ");
+  line = bot.GetPlayerLine();
+  EXPECT_NE(line.find(",Mesh=\"Mod.Mesh(2)\","), std::string::npos) << line;
+  const TBotCharacter again = Parsed(line);
+  EXPECT_EQ(again.GetMesh(), "Mod.Mesh(2)");
+  EXPECT_EQ(again.GetVoice(), "a,b");
+  EXPECT_EQ(again.GetSkeleton(), "\"x");
+  EXPECT_EQ(again.GetRagdoll(), "Doll ");
+  EXPECT_EQ(again.GetAccuracy(), 1);
+
+  // The next line read starts without the last one's quotes.
+  bot.SetPlayerLine("Player=(DefaultName=\"Plain\",FavoriteWeapon=xWeapons.RocketLauncher)");
+  EXPECT_NE(bot.GetPlayerLine().find(",FavoriteWeapon=xWeapons.RocketLauncher,"), std::string::npos);
+}
+
+TEST_F(BotCharacterTest, ALineOfUnclosedQuotesIsReadInOnePass) {
+  // Text from anywhere (the clipboard, a broken file): each item looking
+  // for its closing quote to the end of a long line would take minutes.
+  std::string line = "Player=(DefaultName=\"Many\"";
+  for (int i = 0; i < 500000; ++i) line += ",x=\"a";
+  line += ")";
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_EQ(Parsed(line).GetDefaultName(), "Many");
+  EXPECT_EQ(TBotCharacter::UnknownItems(line).size(), 500000u);
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
 }
 
 }  // namespace

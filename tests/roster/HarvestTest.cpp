@@ -1,6 +1,8 @@
 // Harvesting a folder's rosters: what reaches each list, what is left out,
 // and that nobody is asked about a roster they did not open.
 
+#include <chrono>
+
 #include <gtest/gtest.h>
 
 #include "RosterTestSupport.h"
@@ -20,7 +22,8 @@ class HarvestTest : public roster_test::RosterTest {
   roster::THarvestLists Harvest{Skins, Faces, Meshes, Voices, RagDolls, Portraits, Skeletons, Bios};
 
   roster::TRosterScan Scan() {
-    return roster::ScanRosters(Dir.path(), [this](const roster::TBotCharacter& bot) { HarvestBot(bot, Harvest); });
+    roster::THarvester harvest(Harvest);
+    return roster::ScanRosters(Dir.path(), [&harvest](const roster::TBotCharacter& bot) { harvest.Add(bot); });
   }
 
   testing_support::TempDir Dir;
@@ -63,9 +66,9 @@ TEST_F(HarvestTest, TwoRostersGiveEachReferenceOnceAndABadNumberSkipsOnlyItsLine
 
 TEST_F(HarvestTest, AFolderWithoutRostersChangesNothing) {
   Meshes.Add("Kept=Kept");
-  const roster::TRosterScan scan = roster::ScanRosters(Dir.file("missing"), [this](const auto& bot) {
-    HarvestBot(bot, Harvest);
-  });
+  roster::THarvester harvest(Harvest);
+  const roster::TRosterScan scan =
+      roster::ScanRosters(Dir.file("missing"), [&harvest](const auto& bot) { harvest.Add(bot); });
   EXPECT_TRUE(scan.Files.empty());
   EXPECT_EQ(Meshes.Lines(), (Lines{"Kept=Kept"}));
 }
@@ -76,14 +79,15 @@ TEST_F(HarvestTest, ContentCheckKeepsEveryReferenceOnceWhateverItsDisplayName) {
   TStringList bios;
   voices.Add("xGame.MercMaleVoice=Merc (male)");
   species.Add("xGame.SPECIES_Merc=Mercenaries");
-  const roster::TContentLists lists{species, meshes, faces, skins, voices, portraits, bios, ragdolls, skeletons};
+  roster::THarvester collect(
+      roster::TContentLists{species, meshes, faces, skins, voices, portraits, bios, ragdolls, skeletons});
   roster::TBotCharacter bot;
   bot.SetPlayerLine("(Mesh= Jugg.JuggMaleA ,Voice=XGAME.MERCMALEVOICE,Species=xgame.species_merc,"
                     "Text=XPlayers.Ann,Skeleton=S.Skel)");
-  roster::CollectBot(bot, lists);
-  roster::CollectBot(bot, lists);
+  collect.Add(bot);
+  collect.Add(bot);
   bot.SetPlayerLine("(Species=Aliens.SPECIES_Alien,Text=,Mesh=Jugg.JUGGMALEA)");
-  roster::CollectBot(bot, lists);
+  collect.Add(bot);
   EXPECT_EQ(voices.Lines(), (Lines{"xGame.MercMaleVoice=Merc (male)"}));
   EXPECT_EQ(species.Lines(), (Lines{"xGame.SPECIES_Merc=Mercenaries"}));  // Aliens.int is not cached
   EXPECT_EQ(meshes.Lines(), (Lines{"Jugg.JuggMaleA=JuggMaleA"}));
@@ -102,7 +106,8 @@ TEST_F(HarvestTest, AValueThatCannotBeAListLineIsNeitherHarvestedNorCollected) {
   const roster::TContentLists lists{species, meshes, faces, skins, voices, portraits, bios, ragdolls, skeletons};
   for (int run = 0; run < 2; ++run) {
     Scan();
-    roster::ScanRosters(Dir.path(), [&](const roster::TBotCharacter& bot) { roster::CollectBot(bot, lists); });
+    roster::THarvester collect(lists);
+    roster::ScanRosters(Dir.path(), [&](const roster::TBotCharacter& bot) { collect.Add(bot); });
   }
   EXPECT_EQ(Meshes.Count(), 0);
   EXPECT_EQ(Voices.Count(), 0);
@@ -113,6 +118,43 @@ TEST_F(HarvestTest, AValueThatCannotBeAListLineIsNeitherHarvestedNorCollected) {
   EXPECT_EQ(ragdolls.Count(), 0);
   EXPECT_EQ(species.Count(), 0);
   EXPECT_EQ(skeletons.Lines(), (Lines{"S.Skel=Skel"}));
+}
+
+TEST_F(HarvestTest, TensOfThousandsOfNewReferencesAreHarvestedInOnePass) {
+  // A folder of mod rosters: every bot has looks of its own.
+  constexpr int bots = 25000;
+  std::string text = "[Public]\r\n";
+  for (int i = 0; i < bots; ++i) {
+    const std::string id = std::to_string(i);
+    text += "Player=(DefaultName=\"Bot" + id + "\",BodySkin=ModSkins.Body" + id + ",FaceSkin=ModSkins.Head" + id +
+            ",Portrait=ModPictures.Bot" + id + ",Text=ModBios.Bot" + id + ")\r\n";
+  }
+  Dir.write("mods.upl", text);
+  // Names the lists hold already, in other letter case, are not added again.
+  Skins.Add("MODSKINS.BODY7=Body seven");
+  Bios.Add("modbios.bot7");
+  TUtStringlist faces;
+  faces.Add("modskins.head7=Head seven");
+  TUtStringlist species, meshes, skins, voices, portraits, ragdolls, skeletons;
+  TStringList bios;
+
+  const auto start = std::chrono::steady_clock::now();
+  Scan();
+  roster::THarvester collect(
+      roster::TContentLists{species, meshes, faces, skins, voices, portraits, bios, ragdolls, skeletons});
+  roster::ScanRosters(Dir.path(), [&](const roster::TBotCharacter& bot) { collect.Add(bot); });
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+
+  EXPECT_EQ(Skins.Count(), bots);
+  EXPECT_EQ(Skins[0], "MODSKINS.BODY7=Body seven");
+  EXPECT_EQ(Faces.Count(), bots);
+  EXPECT_EQ(Portraits.Count(), bots);
+  EXPECT_EQ(Bios.Count(), bots);
+  EXPECT_EQ(Bios.IndexOf("ModBios.Bot7"), 0);
+  EXPECT_EQ(faces.Count(), bots);
+  EXPECT_EQ(faces[0], "modskins.head7=Head seven");
+  EXPECT_EQ(faces[1], "ModSkins.Head0=Head0");
+  EXPECT_EQ(bios.Count(), bots);
 }
 
 struct TItemCase {

@@ -109,6 +109,29 @@ TEST_F(RosterDocumentTest, OneEditChangesOneLineAndKeepsItsUnknownItems) {
   EXPECT_EQ(again.GetPlayerLine(), Doc.Bot(brock).GetPlayerLine());
 }
 
+TEST_F(RosterDocumentTest, CopiesCarryTheWholeBotAndAPasteReplacesItWhole) {
+  REQUIRE_REALDATA("upl/ut2004_stock/xplayersL1.upl");
+  Doc.Load(RealDataPath("upl/ut2004_stock/xplayersL1.upl"));
+  const TBotCharacter& brock = Doc.Bot(Doc.Find("Brock"));
+  const TBotCharacter& diva = Doc.Bot(Doc.Find("Diva"));
+  // Unchanged, a bot is copied as the file holds it.
+  const std::string copied = Doc.PlayerLineOf(brock);
+  EXPECT_EQ(copied, Doc.Lines()[static_cast<std::size_t>(brock.LineIndex)]);
+  // Diva's Race="Egyptian", Jumpiness and BotUse go with her.
+  Doc.Paste(diva, copied);
+  const std::string brocks =
+      "Player=(DefaultName=\"Brock\",Species=xGame.SPECIES_Merc,Mesh=HumanMaleA.MercMaleC,"
+      "BodySkin=PlayerSkins.MercMaleCBodyA,FaceSkin=PlayerSkins.MercMaleCHeadA,Portrait=PlayerPictures.cMercMaleAC,"
+      "Text=XPlayers.MercMaleCA,Sex=Male,Accuracy=+0.5,StrafingAbility=+1.0,Tactics=+2.0,Menu=\"\","
+      "Race=\"Mercenary\",BotUse=1)";
+  EXPECT_EQ(Doc.Lines()[static_cast<std::size_t>(diva.LineIndex)], brocks);
+  // A paste that differs in an unknown item alone is a change to save.
+  Doc.Save(Dir.file("saved.upl"));
+  Doc.Paste(diva, brocks.substr(0, brocks.size() - 10) + ")");
+  EXPECT_TRUE(Doc.Modified());
+  EXPECT_TRUE(Doc.PlayerLineOf(diva).ends_with(",Race=\"Mercenary\")"));
+}
+
 // ---------------------------------------------------------------- layout
 
 TEST_F(RosterDocumentTest, EveryOtherLineStaysAtItsPlace) {
@@ -140,6 +163,25 @@ TEST_F(RosterDocumentTest, EveryOtherLineStaysAtItsPlace) {
   Doc.Save(path);
   EXPECT_EQ(platform::ReadFileBytes(path), first);
   EXPECT_EQ(added.LineIndex, 9);
+}
+
+TEST_F(RosterDocumentTest, BotsAddedAcrossSavesStayOneRun) {
+  const std::string path = Dir.write("alice.upl", "[Public]\r\n" + Line("Alice") + "\r\n");
+  Doc.Load(path);
+  Doc.Add();
+  Doc.Save(path);
+  Doc.Add();
+  Doc.Save(path);
+  const std::vector<std::string> lines{"[Public]", Line("Alice"), "", Doc.Bot(1).GetPlayerLine(),
+                                       Doc.Bot(2).GetPlayerLine()};
+  EXPECT_EQ(platform::ReadLines(path), lines);
+  // Read again, they are the file's bots: the next one added starts a run.
+  Doc.Load(path);
+  Doc.Add();
+  std::vector<std::string> next = lines;
+  next.push_back("");
+  next.push_back(Doc.Bot(3).GetPlayerLine());
+  EXPECT_EQ(Doc.Lines(), next);
 }
 
 TEST_F(RosterDocumentTest, ARosterWithoutHeaderOrFileGetsOne) {
@@ -296,7 +338,9 @@ TEST_F(RosterDocumentTest, AnEmptyFileIsAnEmptyRosterAndANumberMayBeReplaced) {
   AnswerInputBoxes({"1.0"});
   Doc.Load(Dir.write("odd.upl", "[Public]\r\nPlayer=(DefaultName=\"Odd\",Tactics+1.0,Race=Orc)\r\n" + Line("Even") +
                                     "\r\n"));
-  ASSERT_EQ(asked_, std::vector<std::string>{"Illegal floating-point value detected!|Value :|Tactics+1.0"});
+  // The question says which of the roster's bots, items and lines it is about.
+  ASSERT_EQ(asked_, std::vector<std::string>{
+                        "Illegal floating-point value detected!|Bot: Odd\rItem: Tactics+1.0\rLine: 2\r\rValue :|Tactics+1.0"});
   EXPECT_EQ(Doc.Bot(0).GetTactics(), 1.0);
   // The number the user gave is a change still to be saved, and the save
   // writes it; the bot read without a question stays as it was.

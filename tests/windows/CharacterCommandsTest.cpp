@@ -67,11 +67,8 @@ class CharacterCommands : public MainFormTest {
     EXPECT_TRUE(Form->isVisible());
   }
 
-  std::unique_ptr<QMimeData> BotData(const std::string& line) {
-    auto data = std::make_unique<QMimeData>();
-    data->setData(QString::fromLatin1(windows::BotMimeType), QByteArray::fromStdString(line));
-    return data;
-  }
+  // What a drag of the line from the roster list carries.
+  std::unique_ptr<QMimeData> BotData(const std::string& line) { return Control<windows::TBotListBox>(*Form, "lbBotList")->DragData(line); }
 };
 
 }  // namespace
@@ -180,26 +177,29 @@ TEST_F(CharacterCommands, TemplatesApplyTheirSkillsAndNewOnesAreStored) {
 TEST_F(CharacterCommands, DragCopiesAppendAfterOneBlankLine) {
   Click(0);
   const auto alpha = BotData(Form->CurrentBot()->GetPlayerLine());
-  ASSERT_TRUE(Form->lbBotListDragDrop(*alpha, Control<windows::TBotListBox>(*Form, "lbBotList")));
+  ASSERT_TRUE(Form->lbBotListDragDrop(*alpha));
   EXPECT_EQ(Form->CurrentBot(), &Form->Bot(2));
   EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(2)->text(), "Alpha(copy)");
   ExpectMarkedChanged();
   const auto copy = BotData(Form->CurrentBot()->GetPlayerLine());
-  ASSERT_TRUE(Form->lbBotListDragDrop(*copy, Control<windows::TBotListBox>(*Form, "lbBotList")));
+  ASSERT_TRUE(Form->lbBotListDragDrop(*copy));
   EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(3)->text(), "Alpha(copy)(copy)");
 
-  // Refused: from elsewhere, or other data.
-  QListWidget other;
-  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, &other));
-  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, nullptr));
+  // Refused: a bot of another list (another window, another run of the
+  // program), our type without a list, or other data.
+  windows::TBotListBox other;
+  EXPECT_FALSE(Form->lbBotListDragDrop(*other.DragData(BotLine("Foreign"))));
+  QMimeData bare;
+  bare.setData(QString::fromLatin1(windows::BotMimeType), QByteArray::fromStdString(BotLine("Foreign")));
+  EXPECT_FALSE(Form->lbBotListDragDrop(bare));
   QMimeData text;
   text.setText(QString::fromStdString(BotLine("Foreign")));
-  EXPECT_FALSE(Form->lbBotListDragDrop(text, Control<windows::TBotListBox>(*Form, "lbBotList")));
+  EXPECT_FALSE(Form->lbBotListDragDrop(text));
   EXPECT_EQ(Form->BotCount(), 4);
 
   // A bot of the roster is copied whatever its line holds, a control
   // character that the clipboard would refuse included.
-  ASSERT_TRUE(Form->lbBotListDragDrop(*BotData(BotLine("Bell\a")), Control<windows::TBotListBox>(*Form, "lbBotList")));
+  ASSERT_TRUE(Form->lbBotListDragDrop(*BotData(BotLine("Bell\a"))));
   EXPECT_EQ(Form->CurrentBot()->GetDefaultName(), "Bell\a(copy)");
   Control<QAction>(*Form, "acDeleteBot")->trigger();
   ASSERT_EQ(Form->BotCount(), 4);
@@ -216,13 +216,13 @@ TEST_F(CharacterCommands, DragCopiesAppendAfterOneBlankLine) {
 
   // With no bot shown the list takes no drop, not even its own.
   while (Form->CurrentBot()) Control<QAction>(*Form, "acDeleteBot")->trigger();
-  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha, Control<windows::TBotListBox>(*Form, "lbBotList")));
+  EXPECT_FALSE(Form->lbBotListDragDrop(*alpha));
   EXPECT_EQ(Form->BotCount(), 0);
 }
 
 TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
   Control<QAction>(*Form, "acCopyDataToClipboard")->trigger();
-  EXPECT_EQ(Dialogs.Clipboard, Form->Bot(1).GetPlayerLine());
+  EXPECT_EQ(Dialogs.Clipboard, Gorge);  // unchanged: the line as the file holds it
 
   // Plain text and a line with a bad number are refused; the bot stays.
   const std::string before = ShownLine();
@@ -238,6 +238,8 @@ TEST_F(CharacterCommands, ClipboardCarriesExactlyThePlayerLine) {
   ASSERT_EQ(Dialogs.Asked.size(), 4u);
   EXPECT_EQ(Dialogs.Asked[0].Text, "The clipboard holds no character.\rA character is one line of the form Player=(...).");
   EXPECT_EQ(Dialogs.Asked[1].Text, "Illegal floating-point value detected!");
+  // Text from the clipboard has no roster line: the bot and the item.
+  EXPECT_EQ(Dialogs.Asked[1].Extra, "Bot: Broken\rItem: Tactics=lots\r\rValue :|lots");
   EXPECT_EQ(Dialogs.Asked[2].Text.rfind("The character on the clipboard could not be read:\r", 0), 0u);
   EXPECT_EQ(Dialogs.Asked[3].Text, Dialogs.Asked[0].Text);
   EXPECT_FALSE(Form->Modified());
@@ -298,3 +300,30 @@ INSTANTIATE_TEST_SUITE_P(
                        Control<QAction>(f, "acCopyDataFromClipboard")->trigger();
                      }}),
     [](const auto& info) { return std::string(info.param.name); });
+
+
+TEST_F(CharacterCommands, ABotLetGoAnywhereOnTheWindowIsCopiedAndNothingElseIsTaken) {
+  // The drag as the window system hands it out: entering the skills page,
+  // which takes no drops itself, then let go there.
+  const auto dropOn = [](QWidget* target, const QMimeData& data) {
+    const QPointF at = QRectF(target->rect()).center();
+    QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    if (!enter.isAccepted()) return false;
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &drop);
+    return drop.isAccepted();
+  };
+  Click(0);
+  EXPECT_TRUE(dropOn(Control<QWidget>(*Form, "tsSkills"), *BotData(Form->CurrentBot()->GetPlayerLine())));
+  ASSERT_EQ(Form->BotCount(), 3);
+  EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(2)->text(), "Alpha(copy)");
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(2));
+
+  windows::TBotListBox other;
+  QMimeData text;
+  text.setText(QString::fromStdString(BotLine("Foreign")));
+  EXPECT_FALSE(dropOn(Control<QWidget>(*Form, "tsSkills"), *other.DragData(BotLine("Foreign"))));
+  EXPECT_FALSE(dropOn(Control<QToolBar>(*Form, "ToolBar1"), text));
+  EXPECT_EQ(Form->BotCount(), 3);
+}

@@ -303,7 +303,7 @@ TEST_F(RosterRoad, AnUnreadableNumberIsAskedForThroughTheSameDialogs) {
   Open(path);
   ASSERT_EQ(Dialogs.Asked.size(), 2u);
   EXPECT_EQ(Dialogs.Asked[1].Text, "Illegal floating-point value detected!");
-  EXPECT_EQ(Dialogs.Asked[1].Extra, "Value :|abc");
+  EXPECT_EQ(Dialogs.Asked[1].Extra, "Bot: Odd\rItem: Accuracy=abc\rLine: 2\r\rValue :|abc");
   ASSERT_EQ(Form->BotCount(), 1);
   EXPECT_EQ(Form->Bot(0).GetAccuracy(), 0.5);
   EXPECT_EQ(Control<QSpinBox>(*Form, "edTactics")->value(), 150);

@@ -212,3 +212,28 @@ TEST_F(RosterView, TheCaptionNamesTheOpenFileAfterASaveThatFailedOrWasRefused) {
   EXPECT_EQ(Dialogs.Messages().back(), "Botlist saved as :\r" + Dir.file("Donn\xE9" "es/r\xF4" "ster.upl"));
   EXPECT_TRUE(Form->windowTitle().endsWith(expected));
 }
+
+TEST_F(RosterView, ANameAndABiographyHoldingCommasStayWholeThroughAnEditAndASave) {
+  WriteRoster({"[Public]", BotLine("Other")});
+  ASSERT_TRUE(Start());
+  const std::string mod = Dir.write("mod.upl",
+                                    "[Public]\r\nPlayer=(DefaultName=\"Smith, John\",Race=\"Human, mostly\","
+                                    "Mesh=Jugg.JuggMaleA,Text=\"Hello, world (really)|Line two\",Menu=\"SP\",BotUse=1)\r\n");
+  Dialogs.DefaultAnswer = TModalResult::mrYes;  // the biography is none of the game's: go on
+  Open(mod);
+  EXPECT_EQ(Control<QLineEdit>(*Form, "edDefaultName")->text(), "Smith, John");
+  SendKey(Control<QSpinBox>(*Form, "edAccuracy"), Qt::Key_Up);
+  Control<QAction>(*Form, "acSaveBotlist")->trigger();
+  Dialogs.Asked.clear();
+  Open(mod);
+  EXPECT_EQ(Control<QLineEdit>(*Form, "edDefaultName")->text(), "Smith, John");
+  EXPECT_EQ(Form->CurrentBot()->Text, "Hello, world (really)|Line two");
+  EXPECT_EQ(Form->CurrentBot()->GetAccuracy(), 0.05);
+  // The question about references the lists lack names the whole biography.
+  ASSERT_FALSE(Dialogs.Messages().empty());
+  EXPECT_NE(Dialogs.Messages()[0].find("\rBiography-reference = Hello, world (really)|Line two\r"), std::string::npos)
+      << Dialogs.Messages()[0];
+  const std::string line = Lines(mod).at(1);
+  EXPECT_NE(line.find(",Text=\"Hello, world (really)|Line two\","), std::string::npos) << line;
+  EXPECT_TRUE(line.ends_with(",Accuracy=+0.05,Menu=\"SP\",Race=\"Human, mostly\",BotUse=1)")) << line;
+}
