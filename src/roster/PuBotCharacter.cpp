@@ -70,20 +70,20 @@ bool NeedsQuotes(std::string_view value) {
 class TItemQuery : public TInputQuery {
  public:
   TItemQuery(TInputQuery& ask, const TBotCharacter& bot, int lineNumber)
-      : ask_(ask), bot_(bot), lineNumber_(lineNumber) {}
+      : FAsk(ask), FBot(bot), FLineNumber(lineNumber) {}
   std::string Item;
   std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
                                         const std::string& text) override {
     // Items and names may be megabytes long; the box shows pieces of them.
-    std::string about = "Bot: " + platform::Excerpt(bot_.GetDefaultName()) + "\rItem: " + platform::Excerpt(Item);
-    if (lineNumber_ > 0) about += "\rLine: " + std::to_string(lineNumber_);
-    return ask_.InputQuery(caption, about + "\r\r" + prompt, text);
+    std::string about = "Bot: " + platform::Excerpt(FBot.GetDefaultName()) + "\rItem: " + platform::Excerpt(Item);
+    if (FLineNumber > 0) about += "\rLine: " + std::to_string(FLineNumber);
+    return FAsk.InputQuery(caption, about + "\r\r" + prompt, text);
   }
 
  private:
-  TInputQuery& ask_;
-  const TBotCharacter& bot_;
-  int lineNumber_;
+  TInputQuery& FAsk;
+  const TBotCharacter& FBot;
+  int FLineNumber;
 };
 
 }  // namespace
@@ -92,7 +92,7 @@ void TBotCharacter::SetText(const std::string& value) {
   Text = value;
   TUtType ref;
   ref.SetString(Text);
-  Bio_ = BioLines(ref);
+  FBio = BioLines(ref);
 }
 
 TBotCharacter::TBotCharacter() {
@@ -101,15 +101,15 @@ TBotCharacter::TBotCharacter() {
   SetCombatStyle(0.2);
 }
 
-void TBotCharacter::SetReactionTime(double v) { ReactionTime_ = std::clamp(v, -5.0, 5.0); }
-void TBotCharacter::SetStrafingAbility(double v) { StrafingAbility_ = std::clamp(v, -5.0, 5.0); }
-void TBotCharacter::SetAccuracy(double v) { Accuracy_ = std::clamp(v, -5.0, 5.0); }
-void TBotCharacter::SetAggressiveness(double v) { Aggressiveness_ = std::clamp(v, 0.0, 1.0); }
-void TBotCharacter::SetCombatStyle(double v) { CombatStyle_ = std::clamp(v, -1.0, 1.0); }
-void TBotCharacter::SetTactics(double v) { Tactics_ = std::clamp(v, -5.0, 5.0); }
+void TBotCharacter::SetReactionTime(double v) { FReactionTime = std::clamp(v, -5.0, 5.0); }
+void TBotCharacter::SetStrafingAbility(double v) { FStrafingAbility = std::clamp(v, -5.0, 5.0); }
+void TBotCharacter::SetAccuracy(double v) { FAccuracy = std::clamp(v, -5.0, 5.0); }
+void TBotCharacter::SetAggressiveness(double v) { FAggressiveness = std::clamp(v, 0.0, 1.0); }
+void TBotCharacter::SetCombatStyle(double v) { FCombatStyle = std::clamp(v, -1.0, 1.0); }
+void TBotCharacter::SetTactics(double v) { FTactics = std::clamp(v, -5.0, 5.0); }
 
 void TBotCharacter::Reset() {
-  quoted_.reset();
+  FQuoted.reset();
   SetVoice("");
   SetRagdoll("");
   SetAccuracy(0);
@@ -184,7 +184,7 @@ void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuer
   TUtType v;
   v.SetString(ValuePart(item));
   // A value the line holds in quotes is written back in quotes.
-  quoted_[static_cast<std::size_t>(key)] = IsQuoted(v.Value);
+  FQuoted[static_cast<std::size_t>(key)] = IsQuoted(v.Value);
   switch (key) {
     case kDefaultName: SetDefaultName(v.AsString()); break;
     case kMesh: SetMesh(v.AsString()); break;
@@ -194,7 +194,7 @@ void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuer
     case kPortrait: SetPortrait(v.AsString()); break;
     case kVoice: SetVoice(v.AsString()); break;
     case kText:
-      Bio_ = BioLines(v);
+      FBio = BioLines(v);
       Text = v.AsString();
       sawText = true;
       break;
@@ -229,7 +229,7 @@ std::string TBotCharacter::GetPlayerLine() const {
   };
   // A string as it was read, in quotes or bare, unless it cannot stand bare.
   const auto string = [&](TKey key, const std::string& value) {
-    if (quoted_[key] || NeedsQuotes(value))
+    if (FQuoted[key] || NeedsQuotes(value))
       quoted(key, value);
     else
       item(key, value);
@@ -240,28 +240,28 @@ std::string TBotCharacter::GetPlayerLine() const {
   const auto skill = [&item](TKey key, double value) {
     if (value != 0) item(key, FloatText(value));
   };
-  quoted(kDefaultName, DefaultName_);
-  string(kSpecies, Species_);
-  string(kMesh, Mesh_);
-  string(kBodySkin, BodySkin_);
-  string(kFaceSkin, FaceSkin_);
-  string(kPortrait, Portrait_);
+  quoted(kDefaultName, FDefaultName);
+  string(kSpecies, FSpecies);
+  string(kMesh, FMesh);
+  string(kBodySkin, FBodySkin);
+  string(kFaceSkin, FFaceSkin);
+  string(kPortrait, FPortrait);
   string(kText, Text);
-  text(kVoice, Voice_);
+  text(kVoice, FVoice);
   // Sex and Menu are read back as "Male" and "SP" when their item is
   // missing, so an empty value is written out to survive a save and a load.
-  string(kSex, Sex_);
-  skill(kAccuracy, Accuracy_);
-  skill(kAggressiveness, Aggressiveness_);
-  skill(kStrafingAbility, StrafingAbility_);
-  skill(kCombatStyle, CombatStyle_);
-  skill(kTactics, Tactics_);
-  skill(kReactionTime, ReactionTime_);
-  if (bJumpy_) item(kJumpy, "1");
-  text(kFavoriteWeapon, FavoriteWeapon_);
-  quoted(kMenu, Menu_);
-  text(kSkeleton, Skeleton_);
-  text(kRagdoll, Ragdoll_);
+  string(kSex, FSex);
+  skill(kAccuracy, FAccuracy);
+  skill(kAggressiveness, FAggressiveness);
+  skill(kStrafingAbility, FStrafingAbility);
+  skill(kCombatStyle, FCombatStyle);
+  skill(kTactics, FTactics);
+  skill(kReactionTime, FReactionTime);
+  if (FBJumpy) item(kJumpy, "1");
+  text(kFavoriteWeapon, FFavoriteWeapon);
+  quoted(kMenu, FMenu);
+  text(kSkeleton, FSkeleton);
+  text(kRagdoll, FRagdoll);
   line.back() = ')';
   return line;
 }

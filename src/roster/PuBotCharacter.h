@@ -49,52 +49,52 @@ class TBotCharacter {
   // order, each trimmed as the reader trims it; empty items are left out.
   static std::vector<std::string> UnknownItems(const std::string& s);
 
-  bool GetJumpy() const { return bJumpy_; }
-  double GetReactionTime() const { return ReactionTime_; }
-  double GetStrafingAbility() const { return StrafingAbility_; }
-  double GetAccuracy() const { return Accuracy_; }
-  double GetAggressiveness() const { return Aggressiveness_; }
-  double GetCombatStyle() const { return CombatStyle_; }
-  double GetTactics() const { return Tactics_; }
-  const std::string& GetPortrait() const { return Portrait_; }
-  const std::string& GetSpecies() const { return Species_; }
-  const std::string& GetMesh() const { return Mesh_; }
-  const std::string& GetSex() const { return Sex_; }
-  const std::string& GetRagdoll() const { return Ragdoll_; }
-  const std::string& GetSkeleton() const { return Skeleton_; }
-  const std::string& GetDefaultName() const { return DefaultName_; }
-  const std::string& GetMenu() const { return Menu_; }
-  const std::string& GetFavoriteWeapon() const { return FavoriteWeapon_; }
-  const std::string& GetFaceSkin() const { return FaceSkin_; }
-  const std::string& GetBodySkin() const { return BodySkin_; }
-  const std::string& GetVoice() const { return Voice_; }
+  bool GetJumpy() const { return FBJumpy; }
+  double GetReactionTime() const { return FReactionTime; }
+  double GetStrafingAbility() const { return FStrafingAbility; }
+  double GetAccuracy() const { return FAccuracy; }
+  double GetAggressiveness() const { return FAggressiveness; }
+  double GetCombatStyle() const { return FCombatStyle; }
+  double GetTactics() const { return FTactics; }
+  const std::string& GetPortrait() const { return FPortrait; }
+  const std::string& GetSpecies() const { return FSpecies; }
+  const std::string& GetMesh() const { return FMesh; }
+  const std::string& GetSex() const { return FSex; }
+  const std::string& GetRagdoll() const { return FRagdoll; }
+  const std::string& GetSkeleton() const { return FSkeleton; }
+  const std::string& GetDefaultName() const { return FDefaultName; }
+  const std::string& GetMenu() const { return FMenu; }
+  const std::string& GetFavoriteWeapon() const { return FFavoriteWeapon; }
+  const std::string& GetFaceSkin() const { return FFaceSkin; }
+  const std::string& GetBodySkin() const { return FBodySkin; }
+  const std::string& GetVoice() const { return FVoice; }
 
   // The skill setters clamp to their limits: ReactionTime, StrafingAbility,
   // Accuracy and Tactics -5..5, Aggressiveness 0..1, CombatStyle -1..1.
-  void SetJumpy(bool value) { bJumpy_ = value; }
+  void SetJumpy(bool value) { FBJumpy = value; }
   void SetReactionTime(double value);
   void SetStrafingAbility(double value);
   void SetAccuracy(double value);
   void SetAggressiveness(double value);
   void SetCombatStyle(double value);
   void SetTactics(double value);
-  void SetPortrait(const std::string& value) { Portrait_ = value; }
-  void SetSpecies(const std::string& value) { Species_ = value; }
-  void SetMesh(const std::string& value) { Mesh_ = value; }
-  void SetSex(const std::string& value) { Sex_ = value; }
-  void SetRagdoll(const std::string& value) { Ragdoll_ = value; }
-  void SetSkeleton(const std::string& value) { Skeleton_ = value; }
-  void SetDefaultName(const std::string& value) { DefaultName_ = value; }
-  void SetMenu(const std::string& value) { Menu_ = value; }
-  void SetFavoriteWeapon(const std::string& value) { FavoriteWeapon_ = value; }
-  void SetFaceSkin(const std::string& value) { FaceSkin_ = value; }
-  void SetBodySkin(const std::string& value) { BodySkin_ = value; }
-  void SetVoice(const std::string& value) { Voice_ = value; }
+  void SetPortrait(const std::string& value) { FPortrait = value; }
+  void SetSpecies(const std::string& value) { FSpecies = value; }
+  void SetMesh(const std::string& value) { FMesh = value; }
+  void SetSex(const std::string& value) { FSex = value; }
+  void SetRagdoll(const std::string& value) { FRagdoll = value; }
+  void SetSkeleton(const std::string& value) { FSkeleton = value; }
+  void SetDefaultName(const std::string& value) { FDefaultName = value; }
+  void SetMenu(const std::string& value) { FMenu = value; }
+  void SetFavoriteWeapon(const std::string& value) { FFavoriteWeapon = value; }
+  void SetFaceSkin(const std::string& value) { FFaceSkin = value; }
+  void SetBodySkin(const std::string& value) { FBodySkin = value; }
+  void SetVoice(const std::string& value) { FVoice = value; }
 
   // The biography lines that Text names (the reference itself when it
   // cannot be resolved); the record keeps owning them.
-  std::vector<std::string>& GetBio() { return Bio_; }
-  const std::vector<std::string>& GetBio() const { return Bio_; }
+  std::vector<std::string>& GetBio() { return FBio; }
+  const std::vector<std::string>& GetBio() const { return FBio; }
 
   // Profile ratings in percent, and the salary in credits.
   double AccuracyRating() const;
@@ -125,29 +125,29 @@ class TBotCharacter {
   void Reset();
   void ApplyItem(const std::string& item, bool& sawText, TInputQuery* ask);
 
-  bool bJumpy_ = false;
-  double ReactionTime_ = 0;
-  double StrafingAbility_ = 0;
-  double Accuracy_ = 0;
-  double Aggressiveness_ = 0;
-  double CombatStyle_ = 0;
-  double Tactics_ = 0;
-  std::string Portrait_;
-  std::string Species_;
-  std::string Mesh_;
-  std::string Sex_;
-  std::string Ragdoll_;
-  std::string Skeleton_;
-  std::vector<std::string> Bio_;
-  std::string DefaultName_;
-  std::string Menu_;
-  std::string FavoriteWeapon_;
-  std::string FaceSkin_;
-  std::string BodySkin_;
-  std::string Voice_;
+  bool FBJumpy = false;
+  double FReactionTime = 0;
+  double FStrafingAbility = 0;
+  double FAccuracy = 0;
+  double FAggressiveness = 0;
+  double FCombatStyle = 0;
+  double FTactics = 0;
+  std::string FPortrait;
+  std::string FSpecies;
+  std::string FMesh;
+  std::string FSex;
+  std::string FRagdoll;
+  std::string FSkeleton;
+  std::vector<std::string> FBio;
+  std::string FDefaultName;
+  std::string FMenu;
+  std::string FFavoriteWeapon;
+  std::string FFaceSkin;
+  std::string FBodySkin;
+  std::string FVoice;
   // Which items the line read last held in double quotes, by key; they
   // are written in quotes again.
-  std::bitset<20> quoted_;
+  std::bitset<20> FQuoted;
 };
 
 }  // namespace roster

@@ -35,37 +35,37 @@ std::string EnsureDirectory(const std::string& path) {
 }  // namespace
 
 std::vector<std::string> TBotCharacter::PlayerRecordClassLines() const {
-  std::vector<std::string> lines = {"class " + DefaultName_ + " extends PlayerRecordClass;", "", "defaultproperties",
+  std::vector<std::string> lines = {"class " + FDefaultName + " extends PlayerRecordClass;", "", "defaultproperties",
                                     "{"};
   const auto property = [&lines](const std::string& value, const char* before, const char* after) {
     if (!value.empty()) lines.push_back(std::string("  ") + before + value + after);
   };
-  property(Species_, "Species=class'", "'");
-  property(Mesh_, "MeshName=\"", "\"");
-  property(BodySkin_, "BodySkinName=\"", "\"");
-  property(FaceSkin_, "FaceSkinName=\"", "\"");
-  property(Portrait_, "Portrait=Material'", "'");
+  property(FSpecies, "Species=class'", "'");
+  property(FMesh, "MeshName=\"", "\"");
+  property(FBodySkin, "BodySkinName=\"", "\"");
+  property(FFaceSkin, "FaceSkinName=\"", "\"");
+  property(FPortrait, "Portrait=Material'", "'");
   property(Text, "TextName=\"", "\"");
-  property(Voice_, "VoiceClassName=\"", "\"");
-  property(Sex_, "Sex=\"", "\"");
-  property(Menu_, "Menu=\"", "\"");
-  property(Skeleton_, "Skeleton=\"", "\"");
-  property(Ragdoll_, "Ragdoll=\"", "\"");
+  property(FVoice, "VoiceClassName=\"", "\"");
+  property(FSex, "Sex=\"", "\"");
+  property(FMenu, "Menu=\"", "\"");
+  property(FSkeleton, "Skeleton=\"", "\"");
+  property(FRagdoll, "Ragdoll=\"", "\"");
   lines.push_back("}");
   return lines;
 }
 
 void TBotCharacter::ExportPlayerRecordClass(const std::string& baseDir) const {
-  if (!IsClassName(DefaultName_))
-    throw EExportError("The bot name \"" + DefaultName_ +
+  if (!IsClassName(FDefaultName))
+    throw EExportError("The bot name \"" + FDefaultName +
                        "\" cannot be used as a class name: it must start with a letter or \"_\" and hold only "
                        "letters, digits and \"_\".\rNothing was exported for this bot.");
   const std::vector<std::string> lines = PlayerRecordClassLines();
-  const std::string modDir = EnsureDirectory(platform::JoinPath(baseDir, DefaultName_ + "Mod"));
+  const std::string modDir = EnsureDirectory(platform::JoinPath(baseDir, FDefaultName + "Mod"));
   const std::string classesDir = EnsureDirectory(platform::JoinPath(modDir, "Classes"));
   // Replace a file whose name differs only in case rather than leave it
   // beside the new one for the game's compiler to find.
-  std::string file = platform::JoinPath(classesDir, DefaultName_ + ".uc");
+  std::string file = platform::JoinPath(classesDir, FDefaultName + ".uc");
   if (const auto existing = platform::FindPathIgnoringCase(file); existing && platform::FileExists(*existing))
     file = *existing;
   platform::WriteLines(file, lines);

@@ -11,12 +11,12 @@ namespace {
 class TClockRandomSource : public TRandomSource {
  public:
   TClockRandomSource()
-      : engine_(static_cast<std::mt19937::result_type>(
+      : FEngine(static_cast<std::mt19937::result_type>(
             std::chrono::system_clock::now().time_since_epoch().count())) {}
-  int Random(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(engine_); }
+  int Random(int n) override { return std::uniform_int_distribution<int>(0, n - 1)(FEngine); }
 
  private:
-  std::mt19937 engine_;
+  std::mt19937 FEngine;
 };
 
 struct TSkillSet {

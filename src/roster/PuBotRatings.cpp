@@ -23,35 +23,35 @@ double SkillRating(double x, double slope, double base, double lowBase, double t
 double TBotCharacter::AccuracyRating() const {
   // The break points apply to twice the accuracy; the middle slope of 40
   // per unit of accuracy is 20 per unit of that doubled value.
-  return SkillRating(2 * Accuracy_, 20, 75, 55, 95);
+  return SkillRating(2 * FAccuracy, 20, 75, 55, 95);
 }
 
-double TBotCharacter::TacticsRating() const { return SkillRating(Tactics_, 20, 75, 55, 95); }
+double TBotCharacter::TacticsRating() const { return SkillRating(FTactics, 20, 75, 55, 95); }
 
 double TBotCharacter::AgilityRating() const {
-  const double j = bJumpy_ ? 3 : 0;
-  return SkillRating(StrafingAbility_, 17, 75 + j, 58 + j, 92 + j);
+  const double j = FBJumpy ? 3 : 0;
+  return SkillRating(FStrafingAbility, 17, 75 + j, 58 + j, 92 + j);
 }
 
 double TBotCharacter::AggressivenessRating() const {
-  return std::clamp((Aggressiveness_ + CombatStyle_) * 25 + 73, 0.0, 100.0);
+  return std::clamp((FAggressiveness + FCombatStyle) * 25 + 73, 0.0, 100.0);
 }
 
 double TBotCharacter::Salary() const {
   double salary = 500;
-  if (FavoriteWeapon_.empty()) salary += 20;
-  if (bJumpy_) salary += 30;
-  salary += 150 * Accuracy_;
-  if (Accuracy_ > 0.5) salary += 250 * (Accuracy_ - 0.5);
-  salary += 150 * ReactionTime_;
+  if (FFavoriteWeapon.empty()) salary += 20;
+  if (FBJumpy) salary += 30;
+  salary += 150 * FAccuracy;
+  if (FAccuracy > 0.5) salary += 250 * (FAccuracy - 0.5);
+  salary += 150 * FReactionTime;
   // Unlike the other skills, a slow reaction below -0.5 costs extra too.
-  if (std::fabs(ReactionTime_) > 0.5) salary += 250 * (ReactionTime_ - 0.5);
-  salary += 70 * Tactics_;
-  if (Tactics_ > 0.5) salary += 100 * (Tactics_ - 0.5);
-  salary += 100 * StrafingAbility_;
-  if (StrafingAbility_ > 0.5) salary += 150 * (StrafingAbility_ - 0.5);
-  salary -= 5 * std::fabs(Aggressiveness_);
-  salary -= 5 * std::fabs(CombatStyle_);
+  if (std::fabs(FReactionTime) > 0.5) salary += 250 * (FReactionTime - 0.5);
+  salary += 70 * FTactics;
+  if (FTactics > 0.5) salary += 100 * (FTactics - 0.5);
+  salary += 100 * FStrafingAbility;
+  if (FStrafingAbility > 0.5) salary += 150 * (FStrafingAbility - 0.5);
+  salary -= 5 * std::fabs(FAggressiveness);
+  salary -= 5 * std::fabs(FCombatStyle);
   return salary;
 }
 

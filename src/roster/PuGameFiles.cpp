@@ -9,34 +9,34 @@
 namespace roster {
 
 void TGameFiles::LoadIntFiles(const std::string& dir) {
-  if (dir == lastIntDir_) return;
+  if (dir == FLastIntDir) return;
   for (const std::string& name : platform::ListFiles(dir, "*.int"))
-    if (intFiles_.IndexOf(name) < 0) intFiles_.Add(name, std::make_unique<TIntFile>(platform::JoinPath(dir, name)));
-  lastIntDir_ = dir;
+    if (FIntFiles.IndexOf(name) < 0) FIntFiles.Add(name, std::make_unique<TIntFile>(platform::JoinPath(dir, name)));
+  FLastIntDir = dir;
 }
 
 void TGameFiles::FreeIntFiles() {
-  intFiles_.Clear();
+  FIntFiles.Clear();
   // The cache is gone, so the same folder must load again afterwards.
-  lastIntDir_.clear();
+  FLastIntDir.clear();
 }
 
 bool TGameFiles::RereadIntFile(const std::string& path, const std::string& systemDir) {
   const std::string name = platform::ExtractFileName(path);
-  const int cached = intFiles_.IndexOf(name);
+  const int cached = FIntFiles.IndexOf(name);
   std::error_code ec;
-  const bool gameFile = cached >= 0 ? std::filesystem::equivalent(intFiles_.Object(cached).FileName(), path, ec)
+  const bool gameFile = cached >= 0 ? std::filesystem::equivalent(FIntFiles.Object(cached).FileName(), path, ec)
                                     : std::filesystem::equivalent(platform::ExtractFileDir(path), systemDir, ec);
   if (!gameFile) return false;
   if (cached >= 0)
-    intFiles_.Replace(cached, std::make_unique<TIntFile>(path));
+    FIntFiles.Replace(cached, std::make_unique<TIntFile>(path));
   else
-    intFiles_.Add(name, std::make_unique<TIntFile>(path));
+    FIntFiles.Add(name, std::make_unique<TIntFile>(path));
   return true;
 }
 
 void TGameFiles::LoadUtObjects(const std::string& intFileName) {
-  const TIntFile* file = intFiles_.Find(intFileName);
+  const TIntFile* file = FIntFiles.Find(intFileName);
   if (!file) return;
   for (const std::string& line : file->ReadObjects()) {
     auto object = std::make_unique<TMyUtObject>();
@@ -44,16 +44,16 @@ void TGameFiles::LoadUtObjects(const std::string& intFileName) {
     const std::string& name = object->GetName();
     // Several packages may declare the same object; the first declaration
     // wins and the rest of the game's files still load.
-    if (name.empty() || utObjects_.IndexOf(name) >= 0) continue;
+    if (name.empty() || FUtObjects.IndexOf(name) >= 0) continue;
     const std::size_t dot = name.find('.');
     const std::string section = dot == std::string::npos ? name : name.substr(dot + 1);
     if (const auto itemName = file->ReadValue(section, "ItemName")) object->ItemName = Unquote(*itemName);
-    utObjects_.Add(name, std::move(object));
+    FUtObjects.Add(name, std::move(object));
   }
 }
 
 void TGameFiles::LoadAllUtObjects() {
-  for (int i = 0; i < intFiles_.Count(); ++i) LoadUtObjects(intFiles_.Name(i));
+  for (int i = 0; i < FIntFiles.Count(); ++i) LoadUtObjects(FIntFiles.Name(i));
 }
 
 TGameFiles& GameFiles() {

@@ -15,11 +15,11 @@ namespace roster {
 class TGameFiles {
  public:
   // The cached .int files, by file name without folder.
-  TIntFileList& IntFiles() { return intFiles_; }
-  const TIntFileList& IntFiles() const { return intFiles_; }
+  TIntFileList& IntFiles() { return FIntFiles; }
+  const TIntFileList& IntFiles() const { return FIntFiles; }
   // The objects the cached files declare, by their Name.
-  TUtObjectList& UtObjects() { return utObjects_; }
-  const TUtObjectList& UtObjects() const { return utObjects_; }
+  TUtObjectList& UtObjects() { return FUtObjects; }
+  const TUtObjectList& UtObjects() const { return FUtObjects; }
 
   // Loads every "*.int" file of `dir` (case ignored) whose name is not
   // cached yet. A second call with the same folder does nothing.
@@ -38,12 +38,12 @@ class TGameFiles {
   void LoadUtObjects(const std::string& intFileName);
   // LoadUtObjects for every cached .int file, in cache order.
   void LoadAllUtObjects();
-  void FreeUtObjects() { utObjects_.Clear(); }
+  void FreeUtObjects() { FUtObjects.Clear(); }
 
  private:
-  TIntFileList intFiles_;
-  TUtObjectList utObjects_;
-  std::string lastIntDir_;
+  TIntFileList FIntFiles;
+  TUtObjectList FUtObjects;
+  std::string FLastIntDir;
 };
 
 // The process's game files.

@@ -28,7 +28,7 @@ std::string NarrowUtf16Le(std::string_view bytes) {
 
 }  // namespace
 
-TIntFile::TIntFile(const std::string& fileName) : fileName_(fileName) {
+TIntFile::TIntFile(const std::string& fileName) : FFileName(fileName) {
   // Only a plain file is opened: reading a pipe of that name would block.
   if (!platform::FileExists(fileName)) return;
   try {
@@ -41,7 +41,7 @@ TIntFile::TIntFile(const std::string& fileName) : fileName_(fileName) {
 
 TIntFile TIntFile::FromBytes(const std::string& fileName, std::string_view bytes) {
   TIntFile file;
-  file.fileName_ = fileName;
+  file.FFileName = fileName;
   file.Parse(std::string(bytes));
   return file;
 }
@@ -58,8 +58,8 @@ void TIntFile::Parse(std::string text) {
   for (std::string& line : platform::SplitLines(text)) {
     if (line.empty() || line.front() == ';') continue;
     if (line.size() >= 2 && line.front() == '[' && line.back() == ']') {
-      sections_.push_back(TSection{line.substr(1, line.size() - 2), {}});
-      current = &sections_.back();
+      FSections.push_back(TSection{line.substr(1, line.size() - 2), {}});
+      current = &FSections.back();
     } else if (current) {
       current->Lines.push_back(std::move(line));
     }
@@ -67,7 +67,7 @@ void TIntFile::Parse(std::string text) {
 }
 
 const TIntFile::TSection* TIntFile::FindSection(std::string_view section) const {
-  for (const TSection& s : sections_)
+  for (const TSection& s : FSections)
     if (platform::SameText(s.Name, section)) return &s;
   return nullptr;
 }
@@ -118,7 +118,7 @@ std::vector<std::string> TIntFile::ReadObjects() const {
 
 std::vector<std::string> TIntFile::SectionNames() const {
   std::vector<std::string> names;
-  for (const TSection& s : sections_) names.push_back(s.Name);
+  for (const TSection& s : FSections) names.push_back(s.Name);
   return names;
 }
 

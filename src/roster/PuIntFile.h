@@ -21,7 +21,7 @@ class TIntFile {
   // The same from bytes already in memory.
   static TIntFile FromBytes(const std::string& fileName, std::string_view bytes);
 
-  const std::string& FileName() const { return fileName_; }
+  const std::string& FileName() const { return FFileName; }
 
   // The text after the "=" of the first line named `ident` in the first
   // section named `section`; `defaultValue` when either is missing.
@@ -52,8 +52,8 @@ class TIntFile {
   void Parse(std::string text);
   const TSection* FindSection(std::string_view section) const;
 
-  std::string fileName_;
-  std::vector<TSection> sections_;
+  std::string FFileName;
+  std::vector<TSection> FSections;
 };
 
 // The cache: file names as found on disk (no folder), each with its file.

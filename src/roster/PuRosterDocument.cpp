@@ -51,27 +51,27 @@ std::string ItemsText(const std::string& line) { return std::string(LineValue(li
 }  // namespace
 
 TRosterDocument::TRosterDocument(std::string systemDir, TInputQuery* ask)
-    : systemDir_(std::move(systemDir)), ask_(ask) {}
+    : FSystemDir(std::move(systemDir)), FAsk(ask) {}
 
 TRosterDocument::~TRosterDocument() = default;
 
-void TRosterDocument::AddObserver(TRosterObserver& observer) { observers_.push_back(&observer); }
+void TRosterDocument::AddObserver(TRosterObserver& observer) { FObservers.push_back(&observer); }
 
 void TRosterDocument::RemoveObserver(TRosterObserver& observer) {
-  observers_.erase(std::remove(observers_.begin(), observers_.end(), &observer), observers_.end());
+  FObservers.erase(std::remove(FObservers.begin(), FObservers.end(), &observer), FObservers.end());
 }
 
 template <class F>
 void TRosterDocument::Notify(F&& call) {
   // An observer may remove itself (or another) while it is told.
-  const std::vector<TRosterObserver*> observers = observers_;
+  const std::vector<TRosterObserver*> observers = FObservers;
   for (TRosterObserver* observer : observers)
-    if (std::find(observers_.begin(), observers_.end(), observer) != observers_.end()) call(*observer);
+    if (std::find(FObservers.begin(), FObservers.end(), observer) != FObservers.end()) call(*observer);
 }
 
 void TRosterDocument::SetModified(bool modified) {
-  if (modified_ == modified) return;
-  modified_ = modified;
+  if (FModified == modified) return;
+  FModified = modified;
   Notify([modified](TRosterObserver& o) { o.ModifiedChanged(modified); });
 }
 
@@ -112,7 +112,7 @@ void TRosterDocument::Load(const std::string& fileName) {
   for (std::size_t i = 0; i < file.Lines.size(); ++i) {
     if (!file.IsBotLine[i]) continue;
     auto bot = std::make_unique<TBotCharacter>();
-    TAnswerWatch ask(ask_);
+    TAnswerWatch ask(FAsk);
     try {
       ReadBotLine(*bot, file.Lines[i], i, &ask);
     } catch (const EItemError& e) {
@@ -130,15 +130,15 @@ void TRosterDocument::Load(const std::string& fileName) {
     bots.push_back(TEntry{std::move(key), std::move(bot), line, static_cast<int>(i), ask.Answered ? "" : line, {}, false});
   }
   Replace(std::move(bots), std::move(file.Lines), std::move(file.IsBotLine));
-  fileName_ = fileName;
-  isNewList_ = false;
+  FFileName = fileName;
+  FIsNewList = false;
   SetModified(answered);
 }
 
 std::string TRosterDocument::LineOf(const TEntry& entry) const {
   if (entry.Pasted) return entry.Bot->GetPlayerLineKeepingUnknownItems(ItemsText(*entry.Pasted));
   if (entry.Line < 0) return entry.Bot->GetPlayerLine();
-  const std::string& asRead = lines_[static_cast<std::size_t>(entry.Line)];
+  const std::string& asRead = FLines[static_cast<std::size_t>(entry.Line)];
   if (entry.Bot->GetPlayerLine() == entry.ReadAs) return asRead;
   return entry.Bot->GetPlayerLineKeepingUnknownItems(ItemsText(asRead));
 }
@@ -146,37 +146,37 @@ std::string TRosterDocument::LineOf(const TEntry& entry) const {
 std::string TRosterDocument::PlayerLineOf(const TBotCharacter& bot) const {
   const int index = IndexOf(bot);
   if (index < 0) throw std::logic_error("the bot is not in this roster");
-  return LineOf(bots_[static_cast<std::size_t>(index)]);
+  return LineOf(FBots[static_cast<std::size_t>(index)]);
 }
 
 std::vector<std::string> TRosterDocument::Lines() const { return Compose(nullptr); }
 
 std::vector<std::string> TRosterDocument::Compose(std::vector<std::size_t>* places) const {
   constexpr std::size_t none = static_cast<std::size_t>(-1);
-  std::vector<std::size_t> owner(lines_.size(), none);
+  std::vector<std::size_t> owner(FLines.size(), none);
   std::vector<std::size_t> added;
-  for (std::size_t b = 0; b < bots_.size(); ++b) {
-    if (bots_[b].Line >= 0)
-      owner[static_cast<std::size_t>(bots_[b].Line)] = b;
+  for (std::size_t b = 0; b < FBots.size(); ++b) {
+    if (FBots[b].Line >= 0)
+      owner[static_cast<std::size_t>(FBots[b].Line)] = b;
     else
       added.push_back(b);
   }
-  if (places) places->assign(bots_.size(), none);
+  if (places) places->assign(FBots.size(), none);
   // New bots follow the file's last bot line; without one, they end the
   // roster section, or the file.
-  const auto last = std::find(isBotLine_.rbegin(), isBotLine_.rend(), true);
-  std::ptrdiff_t insertAfter = static_cast<std::ptrdiff_t>(isBotLine_.rend() - last) - 1;
-  const auto header = std::find_if(lines_.begin(), lines_.end(), [](const std::string& l) { return IsRosterHeader(l); });
+  const auto last = std::find(FIsBotLine.rbegin(), FIsBotLine.rend(), true);
+  std::ptrdiff_t insertAfter = static_cast<std::ptrdiff_t>(FIsBotLine.rend() - last) - 1;
+  const auto header = std::find_if(FLines.begin(), FLines.end(), [](const std::string& l) { return IsRosterHeader(l); });
   if (insertAfter < 0) {
-    insertAfter = static_cast<std::ptrdiff_t>(lines_.size()) - 1;
-    if (header != lines_.end()) {
-      const auto next = std::find_if(header + 1, lines_.end(), [](const std::string& l) { return IsSectionHeader(l); });
-      insertAfter = (next - lines_.begin()) - 1;
+    insertAfter = static_cast<std::ptrdiff_t>(FLines.size()) - 1;
+    if (header != FLines.end()) {
+      const auto next = std::find_if(header + 1, FLines.end(), [](const std::string& l) { return IsSectionHeader(l); });
+      insertAfter = (next - FLines.begin()) - 1;
     }
   }
 
   std::vector<std::string> out;
-  if (header == lines_.end()) out.emplace_back("[Public]");
+  if (header == FLines.end()) out.emplace_back("[Public]");
   // A deleted bot leaves its line empty while anything follows it.
   std::size_t pendingEmpty = 0;
   const auto put = [&](std::string line) {
@@ -185,12 +185,12 @@ std::vector<std::string> TRosterDocument::Compose(std::vector<std::size_t>* plac
     out.push_back(std::move(line));
   };
   const auto putBot = [&](std::size_t b) {
-    put(LineOf(bots_[b]));
+    put(LineOf(FBots[b]));
     if (places) (*places)[b] = out.size() - 1;
   };
   // Bots added after a save follow the ones added before it in one run.
   const bool runGoesOn = insertAfter >= 0 && owner[static_cast<std::size_t>(insertAfter)] != none &&
-                         bots_[owner[static_cast<std::size_t>(insertAfter)]].Added;
+                         FBots[owner[static_cast<std::size_t>(insertAfter)]].Added;
   const auto putAdded = [&] {
     if (added.empty()) return;
     if (!runGoesOn) {
@@ -201,9 +201,9 @@ std::vector<std::string> TRosterDocument::Compose(std::vector<std::size_t>* plac
     for (std::size_t b : added) putBot(b);
   };
   if (insertAfter < 0) putAdded();
-  for (std::size_t i = 0; i < lines_.size(); ++i) {
-    if (!isBotLine_[i])
-      put(lines_[i]);
+  for (std::size_t i = 0; i < FLines.size(); ++i) {
+    if (!FIsBotLine[i])
+      put(FLines[i]);
     else if (owner[i] != none)
       putBot(owner[i]);
     else
@@ -221,26 +221,26 @@ void TRosterDocument::Save(const std::string& fileName) {
   platform::WriteLines(fileName, lines);
   // The file just written is what the bots were read from from now on.
   std::vector<bool> isBotLine(lines.size(), false);
-  for (std::size_t b = 0; b < bots_.size(); ++b) {
-    TEntry& entry = bots_[b];
+  for (std::size_t b = 0; b < FBots.size(); ++b) {
+    TEntry& entry = FBots[b];
     isBotLine[places[b]] = true;
     entry.Line = entry.Bot->LineIndex = static_cast<int>(places[b]);
     entry.ReadAs = entry.Seen = entry.Bot->GetPlayerLine();
     entry.Pasted.reset();  // what it took from a paste is in its line now
   }
-  lines_ = std::move(lines);
-  isBotLine_ = std::move(isBotLine);
-  fileName_ = fileName;
+  FLines = std::move(lines);
+  FIsBotLine = std::move(isBotLine);
+  FFileName = fileName;
   SetModified(false);
 }
 
 void TRosterDocument::Replace(std::vector<TEntry> bots, std::vector<std::string> lines, std::vector<bool> isBotLine) {
   // The old records live until everyone has heard that they are gone.
-  std::vector<TEntry> old = std::exchange(bots_, std::move(bots));
-  places_.clear();
+  std::vector<TEntry> old = std::exchange(FBots, std::move(bots));
+  FPlaces.clear();
   Renumber(0);
-  lines_ = std::move(lines);
-  isBotLine_ = std::move(isBotLine);
+  FLines = std::move(lines);
+  FIsBotLine = std::move(isBotLine);
   Notify([](TRosterObserver& o) { o.RosterReplaced(); });
   SetModified(false);
 }
@@ -248,18 +248,18 @@ void TRosterDocument::Replace(std::vector<TEntry> bots, std::vector<std::string>
 void TRosterDocument::New() {
   std::string name = NewBotListFileName();
   Replace({}, {}, {});
-  fileName_ = std::move(name);
-  isNewList_ = true;
+  FFileName = std::move(name);
+  FIsNewList = true;
 }
 
 void TRosterDocument::Clear() {
   Replace({}, {}, {});
-  fileName_.clear();
-  isNewList_ = false;
+  FFileName.clear();
+  FIsNewList = false;
 }
 
 std::string TRosterDocument::DefaultBotListFileName() const {
-  return platform::JoinPath(systemDir_, "xplayersL1.upl");
+  return platform::JoinPath(FSystemDir, "xplayersL1.upl");
 }
 
 bool TRosterDocument::IsDefaultBotList(const std::string& fileName) const {
@@ -280,8 +280,8 @@ bool TRosterDocument::IsDefaultBotList(const std::string& fileName) const {
 std::string TRosterDocument::NewBotListFileName() {
   std::string name;
   do {
-    name = platform::JoinPath(systemDir_, "NewList_" + std::to_string(newListCounter_) + ".Upl");
-    ++newListCounter_;
+    name = platform::JoinPath(FSystemDir, "NewList_" + std::to_string(FNewListCounter) + ".Upl");
+    ++FNewListCounter;
   } while (platform::FileExists(name));
   return name;
 }
@@ -289,23 +289,23 @@ std::string TRosterDocument::NewBotListFileName() {
 // ---------------------------------------------------------------- the bots
 
 int TRosterDocument::IndexOf(const TBotCharacter& bot) const {
-  const auto place = places_.find(&bot);
-  return place == places_.end() ? -1 : static_cast<int>(place->second);
+  const auto place = FPlaces.find(&bot);
+  return place == FPlaces.end() ? -1 : static_cast<int>(place->second);
 }
 
 void TRosterDocument::Renumber(std::size_t from) {
-  for (std::size_t i = from; i < bots_.size(); ++i) places_[bots_[i].Bot.get()] = i;
+  for (std::size_t i = from; i < FBots.size(); ++i) FPlaces[FBots[i].Bot.get()] = i;
 }
 
 TRosterDocument::TEntry& TRosterDocument::EntryOf(const TBotCharacter& bot) {
   const int index = IndexOf(bot);
   if (index < 0) throw std::logic_error("the bot is not in this roster");
-  return bots_[static_cast<std::size_t>(index)];
+  return FBots[static_cast<std::size_t>(index)];
 }
 
 int TRosterDocument::Find(std::string_view name) const {
-  for (std::size_t i = 0; i < bots_.size(); ++i)
-    if (platform::SameText(bots_[i].Key, name)) return static_cast<int>(i);
+  for (std::size_t i = 0; i < FBots.size(); ++i)
+    if (platform::SameText(FBots[i].Key, name)) return static_cast<int>(i);
   return -1;
 }
 
@@ -313,8 +313,8 @@ const TBotCharacter& TRosterDocument::Append(std::unique_ptr<TBotCharacter> bot,
   const TBotCharacter& added = *bot;
   std::string key = bot->GetDefaultName();
   std::string line = bot->GetPlayerLine();
-  bots_.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}, std::move(pasted), true});
-  Renumber(bots_.size() - 1);
+  FBots.push_back(TEntry{std::move(key), std::move(bot), std::move(line), -1, {}, std::move(pasted), true});
+  Renumber(FBots.size() - 1);
   Notify([&added](TRosterObserver& o) { o.BotAdded(added); });
   SetModified(true);
   return added;
@@ -328,14 +328,14 @@ const TBotCharacter& TRosterDocument::Add() {
 
 const TBotCharacter& TRosterDocument::PasteAsNew(const std::string& playerLine) {
   auto bot = std::make_unique<TBotCharacter>();
-  bot->SetPlayerLine(ItemsText(playerLine), ask_);
+  bot->SetPlayerLine(ItemsText(playerLine), FAsk);
   return Append(std::move(bot), playerLine);
 }
 
 void TRosterDocument::Paste(const TBotCharacter& bot, const std::string& playerLine) {
   TEntry& entry = EntryOf(bot);
   TBotCharacter pasted;
-  pasted.SetPlayerLine(ItemsText(playerLine), ask_);  // a line that fails leaves the bot as it was
+  pasted.SetPlayerLine(ItemsText(playerLine), FAsk);  // a line that fails leaves the bot as it was
   pasted.LineIndex = bot.LineIndex;
   const std::string before = LineOf(entry);
   // The bot is the pasted one as a whole: none of the items of its own
@@ -351,8 +351,8 @@ void TRosterDocument::Delete(const TBotCharacter& bot) {
   const int index = IndexOf(bot);
   if (index < 0) return;
   Notify([&bot](TRosterObserver& o) { o.BotDeleted(bot); });
-  places_.erase(&bot);
-  bots_.erase(bots_.begin() + index);
+  FPlaces.erase(&bot);
+  FBots.erase(FBots.begin() + index);
   Renumber(static_cast<std::size_t>(index));
   SetModified(true);
 }

@@ -71,7 +71,7 @@ class TRosterDocument {
   TRosterDocument(const TRosterDocument&) = delete;
   TRosterDocument& operator=(const TRosterDocument&) = delete;
 
-  void SetSystemDir(const std::string& dir) { systemDir_ = dir; }
+  void SetSystemDir(const std::string& dir) { FSystemDir = dir; }
 
   // Observers are not owned; one must be removed before it is destroyed.
   void AddObserver(TRosterObserver& observer);
@@ -97,13 +97,13 @@ class TRosterDocument {
   // An empty roster without a file name.
   void Clear();
 
-  const std::string& FileName() const { return fileName_; }
-  bool IsNewList() const { return isNewList_; }
+  const std::string& FileName() const { return FFileName; }
+  bool IsNewList() const { return FIsNewList; }
   // Unsaved changes: a bot added, deleted or pasted, or a bot whose
   // PlayerLine changed in any byte (Edit, Rename), since the last
   // Load, Save, New or Clear; also a number the user typed in place of an
   // unreadable one while the roster was read.
-  bool Modified() const { return modified_; }
+  bool Modified() const { return FModified; }
 
   // The game's own roster, SystemDir/"xplayersL1.upl".
   std::string DefaultBotListFileName() const;
@@ -117,10 +117,10 @@ class TRosterDocument {
   // ---- the bots, in roster order. Records stay at their address for as
   // long as they are in the roster; they change only through the calls
   // below.
-  int Count() const { return static_cast<int>(bots_.size()); }
-  const TBotCharacter& Bot(int index) const { return *bots_.at(static_cast<std::size_t>(index)).Bot; }
+  int Count() const { return static_cast<int>(FBots.size()); }
+  const TBotCharacter& Bot(int index) const { return *FBots.at(static_cast<std::size_t>(index)).Bot; }
   // The name the bot had when it entered the roster or was last renamed.
-  const std::string& Key(int index) const { return bots_.at(static_cast<std::size_t>(index)).Key; }
+  const std::string& Key(int index) const { return FBots.at(static_cast<std::size_t>(index)).Key; }
   // The bot's place; -1 for a record not in this roster.
   int IndexOf(const TBotCharacter& bot) const;
   // The first bot whose key is `name` without regard to case; -1 if none.
@@ -154,7 +154,7 @@ class TRosterDocument {
     std::string Key;
     std::unique_ptr<TBotCharacter> Bot;
     std::string Seen;    // its PlayerLine when the document last looked
-    int Line = -1;       // its line in lines_; -1 while it is not in the file
+    int Line = -1;       // its line in FLines; -1 while it is not in the file
     std::string ReadAs;  // its PlayerLine right after that line was read
     // The line it took from a paste since, whose unknown items it keeps.
     std::optional<std::string> Pasted;
@@ -174,26 +174,26 @@ class TRosterDocument {
   void SetModified(bool modified);
   // The bot's line changed: the roster is modified, and the views hear of it.
   void Touched(const TBotCharacter& bot);
-  // Finds each record's place from `from` on again, after bots_ changed there.
+  // Finds each record's place from `from` on again, after FBots changed there.
   void Renumber(std::size_t from);
   template <class F>
   void Notify(F&& call);
 
-  std::string systemDir_;
-  TInputQuery* ask_ = nullptr;
-  std::vector<TRosterObserver*> observers_;
-  std::vector<TEntry> bots_;
-  // Each record's place in bots_: an edit of every bot of a long roster
+  std::string FSystemDir;
+  TInputQuery* FAsk = nullptr;
+  std::vector<TRosterObserver*> FObservers;
+  std::vector<TEntry> FBots;
+  // Each record's place in FBots: an edit of every bot of a long roster
   // must not search the roster once per bot.
-  std::unordered_map<const TBotCharacter*, std::size_t> places_;
+  std::unordered_map<const TBotCharacter*, std::size_t> FPlaces;
   // The file's lines as read or last written, and which of them are bot
   // lines (a bot's own, or one whose bot was deleted since).
-  std::vector<std::string> lines_;
-  std::vector<bool> isBotLine_;
-  std::string fileName_;
-  bool isNewList_ = false;
-  bool modified_ = false;
-  int newListCounter_ = 1;
+  std::vector<std::string> FLines;
+  std::vector<bool> FIsBotLine;
+  std::string FFileName;
+  bool FIsNewList = false;
+  bool FModified = false;
+  int FNewListCounter = 1;
 };
 
 }  // namespace roster

@@ -81,7 +81,7 @@ bool AddUniqueReference(TStringList& list, std::string_view value) {
 
 // ---------------------------------------------------------------- indexes
 
-TListIndex::TListIndex(TStringList& list, TKey key) : list_(list) {
+TListIndex::TListIndex(TStringList& list, TKey key) : FList(list) {
   for (const std::string& line : list.Lines()) {
     if (key == kLine)
       Know(line);
@@ -90,12 +90,12 @@ TListIndex::TListIndex(TStringList& list, TKey key) : list_(list) {
   }
 }
 
-bool TListIndex::Holds(std::string_view key) const { return keys_.contains(platform::UpperCase(key)); }
+bool TListIndex::Holds(std::string_view key) const { return FKeys.contains(platform::UpperCase(key)); }
 
-void TListIndex::Know(std::string_view key) { keys_.insert(platform::UpperCase(key)); }
+void TListIndex::Know(std::string_view key) { FKeys.insert(platform::UpperCase(key)); }
 
 void TListIndex::Add(std::string_view key, const std::string& line) {
-  list_.Add(line);
+  FList.Add(line);
   Know(key);
 }
 
@@ -112,43 +112,43 @@ THarvester::THarvester(const TContentLists& l)
 THarvester::THarvester(TStringList* species, TStringList& meshes, TStringList& faces, TStringList& skins,
                        TStringList& voices, TStringList& portraits, TStringList& ragdolls, TStringList& skeletons,
                        TStringList& biographies, bool displayNames)
-    : meshes_(meshes, TListIndex::kName),
-      faces_(faces, TListIndex::kName),
-      skins_(skins, TListIndex::kName),
-      voices_(voices, TListIndex::kName),
-      portraits_(portraits, TListIndex::kName),
-      ragdolls_(ragdolls, TListIndex::kName),
-      skeletons_(skeletons, TListIndex::kName),
-      biographies_(biographies, TListIndex::kLine),
-      displayNames_(displayNames) {
-  if (species) species_.emplace(*species, TListIndex::kName);
+    : FMeshes(meshes, TListIndex::kName),
+      FFaces(faces, TListIndex::kName),
+      FSkins(skins, TListIndex::kName),
+      FVoices(voices, TListIndex::kName),
+      FPortraits(portraits, TListIndex::kName),
+      FRagdolls(ragdolls, TListIndex::kName),
+      FSkeletons(skeletons, TListIndex::kName),
+      FBiographies(biographies, TListIndex::kLine),
+      FDisplayNames(displayNames) {
+  if (species) FSpecies.emplace(*species, TListIndex::kName);
 }
 
 void THarvester::AddReference(TListIndex& index, std::string_view value) const {
   const std::string ref = ListReference(value);
   if (ref.empty() || index.Holds(ref)) return;
-  index.Add(ref, displayNames_ ? TUtStringlist::ReferenceLine(ref) : ref + "=" + ref);
+  index.Add(ref, FDisplayNames ? TUtStringlist::ReferenceLine(ref) : ref + "=" + ref);
 }
 
 void THarvester::Add(const TBotCharacter& bot) {
-  if (species_) {
+  if (FSpecies) {
     const std::string species = ListReference(bot.GetSpecies());
-    if (!species.empty() && !species_->Holds(species)) {
+    if (!species.empty() && !FSpecies->Holds(species)) {
       // Its line comes from the species' .int file, when that is cached.
-      const int before = species_->List().Count();
-      AddSpeciesName(species, species_->List());
-      if (species_->List().Count() > before) species_->Know(species);
+      const int before = FSpecies->List().Count();
+      AddSpeciesName(species, FSpecies->List());
+      if (FSpecies->List().Count() > before) FSpecies->Know(species);
     }
   }
-  AddReference(meshes_, bot.GetMesh());
-  AddReference(faces_, bot.GetFaceSkin());
-  AddReference(skins_, bot.GetBodySkin());
-  AddReference(voices_, bot.GetVoice());
-  AddReference(portraits_, bot.GetPortrait());
-  AddReference(ragdolls_, bot.GetRagdoll());
-  AddReference(skeletons_, bot.GetSkeleton());
+  AddReference(FMeshes, bot.GetMesh());
+  AddReference(FFaces, bot.GetFaceSkin());
+  AddReference(FSkins, bot.GetBodySkin());
+  AddReference(FVoices, bot.GetVoice());
+  AddReference(FPortraits, bot.GetPortrait());
+  AddReference(FRagdolls, bot.GetRagdoll());
+  AddReference(FSkeletons, bot.GetSkeleton());
   const std::string text = platform::Trim(bot.Text);
-  if (!text.empty() && !biographies_.Holds(text)) biographies_.Add(text, text);
+  if (!text.empty() && !FBiographies.Holds(text)) FBiographies.Add(text, text);
 }
 
 }  // namespace roster

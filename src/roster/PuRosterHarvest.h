@@ -51,11 +51,11 @@ class TListIndex {
   void Add(std::string_view key, const std::string& line);
   // Only knows `key` from now on (for a line someone else added).
   void Know(std::string_view key);
-  TStringList& List() const { return list_; }
+  TStringList& List() const { return FList; }
 
  private:
-  TStringList& list_;
-  std::unordered_set<std::string> keys_;
+  TStringList& FList;
+  std::unordered_set<std::string> FKeys;
 };
 
 // The configuration window's lists that a harvest fills. Species are not
@@ -107,9 +107,9 @@ class THarvester {
              bool displayNames);
   void AddReference(TListIndex& index, std::string_view value) const;
 
-  std::optional<TListIndex> species_;
-  TListIndex meshes_, faces_, skins_, voices_, portraits_, ragdolls_, skeletons_, biographies_;
-  bool displayNames_;
+  std::optional<TListIndex> FSpecies;
+  TListIndex FMeshes, FFaces, FSkins, FVoices, FPortraits, FRagdolls, FSkeletons, FBiographies;
+  bool FDisplayNames;
 };
 
 }  // namespace roster

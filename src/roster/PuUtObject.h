@@ -18,14 +18,14 @@ class TMyUtObject {
   // Fills the fields from an object text "(Name=...,Class=...,...)".
   void ParseObjectLine(const std::string& s);
 
-  void SetName(const std::string& value) { Name_ = value; }
-  void SetObjectClass(const std::string& value) { ObjectClass_ = value; }
-  void SetMetaClass(const std::string& value) { MetaClass_ = value; }
-  void SetDescription(const std::string& value) { Description_ = value; }
-  const std::string& GetName() const { return Name_; }
-  const std::string& GetObjectClass() const { return ObjectClass_; }
-  const std::string& GetMetaClass() const { return MetaClass_; }
-  const std::string& GetDescription() const { return Description_; }
+  void SetName(const std::string& value) { FName = value; }
+  void SetObjectClass(const std::string& value) { FObjectClass = value; }
+  void SetMetaClass(const std::string& value) { FMetaClass = value; }
+  void SetDescription(const std::string& value) { FDescription = value; }
+  const std::string& GetName() const { return FName; }
+  const std::string& GetObjectClass() const { return FObjectClass; }
+  const std::string& GetMetaClass() const { return FMetaClass; }
+  const std::string& GetDescription() const { return FDescription; }
 
   // The display name; empty when the file gives none.
   std::string ItemName;
@@ -33,10 +33,10 @@ class TMyUtObject {
  private:
   void ApplyItem(const std::string& item);
 
-  std::string Name_;
-  std::string ObjectClass_;
-  std::string MetaClass_;
-  std::string Description_;
+  std::string FName;
+  std::string FObjectClass;
+  std::string FMetaClass;
+  std::string FDescription;
 };
 
 // The declared objects keyed by their Name.

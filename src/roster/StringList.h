@@ -35,11 +35,11 @@ class TStringList {
   // Removes one line; an index outside the list is std::out_of_range.
   void Delete(int index);
 
-  int Count() const { return static_cast<int>(lines_.size()); }
-  const std::string& operator[](int index) const { return lines_.at(static_cast<std::size_t>(index)); }
+  int Count() const { return static_cast<int>(FLines.size()); }
+  const std::string& operator[](int index) const { return FLines.at(static_cast<std::size_t>(index)); }
   // Replaces one line; a sorted list moves it to its place.
   void SetStrings(int index, const std::string& s);
-  const std::vector<std::string>& Lines() const { return lines_; }
+  const std::vector<std::string>& Lines() const { return FLines; }
 
   // Index of the line equal to s without regard to case, or -1.
   int IndexOf(std::string_view s) const;
@@ -75,9 +75,9 @@ class TStringList {
   // (case ignored) is there already.
   int FindSorted(std::string_view s, bool& found) const;
 
-  std::vector<std::string> lines_;
-  bool sorted_ = false;
-  TDuplicates duplicates_ = TDuplicates::dupAccept;
+  std::vector<std::string> FLines;
+  bool FSorted = false;
+  TDuplicates FDuplicates = TDuplicates::dupAccept;
 };
 
 }  // namespace roster

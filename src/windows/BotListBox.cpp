@@ -17,7 +17,7 @@ const char* const SourceListMimeType = "application/x-rosterwell-bot-list";
 
 }  // namespace
 
-TBotListBox::TBotListBox(QWidget* parent) : QListWidget(parent), id_(QUuid::createUuid().toByteArray()) {
+TBotListBox::TBotListBox(QWidget* parent) : QListWidget(parent), FId(QUuid::createUuid().toByteArray()) {
   setDragEnabled(true);
   setAcceptDrops(true);
   viewport()->setAcceptDrops(true);
@@ -29,12 +29,12 @@ TBotListBox::TBotListBox(QWidget* parent) : QListWidget(parent), id_(QUuid::crea
 std::unique_ptr<QMimeData> TBotListBox::DragData(const std::string& line) const {
   auto mime = std::make_unique<QMimeData>();
   mime->setData(QString::fromLatin1(BotMimeType), QByteArray::fromStdString(line));
-  mime->setData(QString::fromLatin1(SourceListMimeType), id_);
+  mime->setData(QString::fromLatin1(SourceListMimeType), FId);
   return mime;
 }
 
 bool TBotListBox::Accepts(const QMimeData& mime) const {
-  return mime.hasFormat(QString::fromLatin1(BotMimeType)) && mime.data(QString::fromLatin1(SourceListMimeType)) == id_ &&
+  return mime.hasFormat(QString::fromLatin1(BotMimeType)) && mime.data(QString::fromLatin1(SourceListMimeType)) == FId &&
          CanDrop && CanDrop();
 }
 
@@ -43,8 +43,8 @@ std::string TBotListBox::DraggedLine(const QMimeData& mime) {
 }
 
 void TBotListBox::TakeDropsOn(QWidget& window) {
-  if (dropWindow_) dropWindow_->removeEventFilter(this);
-  dropWindow_ = &window;
+  if (FDropWindow) FDropWindow->removeEventFilter(this);
+  FDropWindow = &window;
   // A child that does not take the drop itself hands it on to its parents
   // up to this window.
   window.setAcceptDrops(true);
@@ -76,7 +76,7 @@ void TBotListBox::dropEvent(QDropEvent* event) {
 }
 
 bool TBotListBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == dropWindow_) {
+  if (watched == FDropWindow) {
     switch (event->type()) {
       case QEvent::DragEnter:
       case QEvent::DragMove:

@@ -58,8 +58,8 @@ class TBotListBox : public QListWidget {
   // Names this list in the data of its drags: a bot from another window or
   // another run of the program, or bytes of our type from anywhere else,
   // are no bot of this roster.
-  QByteArray id_;
-  QWidget* dropWindow_ = nullptr;
+  QByteArray FId;
+  QWidget* FDropWindow = nullptr;
 };
 
 }  // namespace windows
