@@ -11,6 +11,7 @@
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
@@ -91,6 +92,17 @@ QString TitleOf(TMsgDlgType type) {
   }
   return QApplication::applicationDisplayName();
 }
+
+// The window manager writes the caption into the title bar, as a rule in a
+// bold face of the system's font, beside the window's icon and its
+// minimise, maximise and close buttons, each about a title bar high.
+int TitleBarWidth(const QWidget& window, const QString& caption) {
+  QFont font = QApplication::font("QMdiSubWindowTitleBar");
+  font.setBold(true);
+  const int button = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window),
+                              QFontMetrics(font).height() + 8);
+  return QFontMetrics(font).horizontalAdvance(caption) + 4 * button + 2 * QFontMetrics(font).averageCharWidth();
+}
 }  // namespace
 
 TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, TMsgDlgButtons buttons,
@@ -107,6 +119,11 @@ TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, T
   if (defaultButton & mbNo) box.setDefaultButton(QMessageBox::No);
   if (defaultButton & mbOK) box.setDefaultButton(QMessageBox::Ok);
   if (defaultButton & mbCancel) box.setDefaultButton(QMessageBox::Cancel);
+  // A short text would leave the box narrower than its caption, which the
+  // title bar then cuts ("Orvy's ...terwell").
+  if (auto* grid = qobject_cast<QGridLayout*>(box.layout()))
+    grid->addItem(new QSpacerItem(TitleBarWidth(box, box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                  grid->rowCount(), 0, 1, grid->columnCount());
   switch (box.exec()) {
     case QMessageBox::Yes: return TModalResult::mrYes;
     case QMessageBox::No: return TModalResult::mrNo;
@@ -116,17 +133,6 @@ TModalResult TQtDialogs::MessageDlg(const std::string& text, TMsgDlgType type, T
 }
 
 namespace {
-
-// The window manager writes the caption into the title bar, as a rule in a
-// bold face of the system's font, beside the window's icon and its
-// minimise, maximise and close buttons, each about a title bar high.
-int TitleBarWidth(const QWidget& window, const QString& caption) {
-  QFont font = QApplication::font("QMdiSubWindowTitleBar");
-  font.setBold(true);
-  const int button = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window),
-                              QFontMetrics(font).height() + 8);
-  return QFontMetrics(font).horizontalAdvance(caption) + 4 * button + 2 * QFontMetrics(font).averageCharWidth();
-}
 
 // The edit field's width that shows the whole value.
 int FieldWidth(const QLineEdit& edit, const QString& value) {

@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QInputDialog>
+#include <QMessageBox>
 #include <QScreen>
 #include <QTimer>
 
@@ -92,3 +93,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<TInputCase>& info) { return std::string(info.param.Name); });
 
 }  // namespace
+
+// A message box with a short text is still as wide as its caption: the
+// program's own title on a one-line message was cut in the title bar.
+TEST(QtDialogs, AMessageBoxIsAsWideAsItsCaption) {
+  TestApp();
+  const QString name = QApplication::applicationDisplayName();
+  QApplication::setApplicationDisplayName(QStringLiteral("Orvy's Rosterwell"));
+  windows::TQtDialogs dialogs;
+  int width = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (!box) return ADD_FAILURE() << "no message box";
+    width = box->width();
+    QFont bold = QApplication::font();
+    bold.setBold(true);
+    EXPECT_GE(width, QFontMetrics(bold).horizontalAdvance(box->windowTitle()) + 3 * 16);
+    box->accept();
+  });
+  dialogs.MessageDlg("Saved.", windows::TMsgDlgType::mtCustom, windows::mbOK, windows::mbOK);
+  QApplication::setApplicationDisplayName(name);
+  EXPECT_GT(width, 0);
+}
