@@ -193,16 +193,6 @@ void FormatTaggedArray(const TUTValueContext& c, TUTPropertyValue& out) {
   out.Variant = out.Text;
 }
 
-// The declaration of the array `name`: at hand, or searched through the
-// owner's class in this package and its siblings; null when not found.
-TUTObjectClassArrayProperty* FindArrayDeclaration(const TUTValueContext& c, const std::string& name,
-                                                  TUTDeclarationSearch& search) {
-  if (c.Declaration) return dynamic_cast<TUTObjectClassArrayProperty*>(c.Declaration);
-  if (!c.Owner) return nullptr;
-  const int index = FindDeclaration(c, name, "ArrayProperty", search);
-  return index < 0 ? nullptr : ExportObjectAs<TUTObjectClassArrayProperty>(*search.Package, index + 1);
-}
-
 // An array as the later engine stores it: a compact count, then the
 // elements bare, each as its inner property stores a value. Only the
 // array's declaration tells what they are; without it the elements are an
@@ -212,7 +202,7 @@ void FormatDynamicArray(const TUTValueContext& c, const std::string& name, TUTPr
   const std::int32_t count = s.ReadCompactIndex();
   s.CheckCount(count);
   TUTDeclarationSearch search{&c.Definitions, nullptr};
-  TUTObjectClassArrayProperty* array = FindArrayDeclaration(c, name, search);
+  auto* array = FindDeclarationOf<TUTObjectClassArrayProperty>(c, name, "ArrayProperty", search);
   if (!array && count == 0) {
     // Nothing to read, so nothing to know.
     out.Text = "()";
