@@ -168,10 +168,10 @@ TUTObjectClassStruct* FindStructDefinition(TUTPackage& package, const TUTObject*
   return ExportObjectAs<TUTObjectClassStruct>(*found.Package, found.Index + 1);
 }
 
-// The definition a struct declaration at hand names, when it lies in the
+// The definition a struct declaration names, when it lies in the
 // declaration's own package.
-TUTObjectClassStruct* DeclaredStruct(const TUTValueContext& c) {
-  auto* declared = dynamic_cast<TUTObjectClassStructProperty*>(c.Declaration);
+TUTObjectClassStruct* DeclaredStruct(TUTObjectClassProperty* declaration) {
+  auto* declared = dynamic_cast<TUTObjectClassStructProperty*>(declaration);
   return declared ? ExportObjectAs<TUTObjectClassStruct>(declared->GetOwner(), declared->GetStruct()) : nullptr;
 }
 
@@ -220,8 +220,13 @@ void FormatDynamicArray(const TUTValueContext& c, const std::string& name, TUTPr
   if (type == ptBuffer || type == ptMap || type == ptFixedArray)
     s.Fail("The elements of array " + name + " cannot be read: they are of the kind " + inner->GetClassName());
   const std::string hint = MemberHint(*inner, type);
-  TUTValueContext elements = c;
-  elements.Declaration = inner;
+  // A structure defined in another package is searched for once, not once
+  // per element: the elements look for it where it was found.
+  TUTFoundObject found;
+  if (type == ptStruct && c.Owner && !BuiltInStructMembers(hint) && !DeclaredStruct(inner))
+    FindStructDefinition(c.Definitions, c.Owner, hint, found);
+  const TUTValueContext elements{
+      c.Values, found.Package ? *found.Package : c.Definitions, c.Owner, s, c.Bytes, c.Members, c.Nesting, inner};
   std::string list;
   for (std::int32_t i = 0; i < count; ++i) {
     const std::int64_t start = s.Position();
@@ -262,7 +267,7 @@ void FormatStruct(const TUTValueContext& c, const std::string& structName, int e
     // Without an owner (inside the tags of array elements) there is no
     // class to search from.
     TUTFoundObject found;
-    TUTObjectClassStruct* definition = DeclaredStruct(c);
+    TUTObjectClassStruct* definition = DeclaredStruct(c.Declaration);
     if (!definition && c.Owner) definition = FindStructDefinition(c.Definitions, c.Owner, structName, found);
     if (!definition) {
       out.Variant = TakeRaw(c);
