@@ -85,19 +85,11 @@ namespace {
 // The enumeration reference of the byte property `name`, in search.Package.
 TUTObjectReference FindEnumReference(const TUTValueContext& c, const std::string& name,
                                      TUTDeclarationSearch& search) {
-  // A declaration at hand is the one the search would find.
-  if (auto* declared = dynamic_cast<TUTObjectClassByteProperty*>(c.Declaration)) {
-    search.Package = &declared->GetOwner();
-    return declared->GetEnum();
-  }
-  const int declaration = c.Owner ? FindDeclaration(c, name, "ByteProperty", search) : -1;
-  TUTPackage& s = *search.Package;
-  if (declaration >= 0) {
-    auto* property = ExportObjectAs<TUTObjectClassByteProperty>(s, declaration + 1);
-    if (!property) return 0;
+  if (auto* property = FindDeclarationOf<TUTObjectClassByteProperty>(c, name, "ByteProperty", search)) {
     TUTObjectUse use(*property);
     return property->GetEnum();
   }
+  TUTPackage& s = *search.Package;
   const int exported = s.FindObject(tableExports, findObjectName | findClassName, "", "E" + name, "Enum");
   if (exported >= 0) return exported + 1;
   const int imported = s.FindObject(tableImports, findObjectName | findClassName, "", "E" + name, "Enum");

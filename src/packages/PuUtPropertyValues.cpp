@@ -168,10 +168,10 @@ TUTObjectClassStruct* FindStructDefinition(TUTPackage& package, const TUTObject*
   return ExportObjectAs<TUTObjectClassStruct>(*found.Package, found.Index + 1);
 }
 
-// The definition a struct declaration at hand names, when it lies in the
+// The definition a struct declaration names, when it lies in the
 // declaration's own package.
-TUTObjectClassStruct* DeclaredStruct(const TUTValueContext& c) {
-  auto* declared = dynamic_cast<TUTObjectClassStructProperty*>(c.Declaration);
+TUTObjectClassStruct* DeclaredStruct(TUTObjectClassProperty* declaration) {
+  auto* declared = dynamic_cast<TUTObjectClassStructProperty*>(declaration);
   return declared ? ExportObjectAs<TUTObjectClassStruct>(declared->GetOwner(), declared->GetStruct()) : nullptr;
 }
 
@@ -193,16 +193,6 @@ void FormatTaggedArray(const TUTValueContext& c, TUTPropertyValue& out) {
   out.Variant = out.Text;
 }
 
-// The declaration of the array `name`: at hand, or searched through the
-// owner's class in this package and its siblings; null when not found.
-TUTObjectClassArrayProperty* FindArrayDeclaration(const TUTValueContext& c, const std::string& name,
-                                                  TUTDeclarationSearch& search) {
-  if (c.Declaration) return dynamic_cast<TUTObjectClassArrayProperty*>(c.Declaration);
-  if (!c.Owner) return nullptr;
-  const int index = FindDeclaration(c, name, "ArrayProperty", search);
-  return index < 0 ? nullptr : ExportObjectAs<TUTObjectClassArrayProperty>(*search.Package, index + 1);
-}
-
 // An array as the later engine stores it: a compact count, then the
 // elements bare, each as its inner property stores a value. Only the
 // array's declaration tells what they are; without it the elements are an
@@ -212,7 +202,7 @@ void FormatDynamicArray(const TUTValueContext& c, const std::string& name, TUTPr
   const std::int32_t count = s.ReadCompactIndex();
   s.CheckCount(count);
   TUTDeclarationSearch search{&c.Definitions, nullptr};
-  TUTObjectClassArrayProperty* array = FindArrayDeclaration(c, name, search);
+  auto* array = FindDeclarationOf<TUTObjectClassArrayProperty>(c, name, "ArrayProperty", search);
   if (!array && count == 0) {
     // Nothing to read, so nothing to know.
     out.Text = "()";
@@ -230,8 +220,13 @@ void FormatDynamicArray(const TUTValueContext& c, const std::string& name, TUTPr
   if (type == ptBuffer || type == ptMap || type == ptFixedArray)
     s.Fail("The elements of array " + name + " cannot be read: they are of the kind " + inner->GetClassName());
   const std::string hint = MemberHint(*inner, type);
-  TUTValueContext elements = c;
-  elements.Declaration = inner;
+  // A structure defined in another package is searched for once, not once
+  // per element: the elements look for it where it was found.
+  TUTFoundObject found;
+  if (type == ptStruct && c.Owner && !BuiltInStructMembers(hint) && !DeclaredStruct(inner))
+    FindStructDefinition(c.Definitions, c.Owner, hint, found);
+  const TUTValueContext elements{
+      c.Values, found.Package ? *found.Package : c.Definitions, c.Owner, s, c.Bytes, c.Members, c.Nesting, inner};
   std::string list;
   for (std::int32_t i = 0; i < count; ++i) {
     const std::int64_t start = s.Position();
@@ -272,7 +267,7 @@ void FormatStruct(const TUTValueContext& c, const std::string& structName, int e
     // Without an owner (inside the tags of array elements) there is no
     // class to search from.
     TUTFoundObject found;
-    TUTObjectClassStruct* definition = DeclaredStruct(c);
+    TUTObjectClassStruct* definition = DeclaredStruct(c.Declaration);
     if (!definition && c.Owner) definition = FindStructDefinition(c.Definitions, c.Owner, structName, found);
     if (!definition) {
       out.Variant = TakeRaw(c);

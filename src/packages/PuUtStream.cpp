@@ -70,22 +70,19 @@ bool TUTStream::ReadFile(std::int64_t position, void* buffer, std::int64_t count
   return read == static_cast<std::size_t>(count);
 }
 
-const TUTBytes& TUTStream::ChunkAt(std::int64_t position, std::int64_t& chunkStart) {
+TUTStream::TChunks::const_iterator TUTStream::ChunkAt(std::int64_t position) {
+  const auto holds = [position](TChunks::const_iterator chunk) {
+    return position >= chunk->first && position < chunk->first + static_cast<std::int64_t>(chunk->second.size());
+  };
+  if (FChunk != FChunks.end() && holds(FChunk)) return FChunk;
   const auto next = FChunks.upper_bound(position);
-  if (next != FChunks.begin()) {
-    const auto held = std::prev(next);
-    if (position < held->first + static_cast<std::int64_t>(held->second.size())) {
-      chunkStart = held->first;
-      return held->second;
-    }
-  }
+  if (next != FChunks.begin() && holds(std::prev(next))) return std::prev(next);
   // A new chunk of the window's size, cut short where the next one begins.
   std::int64_t length = std::min(kWindowSize, FSize - position);
   if (next != FChunks.end()) length = std::min(length, next->first - position);
   TUTBytes bytes(static_cast<std::size_t>(length));
   if (!ReadFile(position, bytes.data(), length)) Fail("File read error");
-  chunkStart = position;
-  return FChunks.emplace(position, std::move(bytes)).first->second;
+  return FChunks.emplace_hint(next, position, std::move(bytes));
 }
 
 void TUTStream::Fetch(void* buffer, std::int64_t count) {
@@ -104,12 +101,10 @@ void TUTStream::Fetch(void* buffer, std::int64_t count) {
   std::int64_t position = FPosition;
   const std::int64_t end = FPosition + count;
   while (position < end) {
-    if (!FChunk || position < FChunkStart ||
-        position >= FChunkStart + static_cast<std::int64_t>(FChunk->size()))
-      FChunk = &ChunkAt(position, FChunkStart);
-    const std::int64_t chunkEnd = FChunkStart + static_cast<std::int64_t>(FChunk->size());
-    const std::int64_t n = std::min(end, chunkEnd) - position;
-    std::memcpy(out, FChunk->data() + (position - FChunkStart), static_cast<std::size_t>(n));
+    FChunk = ChunkAt(position);
+    const TUTBytes& bytes = FChunk->second;
+    const std::int64_t n = std::min(end, FChunk->first + static_cast<std::int64_t>(bytes.size())) - position;
+    std::memcpy(out, bytes.data() + (position - FChunk->first), static_cast<std::size_t>(n));
     out += n;
     position += n;
   }

@@ -94,9 +94,10 @@ class TUTStream {
  private:
   void Fetch(void* buffer, std::int64_t count);
   bool ReadFile(std::int64_t position, void* buffer, std::int64_t count);
+  using TChunks = std::map<std::int64_t, TUTBytes>;
   // The chunk of the file that holds `position`, read first when no chunk
   // does yet.
-  const TUTBytes& ChunkAt(std::int64_t position, std::int64_t& chunkStart);
+  TChunks::const_iterator ChunkAt(std::int64_t position);
 
   const std::uint8_t* FData = nullptr;
   std::int64_t FSize = 0;
@@ -106,10 +107,9 @@ class TUTStream {
   // The chunks of the file small reads have taken, by their start. They
   // never overlap, so no byte is read from the file twice while it is open,
   // however often the reading goes back.
-  std::map<std::int64_t, TUTBytes> FChunks;
+  TChunks FChunks;
   // The chunk the last small read used, where the next one mostly lies.
-  const TUTBytes* FChunk = nullptr;
-  std::int64_t FChunkStart = 0;
+  TChunks::const_iterator FChunk = FChunks.end();
   std::int64_t FFileBytesRead = 0;
   const TUTStreamSource* FSource = nullptr;
 };

@@ -7,14 +7,11 @@
 #include <string>
 #include <string_view>
 
+#include "packages/PuUtObjectReading.h"
 #include "packages/PuUtProperty.h"
 #include "packages/PuUtStream.h"
 
 namespace packages {
-
-class TUTPackage;
-class TUTObject;
-class TUTObjectClassProperty;
 
 struct TUTValueContext {
   // The package the value bytes were read from: names, object references
@@ -55,6 +52,21 @@ struct TUTDeclarationSearch {
 // in search.Package, or -1. Needs c.Owner.
 int FindDeclaration(const TUTValueContext& c, const std::string& name, std::string_view className,
                     TUTDeclarationSearch& search);
+
+// The declaration of class T (`className` in the tables) of the property
+// `name`: the one at hand, or the one found through the owner's class;
+// null when there is neither.
+template <class T>
+T* FindDeclarationOf(const TUTValueContext& c, const std::string& name, std::string_view className,
+                     TUTDeclarationSearch& search) {
+  if (auto* declared = dynamic_cast<T*>(c.Declaration)) {
+    search.Package = &declared->GetOwner();
+    return declared;
+  }
+  if (!c.Owner) return nullptr;
+  const int index = FindDeclaration(c, name, className, search);
+  return index < 0 ? nullptr : ExportObjectAs<T>(*search.Package, index + 1);
+}
 
 // The value of `type` at the stream's position into `out`; `hint` is the
 // declared type (enumeration or struct name), `name` the property's or

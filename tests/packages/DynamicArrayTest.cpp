@@ -226,4 +226,26 @@ TEST_F(DynamicArrayTest, DeclarationInASiblingPackage) {
             (std::vector<std::string>{"Labels (Array of Name) = ([0]=OnlyHere)"}));
 }
 
+// The elements' structure is defined in Engine.u: every element is read by
+// it, and Engine.u is opened once for the array, not once per element.
+TEST_F(DynamicArrayTest, StructureOfTheElementsInASiblingPackage) {
+  TScriptPackage engine(128);
+  const int spot = engine.w.Export("Spot", engine.Class("Struct"), "", 0);
+  const int x = engine.w.Export("X", engine.Class("IntProperty"), "", spot);
+  engine.w.ExportAt(x).Data =
+      engine.Field(0, 0) + pw::Word(1) + pw::Word(4) + pw::DWord(0) + pw::Compact(engine.w.Name("None"));
+  TStructRecord r;
+  r.Children = x;
+  r.FriendlyName = "Spot";
+  engine.w.ExportAt(spot).Data = engine.Struct(r);
+  engine.w.Write(sp.dir.file("Engine.u"));
+  DeclareArray("Spots", "StructProperty",
+               pw::Compact(sp.w.Import("Core", "Struct", sp.w.Import("Core", "Package", 0, "Engine"), "Spot")));
+  int opened = 0;
+  onOpen = [&](TUTPackage& p) { p.OnFileNotFound = [&](std::string&) { ++opened; }; };
+  EXPECT_EQ(Describe(sp.w.Tag("Spots", ptArray, pw::Compact(3) + pw::Int(1) + pw::Int(2) + pw::Int(3))),
+            (std::vector<std::string>{"Spots (Array of Spot) = ([0]=(X=1), [1]=(X=2), [2]=(X=3))"}));
+  EXPECT_EQ(opened, 1);
+}
+
 }  // namespace
