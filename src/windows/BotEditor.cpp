@@ -28,11 +28,6 @@ namespace windows {
 
 namespace {
 
-void SetHint(QWidget* widget, const char* hint) {
-  widget->setToolTip(QString::fromLatin1(hint));
-  widget->setStatusTip(QString::fromLatin1(hint));
-}
-
 QComboBox* MakePickList(QWidget* parent, const char* name, const char* hint) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(QString::fromLatin1(name));
@@ -43,12 +38,6 @@ QComboBox* MakePickList(QWidget* parent, const char* name, const char* hint) {
   combo->setMaxVisibleItems(20);
   if (hint) SetHint(combo, hint);
   return combo;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy) {
-  auto* label = new QLabel(QString::fromLatin1(caption), parent);
-  label->setBuddy(buddy);
-  return label;
 }
 
 // The menu, ragdoll and skeleton lists stand out: they are the ones the

@@ -62,11 +62,6 @@ using L = roster::TValueLists;
 constexpr roster::TUtStringlist L::*ListTypeLists[ltBiography] = {
     &L::Meshes, &L::Faces, &L::Skins, &L::Voice, &L::Portraits, &L::Species, &L::RagDoll, &L::Skeleton};
 
-void SetHint(QWidget* widget, const char* hint) {
-  widget->setToolTip(QString::fromLatin1(hint));
-  widget->setStatusTip(QString::fromLatin1(hint));
-}
-
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
   button->setObjectName(QString::fromLatin1(name));

@@ -5,12 +5,14 @@
 #include <limits>
 #include <memory>
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QGridLayout>
 #include <QMessageBox>
 #include <QPushButton>
@@ -59,6 +61,27 @@ QString MessageToQ(const std::string& s) {
   q.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   q.replace(QLatin1Char('\r'), QLatin1Char('\n'));
   return q;
+}
+
+void SetHint(QWidget* widget, const char* hint) {
+  widget->setToolTip(QString::fromLatin1(hint));
+  widget->setStatusTip(QString::fromLatin1(hint));
+}
+
+QAction* MakeAction(QObject* owner, const char* name, const char* caption, const char* hint) {
+  auto* action = new QAction(QString::fromLatin1(caption), owner);
+  action->setObjectName(QString::fromLatin1(name));
+  if (hint) {
+    action->setStatusTip(QString::fromLatin1(hint));
+    action->setToolTip(QString::fromLatin1(hint));
+  }
+  return action;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy) {
+  auto* label = new QLabel(QString::fromLatin1(caption), parent);
+  label->setBuddy(buddy);
+  return label;
 }
 
 QString FilterToQ(const std::string& filter) {
