@@ -357,11 +357,8 @@ void TFmConfig::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (cbListType->currentIndex() >= 0) return;
   cbListType->setCurrentIndex(ltMesh);
-  // As after a package dialog left without a choice: the class filter
-  // starts with the mesh list's class.
-  std::string none;
-  bool chosen = false;
-  PackagePage->fePackageNameAfterDialog(none, chosen);
+  // The class filter starts with the mesh list's class.
+  PackagePage->ShowListTypeClass();
 }
 
 void TFmConfig::SetPageShown(QWidget* page, bool shown) {

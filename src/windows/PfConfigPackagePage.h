@@ -55,6 +55,10 @@ class TConfigPackagePage : public TConfigSourcePage {
   // by the class the filter holds. (The class a list type starts with is
   // picked after the package dialog.)
   void ListTypeChanged();
+  // The class filter set to the class the list type starts with, and the
+  // view filled by it: after the package dialog, and on the window's first
+  // show.
+  void ShowListTypeClass();
 
   // The package shown; null before the first successful open.
   const packages::TUTPackage* Package() const { return FPackage.get(); }
@@ -70,8 +74,6 @@ class TConfigPackagePage : public TConfigSourcePage {
     std::string Name, Group, ClassName, Parent;
     int Index;
   };
-  void PresetClassFilter();
-
   TDialogs& FDialogs;
   std::unique_ptr<packages::TUTPackage> FPackage;
   // The loaded file's name without folder and extension: the first part
