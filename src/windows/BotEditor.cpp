@@ -197,11 +197,7 @@ void TBotEditor::BuildDetailsPage(QTabWidget* pages) {
   auto* bio = new QVBoxLayout(gbBio);
   cbText = MakePickList(gbBio, "cbText", "Pick a biography that fits ...");
   cbText->setContextMenuPolicy(Qt::CustomContextMenu);
-  meBio = new QPlainTextEdit(gbBio);
-  meBio->setObjectName(QStringLiteral("meBio"));
-  meBio->setReadOnly(true);
-  meBio->setLineWrapMode(QPlainTextEdit::NoWrap);
-  meBio->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  meBio = MakeTextView(gbBio, "meBio");
   meBio->setContextMenuPolicy(Qt::CustomContextMenu);
   SetHint(meBio, "Why I'm here ...");
   // A biography reads as a few lines at least.

@@ -15,6 +15,7 @@
 #include <QLabel>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -82,6 +83,15 @@ QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy) {
   auto* label = new QLabel(QString::fromLatin1(caption), parent);
   label->setBuddy(buddy);
   return label;
+}
+
+QPlainTextEdit* MakeTextView(QWidget* parent, const char* name) {
+  auto* view = new QPlainTextEdit(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  view->setReadOnly(true);
+  view->setLineWrapMode(QPlainTextEdit::NoWrap);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  return view;
 }
 
 QString FilterToQ(const std::string& filter) {

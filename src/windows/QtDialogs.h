@@ -18,6 +18,7 @@ class QAction;
 class QHBoxLayout;
 class QInputDialog;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 #include "windows/Dialogs.h"
@@ -37,6 +38,9 @@ void SetHint(QWidget* widget, const char* hint);
 QAction* MakeAction(QObject* owner, const char* name, const char* caption, const char* hint);
 // A label whose "&" key moves the focus to `buddy`.
 QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy);
+// A read-only view of plain text named `name`: "<" and "&" show as they
+// are, lines never wrap, and the vertical scroll bar is always there.
+QPlainTextEdit* MakeTextView(QWidget* parent, const char* name);
 // The "&Ok" (default) and "&Cancel" buttons of our dialogs, made in
 // `parent` and right-aligned in the row returned.
 QHBoxLayout* OkCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel);
