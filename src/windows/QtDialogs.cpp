@@ -132,9 +132,10 @@ QString TitleOf(TMsgDlgType type) {
 int TitleBarWidth(const QWidget& window, const QString& caption) {
   QFont font = QApplication::font("QMdiSubWindowTitleBar");
   font.setBold(true);
-  const int button = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window),
-                              QFontMetrics(font).height() + 8);
-  return QFontMetrics(font).horizontalAdvance(caption) + 4 * button + 2 * QFontMetrics(font).averageCharWidth();
+  const QFontMetrics metrics(font);
+  const int button =
+      std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window), metrics.height() + 8);
+  return metrics.horizontalAdvance(caption) + 4 * button + 2 * metrics.averageCharWidth();
 }
 }  // namespace
 
