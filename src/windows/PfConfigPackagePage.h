@@ -52,8 +52,7 @@ class TConfigPackagePage : public TConfigSourcePage {
   // name, joined by ".".
   std::string GetObjectPath(int exportIndex) const;
   // Another list type: the view is filled again from the package shown,
-  // by the class the filter holds. (The class a list type starts with is
-  // picked after the package dialog.)
+  // by the class the filter holds.
   void ListTypeChanged();
   // The class filter set to the class the list type starts with, and the
   // view filled by it: after the package dialog, and on the window's first
