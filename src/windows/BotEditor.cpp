@@ -28,11 +28,6 @@ namespace windows {
 
 namespace {
 
-void SetHint(QWidget* widget, const char* hint) {
-  widget->setToolTip(QString::fromLatin1(hint));
-  widget->setStatusTip(QString::fromLatin1(hint));
-}
-
 QComboBox* MakePickList(QWidget* parent, const char* name, const char* hint) {
   auto* combo = new QComboBox(parent);
   combo->setObjectName(QString::fromLatin1(name));
@@ -43,12 +38,6 @@ QComboBox* MakePickList(QWidget* parent, const char* name, const char* hint) {
   combo->setMaxVisibleItems(20);
   if (hint) SetHint(combo, hint);
   return combo;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy) {
-  auto* label = new QLabel(QString::fromLatin1(caption), parent);
-  label->setBuddy(buddy);
-  return label;
 }
 
 // The menu, ragdoll and skeleton lists stand out: they are the ones the
@@ -208,11 +197,7 @@ void TBotEditor::BuildDetailsPage(QTabWidget* pages) {
   auto* bio = new QVBoxLayout(gbBio);
   cbText = MakePickList(gbBio, "cbText", "Pick a biography that fits ...");
   cbText->setContextMenuPolicy(Qt::CustomContextMenu);
-  meBio = new QPlainTextEdit(gbBio);
-  meBio->setObjectName(QStringLiteral("meBio"));
-  meBio->setReadOnly(true);
-  meBio->setLineWrapMode(QPlainTextEdit::NoWrap);
-  meBio->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  meBio = MakeTextView(gbBio, "meBio");
   meBio->setContextMenuPolicy(Qt::CustomContextMenu);
   SetHint(meBio, "Why I'm here ...");
   // A biography reads as a few lines at least.
@@ -385,28 +370,45 @@ void TBotEditor::Clear() {
 
 // ---------------------------------------------------------------- applying
 
+std::optional<std::string> TBotEditor::PickedReference(TBotControl control) const {
+  const TPickList& pick = PickOf(control);
+  return ReferenceAt(ListOf(pick), (this->*pick.Combo)->currentIndex(), pick.Placeholder ? 1 : 0);
+}
+
+template <TBotControl Control, void (roster::TBotCharacter::*Set)(const std::string&), bool KeepWhenNone>
+void TBotEditor::SetReference(roster::TBotCharacter& bot) const {
+  const std::optional<std::string> ref = PickedReference(Control);
+  if (ref || !KeepWhenNone) (bot.*Set)(ref.value_or(""));
+}
+
+template <QSpinBox* TBotEditor::*Edit, void (roster::TBotCharacter::*Set)(double)>
+void TBotEditor::SetSkill(roster::TBotCharacter& bot) const {
+  (bot.*Set)((this->*Edit)->value() / 100.0);
+}
+
 const std::vector<std::pair<TBotControl, TBotEditor::TSetter>>& TBotEditor::Setters() {
+  using B = roster::TBotCharacter;
   static const std::vector<std::pair<TBotControl, TSetter>> order = {
       {bcName, &TBotEditor::SetDefaultNameFromControl},
-      {bcMesh, &TBotEditor::SetMeshFromControl},
-      {bcSpecies, &TBotEditor::SetSpeciesFromControl},
-      {bcVoice, &TBotEditor::SetVoiceClassNameFromControl},
-      {bcBodySkin, &TBotEditor::SetBodySkinFromControl},
-      {bcFaceSkin, &TBotEditor::SetFaceSkinFromControl},
-      {bcPortrait, &TBotEditor::SetPortraitFromControl},
+      {bcMesh, &TBotEditor::SetReference<bcMesh, &B::SetMesh>},
+      {bcSpecies, &TBotEditor::SetReference<bcSpecies, &B::SetSpecies>},
+      {bcVoice, &TBotEditor::SetReference<bcVoice, &B::SetVoice>},
+      {bcBodySkin, &TBotEditor::SetReference<bcBodySkin, &B::SetBodySkin, true>},
+      {bcFaceSkin, &TBotEditor::SetReference<bcFaceSkin, &B::SetFaceSkin, true>},
+      {bcPortrait, &TBotEditor::SetReference<bcPortrait, &B::SetPortrait>},
       {bcText, &TBotEditor::SetTextFromControl},
-      {bcSex, &TBotEditor::SetSexFromControl},
+      {bcSex, &TBotEditor::SetReference<bcSex, &B::SetSex, true>},
       {bcMenu, &TBotEditor::SetMenuFromControl},
-      {bcAccuracy, &TBotEditor::SetAccuracyFromControl},
-      {bcAggressiveness, &TBotEditor::SetAggressivenessFromControl},
-      {bcCombatStyle, &TBotEditor::SetCombatStyleFromControl},
-      {bcTactics, &TBotEditor::SetTacticsFromControl},
-      {bcFavoriteWeapon, &TBotEditor::SetFavoriteWeaponFromControl},
+      {bcAccuracy, &TBotEditor::SetSkill<&TBotEditor::edAccuracy, &B::SetAccuracy>},
+      {bcAggressiveness, &TBotEditor::SetSkill<&TBotEditor::edAggressiveness, &B::SetAggressiveness>},
+      {bcCombatStyle, &TBotEditor::SetSkill<&TBotEditor::edCombatStyle, &B::SetCombatStyle>},
+      {bcTactics, &TBotEditor::SetSkill<&TBotEditor::edTactics, &B::SetTactics>},
+      {bcFavoriteWeapon, &TBotEditor::SetReference<bcFavoriteWeapon, &B::SetFavoriteWeapon>},
       {bcJumpy, &TBotEditor::SetJumpyFromControl},
-      {bcStrafingAbility, &TBotEditor::SetStrafingAbilityFromControl},
-      {bcReactionTime, &TBotEditor::SetReactionTimeFromControl},
-      {bcRagdoll, &TBotEditor::SetRagdollFromControl},
-      {bcSkeleton, &TBotEditor::SetSkeletonFromControl},
+      {bcStrafingAbility, &TBotEditor::SetSkill<&TBotEditor::edStrafingAbility, &B::SetStrafingAbility>},
+      {bcReactionTime, &TBotEditor::SetSkill<&TBotEditor::edReactionTime, &B::SetReactionTime>},
+      {bcRagdoll, &TBotEditor::SetReference<bcRagdoll, &B::SetRagdoll>},
+      {bcSkeleton, &TBotEditor::SetReference<bcSkeleton, &B::SetSkeleton>},
   };
   return order;
 }
@@ -427,54 +429,9 @@ void TBotEditor::SetDefaultNameFromControl(roster::TBotCharacter& bot) const {
   bot.SetDefaultName(FromQ(edDefaultName->text()));
 }
 
-std::optional<std::string> TBotEditor::PickedReference(TBotControl control) const {
-  const TPickList& pick = PickOf(control);
-  return ReferenceAt(ListOf(pick), (this->*pick.Combo)->currentIndex(), pick.Placeholder ? 1 : 0);
-}
-
-void TBotEditor::SetMeshFromControl(roster::TBotCharacter& bot) const {
-  bot.SetMesh(PickedReference(bcMesh).value_or(""));
-}
-
-void TBotEditor::SetBodySkinFromControl(roster::TBotCharacter& bot) const {
-  if (auto ref = PickedReference(bcBodySkin)) bot.SetBodySkin(*ref);
-}
-
-void TBotEditor::SetFaceSkinFromControl(roster::TBotCharacter& bot) const {
-  if (auto ref = PickedReference(bcFaceSkin)) bot.SetFaceSkin(*ref);
-}
-
-void TBotEditor::SetPortraitFromControl(roster::TBotCharacter& bot) const {
-  bot.SetPortrait(PickedReference(bcPortrait).value_or(""));
-}
-
-void TBotEditor::SetSexFromControl(roster::TBotCharacter& bot) const {
-  if (auto ref = PickedReference(bcSex)) bot.SetSex(*ref);
-}
-
 void TBotEditor::SetMenuFromControl(roster::TBotCharacter& bot) const {
   // Row 0 stands for no menu, whatever it reads.
   bot.SetMenu(cbMenu->currentIndex() >= 1 ? PickedReference(bcMenu).value_or("") : std::string());
-}
-
-void TBotEditor::SetFavoriteWeaponFromControl(roster::TBotCharacter& bot) const {
-  bot.SetFavoriteWeapon(PickedReference(bcFavoriteWeapon).value_or(""));
-}
-
-void TBotEditor::SetSpeciesFromControl(roster::TBotCharacter& bot) const {
-  bot.SetSpecies(PickedReference(bcSpecies).value_or(""));
-}
-
-void TBotEditor::SetVoiceClassNameFromControl(roster::TBotCharacter& bot) const {
-  bot.SetVoice(PickedReference(bcVoice).value_or(""));
-}
-
-void TBotEditor::SetRagdollFromControl(roster::TBotCharacter& bot) const {
-  bot.SetRagdoll(PickedReference(bcRagdoll).value_or(""));
-}
-
-void TBotEditor::SetSkeletonFromControl(roster::TBotCharacter& bot) const {
-  bot.SetSkeleton(PickedReference(bcSkeleton).value_or(""));
 }
 
 void TBotEditor::SetTextFromControl(roster::TBotCharacter& bot) const {
@@ -484,29 +441,5 @@ void TBotEditor::SetTextFromControl(roster::TBotCharacter& bot) const {
 }
 
 void TBotEditor::SetJumpyFromControl(roster::TBotCharacter& bot) const { bot.SetJumpy(cbJumpy->isChecked()); }
-
-void TBotEditor::SetAccuracyFromControl(roster::TBotCharacter& bot) const {
-  bot.SetAccuracy(edAccuracy->value() / 100.0);
-}
-
-void TBotEditor::SetAggressivenessFromControl(roster::TBotCharacter& bot) const {
-  bot.SetAggressiveness(edAggressiveness->value() / 100.0);
-}
-
-void TBotEditor::SetCombatStyleFromControl(roster::TBotCharacter& bot) const {
-  bot.SetCombatStyle(edCombatStyle->value() / 100.0);
-}
-
-void TBotEditor::SetTacticsFromControl(roster::TBotCharacter& bot) const {
-  bot.SetTactics(edTactics->value() / 100.0);
-}
-
-void TBotEditor::SetStrafingAbilityFromControl(roster::TBotCharacter& bot) const {
-  bot.SetStrafingAbility(edStrafingAbility->value() / 100.0);
-}
-
-void TBotEditor::SetReactionTimeFromControl(roster::TBotCharacter& bot) const {
-  bot.SetReactionTime(edReactionTime->value() / 100.0);
-}
 
 }  // namespace windows

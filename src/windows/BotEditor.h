@@ -114,25 +114,16 @@ class TBotEditor : public QObject {
   void ShowSkill(TBotControl control, QSpinBox* edit, double value);
 
   void SetDefaultNameFromControl(roster::TBotCharacter& bot) const;
-  void SetMeshFromControl(roster::TBotCharacter& bot) const;
-  void SetSpeciesFromControl(roster::TBotCharacter& bot) const;
-  void SetVoiceClassNameFromControl(roster::TBotCharacter& bot) const;
-  void SetBodySkinFromControl(roster::TBotCharacter& bot) const;
-  void SetFaceSkinFromControl(roster::TBotCharacter& bot) const;
-  void SetPortraitFromControl(roster::TBotCharacter& bot) const;
+  // The reference picked in that pick list; with no row picked, the empty
+  // reference, or (KeepWhenNone) the bot's own left as it is.
+  template <TBotControl Control, void (roster::TBotCharacter::*Set)(const std::string&), bool KeepWhenNone = false>
+  void SetReference(roster::TBotCharacter& bot) const;
   void SetTextFromControl(roster::TBotCharacter& bot) const;
-  void SetSexFromControl(roster::TBotCharacter& bot) const;
   void SetMenuFromControl(roster::TBotCharacter& bot) const;
-  void SetAccuracyFromControl(roster::TBotCharacter& bot) const;
-  void SetAggressivenessFromControl(roster::TBotCharacter& bot) const;
-  void SetCombatStyleFromControl(roster::TBotCharacter& bot) const;
-  void SetTacticsFromControl(roster::TBotCharacter& bot) const;
-  void SetFavoriteWeaponFromControl(roster::TBotCharacter& bot) const;
   void SetJumpyFromControl(roster::TBotCharacter& bot) const;
-  void SetStrafingAbilityFromControl(roster::TBotCharacter& bot) const;
-  void SetReactionTimeFromControl(roster::TBotCharacter& bot) const;
-  void SetRagdollFromControl(roster::TBotCharacter& bot) const;
-  void SetSkeletonFromControl(roster::TBotCharacter& bot) const;
+  // A skill field's position is the skill times 100.
+  template <QSpinBox* TBotEditor::*Edit, void (roster::TBotCharacter::*Set)(double)>
+  void SetSkill(roster::TBotCharacter& bot) const;
 
   const roster::TValueLists& FLists;
   bool FReady = true;

@@ -62,11 +62,6 @@ using L = roster::TValueLists;
 constexpr roster::TUtStringlist L::*ListTypeLists[ltBiography] = {
     &L::Meshes, &L::Faces, &L::Skins, &L::Voice, &L::Portraits, &L::Species, &L::RagDoll, &L::Skeleton};
 
-void SetHint(QWidget* widget, const char* hint) {
-  widget->setToolTip(QString::fromLatin1(hint));
-  widget->setStatusTip(QString::fromLatin1(hint));
-}
-
 QPushButton* MakeButton(QWidget* parent, const char* name, const char* caption, const char* hint) {
   auto* button = new QPushButton(QString::fromLatin1(caption), parent);
   button->setObjectName(QString::fromLatin1(name));
@@ -362,11 +357,8 @@ void TFmConfig::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   if (cbListType->currentIndex() >= 0) return;
   cbListType->setCurrentIndex(ltMesh);
-  // As after a package dialog left without a choice: the class filter
-  // starts with the mesh list's class.
-  std::string none;
-  bool chosen = false;
-  PackagePage->fePackageNameAfterDialog(none, chosen);
+  // The class filter starts with the mesh list's class.
+  PackagePage->ShowListTypeClass();
 }
 
 void TFmConfig::SetPageShown(QWidget* page, bool shown) {

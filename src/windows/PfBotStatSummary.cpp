@@ -28,9 +28,7 @@ TFmBotStatSummary::TFmBotStatSummary(QWidget* parent) : QDialog(parent) {
   lvBotRating->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lvBotRating->header()->setStretchLastSection(false);
   lvBotRating->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  const QString hint = QStringLiteral("View the profile as seen in UT'03");
-  lvBotRating->setToolTip(hint);
-  lvBotRating->setStatusTip(hint);
+  SetHint(lvBotRating, "View the profile as seen in UT'03");
   layout->addWidget(lvBotRating);
 }
 

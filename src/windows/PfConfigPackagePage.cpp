@@ -105,20 +105,20 @@ void TConfigPackagePage::fePackageNameBeforeDialog(std::string& name, bool&) {
 void TConfigPackagePage::fePackageNameAfterDialog(std::string& name, bool& action) {
   // The edit names the package shown, never one that failed to load.
   if (action) action = OpenPackage(name);
-  PresetClassFilter();
-  FillPackageView();
+  ShowListTypeClass();
 }
 
 // The class the user picked stays picked for the next list.
 void TConfigPackagePage::ListTypeChanged() { FillPackageView(); }
 
-void TConfigPackagePage::PresetClassFilter() {
-  const char* className = RuleOf(FHost.CurrentListType()).ClassName;
-  if (!className) return;
-  const QSignalBlocker blocker(cbPackageFilter);
-  // A package without that class leaves the filter blank, which says so;
-  // the view then shows all it holds.
-  cbPackageFilter->setCurrentIndex(cbPackageFilter->findText(QString::fromLatin1(className), Qt::MatchFixedString));
+void TConfigPackagePage::ShowListTypeClass() {
+  if (const char* className = RuleOf(FHost.CurrentListType()).ClassName) {
+    const QSignalBlocker blocker(cbPackageFilter);
+    // A package without that class leaves the filter blank, which says so;
+    // the view then shows all it holds.
+    cbPackageFilter->setCurrentIndex(cbPackageFilter->findText(QString::fromLatin1(className), Qt::MatchFixedString));
+  }
+  FillPackageView();
 }
 
 bool TConfigPackagePage::OpenPackage(const std::string& fileName) {

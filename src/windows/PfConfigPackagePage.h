@@ -52,9 +52,12 @@ class TConfigPackagePage : public TConfigSourcePage {
   // name, joined by ".".
   std::string GetObjectPath(int exportIndex) const;
   // Another list type: the view is filled again from the package shown,
-  // by the class the filter holds. (The class a list type starts with is
-  // picked after the package dialog.)
+  // by the class the filter holds.
   void ListTypeChanged();
+  // The class filter set to the class the list type starts with, and the
+  // view filled by it: after the package dialog, and on the window's first
+  // show.
+  void ShowListTypeClass();
 
   // The package shown; null before the first successful open.
   const packages::TUTPackage* Package() const { return FPackage.get(); }
@@ -70,8 +73,6 @@ class TConfigPackagePage : public TConfigSourcePage {
     std::string Name, Group, ClassName, Parent;
     int Index;
   };
-  void PresetClassFilter();
-
   TDialogs& FDialogs;
   std::unique_ptr<packages::TUTPackage> FPackage;
   // The loaded file's name without folder and extension: the first part

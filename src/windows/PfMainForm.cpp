@@ -40,25 +40,6 @@ namespace {
 constexpr int DesignClientWidth = 537;
 constexpr int DesignClientHeight = 540;
 
-QAction* MakeAction(QObject* owner, const char* name, const char* caption, const char* hint) {
-  auto* action = new QAction(QString::fromLatin1(caption), owner);
-  action->setObjectName(QString::fromLatin1(name));
-  action->setStatusTip(QString::fromLatin1(hint));
-  action->setToolTip(QString::fromLatin1(hint));
-  return action;
-}
-
-void SetHint(QWidget* widget, const char* hint) {
-  widget->setToolTip(QString::fromLatin1(hint));
-  widget->setStatusTip(QString::fromLatin1(hint));
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy) {
-  auto* label = new QLabel(QString::fromLatin1(caption), parent);
-  label->setBuddy(buddy);
-  return label;
-}
-
 }  // namespace
 
 TFmMainForm::TFmMainForm(TDialogs& dialogs, std::vector<std::string> args, QWidget* parent)

@@ -139,7 +139,9 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
 
   // Showing and applying a bot.
   void ShowCharacter(const roster::TBotCharacter& bot);
-  void ApplyAllControls(roster::TBotCharacter& bot);
+  // Writes every control that shows the shown bot's value back into it,
+  // through the roster.
+  void ApplyAllControls();
   void lbBotListClick();
   void RefreshBotListBox();
   void SelectFirstBot();

@@ -10,6 +10,7 @@
 #include "roster/PuGameFiles.h"
 #include "windows/PfEditBio.h"
 #include "windows/PfMainForm.h"
+#include "windows/QtDialogs.h"
 
 namespace windows {
 
@@ -28,10 +29,7 @@ void SetUpEditor(TFrmEditBio& editor, const std::string& ref, const std::string&
 
 void TFmMainForm::BuildBioCommands() {
   const auto action = [this](const char* name, const char* caption, const char* hint, void (TFmMainForm::*handler)()) {
-    auto* a = new QAction(QString::fromLatin1(caption), this);
-    a->setObjectName(QString::fromLatin1(name));
-    a->setStatusTip(QString::fromLatin1(hint));
-    a->setToolTip(QString::fromLatin1(hint));
+    QAction* a = MakeAction(this, name, caption, hint);
     if (handler) connect(a, &QAction::triggered, this, [this, handler] { Guard([&] { (this->*handler)(); }); });
     return a;
   };

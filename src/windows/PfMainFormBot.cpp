@@ -69,7 +69,10 @@ void TFmMainForm::lbBotListClick() {
   // and a pasted name may differ from the bot's key.
   const int row = RowToShow();
   if (FCurrentBot && row == CurrentIndex()) return;  // it is shown already
-  if (FCurrentBot) FRoster.Edit(*FCurrentBot, [this](roster::TBotCharacter& bot) { ApplyAllControls(bot); });
+  if (FCurrentBot) {
+    ApplyAllControls();
+    CharacterChanged(FCurrentBot);
+  }
   if (row < 0) {
     // Nothing is current: the blank bot's values must never be written
     // into the bot shown before.
@@ -129,9 +132,8 @@ void TFmMainForm::CharacterChanged(const roster::TBotCharacter* bot) {
 
 // ---------------------------------------------------------------- applying
 
-void TFmMainForm::ApplyAllControls(roster::TBotCharacter& bot) {
-  FEditor->ApplyAll(bot);
-  CharacterChanged(&bot);
+void TFmMainForm::ApplyAllControls() {
+  FRoster.Edit(*FCurrentBot, [this](roster::TBotCharacter& bot) { FEditor->ApplyAll(bot); });
 }
 
 void TFmMainForm::ControlEdited(TBotControl control) {
@@ -158,7 +160,7 @@ void TFmMainForm::edStatChange() {
   if (!FEditor->Ready() || !FCurrentBot) return;
   FEditor->TakeChoice(bcName);
   const std::string oldName = FCurrentBot->GetDefaultName();
-  FRoster.Edit(*FCurrentBot, [this](roster::TBotCharacter& bot) { ApplyAllControls(bot); });
+  ApplyAllControls();
   const std::string newName = FCurrentBot->GetDefaultName();
   // Compared exactly: a name typed in other letter case is still the
   // user's change. A rename is a change like any other: Exit must not lose

@@ -23,14 +23,11 @@ namespace windows {
 
 namespace {
 
+// A command with an icon of the style's own, for the tool bar.
 QAction* MakeCommand(QObject* owner, const char* name, const char* caption, const char* hint,
                      QStyle::StandardPixmap icon) {
-  auto* action = new QAction(QApplication::style()->standardIcon(icon), QString::fromLatin1(caption), owner);
-  action->setObjectName(QString::fromLatin1(name));
-  if (hint) {
-    action->setStatusTip(QString::fromLatin1(hint));
-    action->setToolTip(QString::fromLatin1(hint));
-  }
+  QAction* action = MakeAction(owner, name, caption, hint);
+  action->setIcon(QApplication::style()->standardIcon(icon));
   return action;
 }
 

@@ -2,8 +2,6 @@
 // value-list file, or at the very first start from the built-in tables and
 // the weapons the .int files declare; written back to the file whole.
 
-
-
 #include "platform/AsciiText.h"
 #include "platform/Files.h"
 #include "roster/PuGameFiles.h"
@@ -20,12 +18,6 @@ void AddRows(roster::TUtStringlist& list, const std::vector<std::string>& rows) 
   list.Clear();
   for (const std::string& row : rows) list.Add(row);
 }
-
-// Sections of the value-list file, in the order they are written.
-struct TListSection {
-  const char* Name;
-  roster::TUtStringlist TFmMainForm::*List;
-};
 
 }  // namespace
 

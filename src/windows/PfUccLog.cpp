@@ -17,12 +17,8 @@ TFmUccLog::TFmUccLog(QWidget* parent) : QDialog(parent) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   // A log holds "<" and "&" as they are: plain text, never markup.
-  reLog = new QPlainTextEdit(this);
-  reLog->setObjectName(QStringLiteral("reLog"));
-  reLog->setReadOnly(true);
-  reLog->setLineWrapMode(QPlainTextEdit::NoWrap);
+  reLog = MakeTextView(this, "reLog");
   reLog->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  reLog->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   const QFontMetrics metrics(reLog->font());
   reLog->setMinimumSize(metrics.horizontalAdvance(QString(90, QLatin1Char('x'))), metrics.lineSpacing() * 25);
   layout->addWidget(reLog);

@@ -5,14 +5,17 @@
 #include <limits>
 #include <memory>
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QInputDialog>
+#include <QLabel>
 #include <QGridLayout>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
@@ -61,6 +64,36 @@ QString MessageToQ(const std::string& s) {
   return q;
 }
 
+void SetHint(QWidget* widget, const char* hint) {
+  widget->setToolTip(QString::fromLatin1(hint));
+  widget->setStatusTip(QString::fromLatin1(hint));
+}
+
+QAction* MakeAction(QObject* owner, const char* name, const char* caption, const char* hint) {
+  auto* action = new QAction(QString::fromLatin1(caption), owner);
+  action->setObjectName(QString::fromLatin1(name));
+  if (hint) {
+    action->setStatusTip(QString::fromLatin1(hint));
+    action->setToolTip(QString::fromLatin1(hint));
+  }
+  return action;
+}
+
+QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy) {
+  auto* label = new QLabel(QString::fromLatin1(caption), parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+QPlainTextEdit* MakeTextView(QWidget* parent, const char* name) {
+  auto* view = new QPlainTextEdit(parent);
+  view->setObjectName(QString::fromLatin1(name));
+  view->setReadOnly(true);
+  view->setLineWrapMode(QPlainTextEdit::NoWrap);
+  view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  return view;
+}
+
 QString FilterToQ(const std::string& filter) {
   const QStringList parts = ToQ(filter).split(QLatin1Char('|'));
   QStringList out;
@@ -99,9 +132,10 @@ QString TitleOf(TMsgDlgType type) {
 int TitleBarWidth(const QWidget& window, const QString& caption) {
   QFont font = QApplication::font("QMdiSubWindowTitleBar");
   font.setBold(true);
-  const int button = std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window),
-                              QFontMetrics(font).height() + 8);
-  return QFontMetrics(font).horizontalAdvance(caption) + 4 * button + 2 * QFontMetrics(font).averageCharWidth();
+  const QFontMetrics metrics(font);
+  const int button =
+      std::max(window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window), metrics.height() + 8);
+  return metrics.horizontalAdvance(caption) + 4 * button + 2 * metrics.averageCharWidth();
 }
 }  // namespace
 

@@ -14,8 +14,11 @@
 #include <QStringList>
 #include <QWidget>
 
+class QAction;
 class QHBoxLayout;
 class QInputDialog;
+class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 
 #include "windows/Dialogs.h"
@@ -28,6 +31,16 @@ inline QString ToQ(const std::string& s) { return QString::fromLatin1(s.data(), 
 inline std::string FromQ(const QString& s) { return s.toLatin1().toStdString(); }
 // Rows for a list or pick list, one per line.
 QStringList LinesToQ(const std::vector<std::string>& lines);
+// A control's hint: its tool tip, and the status bar's text while the
+// mouse is over it.
+void SetHint(QWidget* widget, const char* hint);
+// A command named `name` for tests and menus, with its hint unless none.
+QAction* MakeAction(QObject* owner, const char* name, const char* caption, const char* hint);
+// A label whose "&" key moves the focus to `buddy`.
+QLabel* MakeLabel(QWidget* parent, const char* caption, QWidget* buddy);
+// A read-only view of plain text named `name`: "<" and "&" show as they
+// are, lines never wrap, and the vertical scroll bar is always there.
+QPlainTextEdit* MakeTextView(QWidget* parent, const char* name);
 // The "&Ok" (default) and "&Cancel" buttons of our dialogs, made in
 // `parent` and right-aligned in the row returned.
 QHBoxLayout* OkCancelRow(QWidget* parent, QPushButton*& ok, QPushButton*& cancel);
