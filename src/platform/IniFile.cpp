@@ -231,8 +231,8 @@ void TIniFile::WriteSection(std::string_view section, const std::vector<std::pai
   std::unordered_map<std::string, long> oldIndex;
   for (std::size_t i = 0; i < old.size(); ++i) oldIndex.emplace(KeyOf(LineAt(old[i])), static_cast<long>(i));
   std::vector<long> match(fresh.size(), -1);
-  for (std::size_t j = 0; j < fresh.size(); ++j)
-    if (const auto it = oldIndex.find(KeyOf(fresh[j])); it != oldIndex.end()) match[j] = it->second;
+  for (const auto& [key, j] : freshIndex)
+    if (const auto it = oldIndex.find(key); it != oldIndex.end()) match[j] = it->second;
   const std::vector<bool> stays = LongestRisingRun(match);
 
   // Every other line follows the line before it, or comes first, in front
