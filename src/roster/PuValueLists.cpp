@@ -4,6 +4,7 @@
 #include <utility>
 #include <vector>
 
+#include "roster/LineParts.h"
 #include "roster/PuSpecies.h"
 
 namespace roster {
@@ -33,13 +34,8 @@ const std::array<TValueListRow, 11> Rows = {{
 void WriteListSection(platform::TIniFile& ini, const std::string& section, const TStringList& list) {
   std::vector<std::pair<std::string, std::string>> entries;
   entries.reserve(static_cast<std::size_t>(list.Count()));
-  for (const std::string& line : list.Lines()) {
-    const std::size_t eq = line.find('=');
-    if (eq == std::string::npos)
-      entries.emplace_back(line, line);
-    else
-      entries.emplace_back(line.substr(0, eq), line.substr(eq + 1));
-  }
+  for (const std::string& line : list.Lines())
+    entries.emplace_back(LineName(line).value_or(line), LineValue(line).value_or(line));
   // The lines of a hand-edited file that the lists leave as they were stay
   // where they stand, with the comments around them.
   ini.WriteSection(section, entries);
