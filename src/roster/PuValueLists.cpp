@@ -11,11 +11,30 @@ namespace roster {
 
 namespace {
 
+// How a section of the value-list file is read into its list.
+enum class TSectionReading {
+  WholeLines,   // each line through the list's Add
+  Keys,         // each key (the text before "=") through the list's Add
+  SpeciesKeys,  // each key through AddSpeciesName: only species whose .int file is cached stay
+};
+
+// One value list: its section, written with this name and found without
+// regard to case; its rules; how it is read; whether the setup windows
+// edit it.
+struct TValueListRow {
+  const char* Section;
+  TUtStringlist TValueLists::*List;
+  bool Sorted;  // sorted, a line held already ignored; else in the order added
+  TSectionReading Reading;
+  bool Edited;
+};
+
 using L = TValueLists;
 using R = TSectionReading;
 
-// The ragdoll section has always been written "FRagdoll"; files of other
-// spellings are read all the same.
+// The value lists in the order their sections are written. The ragdoll
+// section has always been written "FRagdoll"; files of other spellings are
+// read all the same.
 const std::array<TValueListRow, 11> Rows = {{
     {"FSex", &L::Sex, false, R::WholeLines, false},
     {"FMenu", &L::Menu, false, R::Keys, false},
@@ -42,8 +61,6 @@ void WriteListSection(platform::TIniFile& ini, const std::string& section, const
 }
 
 }  // namespace
-
-std::span<const TValueListRow> ValueListRows() { return Rows; }
 
 TValueLists::TValueLists(TRules rules) {
   if (rules == TRules::AsAdded) return;
