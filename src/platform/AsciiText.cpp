@@ -1,5 +1,7 @@
 #include "platform/AsciiText.h"
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
@@ -79,6 +81,10 @@ std::string TrimRight(std::string_view s) {
 }
 
 std::string Trim(std::string_view s) { return TrimLeft(TrimRight(s)); }
+
+bool HasControlCharacter(std::string_view s) {
+  return std::any_of(s.begin(), s.end(), [](char c) { return static_cast<unsigned char>(c) < 32 || c == 127; });
+}
 
 std::string Excerpt(std::string_view s, std::size_t most) {
   if (s.size() <= most) return std::string(s);

@@ -43,6 +43,9 @@ std::string Trim(std::string_view s);
 std::string TrimLeft(std::string_view s);
 std::string TrimRight(std::string_view s);
 
+// Whether `s` holds a byte below 32 or DEL (127).
+bool HasControlCharacter(std::string_view s);
+
 // `s` for a message: a text longer than `most` bytes keeps its beginning
 // and its end around "...", so that a message quoting a file's contents
 // stays short enough to be shown.

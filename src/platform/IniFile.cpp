@@ -1,6 +1,7 @@
 #include "platform/IniFile.h"
 
 #include <algorithm>
+#include <optional>
 #include <unordered_map>
 #include <utility>
 
@@ -17,13 +18,21 @@ std::string IniLineKey(std::string_view line) {
 
 namespace {
 
-// Empty lines and comments are kept in the file but hold nothing.
-bool IsEntry(std::string_view line) {
-  const std::string trimmed = Trim(line);
-  return !trimmed.empty() && trimmed.front() != ';';
+// Where the line's text begins: the index of its first byte that Trim
+// keeps, or its size. Looked up without copying the line.
+std::size_t TextStart(std::string_view line) {
+  std::size_t at = 0;
+  while (at < line.size() && static_cast<unsigned char>(line[at]) < 33) ++at;
+  return at;
 }
 
-bool IsBlank(std::string_view line) { return Trim(line).empty(); }
+// Empty lines and comments are kept in the file but hold nothing.
+bool IsEntry(std::string_view line) {
+  const std::size_t start = TextStart(line);
+  return start < line.size() && line[start] != ';';
+}
+
+bool IsBlank(std::string_view line) { return TextStart(line) == line.size(); }
 
 // The key as keys are compared: trimmed, without regard to case.
 std::string KeyOf(std::string_view line) { return UpperCase(IniLineKey(line)); }
@@ -93,11 +102,21 @@ std::vector<TIniFile::TEntryPlace> TIniFile::Entries(std::string_view section) c
   return places;
 }
 
-const std::string* TIniFile::FindEntry(std::string_view section, std::string_view key) const {
+std::optional<TIniFile::TEntryPlace> TIniFile::FindPlace(std::string_view section, std::string_view key) const {
   const std::string wanted = Trim(key);
-  for (const TEntryPlace& place : Entries(section))
-    if (SameText(IniLineKey(LineAt(place)), wanted)) return &LineAt(place);
-  return nullptr;
+  for (std::size_t s = 0; s < FSections.size(); ++s) {
+    if (!SameText(FSections[s].Name, section)) continue;
+    for (std::size_t l = 0; l < FSections[s].Lines.size(); ++l) {
+      const std::string& line = FSections[s].Lines[l];
+      if (IsEntry(line) && SameText(IniLineKey(line), wanted)) return TEntryPlace{s, l};
+    }
+  }
+  return std::nullopt;
+}
+
+const std::string* TIniFile::FindEntry(std::string_view section, std::string_view key) const {
+  const std::optional<TEntryPlace> place = FindPlace(section, key);
+  return place ? &LineAt(*place) : nullptr;
 }
 
 std::pair<TIniFile::TSection*, std::size_t> TIniFile::AppendPlace(std::string_view section) {
@@ -157,9 +176,9 @@ std::string TIniFile::ReadString(std::string_view section, std::string_view key,
 
 void TIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
   std::string line = std::string(key) + "=" + std::string(value);
-  if (const std::string* found = FindEntry(section, key)) {
+  if (const std::optional<TEntryPlace> place = FindPlace(section, key)) {
     // The same text leaves the line's bytes as they were.
-    *const_cast<std::string*>(found) = std::move(line);
+    FSections[place->Section].Lines[place->Line] = std::move(line);
     return;
   }
   const auto [part, at] = AppendPlace(section);
@@ -167,12 +186,9 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
 }
 
 void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
-  const std::string wanted = Trim(key);
-  for (const TEntryPlace& place : Entries(section)) {
-    std::vector<std::string>& lines = FSections[place.Section].Lines;
-    if (!SameText(IniLineKey(lines[place.Line]), wanted)) continue;
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(place.Line));
-    return;
+  if (const std::optional<TEntryPlace> place = FindPlace(section, key)) {
+    std::vector<std::string>& lines = FSections[place->Section].Lines;
+    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(place->Line));
   }
 }
 
@@ -215,8 +231,8 @@ void TIniFile::WriteSection(std::string_view section, const std::vector<std::pai
   std::unordered_map<std::string, long> oldIndex;
   for (std::size_t i = 0; i < old.size(); ++i) oldIndex.emplace(KeyOf(LineAt(old[i])), static_cast<long>(i));
   std::vector<long> match(fresh.size(), -1);
-  for (std::size_t j = 0; j < fresh.size(); ++j)
-    if (const auto it = oldIndex.find(KeyOf(fresh[j])); it != oldIndex.end()) match[j] = it->second;
+  for (const auto& [key, j] : freshIndex)
+    if (const auto it = oldIndex.find(key); it != oldIndex.end()) match[j] = it->second;
   const std::vector<bool> stays = LongestRisingRun(match);
 
   // Every other line follows the line before it, or comes first, in front

@@ -9,6 +9,7 @@
 // match without regard to ASCII case. The whole file is written back at
 // once, with CR LF, atomically.
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -77,6 +78,8 @@ class TIniFile {
   };
   std::vector<TEntryPlace> Entries(std::string_view section) const;
   const std::string& LineAt(const TEntryPlace& place) const { return FSections[place.Section].Lines[place.Line]; }
+  // The section's first entry with that key.
+  std::optional<TEntryPlace> FindPlace(std::string_view section, std::string_view key) const;
   const std::string* FindEntry(std::string_view section, std::string_view key) const;
   // The last part of the section, added at the end when there is none, and
   // the index in it at which a new entry goes.

@@ -6,6 +6,7 @@
 #include "platform/Files.h"
 #include "platform/TextFile.h"
 #include "roster/LineParts.h"
+#include "roster/PuUtTypes.h"
 
 namespace roster {
 
@@ -74,9 +75,8 @@ std::string BioEntryLine(const std::string& key, const std::vector<std::string>&
 }
 
 std::vector<std::string> BioEntryLines(std::string_view entryLine) {
-  std::string value(LineValue(entryLine).value_or(std::string_view()));
-  // Unquoted as the bot's biography is read, which keeps a bare "" as it is.
-  if (value.size() > 2 && value.front() == '"' && value.back() == '"') value = value.substr(1, value.size() - 2);
+  // Unquoted as the bot's biography is read.
+  std::string value = UnquoteDecoText(LineValue(entryLine).value_or(std::string_view()));
   std::replace(value.begin(), value.end(), '|', '\r');
   return platform::SplitLines(value);
 }

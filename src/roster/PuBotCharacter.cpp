@@ -71,7 +71,7 @@ class TItemQuery : public TInputQuery {
  public:
   TItemQuery(TInputQuery& ask, const TBotCharacter& bot, int lineNumber)
       : FAsk(ask), FBot(bot), FLineNumber(lineNumber) {}
-  std::string Item;
+  std::string_view Item;  // the item being read; valid while it is
   std::optional<std::string> InputQuery(const std::string& caption, const std::string& prompt,
                                         const std::string& text) override {
     // Items and names may be megabytes long; the box shows pieces of them.

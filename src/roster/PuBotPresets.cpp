@@ -74,14 +74,12 @@ void DefaultCharacter(TBotCharacter& bot) {
   ResetCharacterSkills(bot);
 }
 
-void ApplyTemplateSkills(TBotCharacter& bot, const TBotCharacter& botTemplate) {
-  bot.SetAccuracy(botTemplate.GetAccuracy());
-  bot.SetAggressiveness(botTemplate.GetAggressiveness());
-  bot.SetCombatStyle(botTemplate.GetCombatStyle());
-  bot.SetTactics(botTemplate.GetTactics());
-  bot.SetJumpy(botTemplate.GetJumpy());
-  bot.SetStrafingAbility(botTemplate.GetStrafingAbility());
-  bot.SetReactionTime(botTemplate.GetReactionTime());
+void ApplyTemplateSkills(TBotCharacter& bot, const TBotCharacter& t) {
+  // The bot keeps its own weapon.
+  WriteSkills(bot,
+              {t.GetAccuracy(), t.GetAggressiveness(), t.GetCombatStyle(), t.GetTactics(), t.GetJumpy(),
+               t.GetStrafingAbility(), t.GetReactionTime()},
+              std::string(bot.GetFavoriteWeapon()));
 }
 
 }  // namespace roster

@@ -59,8 +59,7 @@ std::optional<std::string> TemplateNameError(const std::string& name) {
   if (key.empty()) return "A template needs a name.";
   if (key.find('=') != std::string::npos || key.front() == ';' || key.front() == '[')
     return "A template name cannot hold \"=\" or begin with \";\" or \"[\".";
-  for (char c : name)
-    if (static_cast<unsigned char>(c) < 32 || c == 127) return "A template name cannot hold control characters.";
+  if (platform::HasControlCharacter(name)) return "A template name cannot hold control characters.";
   return std::nullopt;
 }
 

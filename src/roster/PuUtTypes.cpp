@@ -77,6 +77,11 @@ std::string Unquote(std::string_view s) {
   return std::string(s.substr(1, s.size() - 2));
 }
 
+std::string UnquoteDecoText(std::string_view s) {
+  if (s.size() > 2 && s.front() == '"' && s.back() == '"') return std::string(s.substr(1, s.size() - 2));
+  return std::string(s);
+}
+
 void TUtType::SetString(const std::string& s) {
   Value = s;
   Kind = utkString;
@@ -120,8 +125,7 @@ std::string TUtType::AsIntString() const {
   if (!file) return Value;
   const std::optional<std::string> text = file->ReadValue("DecoText", std::string_view(Value).substr(dot + 1));
   if (!text) return Value;
-  if (text->size() > 2 && text->front() == '"' && text->back() == '"') return text->substr(1, text->size() - 2);
-  return *text;
+  return UnquoteDecoText(*text);
 }
 
 std::string TUtType::AsIntText() const {

@@ -53,6 +53,9 @@ std::optional<std::int32_t> ReadInteger(std::string_view s);
 // The text between one pair of surrounding double quotes; a lone double
 // quote gives the empty text; any other text comes back unchanged.
 std::string Unquote(std::string_view s);
+// A DecoText value as a TextRef resolves to it: without the double quotes
+// around it, but a bare "" stays as it is.
+std::string UnquoteDecoText(std::string_view s);
 
 class TUtType {
  public:

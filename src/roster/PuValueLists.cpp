@@ -4,17 +4,37 @@
 #include <utility>
 #include <vector>
 
+#include "roster/LineParts.h"
 #include "roster/PuSpecies.h"
 
 namespace roster {
 
 namespace {
 
+// How a section of the value-list file is read into its list.
+enum class TSectionReading {
+  WholeLines,   // each line through the list's Add
+  Keys,         // each key (the text before "=") through the list's Add
+  SpeciesKeys,  // each key through AddSpeciesName: only species whose .int file is cached stay
+};
+
+// One value list: its section, written with this name and found without
+// regard to case; its rules; how it is read; whether the setup windows
+// edit it.
+struct TValueListRow {
+  const char* Section;
+  TUtStringlist TValueLists::*List;
+  bool Sorted;  // sorted, a line held already ignored; else in the order added
+  TSectionReading Reading;
+  bool Edited;
+};
+
 using L = TValueLists;
 using R = TSectionReading;
 
-// The ragdoll section has always been written "FRagdoll"; files of other
-// spellings are read all the same.
+// The value lists in the order their sections are written. The ragdoll
+// section has always been written "FRagdoll"; files of other spellings are
+// read all the same.
 const std::array<TValueListRow, 11> Rows = {{
     {"FSex", &L::Sex, false, R::WholeLines, false},
     {"FMenu", &L::Menu, false, R::Keys, false},
@@ -33,21 +53,14 @@ const std::array<TValueListRow, 11> Rows = {{
 void WriteListSection(platform::TIniFile& ini, const std::string& section, const TStringList& list) {
   std::vector<std::pair<std::string, std::string>> entries;
   entries.reserve(static_cast<std::size_t>(list.Count()));
-  for (const std::string& line : list.Lines()) {
-    const std::size_t eq = line.find('=');
-    if (eq == std::string::npos)
-      entries.emplace_back(line, line);
-    else
-      entries.emplace_back(line.substr(0, eq), line.substr(eq + 1));
-  }
+  for (const std::string& line : list.Lines())
+    entries.emplace_back(LineName(line).value_or(line), LineValue(line).value_or(line));
   // The lines of a hand-edited file that the lists leave as they were stay
   // where they stand, with the comments around them.
   ini.WriteSection(section, entries);
 }
 
 }  // namespace
-
-std::span<const TValueListRow> ValueListRows() { return Rows; }
 
 TValueLists::TValueLists(TRules rules) {
   if (rules == TRules::AsAdded) return;

@@ -8,7 +8,6 @@
 // The value-list file holds one section per list, the biography
 // references aside: they are read from the .int files at every start.
 
-#include <span>
 #include <string>
 
 #include "platform/IniFile.h"
@@ -35,11 +34,13 @@ class TValueLists {
 
   // Every list emptied, the biography references too.
   void Clear();
-  // Adds each stored section to its list, as the section is read (see
-  // TValueListRow); what the lists hold already stays.
+  // Adds each stored section to its list: Menu takes each line's key,
+  // Species each key whose species' .int file is cached, the others each
+  // whole line; what the lists hold already stays.
   void Load(const platform::TIniFile& ini);
-  // Makes each list's section hold its lines, in the order of the rows; a
-  // list without lines leaves no section. Other sections keep their lines.
+  // Makes each list's section hold its lines, in the order the lists are
+  // declared; a list without lines leaves no section. Other sections keep
+  // their lines.
   void Save(platform::TIniFile& ini) const;
 
   // The lists the configuration window and the custom content check edit,
@@ -49,26 +50,5 @@ class TValueLists {
   void AppendEdited(const TValueLists& source, TTexts texts);
   void AssignEdited(const TValueLists& source, TTexts texts);
 };
-
-// How a section of the value-list file is read into its list.
-enum class TSectionReading {
-  WholeLines,   // each line through the list's Add
-  Keys,         // each key (the text before "=") through the list's Add
-  SpeciesKeys,  // each key through AddSpeciesName: only species whose .int file is cached stay
-};
-
-// One value list: its section, written with this name and found without
-// regard to case; its rules; how it is read; whether the setup windows
-// edit it.
-struct TValueListRow {
-  const char* Section;
-  TUtStringlist TValueLists::*List;
-  bool Sorted;  // sorted, a line held already ignored; else in the order added
-  TSectionReading Reading;
-  bool Edited;
-};
-
-// The value lists in the order their sections are written.
-std::span<const TValueListRow> ValueListRows();
 
 }  // namespace roster
