@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "RosterTestSupport.h"
+#include "common/RealData.h"
+#include "platform/TextFile.h"
+#include "roster/LineParts.h"
 #include "roster/PuBotCharacter.h"
 #include "roster/RosterErrors.h"
 
@@ -208,6 +211,42 @@ TEST_F(BotCharacterTest, QuotesAreWrittenWhereTheLineHadThemOrTheValueNeedsThem)
   // The next line read starts without the last one's quotes.
   bot.SetPlayerLine("Player=(DefaultName=\"Plain\",FavoriteWeapon=xWeapons.RocketLauncher)");
   EXPECT_NE(bot.GetPlayerLine().find(",FavoriteWeapon=xWeapons.RocketLauncher,"), std::string::npos);
+}
+
+// The items of a Player line as the reader splits them.
+Lines ItemsOf(const std::string& line) {
+  Lines items;
+  const std::size_t open = line.find('(');
+  roster::ForEachItem(std::string_view(line).substr(open + 1, line.rfind(')') - open - 1),
+                      [&items](const std::string& item) { items.push_back(item); });
+  return items;
+}
+
+// A quote typed open costs its own item: every other item of the line,
+// known or not, reads as from the intact line.
+TEST_F(BotCharacterTest, AQuoteLeftOpenCostsOnlyItsOwnItemOnEveryStockLine) {
+  int tried = 0;
+  for (const char* file : {"upl/ut2004_stock/xplayersL1.upl", "upl/ut2004_stock/xaplayersl3.upl"}) {
+    REQUIRE_REALDATA(file);
+    for (const std::string& line : platform::SplitLines(testing_support::RealDataBytes(file))) {
+      if (!line.starts_with("Player=")) continue;
+      const Lines intact = ItemsOf(line);
+      std::size_t at = 0;
+      for (std::size_t k = 0; k < intact.size(); ++k) {
+        const std::string& item = intact[k];
+        at = line.find(item, at) + item.size();
+        const std::size_t eq = item.find('=');
+        if (eq == std::string::npos || item.size() < eq + 3 || item[eq + 1] != '"' || item.back() != '"') continue;
+        std::string broken = line;
+        broken.erase(at - 1, 1);
+        Lines expected = intact;
+        expected[k].pop_back();
+        EXPECT_EQ(ItemsOf(broken), expected) << broken;
+        ++tried;
+      }
+    }
+  }
+  EXPECT_GT(tried, 300);
 }
 
 TEST_F(BotCharacterTest, ALineOfUnclosedQuotesIsReadInOnePass) {

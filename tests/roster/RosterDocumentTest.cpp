@@ -132,6 +132,35 @@ TEST_F(RosterDocumentTest, CopiesCarryTheWholeBotAndAPasteReplacesItWhole) {
   EXPECT_TRUE(Doc.PlayerLineOf(diva).ends_with(",Race=\"Mercenary\")"));
 }
 
+TEST_F(RosterDocumentTest, AQuoteLeftOpenCostsItsItemOnlyThroughEditAndSave) {
+  const std::string bob =
+      "Player=(DefaultName=\"Bob,Species=xGame.SPECIES_Merc,Mesh=Mercenary.Mth2,BodySkin=Merc.Body,"
+      "FaceSkin=Merc.Face,Portrait=Merc.Pic,Accuracy=+0.5,Menu=\"SP\")";
+  const std::string malcolm =
+      "Player=(DefaultName=\"Malcolm,Race=\"ThunderCrash\",Mesh=HumanMaleA.MercMaleD,species=xGame.SPECIES_Merc,"
+      "Text=XPlayers.MercMaleDA,Menu=\"MALCOLM\",StrafingAbility=+2.0,BotUse=1)";
+  Doc.Load(Dir.write("open.upl", "[Public]\n" + bob + "\n" + malcolm + "\n"));
+  ASSERT_EQ(Doc.Count(), 2);
+  for (int i = 0; i < 2; ++i) Doc.Edit(Doc.Bot(i), [](TBotCharacter& bot) { bot.SetTactics(1.5); });
+  Doc.Save(Dir.file("open.upl"));
+  Doc.Load(Dir.file("open.upl"));
+  const TBotCharacter& b = Doc.Bot(0);
+  EXPECT_EQ(b.GetDefaultName(), "\"Bob");
+  EXPECT_EQ(b.GetSpecies(), "xGame.SPECIES_Merc");
+  EXPECT_EQ(b.GetMesh(), "Mercenary.Mth2");
+  EXPECT_EQ(b.GetBodySkin(), "Merc.Body");
+  EXPECT_EQ(b.GetFaceSkin(), "Merc.Face");
+  EXPECT_EQ(b.GetPortrait(), "Merc.Pic");
+  EXPECT_EQ(b.GetAccuracy(), 0.5);
+  EXPECT_EQ(b.GetTactics(), 1.5);
+  EXPECT_EQ(b.GetMenu(), "SP");
+  const TBotCharacter& m = Doc.Bot(1);
+  EXPECT_EQ(m.GetMesh(), "HumanMaleA.MercMaleD");
+  EXPECT_EQ(m.GetStrafingAbility(), 2);
+  EXPECT_EQ(m.GetMenu(), "MALCOLM");
+  EXPECT_TRUE(Doc.Lines()[2].ends_with(",Race=\"ThunderCrash\",BotUse=1)")) << Doc.Lines()[2];
+}
+
 // ---------------------------------------------------------------- layout
 
 TEST_F(RosterDocumentTest, EveryOtherLineStaysAtItsPlace) {
