@@ -96,9 +96,32 @@ void TBotCharacter::SetText(const std::string& value) {
 }
 
 TBotCharacter::TBotCharacter() {
-  SetPlayerLine(DefaultPlayerLine);
+  SetDefaultPlayerLine();
   SetAggressiveness(0.3);
   SetCombatStyle(0.2);
+}
+
+void TBotCharacter::SetDefaultPlayerLine() {
+  SetPlayerLine(DefaultPlayerLine);
+  FKeySpellings.clear();
+}
+
+void TBotCharacter::SpellKey(std::size_t key, std::string_view spelling) {
+  const auto at = std::find_if(FKeySpellings.begin(), FKeySpellings.end(),
+                               [key](const auto& entry) { return entry.first == key; });
+  if (spelling.empty() || spelling == ItemKeys[key]) {
+    if (at != FKeySpellings.end()) FKeySpellings.erase(at);
+  } else if (at != FKeySpellings.end()) {
+    at->second = spelling;
+  } else {
+    FKeySpellings.emplace_back(key, spelling);
+  }
+}
+
+std::string_view TBotCharacter::KeyText(std::size_t key) const {
+  for (const auto& [spelled, text] : FKeySpellings)
+    if (spelled == key) return text;
+  return ItemKeys[key];
 }
 
 void TBotCharacter::SetReactionTime(double v) { FReactionTime = std::clamp(v, -5.0, 5.0); }
@@ -110,6 +133,7 @@ void TBotCharacter::SetTactics(double v) { FTactics = std::clamp(v, -5.0, 5.0); 
 
 void TBotCharacter::Reset() {
   FQuoted.reset();
+  FKeySpellings.clear();
   SetVoice("");
   SetRagdoll("");
   SetAccuracy(0);
@@ -183,8 +207,13 @@ void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuer
   if (key < 0) return;
   TUtType v;
   v.SetString(ValuePart(item));
-  // A value the line holds in quotes is written back in quotes.
+  // A value the line holds in quotes is written back in quotes, and under
+  // the key as the line spells it, when that is a plain word (the rest of
+  // such an item is the reader's guess, which must not go into the file).
   FQuoted[static_cast<std::size_t>(key)] = IsQuoted(v.Value);
+  const std::string_view spelling = LineName(item).value_or(std::string_view());
+  SpellKey(static_cast<std::size_t>(key),
+           std::all_of(spelling.begin(), spelling.end(), line_parts::IsKeyCharacter) ? spelling : std::string_view());
   switch (key) {
     case kDefaultName: SetDefaultName(v.AsString()); break;
     case kMesh: SetMesh(v.AsString()); break;
@@ -215,14 +244,14 @@ void TBotCharacter::ApplyItem(const std::string& item, bool& sawText, TInputQuer
 
 std::string TBotCharacter::GetPlayerLine() const {
   std::string line = "Player=(";
-  const auto item = [&line](TKey key, std::string_view value) {
-    line += ItemKeys[key];
+  const auto item = [this, &line](TKey key, std::string_view value) {
+    line += KeyText(key);
     line += '=';
     line += value;
     line += ',';
   };
-  const auto quoted = [&line](TKey key, const std::string& value) {
-    line += ItemKeys[key];
+  const auto quoted = [this, &line](TKey key, const std::string& value) {
+    line += KeyText(key);
     line += "=\"";
     line += value;
     line += "\",";

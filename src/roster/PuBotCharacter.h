@@ -7,6 +7,8 @@
 
 #include <bitset>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "roster/RosterErrors.h"
@@ -31,6 +33,10 @@ class TBotCharacter {
  public:
   // A new bot: the DefaultPlayerLine, Aggressiveness 0.3, CombatStyle 0.2.
   TBotCharacter();
+
+  // Reads the DefaultPlayerLine, its keys then spelled as GetPlayerLine
+  // spells them for a bot made here ("Species", not its "species").
+  void SetDefaultPlayerLine();
 
   // Resets the record and reads a PlayerLine ("Player=(...)" or the part
   // from "(" on). A number that cannot be read is offered through `ask`
@@ -124,6 +130,8 @@ class TBotCharacter {
  private:
   void Reset();
   void ApplyItem(const std::string& item, bool& sawText, TInputQuery* ask);
+  void SpellKey(std::size_t key, std::string_view spelling);
+  std::string_view KeyText(std::size_t key) const;
 
   bool FBJumpy = false;
   double FReactionTime = 0;
@@ -148,6 +156,11 @@ class TBotCharacter {
   // Which items the line read last held in double quotes, by key; they
   // are written in quotes again.
   std::bitset<20> FQuoted;
+  // The keys that the line read last spelled otherwise than GetPlayerLine
+  // would (a mod's VoiceClassName=, a lower-case species=), by key: they
+  // are written back as the file spelled them, for the game may read the
+  // item under that key alone. Most lines have none.
+  std::vector<std::pair<std::size_t, std::string>> FKeySpellings;
 };
 
 }  // namespace roster

@@ -70,7 +70,7 @@ void RandomizeCharacterSkills(TBotCharacter& bot, TRandomSource& random, const T
 }
 
 void DefaultCharacter(TBotCharacter& bot) {
-  bot.SetPlayerLine(DefaultPlayerLine);
+  bot.SetDefaultPlayerLine();
   ResetCharacterSkills(bot);
 }
 

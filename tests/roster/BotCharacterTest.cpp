@@ -249,6 +249,34 @@ TEST_F(BotCharacterTest, AQuoteLeftOpenCostsOnlyItsOwnItemOnEveryStockLine) {
   EXPECT_GT(tried, 300);
 }
 
+// A mod's roster spells some keys its own way; the game reads the item
+// under that key, so a save writes it as it came.
+TEST_F(BotCharacterTest, KeysAreWrittenAsTheLineSpelledThem) {
+  TBotCharacter bot = Parsed(
+      "Player=(DefaultName=\"Kev\",LockedPortrait=KFPortraits.Locked,VoiceClassName=KFMod.KFVoicePackTwo,"
+      "Race=\"Human\",BotUse=1,species=KFMod.SPECIES_KF,mesh=KFMod.Kev,Accuracy=+0.5)");
+  EXPECT_EQ(bot.GetVoice(), "KFMod.KFVoicePackTwo");
+  bot.SetTactics(1);
+  const std::string line = bot.GetPlayerLineKeepingUnknownItems(
+      "DefaultName=\"Kev\",LockedPortrait=KFPortraits.Locked,Race=\"Human\",BotUse=1");
+  for (const char* item : {",species=KFMod.SPECIES_KF,", ",mesh=KFMod.Kev,", ",VoiceClassName=KFMod.KFVoicePackTwo,",
+                           ",LockedPortrait=KFPortraits.Locked,", ",Race=\"Human\",BotUse=1)", ",Tactics=+1.0,"})
+    EXPECT_NE(line.find(item), std::string::npos) << item << " in " << line;
+  EXPECT_EQ(Parsed(line).GetPlayerLine(), bot.GetPlayerLine());
+  // A bot made here, or set to the default character, is spelled as this
+  // program spells it; so is the next line read without such keys.
+  bot.SetDefaultPlayerLine();
+  EXPECT_NE(bot.GetPlayerLine().find(",Species=xGame.SPECIES_Jugg,"), std::string::npos);
+  bot.SetPlayerLine("Player=(MeshName=a.b,Voice=c.d)");
+  EXPECT_NE(bot.GetPlayerLine().find(",MeshName=a.b,"), std::string::npos);
+  bot.SetPlayerLine("Player=(Voice=c.d)");
+  EXPECT_NE(bot.GetPlayerLine().find(",Mesh=Jugg.JuggMaleA,"), std::string::npos);
+  // Only a plain word is kept as a key: the rest of an odd item is the
+  // reader's guess and must not reach the file.
+  bot.SetPlayerLine("Player=(Mesh(x)=a.b)");
+  EXPECT_NE(bot.GetPlayerLine().find(",Mesh=a.b,"), std::string::npos);
+}
+
 TEST_F(BotCharacterTest, ALineOfUnclosedQuotesIsReadInOnePass) {
   // Text from anywhere (the clipboard, a broken file): each item looking
   // for its closing quote to the end of a long line would take minutes.

@@ -119,8 +119,9 @@ TEST_F(RosterDocumentTest, CopiesCarryTheWholeBotAndAPasteReplacesItWhole) {
   EXPECT_EQ(copied, Doc.Lines()[static_cast<std::size_t>(brock.LineIndex)]);
   // Diva's Race="Egyptian", Jumpiness and BotUse go with her.
   Doc.Paste(diva, copied);
+  // The file spells species in lower case; so does the copy.
   const std::string brocks =
-      "Player=(DefaultName=\"Brock\",Species=xGame.SPECIES_Merc,Mesh=HumanMaleA.MercMaleC,"
+      "Player=(DefaultName=\"Brock\",species=xGame.SPECIES_Merc,Mesh=HumanMaleA.MercMaleC,"
       "BodySkin=PlayerSkins.MercMaleCBodyA,FaceSkin=PlayerSkins.MercMaleCHeadA,Portrait=PlayerPictures.cMercMaleAC,"
       "Text=XPlayers.MercMaleCA,Sex=Male,Accuracy=+0.5,StrafingAbility=+1.0,Tactics=+2.0,Menu=\"\","
       "Race=\"Mercenary\",BotUse=1)";

@@ -146,7 +146,7 @@ TEST_F(RealRoster, CopiesCarryTheWholeBotAndPastesReplaceIt) {
   Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
   const std::vector<std::string> lines = Lines(saved);
   const std::string brocks =
-      "Player=(DefaultName=\"Brock\",Species=xGame.SPECIES_Merc,Mesh=HumanMaleA.MercMaleC,"
+      "Player=(DefaultName=\"Brock\",species=xGame.SPECIES_Merc,Mesh=HumanMaleA.MercMaleC,"
       "BodySkin=PlayerSkins.MercMaleCBodyA,FaceSkin=PlayerSkins.MercMaleCHeadA,Portrait=PlayerPictures.cMercMaleAC,"
       "Text=XPlayers.MercMaleCA,Sex=Male,Accuracy=+0.5,StrafingAbility=+1.0,Tactics=+2.0,Menu=\"\","
       "Race=\"Mercenary\",BotUse=1)";
