@@ -55,17 +55,22 @@ std::vector<std::string> ReadLines(const std::string& path) { return SplitLines(
 
 namespace {
 
-std::string TemporaryNameBeside(const std::string& path) {
+// A new name in `folder` for a temporary file that belongs to `path`: the
+// file's name, a random number and `ending`.
+std::string TemporaryNameIn(const fs::path& folder, const std::string& path, const char* ending) {
   static std::mt19937_64 rng{std::random_device{}()};
   char suffix[32];
-  const int length = std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(rng()));
+  const int length = std::snprintf(suffix, sizeof suffix, ".%016llx%s", static_cast<unsigned long long>(rng()), ending);
   // The temporary's name must be a legal name too: a file name near the
   // longest a folder takes gives up its end to the suffix.
   constexpr std::size_t longestName = 255;
-  const fs::path file(path);
-  std::string name = file.filename().string();
+  std::string name = fs::path(path).filename().string();
   name.resize(std::min(name.size(), longestName - static_cast<std::size_t>(length)));
-  return (file.parent_path() / (name + suffix)).string();
+  return (folder / (name + suffix)).string();
+}
+
+std::string TemporaryNameBeside(const std::string& path) {
+  return TemporaryNameIn(fs::path(path).parent_path(), path, ".tmp");
 }
 
 // Every failed save reads the same way: which file, and why.
@@ -131,6 +136,15 @@ int SyncFolderOf(const std::string& file) {
   return err;
 }
 
+// Writes the bytes into the new file open on `fd`, syncs and closes it:
+// 0, or the errno of the first step that failed. The file is closed either
+// way.
+int FillNewFile(int fd, const std::string& bytes) {
+  int err = WriteAll(fd, bytes) && ::fsync(fd) == 0 ? 0 : errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  return err;
+}
+
 // Writes over the file itself, for a file the user may write in a folder
 // the user may not: the save cannot be atomic then. The old bytes are read
 // first and put back when the write fails half way, so that a failed save
@@ -192,22 +206,20 @@ void WriteFileAtomic(const std::string& path, const std::string& bytes) {
     SaveFailed(path, errno);
   }
   int failure = 0;  // errno of the first step that failed
-  const auto check = [&failure](bool done) {
-    if (!done && failure == 0) failure = errno;
-  };
   if (replacesFile) {
     if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
       // Only root may hand a file to someone else; the file becomes this user's.
     }
-    check(::fchmod(fd, old.st_mode & 07777) == 0);
+    if (::fchmod(fd, old.st_mode & 07777) != 0) failure = errno;
   }
-  if (failure == 0) check(WriteAll(fd, bytes));
   // The data reach the disk before the name points at them.
-  if (failure == 0) check(::fsync(fd) == 0);
-  check(::close(fd) == 0);
+  if (failure == 0)
+    failure = FillNewFile(fd, bytes);
+  else
+    ::close(fd);
   bool renameRefused = false;
-  if (failure == 0) {
-    check(::rename(temp.c_str(), target.c_str()) == 0);
+  if (failure == 0 && ::rename(temp.c_str(), target.c_str()) != 0) {
+    failure = errno;
     renameRefused = FolderRefused(failure);
   }
   if (failure != 0) {
