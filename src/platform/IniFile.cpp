@@ -185,13 +185,6 @@ void TIniFile::WriteString(std::string_view section, std::string_view key, std::
   part->Lines.insert(part->Lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
-void TIniFile::DeleteKey(std::string_view section, std::string_view key) {
-  if (const std::optional<TEntryPlace> place = FindPlace(section, key)) {
-    std::vector<std::string>& lines = FSections[place->Section].Lines;
-    lines.erase(lines.begin() + static_cast<std::ptrdiff_t>(place->Line));
-  }
-}
-
 template <class Pred>
 void TIniFile::RemoveSections(std::string_view section, Pred remove) {
   std::vector<TSection> kept;

@@ -49,7 +49,6 @@ class TIniFile {
   // so already stays as it is), else adds it after the section's last
   // entry; a missing section is added at the end.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
-  void DeleteKey(std::string_view section, std::string_view key);
   // Removes the section, its comments and blank lines too.
   void EraseSection(std::string_view section);
   // Makes the section's entries these "key=value" lines, in this order: as

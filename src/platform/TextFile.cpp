@@ -55,17 +55,22 @@ std::vector<std::string> ReadLines(const std::string& path) { return SplitLines(
 
 namespace {
 
-std::string TemporaryNameBeside(const std::string& path) {
+// A new name in `folder` for a temporary file that belongs to `path`: the
+// file's name, a random number and `ending`.
+std::string TemporaryNameIn(const fs::path& folder, const std::string& path, const char* ending) {
   static std::mt19937_64 rng{std::random_device{}()};
   char suffix[32];
-  const int length = std::snprintf(suffix, sizeof suffix, ".%016llx.tmp", static_cast<unsigned long long>(rng()));
+  const int length = std::snprintf(suffix, sizeof suffix, ".%016llx%s", static_cast<unsigned long long>(rng()), ending);
   // The temporary's name must be a legal name too: a file name near the
   // longest a folder takes gives up its end to the suffix.
   constexpr std::size_t longestName = 255;
-  const fs::path file(path);
-  std::string name = file.filename().string();
+  std::string name = fs::path(path).filename().string();
   name.resize(std::min(name.size(), longestName - static_cast<std::size_t>(length)));
-  return (file.parent_path() / (name + suffix)).string();
+  return (folder / (name + suffix)).string();
+}
+
+std::string TemporaryNameBeside(const std::string& path) {
+  return TemporaryNameIn(fs::path(path).parent_path(), path, ".tmp");
 }
 
 // Every failed save reads the same way: which file, and why.
@@ -131,11 +136,42 @@ int SyncFolderOf(const std::string& file) {
   return err;
 }
 
+// Writes the bytes into the new file open on `fd`, syncs and closes it:
+// 0, or the errno of the first step that failed. The file is closed either
+// way.
+int FillNewFile(int fd, const std::string& bytes) {
+  int err = WriteAll(fd, bytes) && ::fsync(fd) == 0 ? 0 : errno;
+  if (::close(fd) != 0 && err == 0) err = errno;
+  return err;
+}
+
+// A copy of the file's old bytes in the user's temporary folder, for the
+// user alone, on the disk with its name before the file is overwritten in
+// place: a crash or a failing disk half way through leaves them there. The
+// save fails, the file untouched, when no copy can be kept.
+std::string KeepOldBytes(const std::string& path, const std::string& target, const std::string& old) {
+  std::error_code ec;
+  const fs::path folder = fs::temp_directory_path(ec);
+  std::string copy;
+  if (!ec) {
+    copy = TemporaryNameIn(folder, target, ".old");
+    const int fd = ::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+    int err = fd < 0 ? errno : FillNewFile(fd, old);
+    if (err == 0) err = SyncFolderOf(copy);
+    if (err != 0 && fd >= 0) ::unlink(copy.c_str());
+    ec.assign(err, std::generic_category());
+  }
+  if (ec)
+    SaveFailed(path, "the folder cannot be written, and no copy of the file's old bytes could be kept in \"" +
+                         folder.string() + "\": " + ec.message());
+  return copy;
+}
+
 // Writes over the file itself, for a file the user may write in a folder
-// the user may not: the save cannot be atomic then. The old bytes are read
-// first and put back when the write fails half way, so that a failed save
-// still leaves the file as it was. The file keeps its mode and owner, being
-// the same file.
+// the user may not: the save cannot be atomic then. The old bytes are kept
+// in a copy first and put back when the write fails; the message says
+// whether that worked, or where the copy is. The file keeps its mode and
+// owner, being the same file.
 void WriteInPlace(const std::string& path, const std::string& target, const std::string& bytes) {
   std::string old;
   try {
@@ -143,16 +179,30 @@ void WriteInPlace(const std::string& path, const std::string& target, const std:
   } catch (const EFileError&) {
     SaveFailed(path, "the folder cannot be written and the file cannot be read back before it is overwritten");
   }
+  const std::string copy = KeepOldBytes(path, target, old);
   const int fd = ::open(target.c_str(), O_WRONLY | O_CLOEXEC);
-  if (fd < 0) SaveFailed(path, errno);
+  if (fd < 0) {
+    const int err = errno;
+    ::unlink(copy.c_str());
+    SaveFailed(path, err);
+  }
   const auto writeWhole = [fd](const std::string& data) {
     return ::lseek(fd, 0, SEEK_SET) == 0 && WriteAll(fd, data) &&
            ::ftruncate(fd, static_cast<off_t>(data.size())) == 0 && ::fsync(fd) == 0;
   };
-  int err = writeWhole(bytes) ? 0 : errno;
-  if (err != 0) writeWhole(old);
-  if (::close(fd) != 0 && err == 0) err = errno;
-  if (err != 0) SaveFailed(path, err);
+  // A shorter text cuts the file to its size first, so that no crash after
+  // the write leaves the old text's end behind the new one.
+  const bool cut =
+      bytes.size() >= old.size() || (::ftruncate(fd, static_cast<off_t>(bytes.size())) == 0 && ::fsync(fd) == 0);
+  const bool written = cut && writeWhole(bytes);
+  const std::string why = written ? std::string() : std::strerror(errno);
+  const bool restored = written || writeWhole(old);
+  // Whatever was written reached the disk with fsync, or the step failed.
+  ::close(fd);
+  if (restored) ::unlink(copy.c_str());
+  if (written) return;
+  if (restored) SaveFailed(path, why + "; the file is unchanged");
+  SaveFailed(path, why + "; the file may be damaged, and a copy of its old bytes is in \"" + copy + "\"");
 }
 
 // Whether a failure to make or rename the temporary is the folder's refusal
@@ -192,22 +242,20 @@ void WriteFileAtomic(const std::string& path, const std::string& bytes) {
     SaveFailed(path, errno);
   }
   int failure = 0;  // errno of the first step that failed
-  const auto check = [&failure](bool done) {
-    if (!done && failure == 0) failure = errno;
-  };
   if (replacesFile) {
     if (::fchown(fd, old.st_uid, old.st_gid) != 0 && ::fchown(fd, static_cast<uid_t>(-1), old.st_gid) != 0) {
       // Only root may hand a file to someone else; the file becomes this user's.
     }
-    check(::fchmod(fd, old.st_mode & 07777) == 0);
+    if (::fchmod(fd, old.st_mode & 07777) != 0) failure = errno;
   }
-  if (failure == 0) check(WriteAll(fd, bytes));
   // The data reach the disk before the name points at them.
-  if (failure == 0) check(::fsync(fd) == 0);
-  check(::close(fd) == 0);
+  if (failure == 0)
+    failure = FillNewFile(fd, bytes);
+  else
+    ::close(fd);
   bool renameRefused = false;
-  if (failure == 0) {
-    check(::rename(temp.c_str(), target.c_str()) == 0);
+  if (failure == 0 && ::rename(temp.c_str(), target.c_str()) != 0) {
+    failure = errno;
     renameRefused = FolderRefused(failure);
   }
   if (failure != 0) {

@@ -26,7 +26,9 @@ std::vector<std::string> ReadLines(const std::string& path);
 // file it points at and stays a link; a replaced file keeps its permissions
 // (and owner where allowed); a read-only file is refused, not replaced.
 // A writable file in a folder that refuses the temporary is written in
-// place (write, flush, sync), its old bytes put back when that fails.
+// place (write, sync), its old bytes kept in a copy in the user's temporary
+// folder until the new ones are whole and put back when the write fails;
+// where they cannot be put back, the message names the copy.
 // EFileError on any failure: "Cannot save file "<path>": <why>".
 void WriteFileAtomic(const std::string& path, const std::string& bytes);
 

@@ -8,9 +8,12 @@
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <csignal>
+#include <optional>
 #endif
 
 #include "common/TempDir.h"
@@ -95,9 +98,9 @@ std::string TempFile(const std::string& folder, const std::string& name, const s
   return path.string();
 }
 
-std::string SaveError(const std::string& path) {
+std::string SaveError(const std::string& path, const std::vector<std::string>& lines = {"new"}) {
   try {
-    WriteLines(path, {"new"});
+    WriteLines(path, lines);
   } catch (const EFileError& e) {
     return e.what();
   }
@@ -199,6 +202,26 @@ class TFileSizeLimit {
   void (*FOldHandler)(int);
 };
 
+// The user's temporary folder, where a save in place keeps the file's old
+// bytes, set to one of the test's own while it lives.
+class TTemporaryFolder {
+ public:
+  explicit TTemporaryFolder(const std::string& folder) {
+    if (const char* old = std::getenv("TMPDIR")) FOld = old;
+    ::setenv("TMPDIR", folder.c_str(), 1);
+  }
+  ~TTemporaryFolder() { FOld ? ::setenv("TMPDIR", FOld->c_str(), 1) : ::unsetenv("TMPDIR"); }
+
+ private:
+  std::optional<std::string> FOld;
+};
+
+// A folder that user 65534 may write, for the temporary folder.
+void MakeOpenFolder(const std::string& path) {
+  std::filesystem::create_directory(path);
+  ASSERT_EQ(::chmod(path.c_str(), 0777), 0);
+}
+
 }  // namespace
 
 // A writable file in a folder that refuses the temporary beside it (no
@@ -207,16 +230,18 @@ class TFileSizeLimit {
 TEST(TextFile, WritableFileInAFolderThatRefusesTheTemporaryIsWrittenInPlace) {
   AsUnprivilegedUser(
       [](const std::string& folder) {
-        for (const char* name : {"locked/roster.upl", "locked/linked.upl", "locked/small.upl", "sticky/roster.upl"})
+        for (const char* name : {"locked/roster.upl", "locked/linked.upl", "sticky/roster.upl"})
           ASSERT_EQ(::chmod(TempFile(folder, name, "old roster").c_str(), 0666), 0) << name;
         std::filesystem::create_directory(folder + "/links");
         std::filesystem::create_symlink("../locked/linked.upl", folder + "/links/via.upl");
         ASSERT_EQ(::chmod((folder + "/links").c_str(), 0777), 0);
         ASSERT_EQ(::chmod((folder + "/locked").c_str(), 0555), 0);
         ASSERT_EQ(::chmod((folder + "/sticky").c_str(), 01777), 0);
+        MakeOpenFolder(folder + "/tmp");
       },
       [](const std::string& folder) {
         const std::string locked = folder + "/locked";
+        const TTemporaryFolder temporary(folder + "/tmp");
         const uid_t owner = StatOf(locked).st_uid;
         const ino_t inode = StatOf(locked + "/roster.upl").st_ino;
         // The sticky folder refuses only where the file is someone else's:
@@ -229,26 +254,108 @@ TEST(TextFile, WritableFileInAFolderThatRefusesTheTemporaryIsWrittenInPlace) {
           EXPECT_EQ(ModeOf(path), 0666u);
         }
         EXPECT_EQ(StatOf(locked + "/roster.upl").st_ino, inode);
-        EXPECT_EQ(EntriesIn(locked), 3u);
+        EXPECT_EQ(EntriesIn(locked), 2u);
         EXPECT_EQ(EntriesIn(folder + "/sticky"), 1u);
 
         EXPECT_EQ(SaveError(folder + "/links/via.upl"), "saved");
         EXPECT_EQ(ReadFileBytes(locked + "/linked.upl"), "new\r\n");
         EXPECT_TRUE(S_ISLNK(StatOf(folder + "/links/via.upl").st_mode));
+        EXPECT_EQ(EntriesIn(folder + "/tmp"), 0u);
+      });
+}
 
-        // Without a temporary a failed write is put right again.
-        std::string error;
+namespace {
+
+// Writes to one file stop once `Left` more bytes went to it: with EIO from
+// then on, as on a failing disk, or with the process's end, as in a crash.
+// The test program's writes go through __wrap_write below (see
+// tests/CMakeLists.txt).
+struct TWriteFault {
+  struct stat File;
+  std::size_t Left;
+  bool Crash;
+};
+std::optional<TWriteFault> WriteFault;
+constexpr int CrashedInWrite = 77;
+
+}  // namespace
+
+extern "C" ssize_t __real_write(int fd, const void* data, std::size_t size);
+extern "C" ssize_t __wrap_write(int fd, const void* data, std::size_t size) {
+  struct stat st;
+  if (!WriteFault || ::fstat(fd, &st) != 0 || st.st_dev != WriteFault->File.st_dev ||
+      st.st_ino != WriteFault->File.st_ino)
+    return __real_write(fd, data, size);
+  if (WriteFault->Left == 0) {
+    errno = EIO;
+    return -1;
+  }
+  const ssize_t written = __real_write(fd, data, std::min(size, WriteFault->Left));
+  if (written > 0) WriteFault->Left -= static_cast<std::size_t>(written);
+  if (WriteFault->Crash && WriteFault->Left == 0) ::_exit(CrashedInWrite);
+  return written;
+}
+
+// Until the new bytes are whole, the old ones of a file written in place
+// are kept in the temporary folder: a write that fails half way puts them
+// back, a failing disk or a crash leaves them in the copy, and where no copy
+// can be made the file is not touched.
+TEST(TextFile, SaveInPlaceKeepsTheOldBytesUntilTheNewOnesAreWhole) {
+  AsUnprivilegedUser(
+      [](const std::string& folder) {
+        for (const char* name : {"locked/small.upl", "locked/disk.upl", "locked/crash.upl"})
+          ASSERT_EQ(::chmod(TempFile(folder, name, "old roster\r\n").c_str(), 0666), 0) << name;
+        ASSERT_EQ(::chmod(TempFile(folder, "locked/large.upl", std::string(40, 'o')).c_str(), 0666), 0);
+        ASSERT_EQ(::chmod((folder + "/locked").c_str(), 0555), 0);
+        MakeOpenFolder(folder + "/tmp");
+      },
+      [](const std::string& folder) {
+        const std::string locked = folder + "/locked/", tmp = folder + "/tmp";
+        const TTemporaryFolder temporary(tmp);
+        const auto failure = [&](const std::string& name, const std::string& why) {
+          return "Cannot save file \"" + locked + name + "\": " + why;
+        };
+        const std::vector<std::string> longer{std::string(100, 'x')};
+        // A write that fails half way is undone; where not even the copy
+        // fits, nothing is written.
         {
           const TFileSizeLimit limit(16);
-          try {
-            WriteLines(locked + "/small.upl", {std::string(100, 'x')});
-          } catch (const EFileError& e) {
-            error = e.what();
-          }
+          EXPECT_EQ(SaveError(locked + "small.upl", longer),
+                    failure("small.upl", "File too large; the file is unchanged"));
+          const std::string noCopy = "the folder cannot be written, and no copy of the file's old bytes could be kept";
+          EXPECT_EQ(SaveError(locked + "large.upl", longer),
+                    failure("large.upl", noCopy + " in \"" + tmp + "\": File too large"));
         }
-        EXPECT_EQ(error, "Cannot save file \"" + locked + "/small.upl\": File too large");
-        EXPECT_EQ(ReadFileBytes(locked + "/small.upl"), "old roster");
-        EXPECT_EQ(EntriesIn(locked), 3u);
+        EXPECT_EQ(ReadFileBytes(locked + "small.upl"), "old roster\r\n");
+        EXPECT_EQ(ReadFileBytes(locked + "large.upl"), std::string(40, 'o'));
+        EXPECT_EQ(EntriesIn(tmp), 0u);
+
+        // On a disk that fails for good the old bytes stay in the copy, and
+        // the message says where.
+        WriteFault = TWriteFault{StatOf(locked + "disk.upl"), 5, false};
+        const std::string error = SaveError(locked + "disk.upl", longer);
+        WriteFault.reset();
+        ASSERT_EQ(EntriesIn(tmp), 1u);
+        const std::string copy = std::filesystem::directory_iterator(tmp)->path().string();
+        const std::string damaged = "Input/output error; the file may be damaged, and a copy of its old bytes is in";
+        EXPECT_EQ(error, failure("disk.upl", damaged + " \"" + copy + "\""));
+        EXPECT_EQ(ReadFileBytes(copy), "old roster\r\n");
+        std::filesystem::remove(copy);
+
+        // A crash right after a shorter text was written leaves that text
+        // alone, without the old one's end after it.
+        const pid_t child = ::fork();
+        if (child == 0) {
+          WriteFault = TWriteFault{StatOf(locked + "crash.upl"), 5, true};
+          SaveError(locked + "crash.upl");
+          ::_exit(0);
+        }
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == CrashedInWrite) << status;
+        EXPECT_EQ(ReadFileBytes(locked + "crash.upl"), "new\r\n");
+        ASSERT_EQ(EntriesIn(tmp), 1u);
+        EXPECT_EQ(ReadFileBytes(std::filesystem::directory_iterator(tmp)->path().string()), "old roster\r\n");
       });
 }
 

@@ -154,9 +154,12 @@ TEST_F(BotTemplatesTest, DefaultsAreWrittenOnceAndReadInFileOrder) {
                 "Tactics=+1.5,ReactionTime=-0.2,FavoriteWeapon=XWeapons.SniperRifle)",
                 ""}));
 
-  // A section that exists is left as it is: a deleted default stays deleted.
+  // A section that exists is left as it is: a default deleted from the file
+  // stays deleted.
+  std::vector<std::string> lines = platform::ReadLines(ini.FileName());
+  std::erase_if(lines, [](const std::string& line) { return line.starts_with("DEF2="); });
+  platform::WriteLines(ini.FileName(), lines);
   platform::TIniFile reread(ini.FileName());
-  reread.DeleteKey("TEMPLATES", "DEF2");
   roster::EnsureDefaultTemplates(reread);
   const auto templates = roster::ReadTemplates(reread);
   ASSERT_EQ(templates.size(), 2u);
