@@ -49,7 +49,8 @@ class TRosterObserver {
 // folder's rosters both read through it, so they take the same lines for
 // bots. Raises platform::EFileError when the file cannot be read and
 // ERosterError for UTF-16 text and for bytes without a "[Public]" line and
-// without a Player line.
+// without a Player line; that message says what is wrong with the file,
+// and the caller, who knows how to spell its name for the user, names it.
 struct TRosterFile {
   std::vector<std::string> Lines;
   std::vector<bool> IsBotLine;
@@ -82,7 +83,8 @@ class TRosterDocument {
   // read and ERosterError for what is no roster (UTF-16 text; an Unreal
   // package; bytes without a "[Public]" line and without a Player line) or
   // for a number nobody could read (the message names the bot, its line and
-  // the item).
+  // the item). Like TRosterFile's, the message leaves naming the file to
+  // the caller.
   // On any error the document stays as it was.
   void Load(const std::string& fileName);
   // Writes the roster and makes `fileName` its file. Raises ERosterError

@@ -303,7 +303,7 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedCase{"Utf16", std::string("\xFF\xFE[\0P\0u\0b\0", 10), "UTF-16"},
         TRefusedCase{"NotesOnly", "just some notes\r\n", "no [Public]"},
         TRefusedCase{"BadNumber", "[Public]\r\n" + Line("Fine") + "\r\nPlayer=(DefaultName=\"Bad\",Tactics+1.0)\r\n",
-                     "bot \"Bad\" on line 3 has an item that cannot be read:\rTactics+1.0\r"}),
+                     "Bot \"Bad\" on line 3 has an item that cannot be read:\rTactics+1.0\r"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(RosterDocumentTest, NoRealPackageOpensAsARoster) {
@@ -326,7 +326,7 @@ TEST_F(RosterDocumentTest, AnUnreadableNumberOnAHugeLineIsQuotedInShort) {
   } catch (const roster::ERosterError& e) {
     const std::string message = e.what();
     EXPECT_LT(message.size(), 1000u);
-    EXPECT_NE(message.find("bot \"nnnnnnnn"), std::string::npos);
+    EXPECT_NE(message.find("Bot \"nnnnnnnn"), std::string::npos);
     EXPECT_NE(message.find("on line 2 has an item that cannot be read:\rTactics=7777"), std::string::npos);
     EXPECT_TRUE(message.ends_with("7x' is not a valid floating point value")) << message.substr(message.size() - 80);
   }
