@@ -84,7 +84,7 @@ std::vector<std::string> BioEntryLines(std::string_view entryLine) {
 TBioFileEdit PutBioEntry(std::string_view bytes, const std::string& fileName, const std::string& key,
                          const std::string& entryLine) {
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
-    throw EBioError("\"" + fileName + "\" is UTF-16 text, not the 8-bit text the game reads.\r" +
+    throw EBioError("\"" + fileName + "\" is UTF-16 text, and this editor writes only 8-bit .int files.\r" +
                     "The biography was not written into it.");
   if (bytes.find('\0') != std::string_view::npos)
     throw EBioError("\"" + fileName + "\" holds NUL bytes: it is no 8-bit text file.\r" +

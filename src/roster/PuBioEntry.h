@@ -49,7 +49,8 @@ struct TBioFileEdit {
 // the last non-blank line of that section, or into a [DecoText] section
 // added at the end. New line ends are the file's own. Raises EBioError,
 // naming `fileName`, for a file that holds NUL bytes or starts with a
-// UTF-16 byte-order mark: it is not the 8-bit text the game reads.
+// UTF-16 byte-order mark: the game reads UTF-16 .int files too, but this
+// editor writes only 8-bit ones.
 TBioFileEdit PutBioEntry(std::string_view bytes, const std::string& fileName, const std::string& key,
                          const std::string& entryLine);
 
