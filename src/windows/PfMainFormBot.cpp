@@ -114,7 +114,9 @@ void TFmMainForm::ReportMissing(const std::string& report) {
   if (answer == TModalResult::mrNo) {
     ShowConfigurationWindow();
     TakeBackValueLists();
-  } else if (answer == TModalResult::mrCancel) {
+  } else if (answer == TModalResult::mrCancel && ConfirmLosingChanges()) {
+    // Quitting drops unsaved edits only as Exit does, when the user agrees;
+    // otherwise the bot is shown as after "Proceed anyway".
     Halt(405);
   }
 }

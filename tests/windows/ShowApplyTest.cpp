@@ -56,10 +56,41 @@ TEST_F(ShowApply, MissingReferencesHarvestFirstThenAskWithThreeAnswers) {
   // A user's own choice is written, also into that control.
   Pick(Control<QComboBox>(*Form, "cbMesh"), 1);
   EXPECT_EQ(Form->Bot(0).GetMesh(), "Aliens.AlienFemaleB");
+}
 
-  // Cancel quits with 405.
-  Form->Roster().Edit(Form->Bot(1), [](roster::TBotCharacter& bot) { bot.SetMesh("Custom.Mesh"); });
+TEST_F(ShowApply, CancelOnTheMissingItemsQuitsButAsksFirstOverUnsavedEdits) {
+  std::string custom = BotLine("Custom");
+  custom.replace(custom.find("Jugg.JuggMaleA"), 14, "Custom.Mesh");
+  WriteRoster({"[Public]", custom, custom, BotLine("Plain")});
+  Dialogs.Answers = {TModalResult::mrYes};
+  ASSERT_TRUE(Start());
+
+  // Nothing unsaved: Cancel quits with 405 at once.
+  Dialogs.Asked.clear();
   Dialogs.Answers = {TModalResult::mrCancel};
+  Click(1);
+  EXPECT_EQ(Dialogs.ExitCode, 405);
+  EXPECT_EQ(Dialogs.Messages(), std::vector<std::string>{Question});
+  Dialogs.ExitCode.reset();
+
+  // Unsaved edits: Exit's question first, No by default. No goes on with
+  // the edits and the bot shown; Yes quits with 405.
+  Click(2);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
+  ASSERT_TRUE(Form->Modified());
+  Dialogs.Asked.clear();
+  Dialogs.Answers = {TModalResult::mrCancel, TModalResult::mrNo};
+  Click(0);
+  EXPECT_FALSE(Dialogs.ExitCode);
+  ASSERT_EQ(Dialogs.Asked.size(), 2u);
+  EXPECT_EQ(Dialogs.Asked[1].Text, "Botlist has changed, but it has not been saved.  Exit now?");
+  EXPECT_EQ(Dialogs.Asked[1].DefaultButton, windows::mbNo);
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(0));
+  EXPECT_EQ(Form->Bot(2).GetTactics(), 0.05);
+  EXPECT_TRUE(Form->Modified());
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);  // the window goes on with the bot shown
+  EXPECT_EQ(Form->Bot(0).GetTactics(), 0.05);
+  Dialogs.Answers = {TModalResult::mrCancel, TModalResult::mrYes};
   Click(1);
   EXPECT_EQ(Dialogs.ExitCode, 405);
 }
