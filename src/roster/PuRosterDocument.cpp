@@ -100,6 +100,15 @@ TRosterFile TRosterFile::Read(const std::string& fileName) {
   return file;
 }
 
+std::optional<std::string> BotNameError(std::string_view name) {
+  if (name.find('"') != std::string_view::npos)
+    return "A bot name cannot hold a double quote:\rthe roster writes the name between double quotes, and one "
+           "inside would end it there.";
+  if (platform::HasControlCharacter(name))
+    return "A bot name cannot hold control characters:\rthe roster keeps each bot on one line of plain text.";
+  return std::nullopt;
+}
+
 void ReadBotLine(TBotCharacter& bot, const std::string& line, std::size_t index, TInputQuery* ask) {
   bot.SetPlayerLine(ItemsText(line), ask, static_cast<int>(index + 1));
 }

@@ -57,6 +57,12 @@ struct TRosterFile {
   static TRosterFile Read(const std::string& fileName);
 };
 
+// Why `name` cannot be given to a bot; nothing when it can. The roster
+// line writes the name between double quotes and knows no escaping: a
+// double quote inside would end the name there and let the rest pass for
+// items of their own, and a line break would split the line.
+std::optional<std::string> BotNameError(std::string_view name);
+
 // Parses one bot line, the roster's line `index` (0-based), into `bot`
 // (the text after its first "="); a number that cannot be read is offered
 // to `ask`, and without one it raises EItemError.

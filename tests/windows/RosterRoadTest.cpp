@@ -181,6 +181,51 @@ TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
   EXPECT_EQ(Form->BotCount(), 1);
 }
 
+TEST_F(RosterRoad, ANameTheRosterCannotWriteIsRefusedAndChangesNothing) {
+  QLineEdit* name = Control<QLineEdit>(*Form, "edDefaultName");
+  const QString caption = Form->windowTitle();
+  const std::string quote =
+      "A bot name cannot hold a double quote:\rthe roster writes the name between double quotes, and one inside "
+      "would end it there.";
+  const std::string control =
+      "A bot name cannot hold control characters:\rthe roster keeps each bot on one line of plain text.";
+  const auto unchanged = [&](int cursor) {
+    EXPECT_EQ(Form->Bot(0).GetDefaultName(), "Gorge");
+    EXPECT_EQ(Form->BotKey(0), "Gorge");
+    EXPECT_FALSE(Form->Modified());
+    EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(0)->text(), "Gorge");
+    EXPECT_EQ(Form->windowTitle(), caption);
+    EXPECT_EQ(name->text(), "Gorge");
+    EXPECT_EQ(name->cursorPosition(), cursor);
+  };
+  name->setFocus();
+  // Pasted over the whole name: the quote would end the name in the file
+  // and let the rest pass for items of their own.
+  name->selectAll();
+  name->insert(QStringLiteral("Evil\",Mesh=Bad.Mesh,x=\"y"));
+  unchanged(5);
+  // One key in the middle: the cursor stays where the key was typed.
+  name->setCursorPosition(2);
+  SendText(name, "\"");
+  unchanged(2);
+  for (const char* typed : {"a\nb", "\t", "\x7f"}) {
+    name->setCursorPosition(5);
+    name->insert(QString::fromLatin1(typed));
+    unchanged(5);
+  }
+  EXPECT_EQ(Dialogs.Messages(), (std::vector<std::string>{quote, quote, control, control, control}));
+  EXPECT_EQ(Dialogs.Asked[0].Type, windows::TMsgDlgType::mtWarning);
+
+  // Typing goes on from there, and the file gets the name alone.
+  name->setCursorPosition(2);
+  SendText(name, "X");
+  EXPECT_EQ(Form->Bot(0).GetDefaultName(), "GoXrge");
+  const std::string mine = Dir.file("mine.upl");
+  Dialogs.Files = {mine};
+  Control<QAction>(*Form, "acSaveAsBotlist")->trigger();
+  EXPECT_EQ(Lines(mine), (std::vector<std::string>{"[Public]", BotLine("GoXrge")}));
+}
+
 TEST_F(RosterRoad, ExitWithUnsavedChangesAsksWithNoAsTheDefault) {
   SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   ASSERT_TRUE(Form->Modified());
