@@ -22,7 +22,8 @@ class EBioError : public std::runtime_error {
 };
 
 // Raises EBioError for a key the game could not read back: empty after
-// trimming, holding "=", "[" or a control character, or starting with ";".
+// trimming, holding "=", "[", a double quote or a control character, or
+// starting with ";".
 void CheckBioKey(const std::string& key);
 
 // The lines without NUL and the other control characters below 32 (the

@@ -23,7 +23,10 @@ TEST(BioEntry, EntryLineEndsEveryLineWithABar) {
 }
 
 TEST(BioEntry, KeysTheGameCannotReadBackAreRefused) {
-  for (const std::string key : {"", "  ", "A=B", "[A", ";A", "A\rB"}) EXPECT_THROW(CheckBioKey(key), EBioError) << key;
+  // A double quote would end the bot's Text reference in its roster line:
+  // Text="XPlayers.A",Mesh" sets the mesh.
+  for (const std::string key : {"", "  ", "A=B", "[A", ";A", "A\rB", "A\",Mesh", "\"A"})
+    EXPECT_THROW(CheckBioKey(key), EBioError) << key;
   EXPECT_NO_THROW(CheckBioKey("AnnBio"));
   EXPECT_NO_THROW(CheckBioKey("A;B"));
 }
