@@ -51,11 +51,14 @@ bool NamesKey(std::string_view text, const std::string& key) {
 
 void CheckBioKey(const std::string& key) {
   if (platform::Trim(key).empty()) throw EBioError("Please give the biography a name.");
-  const bool unusable = key.find_first_of("=[") != std::string::npos || key.front() == ';' ||
+  // The bot's roster line names the biography, at times between double
+  // quotes: a double quote in the key would end the reference there.
+  const bool unusable = key.find_first_of("=[\"") != std::string::npos || key.front() == ';' ||
                         std::any_of(key.begin(), key.end(), IsControl);
   if (unusable)
     throw EBioError("The name \"" + key +
-                    "\" cannot be used for a biography:\rit must not hold \"=\" or \"[\" nor start with \";\".");
+                    "\" cannot be used for a biography:\rit must not hold \"=\", \"[\" or a double quote nor start "
+                    "with \";\",\rfor the .int file or the bot's roster line could not read it back.");
 }
 
 std::vector<std::string> CleanBioLines(const std::vector<std::string>& lines) {
@@ -84,7 +87,7 @@ std::vector<std::string> BioEntryLines(std::string_view entryLine) {
 TBioFileEdit PutBioEntry(std::string_view bytes, const std::string& fileName, const std::string& key,
                          const std::string& entryLine) {
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
-    throw EBioError("\"" + fileName + "\" is UTF-16 text, not the 8-bit text the game reads.\r" +
+    throw EBioError("\"" + fileName + "\" is UTF-16 text, and this editor writes only 8-bit .int files.\r" +
                     "The biography was not written into it.");
   if (bytes.find('\0') != std::string_view::npos)
     throw EBioError("\"" + fileName + "\" holds NUL bytes: it is no 8-bit text file.\r" +

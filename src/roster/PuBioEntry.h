@@ -22,7 +22,8 @@ class EBioError : public std::runtime_error {
 };
 
 // Raises EBioError for a key the game could not read back: empty after
-// trimming, holding "=", "[" or a control character, or starting with ";".
+// trimming, holding "=", "[", a double quote or a control character, or
+// starting with ";".
 void CheckBioKey(const std::string& key);
 
 // The lines without NUL and the other control characters below 32 (the
@@ -49,7 +50,8 @@ struct TBioFileEdit {
 // the last non-blank line of that section, or into a [DecoText] section
 // added at the end. New line ends are the file's own. Raises EBioError,
 // naming `fileName`, for a file that holds NUL bytes or starts with a
-// UTF-16 byte-order mark: it is not the 8-bit text the game reads.
+// UTF-16 byte-order mark: the game reads UTF-16 .int files too, but this
+// editor writes only 8-bit ones.
 TBioFileEdit PutBioEntry(std::string_view bytes, const std::string& fileName, const std::string& key,
                          const std::string& entryLine);
 

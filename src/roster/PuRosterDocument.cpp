@@ -80,11 +80,11 @@ void TRosterDocument::SetModified(bool modified) {
 TRosterFile TRosterFile::Read(const std::string& fileName) {
   const std::string bytes = platform::ReadFileBytes(fileName);
   if (bytes.starts_with("\xFF\xFE") || bytes.starts_with("\xFE\xFF"))
-    throw ERosterError(Quoted(fileName) + " is UTF-16 text, and a roster is 8-bit text. It was not opened.");
+    throw ERosterError("The file is UTF-16 text, and a roster is 8-bit text.");
   // The game's packages (.u, .utx, ...) are binary, yet their names may
   // begin a line with "Player" ("Player ID" in xVoting.u) and pass for a bot.
   if (bytes.starts_with("\xC1\x83\x2A\x9E"))
-    throw ERosterError(Quoted(fileName) + " is an Unreal package, not a roster. It was not opened.");
+    throw ERosterError("The file is an Unreal package, not a roster.");
   TRosterFile file;
   file.Lines = platform::SplitLines(bytes);
   file.IsBotLine.resize(file.Lines.size(), false);
@@ -96,9 +96,17 @@ TRosterFile TRosterFile::Read(const std::string& fileName) {
     hasBots = hasBots || file.IsBotLine[i];
   }
   if (!bytes.empty() && !hasHeader && !hasBots)
-    throw ERosterError(Quoted(fileName) +
-                       " is not a roster: it holds no [Public] section and no Player line. It was not opened.");
+    throw ERosterError("The file is not a roster: it holds no [Public] section and no Player line.");
   return file;
+}
+
+std::optional<std::string> BotNameError(std::string_view name) {
+  if (name.find('"') != std::string_view::npos)
+    return "A bot name cannot hold a double quote:\rthe roster writes the name between double quotes, and one "
+           "inside would end it there.";
+  if (platform::HasControlCharacter(name))
+    return "A bot name cannot hold control characters:\rthe roster keeps each bot on one line of plain text.";
+  return std::nullopt;
 }
 
 void ReadBotLine(TBotCharacter& bot, const std::string& line, std::size_t index, TInputQuery* ask) {
@@ -117,8 +125,8 @@ void TRosterDocument::Load(const std::string& fileName) {
       ReadBotLine(*bot, file.Lines[i], i, &ask);
     } catch (const EItemError& e) {
       // The line may be megabytes long: the message quotes pieces of it.
-      throw ERosterError(Quoted(fileName) + " was not opened: bot " + Quoted(platform::Excerpt(bot->GetDefaultName())) +
-                         " on line " + std::to_string(i + 1) + " has an item that cannot be read:\r" +
+      throw ERosterError("Bot " + Quoted(platform::Excerpt(bot->GetDefaultName())) + " on line " +
+                         std::to_string(i + 1) + " has an item that cannot be read:\r" +
                          platform::Excerpt(e.Item) + "\r" + platform::Excerpt(e.what()));
     }
     bot->LineIndex = static_cast<int>(i);

@@ -49,12 +49,19 @@ class TRosterObserver {
 // folder's rosters both read through it, so they take the same lines for
 // bots. Raises platform::EFileError when the file cannot be read and
 // ERosterError for UTF-16 text and for bytes without a "[Public]" line and
-// without a Player line.
+// without a Player line; that message says what is wrong with the file,
+// and the caller, who knows how to spell its name for the user, names it.
 struct TRosterFile {
   std::vector<std::string> Lines;
   std::vector<bool> IsBotLine;
   static TRosterFile Read(const std::string& fileName);
 };
+
+// Why `name` cannot be given to a bot; nothing when it can. The roster
+// line writes the name between double quotes and knows no escaping: a
+// double quote inside would end the name there and let the rest pass for
+// items of their own, and a line break would split the line.
+std::optional<std::string> BotNameError(std::string_view name);
 
 // Parses one bot line, the roster's line `index` (0-based), into `bot`
 // (the text after its first "="); a number that cannot be read is offered
@@ -82,7 +89,8 @@ class TRosterDocument {
   // read and ERosterError for what is no roster (UTF-16 text; an Unreal
   // package; bytes without a "[Public]" line and without a Player line) or
   // for a number nobody could read (the message names the bot, its line and
-  // the item).
+  // the item). Like TRosterFile's, the message leaves naming the file to
+  // the caller.
   // On any error the document stays as it was.
   void Load(const std::string& fileName);
   // Writes the roster and makes `fileName` its file. Raises ERosterError

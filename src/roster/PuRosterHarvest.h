@@ -97,8 +97,8 @@ class THarvester {
 
   // Adds the bot's references, each trimmed, that no line of their list
   // names yet (case ignored), and its biography reference unless the list
-  // holds it. A value that cannot be a list line's reference (it holds "="
-  // or control characters) is left out.
+  // holds it. A value that cannot be a list line's reference (it holds "=",
+  // a double quote or control characters) is left out.
   void Add(const TBotCharacter& bot);
 
  private:

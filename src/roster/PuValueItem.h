@@ -2,7 +2,8 @@
 
 // The rules for one value-list item typed by the user: a reference, "="
 // and its display name. The value-list file stores each item as one
-// "reference=display name" line, so neither half may break that line.
+// "reference=display name" line, so neither half may break that line; the
+// reference goes into bots' roster lines as well, so it may not break those.
 
 #include <string>
 #include <string_view>

@@ -1,5 +1,6 @@
 #include "windows/BotEditor.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
@@ -316,6 +317,18 @@ void TBotEditor::ShowBioText() {
   meBio->setPlainText(MessageToQ(text.AsIntText()));
 }
 
+std::string TBotEditor::TypedName() const { return FromQ(edDefaultName->text()); }
+
+void TBotEditor::TakeBackName(const std::string& name) {
+  const auto filling = Filling();
+  const QString stored = ToQ(name);
+  // The cursor stands behind what the refused edit put in.
+  const qsizetype added = std::max<qsizetype>(edDefaultName->text().size() - stored.size(), 0);
+  const qsizetype at = std::clamp<qsizetype>(edDefaultName->cursorPosition() - added, 0, stored.size());
+  edDefaultName->setText(stored);
+  edDefaultName->setCursorPosition(static_cast<int>(at));
+}
+
 void TBotEditor::Show(const roster::TBotCharacter& bot, std::string& report) {
   // The program's own filling: no control writes into a bot meanwhile,
   // also when an error leaves early.
@@ -426,7 +439,7 @@ void TBotEditor::Apply(TBotControl control, roster::TBotCharacter& bot) const {
 // ---------------------------------------------------------------- setters
 
 void TBotEditor::SetDefaultNameFromControl(roster::TBotCharacter& bot) const {
-  bot.SetDefaultName(FromQ(edDefaultName->text()));
+  bot.SetDefaultName(TypedName());
 }
 
 void TBotEditor::SetMenuFromControl(roster::TBotCharacter& bot) const {

@@ -63,6 +63,11 @@ class TBotEditor : public QObject {
   void FillBioTexts();
   // The biography the biography list shows, in the memo.
   void ShowBioText();
+  // The name the name field holds.
+  std::string TypedName() const;
+  // After an edit of the name field was refused: the field shows `name`
+  // again, the cursor back before what the refused edit put in.
+  void TakeBackName(const std::string& name);
   // While the returned guard lives, the controls are the program's: no
   // change of theirs is the user's.
   [[nodiscard]] QScopedValueRollback<bool> Filling() { return QScopedValueRollback<bool>(FReady, false); }

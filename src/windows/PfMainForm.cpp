@@ -291,7 +291,7 @@ std::optional<std::string> TFmMainForm::OpenStartRoster(const std::string& roste
     try {
       LoadBotList(*found);
     } catch (const std::exception& e) {
-      failure = ErrorText(e);
+      failure = NotOpenedText(*found, e);
     }
   }
   if (!there || failure) FRoster.Clear();
@@ -307,8 +307,7 @@ std::optional<std::string> TFmMainForm::OpenStartRoster(const std::string& roste
 bool TFmMainForm::AskForNewRosterWhenEmpty(const std::string& rosterName, const std::optional<std::string>& failure) {
   if (lbBotList->count() > 0) return true;
   // A roster that could not be read says why, not that it was empty.
-  const std::string why = failure ? "\"" + PathText(rosterName) + "\" was not opened.\r" + *failure
-                                  : "File was not found or empty.\r\r\"" + PathText(rosterName) + "\"";
+  const std::string why = failure ? *failure : "File was not found or empty.\r\r\"" + PathText(rosterName) + "\"";
   const TModalResult answer =
       FDialogs.MessageDlg(why + "\r\rContinue with new botlist ?", TMsgDlgType::mtWarning, mbYes | mbNo);
   if (answer != TModalResult::mrYes) {

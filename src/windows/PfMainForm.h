@@ -216,7 +216,7 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
 
   void ReadCommandLine(std::string& rosterName);
   bool SettleSystemDir();
-  // The start roster; the reason it could not be read, if so.
+  // The start roster; what the user is told when it could not be read.
   std::optional<std::string> OpenStartRoster(const std::string& rosterName);
   bool AskForNewRosterWhenEmpty(const std::string& rosterName, const std::optional<std::string>& failure);
   void Halt(int exitCode);
@@ -239,6 +239,9 @@ class TFmMainForm : public QMainWindow, private roster::TRosterObserver {
   bool ConfirmUnsaved(const std::string& question);
   // Writes the roster; false (and the user told why) when it was not.
   bool WriteRoster(const std::string& fileName);
+  // What the user is told of a roster that was not opened: the file, once,
+  // and the reason the load raised.
+  static std::string NotOpenedText(const std::string& fileName, const std::exception& e);
   void SelectRow(int row);
   void ShowBotAt(int index);
   // The row whose bot the controls show: the current row when it is

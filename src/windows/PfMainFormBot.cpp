@@ -114,7 +114,9 @@ void TFmMainForm::ReportMissing(const std::string& report) {
   if (answer == TModalResult::mrNo) {
     ShowConfigurationWindow();
     TakeBackValueLists();
-  } else if (answer == TModalResult::mrCancel) {
+  } else if (answer == TModalResult::mrCancel && ConfirmLosingChanges()) {
+    // Quitting drops unsaved edits only as Exit does, when the user agrees;
+    // otherwise the bot is shown as after "Proceed anyway".
     Halt(405);
   }
 }
@@ -158,6 +160,13 @@ void TFmMainForm::ApplyToSelected(TBotControl control) {
 
 void TFmMainForm::edStatChange() {
   if (!FEditor->Ready() || !FCurrentBot) return;
+  if (const std::optional<std::string> error = roster::BotNameError(FEditor->TypedName())) {
+    // Nothing of a name the roster cannot write reaches the bot: the field
+    // shows the stored name again before the user is told why.
+    FEditor->TakeBackName(FCurrentBot->GetDefaultName());
+    FDialogs.MessageDlg(*error, TMsgDlgType::mtWarning, mbOK);
+    return;
+  }
   FEditor->TakeChoice(bcName);
   const std::string oldName = FCurrentBot->GetDefaultName();
   ApplyAllControls();

@@ -44,6 +44,10 @@ std::string TFmMainForm::NewBotListFileName() { return FRoster.NewBotListFileNam
 
 void TFmMainForm::UpdateSaveEnabled() { acSaveBotlist->setEnabled(!IsDefaultBotList(FileName())); }
 
+std::string TFmMainForm::NotOpenedText(const std::string& fileName, const std::exception& e) {
+  return "\"" + PathText(fileName) + "\" was not opened.\r" + ErrorText(e);
+}
+
 bool TFmMainForm::WriteRoster(const std::string& fileName) {
   try {
     SaveBotList(fileName);
@@ -185,8 +189,7 @@ void TFmMainForm::acOpenBotlistExecute() {
     LoadBotList(*chosen);
   } catch (const std::exception& e) {
     // Nothing changed: the roster shown stays, and so does its file.
-    FDialogs.MessageDlg("\"" + PathText(*chosen) + "\" was not opened.\r" + ErrorText(e), TMsgDlgType::mtError,
-                        mbOK);
+    FDialogs.MessageDlg(NotOpenedText(*chosen, e), TMsgDlgType::mtError, mbOK);
     return;
   }
   ClearDetails();

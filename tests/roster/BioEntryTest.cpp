@@ -23,7 +23,10 @@ TEST(BioEntry, EntryLineEndsEveryLineWithABar) {
 }
 
 TEST(BioEntry, KeysTheGameCannotReadBackAreRefused) {
-  for (const std::string key : {"", "  ", "A=B", "[A", ";A", "A\rB"}) EXPECT_THROW(CheckBioKey(key), EBioError) << key;
+  // A double quote would end the bot's Text reference in its roster line:
+  // Text="XPlayers.A",Mesh" sets the mesh.
+  for (const std::string key : {"", "  ", "A=B", "[A", ";A", "A\rB", "A\",Mesh", "\"A"})
+    EXPECT_THROW(CheckBioKey(key), EBioError) << key;
   EXPECT_NO_THROW(CheckBioKey("AnnBio"));
   EXPECT_NO_THROW(CheckBioKey("A;B"));
 }
@@ -73,7 +76,15 @@ INSTANTIATE_TEST_SUITE_P(
     [](const ::testing::TestParamInfo<TPlacement>& info) { return std::string(info.param.Name); });
 
 TEST(BioEntry, TextThatIsNot8BitIsRefused) {
-  EXPECT_THROW(Put("\xFF\xFE[\0D\0"), EBioError);
+  try {
+    Put("\xFF\xFE[\0D\0");
+    ADD_FAILURE() << "written";
+  } catch (const EBioError& e) {
+    // The game reads UTF-16 .int files; it is the editor that does not write them.
+    EXPECT_EQ(std::string(e.what()),
+              "\"X.int\" is UTF-16 text, and this editor writes only 8-bit .int files.\r"
+              "The biography was not written into it.");
+  }
   EXPECT_THROW(Put("\xFE\xFF\0[\0D"), EBioError);
   EXPECT_THROW(Put(std::string("[DecoText]\nA=\"a\0\"\n", 17)), EBioError);
   EXPECT_NO_THROW(Put("\xEF\xBB\xBF[DecoText]\n"));  // UTF-8 is 8-bit text

@@ -177,6 +177,8 @@ INSTANTIATE_TEST_SUITE_P(
                       TItemCase{"Blank", " \t", false, false},
                       TItemCase{"HoldsEquals", "Jugg.A=B", false, false},
                       TItemCase{"HoldsLineBreak", "Jugg.A\r\nB", false, false},
+                      // Mesh="Jugg.A",Mesh" in a bot's line would set the mesh twice.
+                      TItemCase{"HoldsQuote", "Jugg.A\",Mesh", true, false},
                       TItemCase{"NoDotWhereNeeded", "JuggMaleA", true, false},
                       TItemCase{"DotAtEnd", "Jugg.", true, false},
                       TItemCase{"NoDotWhereNotNeeded", "Bot2", false, true}),

@@ -162,6 +162,20 @@ TEST_F(RosterDocumentTest, AQuoteLeftOpenCostsItsItemOnlyThroughEditAndSave) {
   EXPECT_TRUE(Doc.Lines()[2].ends_with(",Race=\"ThunderCrash\",BotUse=1)")) << Doc.Lines()[2];
 }
 
+TEST_F(RosterDocumentTest, ANameIsRefusedOnlyWhenItsLineCouldNotGiveItBack) {
+  const std::vector<std::string> kept = {"Smith, John", "Zo\xEB", "a=b", "(x)"};
+  for (const std::string& name : kept) {
+    EXPECT_FALSE(roster::BotNameError(name)) << name;
+    Doc.Rename(Doc.Add(), name);
+  }
+  Doc.Save(Dir.file("names.upl"));
+  TRosterDocument back;
+  back.Load(Dir.file("names.upl"));
+  ASSERT_EQ(back.Count(), 4);
+  for (int i = 0; i < back.Count(); ++i) EXPECT_EQ(back.Bot(i).GetDefaultName(), kept.at(static_cast<std::size_t>(i)));
+  for (const char* name : {"a\"b", "two\rlines", "tab\t"}) EXPECT_TRUE(roster::BotNameError(name)) << name;
+}
+
 // ---------------------------------------------------------------- layout
 
 TEST_F(RosterDocumentTest, EveryOtherLineStaysAtItsPlace) {
@@ -333,7 +347,7 @@ INSTANTIATE_TEST_SUITE_P(
         TRefusedCase{"Utf16", std::string("\xFF\xFE[\0P\0u\0b\0", 10), "UTF-16"},
         TRefusedCase{"NotesOnly", "just some notes\r\n", "no [Public]"},
         TRefusedCase{"BadNumber", "[Public]\r\n" + Line("Fine") + "\r\nPlayer=(DefaultName=\"Bad\",Tactics+1.0)\r\n",
-                     "bot \"Bad\" on line 3 has an item that cannot be read:\rTactics+1.0\r"}),
+                     "Bot \"Bad\" on line 3 has an item that cannot be read:\rTactics+1.0\r"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(RosterDocumentTest, NoRealPackageOpensAsARoster) {
@@ -356,7 +370,7 @@ TEST_F(RosterDocumentTest, AnUnreadableNumberOnAHugeLineIsQuotedInShort) {
   } catch (const roster::ERosterError& e) {
     const std::string message = e.what();
     EXPECT_LT(message.size(), 1000u);
-    EXPECT_NE(message.find("bot \"nnnnnnnn"), std::string::npos);
+    EXPECT_NE(message.find("Bot \"nnnnnnnn"), std::string::npos);
     EXPECT_NE(message.find("on line 2 has an item that cannot be read:\rTactics=7777"), std::string::npos);
     EXPECT_TRUE(message.ends_with("7x' is not a valid floating point value")) << message.substr(message.size() - 80);
   }

@@ -181,6 +181,36 @@ TEST_F(RosterRoad, ARenameMarksTheRosterChangedAndExitAsks) {
   EXPECT_EQ(Form->BotCount(), 1);
 }
 
+TEST_F(RosterRoad, ANameTheRosterCannotWriteIsRefusedAndChangesNothing) {
+  QLineEdit* name = Control<QLineEdit>(*Form, "edDefaultName");
+  const QString caption = Form->windowTitle();
+  const auto unchanged = [&](int cursor) {
+    EXPECT_EQ(Form->BotKey(0), "Gorge");
+    EXPECT_EQ(Form->Bot(0).GetPlayerLine(), BotLine("Gorge"));
+    EXPECT_FALSE(Form->Modified());
+    EXPECT_EQ(Control<windows::TBotListBox>(*Form, "lbBotList")->item(0)->text(), "Gorge");
+    EXPECT_EQ(Form->windowTitle(), caption);
+    EXPECT_EQ(name->text(), "Gorge");
+    EXPECT_EQ(name->cursorPosition(), cursor);
+  };
+  name->setFocus();
+  // Pasted over the name: the quote would end it and bring in items.
+  name->selectAll();
+  name->insert(QStringLiteral("Evil\",Mesh=Bad.Mesh,x=\"y"));
+  unchanged(5);
+  name->setCursorPosition(2);
+  SendText(name, "\"");
+  unchanged(2);
+  name->insert(QStringLiteral("a\nb"));
+  unchanged(2);
+  ASSERT_EQ(Dialogs.Messages().size(), 3u);
+  EXPECT_TRUE(Dialogs.Messages()[0].starts_with("A bot name cannot hold a double quote:\r")) << Dialogs.Messages()[0];
+  EXPECT_TRUE(Dialogs.Messages()[2].starts_with("A bot name cannot hold control characters:\r"));
+  // Typing goes on where it stood.
+  SendText(name, "X");
+  EXPECT_EQ(Form->BotKey(0), "GoXrge");
+}
+
 TEST_F(RosterRoad, ExitWithUnsavedChangesAsksWithNoAsTheDefault) {
   SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
   ASSERT_TRUE(Form->Modified());

@@ -15,6 +15,12 @@ using windows::TModalResult;
 
 namespace {
 
+int Count(const std::string& text, const std::string& part) {
+  int count = 0;
+  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++count;
+  return count;
+}
+
 class RosterView : public MainFormTest {
  protected:
   void Open(const std::string& path) {
@@ -120,6 +126,8 @@ TEST_P(RosterViewRefused, OpenSaysWhyAndKeepsTheRosterAndItsFile) {
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].rfind("\"" + bad + "\" was not opened.\r", 0), 0u) << messages[0];
   EXPECT_NE(messages[0].find(GetParam().Reason), std::string::npos) << messages[0];
+  EXPECT_EQ(Count(messages[0], "not opened"), 1) << messages[0];
+  EXPECT_EQ(Count(messages[0], "bad.upl"), 1) << messages[0];
   EXPECT_EQ(Form->FileName(), mine);
   EXPECT_EQ(Form->windowTitle(), caption);
   // Save writes the roster that is open, where it belongs.
@@ -135,7 +143,7 @@ INSTANTIATE_TEST_SUITE_P(
         TNotARoster{"Utf16Roster", std::string("\xFF\xFE[\0P\0u\0b\0l\0i\0c\0]\0\r\0\n\0", 22), "UTF-16"},
         TNotARoster{"BadNumberCancelled",
                     "[Public]\r\nPlayer=(DefaultName=\"Lauren\",Tactics+1.0,Sex=Female)\r\n",
-                    "bot \"Lauren\" on line 2 has an item that cannot be read:\rTactics+1.0\r"}),
+                    "\rBot \"Lauren\" on line 2 has an item that cannot be read:\rTactics+1.0\r"}),
     [](const auto& info) { return std::string(info.param.Name); });
 
 TEST_F(RosterView, AStartRosterThatCannotBeReadSaysWhyInsteadOfEmpty) {
@@ -147,7 +155,9 @@ TEST_F(RosterView, AStartRosterThatCannotBeReadSaysWhyInsteadOfEmpty) {
   const std::vector<std::string> messages = Dialogs.Messages();
   ASSERT_EQ(messages.size(), 1u);
   EXPECT_EQ(messages[0].find("File was not found or empty."), std::string::npos);
-  EXPECT_NE(messages[0].find("bot \"Lauren\" on line 2"), std::string::npos) << messages[0];
+  EXPECT_EQ(messages[0].rfind("\"" + System + "/xplayersL1.upl\" was not opened.\rBot \"Lauren\" on line 2", 0), 0u)
+      << messages[0];
+  EXPECT_EQ(Count(messages[0], "not opened"), 1) << messages[0];
   EXPECT_TRUE(messages[0].ends_with("\r\rContinue with new botlist ?"));
 }
 

@@ -56,10 +56,32 @@ TEST_F(ShowApply, MissingReferencesHarvestFirstThenAskWithThreeAnswers) {
   // A user's own choice is written, also into that control.
   Pick(Control<QComboBox>(*Form, "cbMesh"), 1);
   EXPECT_EQ(Form->Bot(0).GetMesh(), "Aliens.AlienFemaleB");
+}
 
-  // Cancel quits with 405.
-  Form->Roster().Edit(Form->Bot(1), [](roster::TBotCharacter& bot) { bot.SetMesh("Custom.Mesh"); });
+TEST_F(ShowApply, CancelOnTheMissingItemsQuitsButAsksFirstOverUnsavedEdits) {
+  std::string custom = BotLine("Custom");
+  custom.replace(custom.find("Jugg.JuggMaleA"), 14, "Custom.Mesh");
+  WriteRoster({"[Public]", custom, custom, BotLine("Plain")});
+  Dialogs.Answers = {TModalResult::mrYes};
+  ASSERT_TRUE(Start());
+  // Nothing unsaved: 405 at once.
   Dialogs.Answers = {TModalResult::mrCancel};
+  Click(1);
+  EXPECT_EQ(Dialogs.ExitCode, 405);
+  EXPECT_EQ(Dialogs.Messages().size(), 2u);
+  Dialogs.ExitCode.reset();
+
+  // Unsaved edits: Exit's question, No by default; No goes on with them.
+  Click(2);
+  SendKey(Control<QSpinBox>(*Form, "edTactics"), Qt::Key_Up);
+  Dialogs.Answers = {TModalResult::mrCancel, TModalResult::mrNo};
+  Click(0);
+  EXPECT_FALSE(Dialogs.ExitCode);
+  EXPECT_EQ(Dialogs.Asked.back().Text, "Botlist has changed, but it has not been saved.  Exit now?");
+  EXPECT_EQ(Dialogs.Asked.back().DefaultButton, windows::mbNo);
+  EXPECT_EQ(Form->CurrentBot(), &Form->Bot(0));
+  EXPECT_EQ(Form->Bot(2).GetTactics(), 0.05);
+  Dialogs.Answers = {TModalResult::mrCancel, TModalResult::mrYes};
   Click(1);
   EXPECT_EQ(Dialogs.ExitCode, 405);
 }
