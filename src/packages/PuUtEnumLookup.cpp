@@ -3,9 +3,10 @@
 // enumeration of a byte value, unless that is built in or cached per
 // property name.
 
-#include <algorithm>
 #include <memory>
 #include <optional>
+#include <set>
+#include <utility>
 
 #include "packages/PuUtBuiltIns.h"
 #include "packages/PuUtDefinitions.h"
@@ -34,57 +35,79 @@ std::string JoinValues(const TUTObjectClassEnum& e) {
   return words;
 }
 
-// How many sibling packages one search may open: real parent chains cross
-// a handful (a mod, Engine, Core), and each costs a whole table read.
+// How many sibling packages one search may pass through: real parent
+// chains cross a handful (a mod, Engine, Core).
 constexpr int kMaxSiblingHops = 8;
+
+// The search from class `ref` of `p` through its parents. File values may
+// point anywhere: each class is looked in once, and a chain that comes
+// back to one ends there.
+TUTDeclarationFound SearchParents(TUTPackage& p, TUTObjectReference ref, const std::string& name,
+                                  std::string_view className) {
+  TUTDeclarationFound result{&p, -1, {}};
+  std::set<std::pair<const TUTPackage*, int>> seen;
+  int hops = 0;
+  while (ref != 0) {
+    std::string path;
+    int parent;
+    if (ref > 0) {
+      const TUTExportTableObjectData* e = result.Package->GetExport(ref - 1);
+      if (!e) break;
+      path = e->GetFullPath();
+      parent = ref - 1;
+    } else {
+      const TUTImportTableObjectData* i = result.Package->GetImport(-(ref + 1));
+      if (!i || !p.SearchImports() || ++hops > kMaxSiblingHops) break;
+      const std::string outer = i->GetPackagePath();
+      const std::size_t dot = outer.find('.');
+      const std::string rest = dot == std::string::npos ? std::string() : outer.substr(dot + 1);
+      path = rest.empty() ? i->GetObjectName() : rest + "." + i->GetObjectName();
+      TUTPackage* sibling = p.Sibling(outer.substr(0, dot));
+      if (!sibling) break;
+      result.Package = sibling;
+      const std::size_t last = path.rfind('.');
+      parent = last == std::string::npos
+                   ? sibling->FindObject(tableExports, findObjectName | findPackagePath, "", path, "")
+                   : sibling->FindObject(tableExports, findObjectName | findPackagePath, path.substr(0, last),
+                                         path.substr(last + 1), "");
+    }
+    if (parent >= 0 && !seen.emplace(result.Package, parent).second) {
+      result.LoopingClass = path;
+      break;
+    }
+    result.Index = result.Package->FindObject(tableExports, findObjectName | findPackagePath | findClassName, path,
+                                              name, className);
+    // An imported class missing from its package is still looked in by
+    // its path, but has no parent to follow.
+    if (result.Index >= 0 || parent < 0) break;
+    ref = result.Package->GetExport(parent)->Super;
+  }
+  return result;
+}
 
 }  // namespace
 
-// Every step is bounded: a parent chain that loops ends the search.
-int FindDeclaration(const TUTValueContext& c, const std::string& name, std::string_view className,
-                    TUTDeclarationSearch& search) {
+TUTDeclarationFound FindDeclaration(const TUTValueContext& c, const std::string& name, std::string_view className) {
   TUTObject& owner = *c.Owner;
-  std::string path = owner.GetFullName();
+  TUTPackage& p = c.Definitions;
   const std::string ownerClass = platform::LowerCase(owner.GetClassName());
-  TUTObjectReference ref =
+  const TUTObjectReference start =
       ownerClass.empty() || ownerClass == "class" || ownerClass == "state" ? owner.GetSuperRef() : owner.GetClassRef();
-  int steps = 0, hops = 0;
-  for (;;) {
-    TUTPackage& s = *search.Package;
-    const int found = s.FindObject(tableExports, findObjectName | findPackagePath | findClassName, path, name, className);
-    if (found >= 0) return found;
-    if (ref == 0 || ++steps > std::max(s.ExportCount(), c.Values.ExportCount()) + 1) return -1;
-    if (ref > 0) {
-      const TUTExportTableObjectData* e = s.GetExport(ref - 1);
-      if (!e) return -1;
-      path = e->GetFullPath();
-      ref = e->Super;
-      continue;
-    }
-    const TUTImportTableObjectData* i = s.GetImport(-(ref + 1));
-    if (!i || !c.Values.SearchImports() || ++hops > kMaxSiblingHops) return -1;
-    const std::string outer = i->GetPackagePath();
-    const std::size_t dot = outer.find('.');
-    const std::string rest = dot == std::string::npos ? std::string() : outer.substr(dot + 1);
-    path = rest.empty() ? i->GetObjectName() : rest + "." + i->GetObjectName();
-    const std::string file = c.Values.SiblingFileName(outer.substr(0, dot));
-    if (file.empty()) return -1;
-    search.Child = TUTPackage::CreateChild(file, c.Values);
-    search.Package = search.Child.get();
-    const std::size_t last = path.rfind('.');
-    const int parent = last == std::string::npos
-                           ? search.Package->FindObject(tableExports, findObjectName | findPackagePath, "", path, "")
-                           : search.Package->FindObject(tableExports, findObjectName | findPackagePath,
-                                                        path.substr(0, last), path.substr(last + 1), "");
-    ref = parent >= 0 ? search.Package->GetExport(parent)->Super : 0;
-  }
+  const int own = p.FindObject(tableExports, findObjectName | findPackagePath | findClassName, owner.GetFullName(),
+                               name, className);
+  if (own >= 0 || start == 0) return {&p, own, {}};
+  // Every object of a class, and every class below it, searches from there
+  // for the same names.
+  const auto key = std::make_pair(start, platform::LowerCase(className) + " " + platform::LowerCase(name));
+  TUTDeclarationCache& cache = p.DeclarationCache();
+  if (auto it = cache.find(key); it != cache.end()) return it->second;
+  return cache[key] = SearchParents(p, start, name, className);
 }
 
 namespace {
 
 // The enumeration reference of the byte property `name`, in search.Package.
-TUTObjectReference FindEnumReference(const TUTValueContext& c, const std::string& name,
-                                     TUTDeclarationSearch& search) {
+TUTObjectReference FindEnumReference(const TUTValueContext& c, const std::string& name, TUTDeclarationFound& search) {
   if (auto* property = FindDeclarationOf<TUTObjectClassByteProperty>(c, name, "ByteProperty", search)) {
     TUTObjectUse use(*property);
     return property->GetEnum();
@@ -140,7 +163,7 @@ std::string FindEnumValueName(const TUTValueContext& c, const std::string& hint,
     out.TypeName = "E" + name;
     return Word(it->second, b);
   }
-  TUTDeclarationSearch search{&c.Definitions, nullptr};
+  TUTDeclarationFound search;
   const TUTObjectReference q = FindEnumReference(c, name, search);
   if (q > 0) {
     if (auto found = ValueFromEnum(c, *search.Package, q, name, b)) return *found;

@@ -45,6 +45,9 @@ void TUTPackage::Load(const std::string& fileName, TUTGameCode game) {
   if (FOpenCount > 0) CloseStream();
   Clear();
   FEnumCache.clear();
+  FDeclarationCache.clear();
+  FSiblings.clear();
+  FSiblingPackages.clear();
   FGame = game;
   FFileName = fileName;
   LoadTables();
@@ -86,6 +89,11 @@ void TUTPackage::ReleaseAllObjects() {
     TUTObject* object = e->ObjectIfCreated();
     if (object && object->Buffered()) object->ReleaseObject();
   }
+}
+
+void TUTPackage::SetSearchImports(bool value) {
+  if (value != FSearchImports) FDeclarationCache.clear();
+  FSearchImports = value;
 }
 
 void TUTPackage::DoProgress(std::int64_t done, std::int64_t total) {

@@ -40,6 +40,21 @@ using TUTEnumCache = std::map<std::string, std::string, platform::TextLessIgnori
 
 class TUTPackage;
 
+// What a search for a property's declaration through a class and its
+// parents found: the package the search ended in (a sibling when the chain
+// led there), the declaration's export index in it or -1, and, when the
+// chain came back to a class it had passed, that class's path.
+struct TUTDeclarationFound {
+  TUTPackage* Package = nullptr;
+  int Index = -1;
+  std::string LoopingClass;
+};
+
+// A package's searches for declarations, misses included, by the class
+// a search starts from and the declaration's class and name, lower-cased
+// and separated by a blank.
+using TUTDeclarationCache = std::map<std::pair<TUTObjectReference, std::string>, TUTDeclarationFound>;
+
 // Where FindObjectAnywhere found an object. When it lies in a sibling
 // package, `Child` owns that package and `Package` points to it.
 struct TUTFoundObject {
@@ -110,6 +125,11 @@ class TUTPackage : public TUTStreamSource {
   // offered to OnFileNotFound; empty when the name is not a plain file name
   // or no such file exists.
   std::string SiblingFileName(std::string_view packageName) const;
+  // The sibling package `packageName`, opened as a child once and kept
+  // until the next Load, so that what was found in it stays valid; null
+  // when there is no such file. Errors opening it reach the caller, and a
+  // later call tries again.
+  TUTPackage* Sibling(std::string_view packageName);
 
   // Every export object that holds buffered data gets one ReleaseObject.
   void ReleaseAllObjects();
@@ -139,8 +159,11 @@ class TUTPackage : public TUTStreamSource {
   void SelectNativeFunctions();
 
   TUTEnumCache& EnumCache() { return FEnumCache; }
+  // Emptied by Load, and when SearchImports changes, as a search that
+  // could not follow an import may find the declaration once it can.
+  TUTDeclarationCache& DeclarationCache() { return FDeclarationCache; }
   bool SearchImports() const { return FSearchImports; }
-  void SetSearchImports(bool value) { FSearchImports = value; }
+  void SetSearchImports(bool value);
   bool KeepRawMipData() const { return FKeepRawMipData; }
   void SetKeepRawMipData(bool value) { FKeepRawMipData = value; }
 
@@ -188,6 +211,10 @@ class TUTPackage : public TUTStreamSource {
   std::vector<TUTGeneration> FGenerations;
   bool FSearchImports = true;
   TUTEnumCache FEnumCache;
+  TUTDeclarationCache FDeclarationCache;
+  // The siblings by lower-cased package name, null for a missing file.
+  std::map<std::string, TUTPackage*> FSiblings;
+  std::vector<std::unique_ptr<TUTPackage>> FSiblingPackages;
   TUTGameCode FGame = gameUnknown;
   TNativeFunctions FNativeFunctions;
   bool FKeepRawMipData = true;

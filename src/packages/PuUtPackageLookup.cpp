@@ -132,6 +132,18 @@ std::string TUTPackage::SiblingFileName(std::string_view packageName) const {
   return platform::FileExists(found) ? found : "";
 }
 
+TUTPackage* TUTPackage::Sibling(std::string_view packageName) {
+  const std::string key = platform::LowerCase(packageName);
+  if (auto it = FSiblings.find(key); it != FSiblings.end()) return it->second;
+  const std::string fileName = SiblingFileName(packageName);
+  TUTPackage* sibling = nullptr;
+  if (!fileName.empty()) {
+    FSiblingPackages.push_back(CreateChild(fileName, *this));
+    sibling = FSiblingPackages.back().get();
+  }
+  return FSiblings[key] = sibling;
+}
+
 bool TUTPackage::FindObjectAnywhere(std::uint8_t flags, std::string_view packagePath, std::string_view objectName,
                                     std::string_view className, std::string_view ownerClassName,
                                     TUTFoundObject& found) {

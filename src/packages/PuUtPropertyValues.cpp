@@ -201,7 +201,7 @@ void FormatDynamicArray(const TUTValueContext& c, const std::string& name, TUTPr
   TUTStream& s = c.Stream;
   const std::int32_t count = s.ReadCompactIndex();
   s.CheckCount(count);
-  TUTDeclarationSearch search{&c.Definitions, nullptr};
+  TUTDeclarationFound search;
   auto* array = FindDeclarationOf<TUTObjectClassArrayProperty>(c, name, "ArrayProperty", search);
   if (!array && count == 0) {
     // Nothing to read, so nothing to know.
@@ -211,7 +211,9 @@ void FormatDynamicArray(const TUTValueContext& c, const std::string& name, TUTPr
   }
   if (!array)
     s.Fail("The " + std::to_string(count) + " elements of array " + name +
-           " cannot be read: its declaration was not found in this package or the packages beside it");
+           " cannot be read: its declaration was not found" +
+           (search.LoopingClass.empty() ? " in this package or the packages beside it"
+                                        : ", as class " + search.LoopingClass + " is among its own parents"));
   TUTObjectUse arrayUse(*array);
   auto* inner = ExportObjectAs<TUTObjectClassProperty>(array->GetOwner(), array->GetInner());
   if (!inner) s.Fail("The elements of array " + name + " cannot be read: its declaration names no element type");

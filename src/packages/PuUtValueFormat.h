@@ -3,7 +3,6 @@
 // Internal to the value formatter: what one request carries while it
 // formats a value and its members.
 
-#include <memory>
 #include <string>
 #include <string_view>
 
@@ -40,32 +39,28 @@ struct TUTValueContext {
   TUTObjectClassProperty* Declaration = nullptr;
 };
 
-// Where a search for a declaration stands: the package it looks in, which
-// may be a sibling opened on the way and then owned here.
-struct TUTDeclarationSearch {
-  TUTPackage* Package;
-  std::unique_ptr<TUTPackage> Child;
-};
-
 // Follows the owner's class and its parents, through sibling packages,
-// for a declaration of class `className` named `name`; its export index
-// in search.Package, or -1. Needs c.Owner.
-int FindDeclaration(const TUTValueContext& c, const std::string& name, std::string_view className,
-                    TUTDeclarationSearch& search);
+// for a declaration of class `className` named `name`. What the search
+// from a class finds is kept by c.Definitions, so that it is made once for
+// as long as that package lasts. Needs c.Owner.
+TUTDeclarationFound FindDeclaration(const TUTValueContext& c, const std::string& name, std::string_view className);
 
 // The declaration of class T (`className` in the tables) of the property
 // `name`: the one at hand, or the one found through the owner's class;
-// null when there is neither.
+// null when there is neither. `found` says where the search ended.
 template <class T>
 T* FindDeclarationOf(const TUTValueContext& c, const std::string& name, std::string_view className,
-                     TUTDeclarationSearch& search) {
+                     TUTDeclarationFound& found) {
   if (auto* declared = dynamic_cast<T*>(c.Declaration)) {
-    search.Package = &declared->GetOwner();
+    found = {&declared->GetOwner(), declared->ExportIndex(), {}};
     return declared;
   }
-  if (!c.Owner) return nullptr;
-  const int index = FindDeclaration(c, name, className, search);
-  return index < 0 ? nullptr : ExportObjectAs<T>(*search.Package, index + 1);
+  if (!c.Owner) {
+    found = {&c.Definitions, -1, {}};
+    return nullptr;
+  }
+  found = FindDeclaration(c, name, className);
+  return found.Index < 0 ? nullptr : ExportObjectAs<T>(*found.Package, found.Index + 1);
 }
 
 // The value of `type` at the stream's position into `out`; `hint` is the
