@@ -106,6 +106,10 @@ std::optional<std::string> BotNameError(std::string_view name) {
            "inside would end it there.";
   if (platform::HasControlCharacter(name))
     return "A bot name cannot hold control characters:\rthe roster keeps each bot on one line of plain text.";
+  for (std::size_t comma = name.find(','); comma != std::string_view::npos; comma = name.find(',', comma + 1))
+    if (line_parts::ItemStartsAt(name, comma))
+      return "A bot name cannot hold a comma followed by a word and \"=\":\rthe roster would read that as the "
+             "start of the next item of the line.";
   return std::nullopt;
 }
 

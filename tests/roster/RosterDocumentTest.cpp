@@ -173,7 +173,8 @@ TEST_F(RosterDocumentTest, ANameIsRefusedOnlyWhenItsLineCouldNotGiveItBack) {
   back.Load(Dir.file("names.upl"));
   ASSERT_EQ(back.Count(), 4);
   for (int i = 0; i < back.Count(); ++i) EXPECT_EQ(back.Bot(i).GetDefaultName(), kept.at(static_cast<std::size_t>(i)));
-  for (const char* name : {"a\"b", "two\rlines", "tab\t"}) EXPECT_TRUE(roster::BotNameError(name)) << name;
+  for (const char* name : {"a\"b", "two\rlines", "tab\t", "Smith, Mesh=x"})
+    EXPECT_TRUE(roster::BotNameError(name)) << name;
 }
 
 // ---------------------------------------------------------------- layout
