@@ -4,6 +4,8 @@
 
 #include "../common/TempDir.h"
 #include "platform/TextFile.h"
+#include "roster/PuGameFiles.h"
+#include "roster/PuUtTypes.h"
 
 using namespace roster;
 using Lines = std::vector<std::string>;
@@ -88,6 +90,29 @@ TEST(BioEntry, TextThatIsNot8BitIsRefused) {
   EXPECT_THROW(Put("\xFE\xFF\0[\0D"), EBioError);
   EXPECT_THROW(Put(std::string("[DecoText]\nA=\"a\0\"\n", 17)), EBioError);
   EXPECT_NO_THROW(Put("\xEF\xBB\xBF[DecoText]\n"));  // UTF-8 is 8-bit text
+}
+
+// Only the value's outer pair of quotes is taken off when the game's file
+// is read (the game's own XPlayers.int holds "Lord of the Krall" inside a
+// biography), so quotes typed in a biography come back as typed.
+TEST(BioEntry, QuotesInsideABiographyComeBackAsTyped) {
+  TempDir dir;
+  const std::string path = dir.write("XPlayers.int", "[DecoText]\nDefault=\"x\"\n");
+  const Lines said = {"Name:  Ann", "", "Data:", "Not available. say \"hi\""};
+  const Lines quoted = {"\"quoted\"", "\""};
+  const auto yes = [] { return true; };
+  ASSERT_TRUE(WriteBioEntry(path, "SayBio", said, yes));
+  ASSERT_TRUE(WriteBioEntry(path, "QuotedBio", quoted, yes));
+  GameFiles().IntFiles().Add("XPlayers.int", std::make_unique<TIntFile>(TIntFile::FromBytes(
+                                                 "XPlayers.int", platform::ReadFileBytes(path))));
+  const auto read = [](const char* ref) {
+    TUtType text;
+    text.SetString(ref);
+    return platform::SplitLines(text.AsIntText());
+  };
+  EXPECT_EQ(read("XPlayers.SayBio"), said);
+  EXPECT_EQ(read("XPlayers.QuotedBio"), quoted);
+  GameFiles().FreeIntFiles();
 }
 
 TEST(BioEntry, WriteAsksBeforeReplacingAndFailsWithoutChange) {
