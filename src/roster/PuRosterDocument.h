@@ -60,7 +60,8 @@ struct TRosterFile {
 // Why `name` cannot be given to a bot; nothing when it can. The roster
 // line writes the name between double quotes and knows no escaping: a
 // double quote inside would end the name there and let the rest pass for
-// items of their own, and a line break would split the line.
+// items of their own, a comma followed by a key and "=" would start the
+// next item, and a line break would split the line.
 std::optional<std::string> BotNameError(std::string_view name);
 
 // Parses one bot line, the roster's line `index` (0-based), into `bot`
